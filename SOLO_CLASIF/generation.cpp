@@ -1,0 +1,35 @@
+#include "generation.h"
+
+#include <QDir>
+#include <array>
+
+#include "codepage.h"
+#include "labellist.h"
+
+namespace {
+constexpr std::string_view kCallNumberTag = "<z30-call-no>";
+}
+
+SpineGeneration generateSpineLabels(const QString& printFilePath) {
+    SpineGeneration result;
+    const std::array<std::string_view, 1> tags = {kCallNumberTag};
+    result.status = printfile::scan(
+        printFilePath, tags, [&result](std::string_view line, std::span<const size_t> starts) {
+            ++result.labelCount;
+            const QString callNumber = codepage::decode(printfile::valueAt(line, starts[0]));
+            labellist::appendCallNumberLines(callNumber, result.lstClasify);
+            result.lstClasify.append(labellist::kSeparator);
+        });
+    result.lstClasify.append(labellist::kEndMarker);
+    return result;
+}
+
+QString generatedCaption(qint64 labelCount) {
+    return QStringLiteral("Se han generado ") + QString::number(labelCount) +
+           QStringLiteral(" etiquetas");
+}
+
+QString unreadablePrintFileNotice(const QString& printFilePath) {
+    return QStringLiteral("No se pudo leer el archivo de etiquetas:\n") +
+           QDir::toNativeSeparators(printFilePath);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QStringList>
+
+#include "printfile.h"
+
+// What "Generar" builds from the print file: the label list of call numbers.
+struct SpineGeneration {
+    QStringList lstClasify;   // each label's lines and separator, then "*"
+    qint64 labelCount = 0;    // call-number lines found
+    printfile::Status status = printfile::Status::Ok;
+};
+
+// Reads the print file at `printFilePath`. A file that cannot be read gives
+// the labels read before the failure (none when it did not open), and the
+// list still ends with "*".
+SpineGeneration generateSpineLabels(const QString& printFilePath);
+
+// "Se han generado 12 etiquetas"
+QString generatedCaption(qint64 labelCount);
+
+// "No se pudo leer el archivo de etiquetas:" and the path, on its own line.
+QString unreadablePrintFileNotice(const QString& printFilePath);

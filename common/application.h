@@ -1,0 +1,7 @@
+#pragma once
+
+class QCoreApplication;
+
+// What both programs do at start: Qt's own Spanish texts (standard buttons,
+// the printer dialog) and drive C ready for the settings file.
+void setUpApplication(QCoreApplication& app);

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QStringView>
+#include <optional>
+
+// A coordinate or font size typed by a person: blanks around it are ignored,
+// a period or a comma is the decimal separator ("12.28", " 9,5 ", "-1", "3.");
+// anything else, an empty text included, is not a number.
+std::optional<double> parseNumber(QStringView text);

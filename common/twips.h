@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QWidget>
+#include <cmath>
+
+// Window layouts are designed in twips, 1440 to the logical inch.
+namespace twips {
+
+inline int toPixels(int twips, double dpi) { return int(std::lround(twips * dpi / 1440.0)); }
+
+inline int toPixels(const QWidget* widget, int twips) {
+    return toPixels(twips, widget->logicalDpiX());
+}
+
+// Places `widget` at a rectangle given in twips of its parent.
+inline void place(QWidget* widget, int left, int top, int width, int height) {
+    const double dpi = widget->logicalDpiX();
+    widget->setGeometry(toPixels(left, dpi), toPixels(top, dpi), toPixels(width, dpi),
+                        toPixels(height, dpi));
+}
+
+}  // namespace twips
+
+// A face at a size in points, as the window designs give them.
+inline QFont uiFont(const QString& face, double points, bool bold) {
+    QFont font(face);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}

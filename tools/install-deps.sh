@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the build, the demo and the tests need.
+# Only what is missing is installed; runs apt-get as root or through sudo.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-translations-l10n
+  libgtest-dev
+  fonts-liberation fonts-liberation2
+  poppler-utils
+  cups cups-client cups-bsd printer-driver-cups-pdf
+  xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || { echo "Hace falta ser root (o tener sudo) para instalar: ${missing[*]}" >&2; exit 1; }
+  sudo="sudo"
+fi
+echo "Instalando: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
