@@ -31,7 +31,7 @@ frmPrincipal::frmPrincipal(Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), m_dialogs(dialogs) {
     setObjectName(QStringLiteral("frmPrincipal"));
     setWindowTitle(QString());
-    m_printerFactory = [] { return std::make_unique<PrinterSurface>(); };
+    m_printerFactory = [] { return std::make_shared<PrinterSurface>(); };
     m_exit = [] { QApplication::exit(0); };
     buildMenu();
     buildClientArea();
@@ -192,7 +192,7 @@ void frmPrincipal::LEE_CORD() { m_coordinates = readCoordinateFile(drivec::coord
 
 void frmPrincipal::Imprimir() {
     if (m_lstClasify.isEmpty()) return;
-    std::unique_ptr<DrawingSurface> printer;
+    std::shared_ptr<DrawingSurface> printer;
     {
         WaitCursor wait;
         LEE_CORD();

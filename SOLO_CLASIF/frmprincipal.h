@@ -25,7 +25,7 @@ class frmPrincipal : public QMainWindow {
 public:
     // Makes the surface that "Imprimir" draws on; by default the default
     // printer.
-    using PrinterFactory = std::function<std::unique_ptr<DrawingSurface>()>;
+    using PrinterFactory = std::function<std::shared_ptr<DrawingSurface>()>;
 
     explicit frmPrincipal(Dialogs& dialogs, QWidget* parent = nullptr);
     ~frmPrincipal() override;

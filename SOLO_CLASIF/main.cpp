@@ -16,6 +16,12 @@ int main(int argc, char** argv) {
     if (isBatchCommandLine(arguments)) {
         // No window is shown: run without a display.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Standard error carries the job's own messages only.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& msg) {
+            if (type == QtCriticalMsg || type == QtFatalMsg) {
+                std::fprintf(stderr, "%s\n", qPrintable(msg));
+            }
+        });
         QGuiApplication app(argc, argv);
         setUpApplication(app);
         QTextStream out(stdout);

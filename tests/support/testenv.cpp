@@ -1,0 +1,74 @@
+#include "testenv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+#include <stdexcept>
+
+#include "codepage.h"
+
+TempDriveC::TempDriveC()
+    : m_previous(qgetenv("ETIQUETAS_UNIDAD_C")), m_hadPrevious(qEnvironmentVariableIsSet("ETIQUETAS_UNIDAD_C")) {
+    if (!m_dir.isValid()) throw std::runtime_error("no temporary folder");
+    qputenv("ETIQUETAS_UNIDAD_C", m_dir.path().toLocal8Bit());
+}
+
+TempDriveC::~TempDriveC() {
+    if (m_hadPrevious) {
+        qputenv("ETIQUETAS_UNIDAD_C", m_previous);
+    } else {
+        qunsetenv("ETIQUETAS_UNIDAD_C");
+    }
+}
+
+void TempDriveC::write(const QString& relative, const QByteArray& bytes) const {
+    const QString path = file(relative);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) {
+        throw std::runtime_error("cannot write test file");
+    }
+}
+
+QByteArray TempDriveC::read(const QString& relative) const { return readAll(file(relative)); }
+
+void TempDriveC::putPrintFile(const QByteArray& bytes, const QString& dir, const QString& base) const {
+    write(dir + QStringLiteral("/CATALOG/FILES/") + base + QStringLiteral("/PRINT/itemlbl.prn"), bytes);
+    putSettings(dir, base);
+}
+
+void TempDriveC::putSettings(const QString& dir, const QString& base) const {
+    write(QStringLiteral("ini.prn"), codepage::encode(dir) + "\r\n" + codepage::encode(base) + "\r\n");
+}
+
+void TempDriveC::putDefaultCoordinates() const {
+    write(QStringLiteral("cy.txt"), readAll(projectDir() + QStringLiteral("/demo/cy.txt")));
+}
+
+QByteArray printFileWithCallNumbers(const QStringList& callNumbers, const QByteArray& lineEnd) {
+    QByteArray out = "<printout>" + lineEnd;
+    int n = 0;
+    for (const QString& callNumber : callNumbers) {
+        out += "<section-02>" + lineEnd;
+        out += "<z30-doc-number>" + QByteArray::number(++n) + "</z30-doc-number>" + lineEnd;
+        out += "<z30-call-no>" + codepage::encode(callNumber) + "</z30-call-no>" + lineEnd;
+        out += "<z30-call-no-type>0</z30-call-no-type>" + lineEnd;
+        out += "</section-02>" + lineEnd;
+    }
+    out += "</printout>" + lineEnd;
+    return out;
+}
+
+QString projectDir() { return QStringLiteral(ETIQUETAS_SOURCE_DIR); }
+
+QString sharedSamplesDir() {
+    const QString dir = projectDir() + QStringLiteral("/../shared/samples");
+    return QFileInfo(dir).isDir() ? QDir::cleanPath(dir) : QString();
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.readAll();
+}
