@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
+#include <QLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -72,11 +73,18 @@ void frmPrincipal::buildToolbar() {
     m_toolbar->setIconSize(QSize(32, 32));
     m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_toolbar->setMovable(false);
+    m_toolbar->setFont(uiFont(QStringLiteral("Arial"), 8, false));
+    m_toolbar->setContentsMargins(0, 0, 0, 0);
+    m_toolbar->layout()->setSpacing(0);
+    // Six buttons of one width share the window's width, as on the sheet of
+    // the toolbar's design.
+    const int buttonWidth = (twips::toPixels(m_toolbar, 5700) - 8) / 6;
     int index = 1;
     for (const Button& b : buttons) {
         QAction* action = m_toolbar->addAction(artwork::toolIcon(b.icon), QString::fromUtf8(b.caption));
         action->setObjectName(QStringLiteral("Toolbar1_%1").arg(index));
         connect(action, &QAction::triggered, this, [this, index] { toolbarClicked(index); });
+        if (QWidget* button = m_toolbar->widgetForAction(action)) button->setFixedWidth(buttonWidth);
         ++index;
     }
 }

@@ -1,9 +1,13 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextStream>
 
+#include "batch.h"
 #include "coordinates.h"
+#include "pdfwords.h"
 #include "frmconfigura.h"
 #include "frmprincipal.h"
 #include "recordingsurface.h"
@@ -172,6 +176,34 @@ private Q_SLOTS:
         click(editor, "cmdGuardar");
         main.Imprimir();
         QCOMPARE(recorded->lines()[1].xCm, 5.0);
+    }
+
+    void editedPositionsReachThePdf() {
+        m_c->putDefaultCoordinates();
+        QStringList callNumbers;
+        for (int k = 0; k < 33; ++k) callNumbers << QStringLiteral("P%1").arg(k);
+        m_c->putPrintFile(printFileWithCallNumbers(callNumbers));
+        auto editor = open();
+        m_dialogs->answerInput("12.5");
+        click(editor, "cmdch5");
+        m_dialogs->answerInput("15.9");
+        click(editor, "cmdCambioColumna2");
+        click(editor, "cmdGuardar");
+        QTRY_VERIFY(!editor);
+
+        QTemporaryDir out;
+        QString stdoutText, stderrText;
+        QTextStream o(&stdoutText), e(&stderrText);
+        QCOMPARE(runBatch({"lomos", "--pdf", out.filePath("p.pdf")}, o, e), 0);
+        const PdfText text = readPdfWords(out.filePath("p.pdf"));
+        QVERIFY(text.ok);
+        for (int p = 0; p < 33; ++p) {
+            const auto word = text.find(QStringLiteral("P%1").arg(p));
+            QCOMPARE(word.size(), 1);
+            if (p / 3 == 5) QVERIFY(qAbs(word[0].yMinCm - 12.5) < 0.01);
+            if (p % 3 == 2) QVERIFY(qAbs(word[0].xMinCm - 15.9) < 0.01);
+            if (p % 3 != 2) QVERIFY(qAbs(word[0].xMinCm - 15.9) > 1);
+        }
     }
 
     void menuRegresarClosesWithoutSaving() {
