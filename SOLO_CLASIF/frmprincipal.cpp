@@ -17,16 +17,15 @@
 #include "frmconfigura.h"
 #include "frmtamano.h"
 #include "generation.h"
+#include "messages.h"
 #include "paintersurface.h"
 #include "settingsfile.h"
 #include "spinewalk.h"
 #include "twips.h"
 #include "waitcursor.h"
 
-namespace {
-const QString kTitle = QStringLiteral("Estimado Usuario:");
-const QString kNoLabels = QStringLiteral("0 Etiquetas");
-}  // namespace
+using messages::kNoLabels;
+using messages::kTitle;
 
 frmPrincipal::frmPrincipal(Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), m_dialogs(dialogs) {
@@ -183,16 +182,16 @@ void frmPrincipal::Generar() {
     m_lstClasify.clear();
     m_lblEspere->setText(kNoLabels);
     if (settings.clientDirectory.isEmpty() || settings.administrativeBase.isEmpty()) {
-        m_dialogs.message(this, kTitle, QStringLiteral("Falta especificar información"));
+        m_dialogs.message(this, kTitle, messages::kMissingSettings);
         return;
     }
     const QString printFile =
         drivec::printFile(settings.clientDirectory, settings.administrativeBase);
     SpineGeneration generated = generateSpineLabels(printFile);
-    m_lblEspere->setText(generatedCaption(generated.labelCount));
+    m_lblEspere->setText(messages::generated(generated.labelCount));
     m_lstClasify = std::move(generated.lstClasify);
     if (!printfile::readable(generated.status)) {
-        m_dialogs.message(this, kTitle, unreadablePrintFileNotice(printFile));
+        m_dialogs.message(this, kTitle, messages::unreadablePrintFile(printFile));
     }
 }
 
@@ -208,9 +207,9 @@ void frmPrincipal::Imprimir() {
         printSpineSheets(m_lstClasify, m_coordinates, m_txttamanoOnly, *printer, m_contador);
     }
     if (printer->deviceFailed()) {
-        m_dialogs.message(this, kTitle, QStringLiteral("No se pudo imprimir: ") + printer->error());
+        m_dialogs.message(this, kTitle, messages::printFailed(printer->error()));
     } else {
-        m_dialogs.message(this, kTitle, QStringLiteral("Recoja sus impresiones"));
+        m_dialogs.message(this, kTitle, messages::kCollectPrints);
     }
 }
 

@@ -1,6 +1,5 @@
 #include "generation.h"
 
-#include <QDir>
 #include <array>
 
 #include "codepage.h"
@@ -24,12 +23,3 @@ SpineGeneration generateSpineLabels(const QString& printFilePath) {
     return result;
 }
 
-QString generatedCaption(qint64 labelCount) {
-    return QStringLiteral("Se han generado ") + QString::number(labelCount) +
-           QStringLiteral(" etiquetas");
-}
-
-QString unreadablePrintFileNotice(const QString& printFilePath) {
-    return QStringLiteral("No se pudo leer el archivo de etiquetas:\n") +
-           QDir::toNativeSeparators(printFilePath);
-}

@@ -16,8 +16,3 @@ struct SpineGeneration {
 // list still ends with "*".
 SpineGeneration generateSpineLabels(const QString& printFilePath);
 
-// "Se han generado 12 etiquetas"
-QString generatedCaption(qint64 labelCount);
-
-// "No se pudo leer el archivo de etiquetas:" and the path, on its own line.
-QString unreadablePrintFileNotice(const QString& printFilePath);

@@ -1,33 +1,25 @@
 #include <QApplication>
-#include <QGuiApplication>
 #include <QScreen>
 #include <QTextStream>
-#include <cstdio>
 
 #include "application.h"
 #include "batch.h"
+#include "batchoptions.h"
 #include "dialogs.h"
 #include "frmprincipal.h"
+
+namespace {
+int batchJob(const QStringList& arguments) {
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return runBatch(arguments, out, err);
+}
+}  // namespace
 
 int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
-
-    if (isBatchCommandLine(arguments)) {
-        // No window is shown: run without a display.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        // Standard error carries the job's own messages only.
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& msg) {
-            if (type == QtCriticalMsg || type == QtFatalMsg) {
-                std::fprintf(stderr, "%s\n", qPrintable(msg));
-            }
-        });
-        QGuiApplication app(argc, argv);
-        setUpApplication(app);
-        QTextStream out(stdout);
-        QTextStream err(stderr);
-        return runBatch(arguments, out, err);
-    }
+    if (isBatchCommandLine(arguments)) return runWithoutWindow(argc, argv, batchJob);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lomos"));
@@ -35,7 +27,6 @@ int main(int argc, char** argv) {
     QtDialogs dialogs;
     frmPrincipal window(dialogs);
     window.show();
-    // Centred on the screen.
     window.move(window.screen()->availableGeometry().center() - window.rect().center());
     return app.exec();
 }

@@ -80,8 +80,11 @@ PrinterSurface::~PrinterSurface() {
 bool PrinterSurface::open() {
     if (deviceFailed()) return false;  // tried once; do not queue a second job
     // Without a printer Qt quietly turns the QPrinter into a PDF writer with
-    // no file; only begin() fails then.
-    if (!m_hasPrinter || !m_printer->isValid() || m_printer->printerName().isEmpty()) {
+    // no file; only begin() fails then. A PDF file chosen in the printer
+    // dialog is a printer all the same.
+    const bool toFile = m_printer->outputFormat() == QPrinter::PdfFormat &&
+                        !m_printer->outputFileName().isEmpty();
+    if (!m_hasPrinter || !m_printer->isValid() || (!toFile && m_printer->printerName().isEmpty())) {
         return deviceFailure(QStringLiteral("no hay ninguna impresora predeterminada"));
     }
     // Measure from the corner of the printable area: Qt would otherwise add a

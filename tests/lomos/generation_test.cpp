@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "generation.h"
+#include "messages.h"
 #include "labellist.h"
 #include "testenv.h"
 
@@ -56,7 +57,7 @@ TEST(SpineGeneration, EmptyFileGivesTheEndMarkerAlone) {
     const SpineGeneration g = generateFrom("");
     EXPECT_EQ(g.labelCount, 0);
     EXPECT_EQ(g.lstClasify, QStringList{kEnd});
-    EXPECT_EQ(generatedCaption(g.labelCount), QStringLiteral("Se han generado 0 etiquetas"));
+    EXPECT_EQ(messages::generated(g.labelCount), QStringLiteral("Se han generado 0 etiquetas"));
 }
 
 TEST(SpineGeneration, EdgeCasesOfTheFormat) {
@@ -116,6 +117,6 @@ TEST(SpineGeneration, MissingFileEndsWithTheMarkerAndSaysSo) {
     EXPECT_EQ(g.status, printfile::Status::Missing);
     EXPECT_EQ(g.labelCount, 0);
     EXPECT_EQ(g.lstClasify, QStringList{kEnd});
-    EXPECT_EQ(unreadablePrintFileNotice(QStringLiteral("/c/x/itemlbl.prn")),
+    EXPECT_EQ(messages::unreadablePrintFile(QStringLiteral("/c/x/itemlbl.prn")),
               QStringLiteral("No se pudo leer el archivo de etiquetas:\n/c/x/itemlbl.prn"));
 }

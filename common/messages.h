@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDir>
+#include <QString>
+
+// The fixed texts both programs show.
+namespace messages {
+
+inline const QString kTitle = QStringLiteral("Estimado Usuario:");
+inline const QString kMissingSettings = QStringLiteral("Falta especificar información");
+inline const QString kNoLabels = QStringLiteral("0 Etiquetas");
+inline const QString kCollectPrints = QStringLiteral("Recoja sus impresiones");
+
+// "Se han generado 12 etiquetas"
+inline QString generated(qint64 labelCount) {
+    return QStringLiteral("Se han generado ") + QString::number(labelCount) +
+           QStringLiteral(" etiquetas");
+}
+
+// The print file could not be read: which path was tried.
+inline QString unreadablePrintFile(const QString& path) {
+    return QStringLiteral("No se pudo leer el archivo de etiquetas:\n") +
+           QDir::toNativeSeparators(path);
+}
+
+inline QString printFailed(const QString& reason) {
+    return QStringLiteral("No se pudo imprimir: ") + reason;
+}
+
+}  // namespace messages
