@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 // A drive C of its own for a test, in a temporary folder; ETIQUETAS_UNIDAD_C
@@ -41,3 +42,13 @@ QString projectDir();
 
 // Bytes of a file; empty if it cannot be read.
 QByteArray readAll(const QString& path);
+
+#include <ostream>
+
+// Readable failure messages in GoogleTest.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QStringList& list, std::ostream* os) {
+    *os << '{';
+    for (const QString& s : list) *os << " \"" << s.toStdString() << '"';
+    *os << " }";
+}

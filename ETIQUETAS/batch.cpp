@@ -1,0 +1,77 @@
+#include "batch.h"
+
+#include <QTextStream>
+
+#include "batchoptions.h"
+#include "drivec.h"
+#include "fullgeneration.h"
+#include "fullwalk.h"
+#include "messages.h"
+#include "settingsfile.h"
+
+namespace fichas {
+namespace {
+
+const char* const kHelp =
+    "Uso: fichas --pdf ARCHIVO.pdf [--paper a4|letter]\n"
+    "\n"
+    "Genera las etiquetas completas (código de barras, clasificación, autor y\n"
+    "título) sin abrir ninguna ventana, igual que al pulsar \"Generar Etiquetas\"\n"
+    "y luego \"Imprimir\", pero las guarda en un archivo PDF, 36 por hoja.\n"
+    "\n"
+    "Toma el directorio cliente y la base administrativa del archivo de\n"
+    "configuración (ini.prn) y lee el archivo de etiquetas itemlbl.prn.\n"
+    "\n"
+    "Opciones:\n"
+    "  --pdf ARCHIVO.pdf   archivo PDF que se crea (se reemplaza si existe)\n"
+    "  --paper a4|letter   tamaño del papel (a4 si no se indica)\n"
+    "  --help              muestra esta ayuda\n"
+    "\n"
+    "Escribe \"Se han generado n etiquetas\" en la salida estándar. Si falta\n"
+    "información, no se puede leer el archivo de etiquetas o no se puede escribir\n"
+    "el PDF, escribe el aviso en la salida de errores y termina con un estado\n"
+    "distinto de 0. Si los datos de los ejemplares no coinciden, lo avisa en la\n"
+    "salida de errores y sigue.\n";
+
+}  // namespace
+
+int runBatch(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    BatchOptions options;
+    const QString problem = parseBatchOptions(arguments, /*withFontSize=*/false, options);
+    if (options.help) {
+        out << QString::fromUtf8(kHelp);
+        return kBatchOk;
+    }
+    if (!problem.isEmpty()) {
+        err << problem << "\n" << QString::fromUtf8(kHelp);
+        return kBatchUsage;
+    }
+
+    const Settings settings = loadSettings(drivec::settingsFile());
+    if (settings.clientDirectory.isEmpty() || settings.administrativeBase.isEmpty()) {
+        err << messages::kMissingSettings << "\n";
+        return kBatchMissingSettings;
+    }
+    const QString printFile =
+        drivec::printFile(settings.clientDirectory, settings.administrativeBase);
+    const FullGeneration generated = generateFullLabels(printFile);
+    if (!printfile::readable(generated.status)) {
+        err << messages::unreadablePrintFile(printFile) << "\n";
+        return kBatchUnreadablePrintFile;
+    }
+    out << messages::generated(generated.labelCount) << "\n";
+    out.flush();
+    const QString warning = mismatchWarning(generated);
+    if (!warning.isEmpty()) err << warning << "\n";
+    err.flush();
+
+    PdfSurface pdf(options.pdf, options.paper);
+    int contador = 0;
+    if (!printFullSheets(generated, pdf, contador)) {
+        err << "No se pudo escribir el PDF: " << pdf.error() << "\n";
+        return kBatchPdfNotWritten;
+    }
+    return kBatchOk;
+}
+
+}  // namespace fichas
