@@ -98,9 +98,13 @@ QStringList wrapValue(const QString& value, int limit, int secondLength) {
 
 qint64 groupCount(const QStringList& list) { return list.count(labellist::kSeparator); }
 
-FullGeneration generateFullLabels(const QString& printFilePath) {
+namespace {
+
+// `source` is a path or an open device.
+template <class Source>
+FullGeneration generate(Source& source) {
     FullGeneration g;
-    g.status = printfile::scan(printFilePath, kTags, [&g](std::string_view line, std::span<const size_t> at) {
+    g.status = printfile::scan(source, kTags, [&g](std::string_view line, std::span<const size_t> at) {
         auto value = [&](Tag tag) { return codepage::decode(printfile::valueAt(line, at[tag])); };
         if (at[kAuthor] != printfile::kNotFound) {
             appendWrapped(value(kAuthor), kAuthorLimit, kAuthorSecond, g.lstAutor);
@@ -122,6 +126,12 @@ FullGeneration generateFullLabels(const QString& printFilePath) {
     g.lstClasify.append(labellist::kEndMarker);
     return g;
 }
+
+}  // namespace
+
+FullGeneration generateFullLabels(const QString& printFilePath) { return generate(printFilePath); }
+
+FullGeneration generateFullLabels(QIODevice& printFile) { return generate(printFile); }
 
 QString mismatchWarning(const FullGeneration& g) {
     const qint64 barcodes = groupCount(g.lstBarras);

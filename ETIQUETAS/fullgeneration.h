@@ -18,6 +18,8 @@ struct FullGeneration {
 };
 
 FullGeneration generateFullLabels(const QString& printFilePath);
+// The same from a device open for reading.
+FullGeneration generateFullLabels(QIODevice& printFile);
 
 // Author and title values are UTF-8 read one byte a character. Wherever the
 // bytes the characters came from form a valid UTF-8 sequence, the letter it

@@ -6,14 +6,16 @@
 #include "labellist.h"
 
 namespace {
-constexpr std::string_view kCallNumberTag = "<z30-call-no>";
-}
 
-SpineGeneration generateSpineLabels(const QString& printFilePath) {
+constexpr std::string_view kCallNumberTag = "<z30-call-no>";
+
+// `source` is a path or an open device.
+template <class Source>
+SpineGeneration generate(Source& source) {
     SpineGeneration result;
     const std::array<std::string_view, 1> tags = {kCallNumberTag};
     result.status = printfile::scan(
-        printFilePath, tags, [&result](std::string_view line, std::span<const size_t> starts) {
+        source, tags, [&result](std::string_view line, std::span<const size_t> starts) {
             ++result.labelCount;
             const QString callNumber = codepage::decode(printfile::valueAt(line, starts[0]));
             labellist::appendCallNumberLines(callNumber, result.lstClasify);
@@ -22,4 +24,10 @@ SpineGeneration generateSpineLabels(const QString& printFilePath) {
     result.lstClasify.append(labellist::kEndMarker);
     return result;
 }
+
+}  // namespace
+
+SpineGeneration generateSpineLabels(const QString& printFilePath) { return generate(printFilePath); }
+
+SpineGeneration generateSpineLabels(QIODevice& printFile) { return generate(printFile); }
 

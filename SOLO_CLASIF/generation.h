@@ -15,4 +15,6 @@ struct SpineGeneration {
 // the labels read before the failure (none when it did not open), and the
 // list still ends with "*".
 SpineGeneration generateSpineLabels(const QString& printFilePath);
+// The same from a device open for reading.
+SpineGeneration generateSpineLabels(QIODevice& printFile);
 

@@ -24,9 +24,13 @@ Status scan(const QString& path, std::span<const std::string_view> tags,
     if (!textfile::isRegularFile(path)) return Status::NotAFile;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return Status::CannotOpen;
+    return scan(file, tags, onLine);
+}
 
+Status scan(QIODevice& device, std::span<const std::string_view> tags,
+            const TaggedLineHandler& onLine) {
     std::vector<size_t> starts(tags.size(), kNotFound);
-    LineReader reader(file);
+    LineReader reader(device);
     std::string_view line;
     while (reader.next(line)) {
         // Every tag opens with "<": a line without one is passed over at once.

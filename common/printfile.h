@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIODevice>
 #include <QString>
 #include <functional>
 #include <span>
@@ -26,10 +27,19 @@ constexpr size_t kNotFound = std::string_view::npos;
 // per tag, the offset right after the tag's first occurrence (kNotFound when
 // the tag is not in the line). Matching is exact and case-sensitive. Lines
 // without any tag are not decoded or copied.
+//
+// Only a regular file is read: a folder, a pipe or a device gives NotAFile
+// at once instead of a hang. Memory stays bounded whatever the file holds: a
+// line is looked at only up to LineReader's bound (1 MiB); a tag further
+// into a longer line is not seen, and a value there ends at the bound.
 using TaggedLineHandler =
     std::function<void(std::string_view line, std::span<const size_t> valueStarts)>;
 
 Status scan(const QString& path, std::span<const std::string_view> tags,
+            const TaggedLineHandler& onLine);
+
+// The same over a device already open for reading.
+Status scan(QIODevice& device, std::span<const std::string_view> tags,
             const TaggedLineHandler& onLine);
 
 // The value that starts at `start`: up to the next "<" (where the closing tag

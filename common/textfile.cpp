@@ -9,6 +9,12 @@
 
 namespace textfile {
 
+namespace {
+qint64 g_failAfterBytes = -1;
+}
+
+void failWritesAfterForTesting(qint64 bytes) { g_failAfterBytes = bytes; }
+
 bool isRegularFile(const QString& path) {
     const QFileInfo info(path);
     return info.isFile();  // follows links
@@ -44,6 +50,12 @@ WriteResult writeLines(const QString& path, const QStringList& lines) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         result.error = file.errorString();
+        return result;
+    }
+    if (g_failAfterBytes >= 0 && g_failAfterBytes < bytes.size()) {
+        file.write(bytes.left(g_failAfterBytes));
+        file.cancelWriting();
+        result.error = QStringLiteral("No queda espacio en el disco");
         return result;
     }
     if (file.write(bytes) != bytes.size()) {

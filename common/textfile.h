@@ -30,4 +30,8 @@ struct WriteResult {
 // once all of it is written, so a failure leaves the old file as it was.
 WriteResult writeLines(const QString& path, const QStringList& lines);
 
+// For tests: every later write stops after `bytes` bytes and fails, as on a
+// full disk; a negative value writes normally again.
+void failWritesAfterForTesting(qint64 bytes);
+
 }  // namespace textfile
