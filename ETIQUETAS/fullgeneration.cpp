@@ -17,11 +17,11 @@ constexpr int kAuthorSecond = 40;
 constexpr int kTitleLimit = 28;
 constexpr int kTitleSecond = 36;
 
-// The length of the valid UTF-8 sequence at bytes[i], or 0 when none starts
-// there (ASCII counts as none: it needs no repair).
-int utf8SequenceAt(const QByteArray& bytes, qsizetype i, char32_t& codePoint) {
-    const auto b = [&](qsizetype k) { return static_cast<unsigned char>(bytes[k]); };
-    const unsigned char lead = b(i);
+// The length of the valid UTF-8 sequence of two to four bytes at the front
+// of `bytes`, with the code point it encodes; 0 when none starts there.
+int utf8SequenceAt(std::string_view bytes, char32_t& codePoint) {
+    const auto b = [&](size_t k) { return static_cast<unsigned char>(bytes[k]); };
+    const unsigned char lead = b(0);
     int length = 0;
     char32_t cp = 0;
     char32_t minimum = 0;
@@ -34,9 +34,9 @@ int utf8SequenceAt(const QByteArray& bytes, qsizetype i, char32_t& codePoint) {
     } else {
         return 0;
     }
-    if (i + length > bytes.size()) return 0;
+    if (size_t(length) > bytes.size()) return 0;
     for (int k = 1; k < length; ++k) {
-        const unsigned char c = b(i + k);
+        const unsigned char c = b(size_t(k));
         if ((c & 0xC0) != 0x80) return 0;
         cp = (cp << 6) | (c & 0x3F);
     }
@@ -45,58 +45,72 @@ int utf8SequenceAt(const QByteArray& bytes, qsizetype i, char32_t& codePoint) {
     return length;
 }
 
-void appendWrapped(const QString& raw, int limit, int second, QStringList& list) {
-    list.append(wrapValue(repairAccents(raw), limit, second));
-    list.append(labellist::kSeparator);
+// Decodes a value's bytes onto `out`: valid UTF-8 sequences give the letter
+// they encode, every other byte its Windows-1252 character.
+void appendRepaired(std::string_view bytes, QString& out) {
+    size_t plain = 0;  // start of a run of bytes decoded one by one
+    for (size_t i = 0; i < bytes.size();) {
+        char32_t codePoint = 0;
+        const int length = static_cast<unsigned char>(bytes[i]) < 0x80 ? 0 : utf8SequenceAt(bytes.substr(i), codePoint);
+        if (length == 0) {
+            ++i;
+            continue;
+        }
+        codepage::appendDecoded(bytes.substr(plain, i - plain), out);
+        if (codePoint > 0xFFFF) {
+            out.append(QChar::highSurrogate(codePoint));
+            out.append(QChar::lowSurrogate(codePoint));
+        } else {
+            out.append(QChar(char16_t(codePoint)));
+        }
+        i += size_t(length);
+        plain = i;
+    }
+    codepage::appendDecoded(bytes.substr(plain), out);
+}
+
+// How many characters line 1 of a value longer than `limit` holds: up to
+// and with the last blank at or before `limit`, or `limit` without one.
+qsizetype firstLineLength(QStringView value, int limit) {
+    for (qsizetype b = limit; b >= 1; --b) {  // positions counted from 1
+        if (value[b - 1] == u' ') return b;
+    }
+    return limit;
+}
+
+void appendWrapped(std::string_view raw, int limit, int second, QString& scratch,
+                   labellist::LabelList& list) {
+    scratch.resize(0);
+    appendRepaired(raw, scratch);
+    const QStringView value(scratch);
+    if (value.size() <= limit) {
+        list.append(value);
+    } else {
+        const qsizetype first = firstLineLength(value, limit);
+        list.append(value.left(first));
+        list.append(value.mid(first, second));
+    }
+    list.appendSeparator();
 }
 
 }  // namespace
 
 QString repairAccents(const QString& value) {
-    // Quick way out: nothing above ASCII, nothing to repair.
-    bool high = false;
-    for (QChar c : value) high = high || c.unicode() >= 0x80;
-    if (!high) return value;
-
-    QByteArray bytes;
-    bytes.reserve(value.size());
-    for (QChar c : value) {
-        const int byte = codepage::byteOf(c.unicode());
-        bytes.append(byte < 0 ? '\0' : char(byte));
-    }
     QString out;
     out.reserve(value.size());
-    for (qsizetype i = 0; i < value.size();) {
-        char32_t codePoint = 0;
-        const int length = codepage::byteOf(value[i].unicode()) < 0 ? 0 : utf8SequenceAt(bytes, i, codePoint);
-        bool allFromBytes = length > 0;
-        for (int k = 1; k < length && allFromBytes; ++k) {
-            allFromBytes = codepage::byteOf(value[i + k].unicode()) >= 0;
-        }
-        if (allFromBytes) {
-            out.append(QString::fromUcs4(&codePoint, 1));
-            i += length;
-        } else {
-            out.append(value[i]);
-            ++i;
-        }
-    }
+    // The characters go back to the bytes they were read from.
+    const QByteArray bytes = codepage::encode(value);
+    appendRepaired(std::string_view(bytes.constData(), size_t(bytes.size())), out);
     return out;
 }
 
 QStringList wrapValue(const QString& value, int limit, int secondLength) {
     if (value.size() <= limit) return {value};
-    qsizetype firstLength = limit;
-    for (qsizetype b = limit; b >= 1; --b) {  // positions counted from 1
-        if (value[b - 1] == u' ') {
-            firstLength = b;
-            break;
-        }
-    }
-    return {value.left(firstLength), value.mid(firstLength, secondLength)};
+    const qsizetype first = firstLineLength(value, limit);
+    return {value.left(first), value.mid(first, secondLength)};
 }
 
-qint64 groupCount(const QStringList& list) { return list.count(labellist::kSeparator); }
+qint64 groupCount(const labellist::LabelList& list) { return list.count(labellist::kSeparator); }
 
 namespace {
 
@@ -104,22 +118,23 @@ namespace {
 template <class Source>
 FullGeneration generate(Source& source) {
     FullGeneration g;
-    g.status = printfile::scan(source, kTags, [&g](std::string_view line, std::span<const size_t> at) {
-        auto value = [&](Tag tag) { return codepage::decode(printfile::valueAt(line, at[tag])); };
+    QString scratch;  // one value at a time, reused
+    g.status = printfile::scan(source, kTags, [&](std::string_view line, std::span<const size_t> at) {
+        auto value = [&](Tag tag) { return printfile::valueAt(line, at[tag]); };
         if (at[kAuthor] != printfile::kNotFound) {
-            appendWrapped(value(kAuthor), kAuthorLimit, kAuthorSecond, g.lstAutor);
+            appendWrapped(value(kAuthor), kAuthorLimit, kAuthorSecond, scratch, g.lstAutor);
         }
         if (at[kTitle] != printfile::kNotFound) {
-            appendWrapped(value(kTitle), kTitleLimit, kTitleSecond, g.lstTitulo);
+            appendWrapped(value(kTitle), kTitleLimit, kTitleSecond, scratch, g.lstTitulo);
         }
         if (at[kBarcode] != printfile::kNotFound) {
-            g.lstBarras.append(value(kBarcode));
-            g.lstBarras.append(labellist::kSeparator);
+            g.lstBarras.appendDecoded(value(kBarcode));
+            g.lstBarras.appendSeparator();
         }
         if (at[kCallNumber] != printfile::kNotFound) {
             ++g.labelCount;
             labellist::appendCallNumberLines(value(kCallNumber), g.lstClasify);
-            g.lstClasify.append(labellist::kSeparator);
+            g.lstClasify.appendSeparator();
         }
     });
     g.lstAutor.append(labellist::kEndMarker);

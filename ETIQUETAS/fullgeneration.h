@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "labellist.h"
 #include "printfile.h"
 
 namespace fichas {
@@ -9,10 +10,10 @@ namespace fichas {
 // The four label lists of a full-label generation, in step label for label
 // only when every item carries each of the four tags once.
 struct FullGeneration {
-    QStringList lstBarras;   // one line a label, then the separator
-    QStringList lstClasify;  // the call number's lines, then the separator; "*" at the end
-    QStringList lstTitulo;   // one or two lines, then the separator
-    QStringList lstAutor;    // one or two lines, then the separator; "*" at the end
+    labellist::LabelList lstBarras;   // one line a label, then the separator
+    labellist::LabelList lstClasify;  // the call number's lines, then the separator; "*" at the end
+    labellist::LabelList lstTitulo;   // one or two lines, then the separator
+    labellist::LabelList lstAutor;    // one or two lines, then the separator; "*" at the end
     qint64 labelCount = 0;   // call-number lines found
     printfile::Status status = printfile::Status::Ok;
 };
@@ -33,7 +34,7 @@ QString repairAccents(const QString& value);
 QStringList wrapValue(const QString& value, int limit, int secondLength);
 
 // Labels in a list: the number of separators.
-qint64 groupCount(const QStringList& list);
+qint64 groupCount(const labellist::LabelList& list);
 
 // The warning shown when the four lists hold different numbers of labels;
 // empty when they agree.

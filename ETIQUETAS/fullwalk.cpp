@@ -21,10 +21,10 @@ constexpr std::array<double, 3> kPrintedColumnCm = {0.8, 7.2, 13.7};
 constexpr std::array<double, 3> kPreviewColumnCm = {1.0, 7.4, 14.2};
 
 // Out of a list's range reads as an empty line, and as the end of a group.
-QString entry(const QStringList& list, qsizetype index) {
-    return index >= 0 && index < list.size() ? list[index] : QString();
+QString entry(const labellist::LabelList& list, qsizetype index) {
+    return index >= 0 && index < list.size() ? list[index].toString() : QString();
 }
-bool endsGroup(const QStringList& list, qsizetype index) {
+bool endsGroup(const labellist::LabelList& list, qsizetype index) {
     return index >= list.size() || list[index] == labellist::kSeparator;
 }
 
@@ -84,7 +84,7 @@ bool walkFullLabels(const FullGeneration& lists, const SheetPlaces& places, Draw
             surface.setBold(true);
             surface.setFontName(kCallNumberFace);
             surface.setFontSize(kPointSize);
-            printAt(surface, x, y, lists.lstClasify[callNumber].left(kMaxCallNumberLine));
+            printAt(surface, x, y, lists.lstClasify[callNumber].left(kMaxCallNumberLine).toString());
             y += kLineStepCm;
             ++callNumber;
         }

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "coordinates.h"
+#include "labellist.h"
 
 class Dialogs;
 class DrawingSurface;
@@ -47,7 +48,7 @@ public:
     // Called by frmTamaño's OK with the chosen size.
     void setFontSizeText(const QString& size);
 
-    const QStringList& lstClasify() const { return m_lstClasify; }
+    const labellist::LabelList& lstClasify() const { return m_lstClasify; }
     const QString& txttamanoOnly() const { return m_txttamanoOnly; }
     const CoordinateTable& coordinates() const { return m_coordinates; }
     Form1* form1() const { return m_form1; }
@@ -71,7 +72,7 @@ private:
     QLabel* m_lblEspere = nullptr;
     QLineEdit* m_txttamano = nullptr;
 
-    QStringList m_lstClasify;
+    labellist::LabelList m_lstClasify;
     QString m_txttamanoOnly = QStringLiteral("8");
     CoordinateTable m_coordinates;  // txt0..txt32, txt0x..txt32x
     int m_contador = 0;

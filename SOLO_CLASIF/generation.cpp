@@ -17,9 +17,8 @@ SpineGeneration generate(Source& source) {
     result.status = printfile::scan(
         source, tags, [&result](std::string_view line, std::span<const size_t> starts) {
             ++result.labelCount;
-            const QString callNumber = codepage::decode(printfile::valueAt(line, starts[0]));
-            labellist::appendCallNumberLines(callNumber, result.lstClasify);
-            result.lstClasify.append(labellist::kSeparator);
+            labellist::appendCallNumberLines(printfile::valueAt(line, starts[0]), result.lstClasify);
+            result.lstClasify.appendSeparator();
         });
     result.lstClasify.append(labellist::kEndMarker);
     return result;

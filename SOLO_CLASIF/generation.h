@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QStringList>
-
+#include "labellist.h"
 #include "printfile.h"
 
 // What "Generar" builds from the print file: the label list of call numbers.
 struct SpineGeneration {
-    QStringList lstClasify;   // each label's lines and separator, then "*"
+    labellist::LabelList lstClasify;  // each label's lines and separator, then "*"
     qint64 labelCount = 0;    // call-number lines found
     printfile::Status status = printfile::Status::Ok;
 };

@@ -22,7 +22,7 @@ Position positionOf(const CoordinateTable& table, int p) {
 
 }  // namespace
 
-WalkEnd walkSpineLabels(const QStringList& list, const CoordinateTable& table,
+WalkEnd walkSpineLabels(const labellist::LabelList& list, const CoordinateTable& table,
                         const QString& fontSizeText, DrawingSurface& surface,
                         const SpineWalk& walk, int& contador) {
     const std::optional<double> fontSize = parseNumber(fontSizeText);
@@ -38,7 +38,7 @@ WalkEnd walkSpineLabels(const QStringList& list, const CoordinateTable& table,
             if (fontSize) surface.setFontSize(*fontSize);
             if (at.x) surface.setCurrentX(*at.x);
             if (at.y) surface.setCurrentY(*at.y);
-            surface.print(list[index].left(SpineWalk::kMaxLineLength));
+            surface.print(list[index].left(SpineWalk::kMaxLineLength).toString());
             if (at.y) *at.y += SpineWalk::kLineStepCm;
             ++index;
         }
@@ -56,7 +56,7 @@ WalkEnd walkSpineLabels(const QStringList& list, const CoordinateTable& table,
     return WalkEnd::EndOfList;
 }
 
-bool printSpineSheets(const QStringList& list, const CoordinateTable& table,
+bool printSpineSheets(const labellist::LabelList& list, const CoordinateTable& table,
                       const QString& fontSizeText, DrawingSurface& surface, int& contador) {
     SpineWalk walk;
     walk.face = kPrinterFace;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QStringList>
+#include "labellist.h"
 #include <functional>
 
 #include "coordinates.h"
@@ -26,13 +26,13 @@ enum class WalkEnd { EndOfList, Stopped };
 // bold `walk.face` at `fontSizeText` points. A step that cannot be done (a
 // size or coordinate that is not a number, a failing surface) is skipped and
 // the walk goes on. `contador` is the sheet position, kept by the caller.
-WalkEnd walkSpineLabels(const QStringList& list, const CoordinateTable& table,
+WalkEnd walkSpineLabels(const labellist::LabelList& list, const CoordinateTable& table,
                         const QString& fontSizeText, DrawingSurface& surface,
                         const SpineWalk& walk, int& contador);
 
 // Printing, on paper or into a PDF: sheets break with newPage(), the job ends
 // with endDoc(). False when the device failed (see surface.error()).
-bool printSpineSheets(const QStringList& list, const CoordinateTable& table,
+bool printSpineSheets(const labellist::LabelList& list, const CoordinateTable& table,
                       const QString& fontSizeText, DrawingSurface& surface, int& contador);
 
 inline const QString kPrinterFace = QStringLiteral("Times NEw Roman");

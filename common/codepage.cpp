@@ -16,12 +16,18 @@ constexpr std::array<char16_t, 32> kHigh = {
 }  // namespace
 
 QString decode(std::string_view bytes) {
-    QString out(qsizetype(bytes.size()), Qt::Uninitialized);
-    char16_t* dst = reinterpret_cast<char16_t*>(out.data());
+    QString out;
+    appendDecoded(bytes, out);
+    return out;
+}
+
+void appendDecoded(std::string_view bytes, QString& out) {
+    const qsizetype start = out.size();
+    out.resize(start + qsizetype(bytes.size()));
+    char16_t* dst = reinterpret_cast<char16_t*>(out.data()) + start;
     for (unsigned char b : bytes) {
         *dst++ = (b >= 0x80 && b < 0xA0) ? kHigh[b - 0x80] : char16_t(b);
     }
-    return out;
 }
 
 int byteOf(char16_t ch) {

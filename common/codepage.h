@@ -11,6 +11,8 @@
 namespace codepage {
 
 QString decode(std::string_view bytes);
+// Decodes onto the end of `out`.
+void appendDecoded(std::string_view bytes, QString& out);
 
 // A character Windows-1252 cannot hold becomes "?" (one per code point).
 QByteArray encode(QStringView text);

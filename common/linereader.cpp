@@ -101,3 +101,32 @@ bool LineReader::next(std::string_view& line) {
     line = std::string_view(m_head.data(), m_head.size());
     return true;
 }
+
+bool LineReader::nextLines(std::string_view& lines) {
+    m_truncated = false;
+    for (;;) {
+        const char* start = m_buffer.data() + m_begin;
+        const size_t avail = m_end - m_begin;
+        const char* lastCr = static_cast<const char*>(memrchr(start, '\r', avail));
+        if (lastCr) {
+            size_t end = size_t(lastCr - m_buffer.data()) + 1;
+            if (end < m_end) {
+                if (m_buffer[end] == '\n') ++end;
+            } else {
+                m_skipLeadingLf = true;
+            }
+            lines = std::string_view(start, end - m_begin);
+            m_begin = end;
+            return true;
+        }
+        if (avail > size_t(m_maxLineBytes)) return next(lines);  // one long line, cut
+        if (!fill()) {
+            if (m_end > m_begin) {  // last line without terminator
+                lines = std::string_view(m_buffer.data() + m_begin, m_end - m_begin);
+                m_begin = m_end;
+                return !m_failed;
+            }
+            return false;
+        }
+    }
+}

@@ -23,6 +23,15 @@ public:
     // input or when reading failed (see failed()).
     bool next(std::string_view& line);
 
+    // The next run of whole lines, as many as the buffer holds: each ends at
+    // CR or CR LF, except a last line of the input without terminator. Valid
+    // until the following call. A line longer than maxLineBytes comes alone,
+    // cut, as next() gives it; other lines may still pass the bound inside a
+    // run, so a reader of runs applies the bound itself. False at the end of
+    // the input or when reading failed.
+    bool nextLines(std::string_view& lines);
+
+    qsizetype maxLineBytes() const { return m_maxLineBytes; }
     bool failed() const { return m_failed; }
     bool truncated() const { return m_truncated; }
 

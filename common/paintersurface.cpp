@@ -14,33 +14,46 @@ constexpr int kPdfDpi = 1200;
 
 // ---- PainterSurface -------------------------------------------------------
 
-QFont PainterSurface::currentFont() const {
-    QFont font(fontName());
-    font.setPointSizeF(fontSize());
-    font.setBold(bold());
-    return font;
+const PainterSurface::FontOnDevice& PainterSurface::currentFont() {
+    if (m_fontsDevice != device()) {
+        m_fonts.clear();
+        m_painterFont = nullptr;
+        m_fontsDevice = device();
+    }
+    const auto key = std::make_tuple(fontName(), fontSize(), bold());
+    auto it = m_fonts.find(key);
+    if (it == m_fonts.end()) {
+        QFont font(fontName());
+        font.setPointSizeF(fontSize());
+        font.setBold(bold());
+        const QFontMetricsF metrics(font, device());
+        it = m_fonts.emplace(key, FontOnDevice{font, metrics.ascent(), metrics.lineSpacing()}).first;
+    }
+    return it->second;
 }
 
 double PainterSurface::dotsPerCmX() { return device()->logicalDpiX() / kCmPerInch; }
 double PainterSurface::dotsPerCmY() { return device()->logicalDpiY() / kCmPerInch; }
 
-double PainterSurface::lineSpacingCm() {
-    const QFontMetricsF metrics(currentFont(), device());
-    return metrics.lineSpacing() / dotsPerCmY();
-}
+double PainterSurface::lineSpacingCm() { return currentFont().lineSpacingDots / dotsPerCmY(); }
 
 double PainterSurface::drawText(double xCm, double yCm, const QString& text) {
-    if (!m_painter.isActive() && !open()) return -1;
+    if (!m_painter.isActive()) {
+        if (!open()) return -1;
+        m_painterFont = nullptr;  // a new painting starts with the default font
+    }
     while (m_pageBreaksPending > 0) {
         if (!startNextPage()) return -1;
         --m_pageBreaksPending;
     }
-    const QFont font = currentFont();
-    if (m_painter.font() != font) m_painter.setFont(font);
-    const QFontMetricsF metrics(m_painter.fontMetrics());
-    const QPointF baseline(xCm * dotsPerCmX(), yCm * dotsPerCmY() + metrics.ascent());
+    const FontOnDevice& font = currentFont();
+    if (m_painterFont != &font) {
+        m_painter.setFont(font.font);
+        m_painterFont = &font;
+    }
+    const QPointF baseline(xCm * dotsPerCmX(), yCm * dotsPerCmY() + font.ascentDots);
     m_painter.drawText(baseline, text);
-    return metrics.lineSpacing() / dotsPerCmY();
+    return font.lineSpacingDots / dotsPerCmY();
 }
 
 // ---- PagedSurface ---------------------------------------------------------

@@ -4,7 +4,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
+#include <map>
 #include <memory>
+#include <tuple>
 
 #include "surface.h"
 
@@ -28,9 +30,21 @@ protected:
     QPainter m_painter;
 
 private:
-    QFont currentFont() const;
+    // A face at a size, with its metrics on this device. The label walks set
+    // the font before every line, mostly to what it already was: fonts and
+    // metrics are made once per face and size, not once per line.
+    struct FontOnDevice {
+        QFont font;
+        double ascentDots;
+        double lineSpacingDots;
+    };
+    const FontOnDevice& currentFont();
     double dotsPerCmX();
     double dotsPerCmY();
+
+    std::map<std::tuple<QString, double, bool>, FontOnDevice> m_fonts;
+    const FontOnDevice* m_painterFont = nullptr;  // the font the painter holds now
+    const QPaintDevice* m_fontsDevice = nullptr;  // the device m_fonts were measured on
 };
 
 // A paged surface (printer or PDF file): the job starts with the first line

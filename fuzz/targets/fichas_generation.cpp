@@ -12,10 +12,12 @@ namespace {
 
 // Every group of `list` holds `minLines` to `maxLines` lines, the first at
 // most `first` characters long and the second at most `second`.
-void checkGroups(const QStringList& list, qsizetype groups, int minLines, int maxLines, int first, int second) {
+void checkGroups(const labellist::LabelList& list, qsizetype groups, int minLines, int maxLines, int first,
+                 int second) {
     qsizetype seen = 0;
     int lines = 0;
-    for (const QString& entry : list) {
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const QStringView entry = list[i];
         if (entry == labellist::kSeparator) {
             FUZZ_CHECK(lines >= minLines && lines <= maxLines);
             ++seen;
@@ -47,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     g.lstAutor.append(labellist::kEndMarker);
     FUZZ_CHECK(fichas::groupCount(g.lstClasify) == g.labelCount);
     // The repair never leaves half a character behind.
-    for (const QString& line : g.lstTitulo) {
+    for (qsizetype k = 0; k < g.lstTitulo.size(); ++k) {
+        const QStringView line = g.lstTitulo[k];
         for (qsizetype i = 0; i < line.size(); ++i) {
             if (line[i].isHighSurrogate()) FUZZ_CHECK(i + 1 < line.size() && line[i + 1].isLowSurrogate());
         }

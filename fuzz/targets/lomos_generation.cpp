@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(g.lstClasify.count(labellist::kSeparator) == g.labelCount);
     int linesInLabel = 0;
     for (qsizetype i = 0; i + 1 < g.lstClasify.size(); ++i) {
-        const QString& entry = g.lstClasify[i];
+        const QStringView entry = g.lstClasify[i];
         if (entry == labellist::kSeparator) {
             linesInLabel = 0;
             continue;

@@ -134,7 +134,7 @@ TEST(FullGeneration, TheSampleFile) {
     ASSERT_EQ(g.status, printfile::Status::Ok);
     EXPECT_EQ(g.labelCount, 40);
     EXPECT_EQ(g.lstTitulo[0], QStringLiteral("Cien años de soledad"));
-    for (const QString& line : g.lstTitulo + g.lstAutor) {
+    for (const QString& line : g.lstTitulo.toStringList() + g.lstAutor.toStringList()) {
         EXPECT_FALSE(line.contains(QChar(0xC3))) << line.toStdString();  // nothing left split
     }
 }

@@ -13,19 +13,24 @@ const QString kSep = labellist::kSeparator;
 // n labels: barcode Bk, call number Ck (and "Ck.2" for two-line ones),
 // author Ak, title Tk; the given labels get a second author or title line.
 FullGeneration lists(int n, QList<int> twoLineAuthors = {}, QList<int> twoLineTitles = {}) {
-    FullGeneration g;
+    QStringList barras, clasify, autor, titulo;
     for (int k = 0; k < n; ++k) {
-        g.lstBarras << QStringLiteral("B%1").arg(k) << kSep;
-        g.lstClasify << QStringLiteral("C%1").arg(k) << QStringLiteral("C%1.2").arg(k) << kSep;
-        g.lstAutor << QStringLiteral("A%1").arg(k);
-        if (twoLineAuthors.contains(k)) g.lstAutor << QStringLiteral("A%1.2").arg(k);
-        g.lstAutor << kSep;
-        g.lstTitulo << QStringLiteral("T%1").arg(k);
-        if (twoLineTitles.contains(k)) g.lstTitulo << QStringLiteral("T%1.2").arg(k);
-        g.lstTitulo << kSep;
+        barras << QStringLiteral("B%1").arg(k) << kSep;
+        clasify << QStringLiteral("C%1").arg(k) << QStringLiteral("C%1.2").arg(k) << kSep;
+        autor << QStringLiteral("A%1").arg(k);
+        if (twoLineAuthors.contains(k)) autor << QStringLiteral("A%1.2").arg(k);
+        autor << kSep;
+        titulo << QStringLiteral("T%1").arg(k);
+        if (twoLineTitles.contains(k)) titulo << QStringLiteral("T%1.2").arg(k);
+        titulo << kSep;
     }
-    g.lstClasify << "*";
-    g.lstAutor << "*";
+    clasify << "*";
+    autor << "*";
+    FullGeneration g;
+    g.lstBarras = barras;
+    g.lstClasify = clasify;
+    g.lstAutor = autor;
+    g.lstTitulo = titulo;
     return g;
 }
 
@@ -102,10 +107,10 @@ TEST(FullWalk, FacesSizesAndCuts) {
     FullGeneration g;
     const QString longCall(31, u'C');
     const QString longAuthor(40, u'A');
-    g.lstBarras = {"B", kSep};
-    g.lstClasify = {longCall, "L2", "L3", "L4", "L5", "L6", kSep, "*"};
-    g.lstAutor = {longAuthor, kSep, "*"};
-    g.lstTitulo = {"T", kSep};
+    g.lstBarras = QStringList{"B", kSep};
+    g.lstClasify = QStringList{longCall, "L2", "L3", "L4", "L5", "L6", kSep, "*"};
+    g.lstAutor = QStringList{longAuthor, kSep, "*"};
+    g.lstTitulo = QStringList{"T", kSep};
     auto p = print(g);
     const auto& call = line(p->surface, QString(30, u'C'));
     EXPECT_EQ(call.face, QStringLiteral("arial"));
@@ -118,7 +123,7 @@ TEST(FullWalk, FacesSizesAndCuts) {
 
 TEST(FullWalk, LabelStarIsPrintedAndEmptyCallNumbersUseTheirPlace) {
     FullGeneration g = lists(3);
-    g.lstClasify = {"*", "X", kSep, kSep, "C2", kSep, "*"};
+    g.lstClasify = QStringList{"*", "X", kSep, kSep, "C2", kSep, "*"};
     auto p = print(g);
     expectAt(p->surface, "*", 1, 0.8, 0.1);
     expectAt(p->surface, "B1", 1, 7.2 + 1.5, 0.1);
@@ -127,7 +132,7 @@ TEST(FullWalk, LabelStarIsPrintedAndEmptyCallNumbersUseTheirPlace) {
 
 TEST(FullWalk, ListsOutOfStepAreWalkedEachByItsOwnIndex) {
     FullGeneration g = lists(3);
-    g.lstTitulo = {"T0", kSep, "T2", kSep};  // the second item had no title
+    g.lstTitulo = QStringList{"T0", kSep, "T2", kSep};  // the second item had no title
     auto p = print(g);
     expectAt(p->surface, "T2", 1, 8.2, 0.1 + 0.8);  // printed on label 1
     EXPECT_EQ(p->surface.lines().size(), 3 * 2 + 3 + 3 + 2);  // label 2 gets an empty title
@@ -135,9 +140,9 @@ TEST(FullWalk, ListsOutOfStepAreWalkedEachByItsOwnIndex) {
 
 TEST(FullWalk, BrokenListsStopAtTheirEnd) {
     FullGeneration g;
-    g.lstClasify = {"*"};
+    g.lstClasify = QStringList{"*"};
     EXPECT_TRUE(print(g)->surface.lines().isEmpty());
-    g.lstClasify = {"A", "B"};
+    g.lstClasify = QStringList{"A", "B"};
     EXPECT_EQ(print(g)->surface.lines().size(), 2);
 }
 

@@ -1,0 +1,139 @@
+// Generation, the label walks, and rendering, as the windows and --pdf run
+// them. Counters: bytes and labels per second.
+#include <benchmark/benchmark.h>
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <map>
+
+#include "coordinates.h"
+#include "form1.h"
+#include "fullgeneration.h"
+#include "fullwalk.h"
+#include "generation.h"
+#include "paintersurface.h"
+#include "printfile_generator.h"
+#include "recordingsurface.h"
+#include "spinewalk.h"
+
+namespace {
+
+// One generated print file per size, written once and read from the page
+// cache by every iteration.
+const QString& printFileOf(int items) {
+    static QTemporaryDir dir;
+    static std::map<int, QString> paths;
+    auto it = paths.find(items);
+    if (it == paths.end()) {
+        const QString path = dir.filePath(QStringLiteral("itemlbl-%1.prn").arg(items));
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(makePrintFile(items));
+        it = paths.emplace(items, path).first;
+    }
+    return it->second;
+}
+
+void setRates(benchmark::State& state, qint64 bytesPerIteration, qint64 labelsPerIteration) {
+    state.SetBytesProcessed(int64_t(state.iterations()) * bytesPerIteration);
+    state.counters["labels/s"] =
+        benchmark::Counter(double(state.iterations()) * double(labelsPerIteration), benchmark::Counter::kIsRate);
+}
+
+void BM_LomosGeneration(benchmark::State& state) {
+    const QString& path = printFileOf(int(state.range(0)));
+    qint64 labels = 0;
+    for (auto _ : state) {
+        SpineGeneration g = generateSpineLabels(path);
+        labels = g.labelCount;
+        benchmark::DoNotOptimize(g);
+    }
+    setRates(state, QFileInfo(path).size(), labels);
+}
+BENCHMARK(BM_LomosGeneration)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_FichasGeneration(benchmark::State& state) {
+    const QString& path = printFileOf(int(state.range(0)));
+    qint64 labels = 0;
+    for (auto _ : state) {
+        fichas::FullGeneration g = fichas::generateFullLabels(path);
+        labels = g.labelCount;
+        benchmark::DoNotOptimize(g);
+    }
+    setRates(state, QFileInfo(path).size(), labels);
+}
+BENCHMARK(BM_FichasGeneration)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_SpineWalkRecording(benchmark::State& state) {
+    const SpineGeneration g = generateSpineLabels(printFileOf(int(state.range(0))));
+    const CoordinateTable table = defaultCoordinateTable();
+    for (auto _ : state) {
+        RecordingSurface surface;
+        int contador = 0;
+        printSpineSheets(g.lstClasify, table, QStringLiteral("8"), surface, contador);
+        benchmark::DoNotOptimize(surface.lines().size());
+    }
+    setRates(state, 0, g.labelCount);
+}
+BENCHMARK(BM_SpineWalkRecording)->Arg(3300)->Unit(benchmark::kMillisecond);
+
+void BM_FullWalkRecording(benchmark::State& state) {
+    const fichas::FullGeneration g = fichas::generateFullLabels(printFileOf(int(state.range(0))));
+    for (auto _ : state) {
+        RecordingSurface surface;
+        int contador = 0;
+        fichas::printFullSheets(g, surface, contador);
+        benchmark::DoNotOptimize(surface.lines().size());
+    }
+    setRates(state, 0, g.labelCount);
+}
+BENCHMARK(BM_FullWalkRecording)->Arg(3600)->Unit(benchmark::kMillisecond);
+
+// 100 sheets into a PDF, as --pdf renders them.
+void BM_SpinePdf100Sheets(benchmark::State& state) {
+    const SpineGeneration g = generateSpineLabels(printFileOf(3300));
+    const CoordinateTable table = defaultCoordinateTable();
+    QTemporaryDir dir;
+    for (auto _ : state) {
+        PdfSurface pdf(dir.filePath(QStringLiteral("spine.pdf")), PdfSurface::Paper::A4);
+        int contador = 0;
+        printSpineSheets(g.lstClasify, table, QStringLiteral("8"), pdf, contador);
+    }
+    setRates(state, 0, g.labelCount);
+}
+BENCHMARK(BM_SpinePdf100Sheets)->Unit(benchmark::kMillisecond);
+
+void BM_FullPdf100Sheets(benchmark::State& state) {
+    const fichas::FullGeneration g = fichas::generateFullLabels(printFileOf(3600));
+    QTemporaryDir dir;
+    for (auto _ : state) {
+        PdfSurface pdf(dir.filePath(QStringLiteral("full.pdf")), PdfSurface::Paper::A4);
+        int contador = 0;
+        fichas::printFullSheets(g, pdf, contador);
+    }
+    setRates(state, 0, g.labelCount);
+}
+BENCHMARK(BM_FullPdf100Sheets)->Unit(benchmark::kMillisecond);
+
+// What "Vista Previa" draws before it asks: one sheet on the preview picture.
+void BM_PreviewOneSheet(benchmark::State& state) {
+    const SpineGeneration g = generateSpineLabels(printFileOf(1000));
+    const CoordinateTable table = defaultCoordinateTable();
+    QImage image(833, 1172, QImage::Format_RGB32);
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    for (auto _ : state) {
+        ImageSurface surface(image);
+        surface.cls();
+        SpineWalk walk;
+        walk.face = kPreviewFace;
+        walk.sheetFull = [](DrawingSurface&) { return false; };  // "No" at the first question
+        int contador = 0;
+        walkSpineLabels(g.lstClasify, table, QStringLiteral("8"), surface, walk, contador);
+    }
+    setRates(state, 0, 33);
+}
+BENCHMARK(BM_PreviewOneSheet)->Unit(benchmark::kMillisecond);
+
+}  // namespace
