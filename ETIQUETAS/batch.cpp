@@ -3,11 +3,8 @@
 #include <QTextStream>
 
 #include "batchoptions.h"
-#include "drivec.h"
 #include "fullgeneration.h"
 #include "fullwalk.h"
-#include "messages.h"
-#include "settingsfile.h"
 
 namespace fichas {
 namespace {
@@ -36,42 +33,24 @@ const char* const kHelp =
 }  // namespace
 
 int runBatch(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    BatchOptions options;
-    const QString problem = parseBatchOptions(arguments, /*withFontSize=*/false, options);
-    if (options.help) {
-        out << QString::fromUtf8(kHelp);
-        return kBatchOk;
+    BatchRun run;
+    if (int status = startBatch(arguments, /*withFontSize=*/false, QString::fromUtf8(kHelp), out, err, run);
+        status >= 0) {
+        return status;
     }
-    if (!problem.isEmpty()) {
-        err << problem << "\n" << QString::fromUtf8(kHelp);
-        return kBatchUsage;
+    const FullGeneration generated = generateFullLabels(run.printFile);
+    if (int status = reportGeneration(printfile::readable(generated.status), generated.labelCount,
+                                      run.printFile, out, err);
+        status >= 0) {
+        return status;
     }
-
-    const Settings settings = loadSettings(drivec::settingsFile());
-    if (settings.clientDirectory.isEmpty() || settings.administrativeBase.isEmpty()) {
-        err << messages::kMissingSettings << "\n";
-        return kBatchMissingSettings;
-    }
-    const QString printFile =
-        drivec::printFile(settings.clientDirectory, settings.administrativeBase);
-    const FullGeneration generated = generateFullLabels(printFile);
-    if (!printfile::readable(generated.status)) {
-        err << messages::unreadablePrintFile(printFile) << "\n";
-        return kBatchUnreadablePrintFile;
-    }
-    out << messages::generated(generated.labelCount) << "\n";
-    out.flush();
+    // Lists out of step are printed all the same, with a warning.
     const QString warning = mismatchWarning(generated);
     if (!warning.isEmpty()) err << warning << "\n";
     err.flush();
-
-    PdfSurface pdf(options.pdf, options.paper);
+    PdfSurface pdf(run.options.pdf, run.options.paper);
     int contador = 0;
-    if (!printFullSheets(generated, pdf, contador)) {
-        err << "No se pudo escribir el PDF: " << pdf.error() << "\n";
-        return kBatchPdfNotWritten;
-    }
-    return kBatchOk;
+    return finishBatch(printFullSheets(generated, pdf, contador), pdf, err);
 }
 
 }  // namespace fichas

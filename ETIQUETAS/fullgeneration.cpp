@@ -69,13 +69,26 @@ void appendRepaired(std::string_view bytes, QString& out) {
     codepage::appendDecoded(bytes.substr(plain), out);
 }
 
+// A cut before `at` that never parts the two halves of a character outside
+// the basic plane (an emoji, say): such a character goes whole to what
+// follows.
+qsizetype cutBefore(QStringView value, qsizetype at) {
+    return at > 0 && at < value.size() && value[at - 1].isHighSurrogate() ? at - 1 : at;
+}
+
 // How many characters line 1 of a value longer than `limit` holds: up to
 // and with the last blank at or before `limit`, or `limit` without one.
 qsizetype firstLineLength(QStringView value, int limit) {
     for (qsizetype b = limit; b >= 1; --b) {  // positions counted from 1
         if (value[b - 1] == u' ') return b;
     }
-    return limit;
+    return cutBefore(value, limit);
+}
+
+// Line 2: at most `secondLength` characters after line 1.
+QStringView secondLine(QStringView value, qsizetype first, int secondLength) {
+    const qsizetype end = cutBefore(value, std::min(value.size(), first + secondLength));
+    return value.mid(first, end - first);
 }
 
 void appendWrapped(std::string_view raw, int limit, int second, QString& scratch,
@@ -88,7 +101,7 @@ void appendWrapped(std::string_view raw, int limit, int second, QString& scratch
     } else {
         const qsizetype first = firstLineLength(value, limit);
         list.append(value.left(first));
-        list.append(value.mid(first, second));
+        list.append(secondLine(value, first, second));
     }
     list.appendSeparator();
 }
@@ -107,7 +120,7 @@ QString repairAccents(const QString& value) {
 QStringList wrapValue(const QString& value, int limit, int secondLength) {
     if (value.size() <= limit) return {value};
     const qsizetype first = firstLineLength(value, limit);
-    return {value.left(first), value.mid(first, secondLength)};
+    return {value.left(first), secondLine(value, first, secondLength).toString()};
 }
 
 qint64 groupCount(const labellist::LabelList& list) { return list.count(labellist::kSeparator); }

@@ -6,9 +6,7 @@
 #include "coordinates.h"
 #include "drivec.h"
 #include "generation.h"
-#include "messages.h"
 #include "paintersurface.h"
-#include "settingsfile.h"
 #include "spinewalk.h"
 
 namespace {
@@ -37,38 +35,20 @@ const char* const kHelp =
 }  // namespace
 
 int runBatch(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    BatchOptions options;
-    const QString problem = parseBatchOptions(arguments, /*withFontSize=*/true, options);
-    if (options.help) {
-        out << QString::fromUtf8(kHelp);
-        return kBatchOk;
+    BatchRun run;
+    if (int status = startBatch(arguments, /*withFontSize=*/true, QString::fromUtf8(kHelp), out, err, run);
+        status >= 0) {
+        return status;
     }
-    if (!problem.isEmpty()) {
-        err << problem << "\n" << QString::fromUtf8(kHelp);
-        return kBatchUsage;
+    const SpineGeneration generated = generateSpineLabels(run.printFile);
+    if (int status = reportGeneration(printfile::readable(generated.status), generated.labelCount,
+                                      run.printFile, out, err);
+        status >= 0) {
+        return status;
     }
-
-    const Settings settings = loadSettings(drivec::settingsFile());
-    if (settings.clientDirectory.isEmpty() || settings.administrativeBase.isEmpty()) {
-        err << messages::kMissingSettings << "\n";
-        return kBatchMissingSettings;
-    }
-    const QString printFile =
-        drivec::printFile(settings.clientDirectory, settings.administrativeBase);
-    const SpineGeneration generated = generateSpineLabels(printFile);
-    if (!printfile::readable(generated.status)) {
-        err << messages::unreadablePrintFile(printFile) << "\n";
-        return kBatchUnreadablePrintFile;
-    }
-    out << messages::generated(generated.labelCount) << "\n";
-    out.flush();
-
     const CoordinateTable table = readCoordinateFile(drivec::coordinateFile());
-    PdfSurface pdf(options.pdf, options.paper);
+    PdfSurface pdf(run.options.pdf, run.options.paper);
     int contador = 0;
-    if (!printSpineSheets(generated.lstClasify, table, options.fontSize, pdf, contador)) {
-        err << "No se pudo escribir el PDF: " << pdf.error() << "\n";
-        return kBatchPdfNotWritten;
-    }
-    return kBatchOk;
+    return finishBatch(printSpineSheets(generated.lstClasify, table, run.options.fontSize, pdf, contador),
+                       pdf, err);
 }

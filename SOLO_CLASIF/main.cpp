@@ -1,11 +1,5 @@
-#include <QApplication>
-#include <QScreen>
-#include <QTextStream>
-
 #include "application.h"
 #include "batch.h"
-#include "batchoptions.h"
-#include "dialogs.h"
 #include "frmprincipal.h"
 
 namespace {
@@ -17,16 +11,5 @@ int batchJob(const QStringList& arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
-    if (isBatchCommandLine(arguments)) return runWithoutWindow(argc, argv, batchJob);
-
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("lomos"));
-    setUpApplication(app);
-    QtDialogs dialogs;
-    frmPrincipal window(dialogs);
-    window.show();
-    window.move(window.screen()->availableGeometry().center() - window.rect().center());
-    return app.exec();
+    return runProgram<frmPrincipal>(argc, argv, QStringLiteral("lomos"), batchJob);
 }

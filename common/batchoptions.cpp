@@ -4,6 +4,9 @@
 #include <cstdio>
 
 #include "application.h"
+#include "drivec.h"
+#include "messages.h"
+#include "settingsfile.h"
 #include "number.h"
 
 bool isBatchCommandLine(const QStringList& arguments) {
@@ -47,6 +50,43 @@ QString parseBatchOptions(const QStringList& arguments, bool withFontSize, Batch
     }
     if (!options.help && options.pdf.isEmpty()) return QStringLiteral("Falta --pdf ARCHIVO.pdf");
     return {};
+}
+
+int startBatch(const QStringList& arguments, bool withFontSize, const QString& help, QTextStream& out,
+               QTextStream& err, BatchRun& run) {
+    const QString problem = parseBatchOptions(arguments, withFontSize, run.options);
+    if (run.options.help) {
+        out << help;
+        return kBatchOk;
+    }
+    if (!problem.isEmpty()) {
+        err << problem << "\n" << help;
+        return kBatchUsage;
+    }
+    const Settings settings = loadSettings(drivec::settingsFile());
+    if (settings.clientDirectory.isEmpty() || settings.administrativeBase.isEmpty()) {
+        err << messages::kMissingSettings << "\n";
+        return kBatchMissingSettings;
+    }
+    run.printFile = drivec::printFile(settings.clientDirectory, settings.administrativeBase);
+    return -1;
+}
+
+int reportGeneration(bool readable, qint64 labelCount, const QString& printFile, QTextStream& out,
+                     QTextStream& err) {
+    if (!readable) {
+        err << messages::unreadablePrintFile(printFile) << "\n";
+        return kBatchUnreadablePrintFile;
+    }
+    out << messages::generated(labelCount) << "\n";
+    out.flush();
+    return -1;
+}
+
+int finishBatch(bool printed, const DrawingSurface& pdf, QTextStream& err) {
+    if (printed) return kBatchOk;
+    err << "No se pudo escribir el PDF: " << pdf.error() << "\n";
+    return kBatchPdfNotWritten;
 }
 
 int runWithoutWindow(int argc, char** argv, int (*job)(const QStringList& arguments)) {

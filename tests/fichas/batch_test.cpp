@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "pdfwords.h"
@@ -10,20 +9,7 @@ namespace {
 
 constexpr double kTolCm = 0.01;  // 0.1 mm
 
-struct ProcessRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-ProcessRun runFichas(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(FICHAS_EXE), args);
-    process.waitForFinished(120000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
+ProcessRun runFichas(const QStringList& args) { return runProcess(QStringLiteral(FICHAS_EXE), args); }
 
 // Item k: call number "Kk Lk", barcode "Bk", author "Ak", title "Tk"; every
 // fifth has a two-line author and every third a two-line title.

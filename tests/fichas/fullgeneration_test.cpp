@@ -48,6 +48,13 @@ TEST(Wrap, Limits) {
     // No blank at or before the limit: the first L characters, then M more.
     const QString word = QString(30, u'x') + QString(50, u'y');
     EXPECT_EQ(wrapValue(word, 28, 36), (QStringList{word.left(28), word.mid(28, 36)}));
+
+    // A character outside the basic plane is never cut in two (found by fuzzing).
+    const QString book = QStringLiteral("\U0001F4DA");
+    const QString emoji = QString(27, u'x') + book + QString(40, u'y');
+    EXPECT_EQ(wrapValue(emoji, 28, 36), (QStringList{QString(27, u'x'), book + QString(34, u'y')}));
+    const QString late = QString(28, u'x') + QString(35, u'y') + book;
+    EXPECT_EQ(wrapValue(late, 28, 36), (QStringList{QString(28, u'x'), QString(35, u'y')}));
 }
 
 TEST(AccentRepair, TheSixLettersOfTheTableComeOutAsBefore) {

@@ -47,17 +47,15 @@ private Q_SLOTS:
         QVERIFY(text.ok);
         QCOMPARE(text.pages, 2);
 
-        QPrinter probe(printer, QPrinter::HighResolution);
-        const QMarginsF margins = probe.pageLayout().minimumMargins();
-        const double scale = probe.pageLayout().units() == QPageLayout::Millimeter ? 0.1 : 2.54 / 72.0;
+        const QPointF origin = spoolerjobs::printableOriginCm();
         const double serifAscent = spoolerjobs::ascentCm(QStringLiteral("Times New Roman"), 8);
         const double sansAscent = spoolerjobs::ascentCm(QStringLiteral("arial"), 8);
         const double xs[] = {0.8, 7.2, 13.7};
         const double rows[] = {2.6, 5.1, 7.6, 10.0, 12.5, 14.8, 17.2, 19.7, 22.2, 24.4, 26.8, 29.2};
         double worst = 0;
         for (int k = 0; k < 37; ++k) {
-            const double x = xs[k % 3] + margins.left() * scale;
-            const double y = rows[(k % 36) / 3] - 2.5 + margins.top() * scale;
+            const double x = xs[k % 3] + origin.x();
+            const double y = rows[(k % 36) / 3] - 2.5 + origin.y();
             struct Field {
                 QString word;
                 double dx, dy, ascent;

@@ -2,9 +2,7 @@
 // must finish in bounded time and memory, and say what went wrong.
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -17,24 +15,7 @@ namespace {
 constexpr long kMaxPeakMb = 256;
 constexpr QLatin1String kPrintFile("CLIENTE/CATALOG/FILES/BIB50/PRINT/itemlbl.prn");
 
-struct Outcome {
-    int exitCode;
-    QString out;
-    QString err;
-    qint64 ms;
-};
-
-Outcome run(const char* exe, const QString& pdf) {
-    QProcess p;
-    QElapsedTimer timer;
-    timer.start();
-    p.start(QString::fromUtf8(exe), {"--pdf", pdf});
-    const bool finished = p.waitForFinished(120000);
-    if (!finished) p.kill();
-    return {finished && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError()),
-            timer.elapsed()};
-}
+ProcessRun run(const char* exe, const QString& pdf) { return runProcess(QString::fromUtf8(exe), {"--pdf", pdf}); }
 
 // The largest resident size of any program this test has waited for.
 long childrenPeakMb() {
@@ -65,7 +46,7 @@ protected:
         m_c->putDefaultCoordinates();
     }
     QString printFile() const { return m_c->file(kPrintFile); }
-    Outcome runIt() { return run(GetParam(), m_out.filePath("out.pdf")); }
+    ProcessRun runIt() { return run(GetParam(), m_out.filePath("out.pdf")); }
 
     std::unique_ptr<TempDriveC> m_c;
     QTemporaryDir m_out;
@@ -80,7 +61,7 @@ TEST_P(Hostile, AGigabyteWithoutALineEnd) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     ASSERT_TRUE(f.resize(qint64(1) << 30));
     f.close();
-    const Outcome o = runIt();
+    const ProcessRun o = runIt();
     EXPECT_EQ(o.exitCode, 0) << o.err.toStdString();
     EXPECT_EQ(o.out, QStringLiteral("Se han generado 0 etiquetas\n"));
     EXPECT_LT(childrenPeakMb(), kMaxPeakMb);
@@ -93,7 +74,7 @@ TEST_P(Hostile, FiftyMegabyteLinesHoldingTheTags) {
     appendBig(printFile(), "<z30-call-no>", k50Mb, "Q", "</z30-call-no>\r\n");
     appendBig(printFile(), "<z13-title>", k50Mb, "palabra ", "</z13-title>\r\n");
     appendBig(printFile(), "<z30-barcode>", k50Mb, "7", "</z30-barcode>\r\n<z13-author>A</z13-author>\r\n");
-    const Outcome o = runIt();
+    const ProcessRun o = runIt();
     EXPECT_EQ(o.exitCode, 0) << o.err.toStdString();
     EXPECT_EQ(o.out, QStringLiteral("Se han generado 1 etiquetas\n"));
     EXPECT_LT(childrenPeakMb(), kMaxPeakMb);
@@ -107,7 +88,7 @@ TEST_P(Hostile, ALineHoldingTheTagAHundredThousandTimes) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(QByteArray("<z30-call-no>A B<z13-title>T<z13-author>U<z30-barcode>1").repeated(100000) + "\r\n");
     f.close();
-    const Outcome o = runIt();
+    const ProcessRun o = runIt();
     EXPECT_EQ(o.exitCode, 0) << o.err.toStdString();
     EXPECT_EQ(o.out, QStringLiteral("Se han generado 1 etiquetas\n"));  // one line, one label
     EXPECT_LT(childrenPeakMb(), kMaxPeakMb);
@@ -118,7 +99,7 @@ TEST_P(Hostile, PrintFilesThatAreNotFilesGetTheNotice) {
     const QByteArray path = QFile::encodeName(printFile());
     // A named pipe nobody writes to would block a reader for ever.
     ASSERT_EQ(mkfifo(path.constData(), 0600), 0);
-    Outcome o = runIt();
+    ProcessRun o = runIt();
     EXPECT_EQ(o.exitCode, 3);
     EXPECT_TRUE(o.err.startsWith(QStringLiteral("No se pudo leer el archivo de etiquetas:\n"))) << o.err.toStdString();
     QFile::remove(printFile());
@@ -137,7 +118,7 @@ TEST_P(Hostile, SettingsAndCoordinatesThatAreNotFiles) {
     m_c->putPrintFile("<z30-call-no>A</z30-call-no>\r\n");
     QFile::remove(m_c->file("cy.txt"));
     ASSERT_EQ(mkfifo(QFile::encodeName(m_c->file("cy.txt")).constData(), 0600), 0);
-    Outcome o = runIt();  // no positions, but no hang
+    ProcessRun o = runIt();  // no positions, but no hang
     EXPECT_EQ(o.exitCode, 0) << o.err.toStdString();
 
     QFile::remove(m_c->file("ini.prn"));

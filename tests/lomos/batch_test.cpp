@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "coordinates.h"
@@ -11,20 +10,7 @@ namespace {
 
 constexpr double kTolCm = 0.01;  // 0.1 mm
 
-struct ProcessRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-ProcessRun runLomos(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(LOMOS_EXE), args);
-    process.waitForFinished(120000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
+ProcessRun runLomos(const QStringList& args) { return runProcess(QStringLiteral(LOMOS_EXE), args); }
 
 // Call numbers of n labels with three parts each: "K<k>", "A<k>", "B<k>".
 QStringList threePartLabels(int n) {

@@ -43,11 +43,8 @@ private Q_SLOTS:
 
         // Positions are measured from the printable area's corner: on paper
         // they lie the printer's own margin further in.
-        QPrinter probe(printer, QPrinter::HighResolution);
-        const QMarginsF margins = probe.pageLayout().minimumMargins();
-        const double scale = probe.pageLayout().units() == QPageLayout::Millimeter ? 0.1 : 2.54 / 72.0;
-        const double leftCm = margins.left() * scale;
-        const double topCm = margins.top() * scale;
+        const double leftCm = spoolerjobs::printableOriginCm().x();
+        const double topCm = spoolerjobs::printableOriginCm().y();
         const double ascentCm = spoolerjobs::ascentCm(QStringLiteral("Times NEw Roman"), 8);
         const CoordinateTable t = defaultCoordinateTable();
         double worst = 0;

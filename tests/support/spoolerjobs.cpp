@@ -4,6 +4,9 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QTest>
 
@@ -30,6 +33,14 @@ QString waitForNewPdf(const QStringList& before) {
         QTest::qWait(100);
     }
     return {};
+}
+
+QPointF printableOriginCm() {
+    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    const QPageLayout layout = printer.pageLayout();
+    const QMarginsF margins = layout.minimumMargins();
+    const double cmPerUnit = layout.units() == QPageLayout::Millimeter ? 0.1 : 2.54 / 72.0;
+    return {margins.left() * cmPerUnit, margins.top() * cmPerUnit};
 }
 
 double ascentCm(const QString& face, double points) {

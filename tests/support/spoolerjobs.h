@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointF>
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +13,11 @@ QStringList pdfsNow();
 // Waits until the queue has no pending job and a PDF not in `before` is
 // there; its path, or empty after a minute.
 QString waitForNewPdf(const QStringList& before);
+// Where the printable area of the default printer begins on its paper, in
+// centimetres from the sheet's top-left corner: positions measured from the
+// printable area lie that much further in on paper.
+QPointF printableOriginCm();
+
 // The ascent in centimetres of a bold face at a size: cups-pdf's PDFs read
 // back with the word's bottom at its baseline.
 double ascentCm(const QString& face, double points);

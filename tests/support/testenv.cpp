@@ -1,6 +1,8 @@
 #include "testenv.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -71,4 +73,16 @@ QByteArray readAll(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return {};
     return f.readAll();
+}
+
+ProcessRun runProcess(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    QElapsedTimer timer;
+    timer.start();
+    process.start(program, arguments);
+    const bool finished = process.waitForFinished(120000);
+    if (!finished) process.kill();
+    return {finished && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError()), timer.elapsed()};
 }

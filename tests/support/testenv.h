@@ -40,6 +40,16 @@ QByteArray printFileWithCallNumbers(const QStringList& callNumbers,
 QString sharedSamplesDir();
 QString projectDir();
 
+// A program run to its end: its exit status (-1 when it crashed or hung for
+// two minutes), what it wrote, and how long it took.
+struct ProcessRun {
+    int exitCode;
+    QString out;
+    QString err;
+    qint64 ms;
+};
+ProcessRun runProcess(const QString& program, const QStringList& arguments);
+
 // Bytes of a file; empty if it cannot be read.
 QByteArray readAll(const QString& path);
 
