@@ -10,7 +10,7 @@ packages=(
   fonts-liberation fonts-liberation2
   poppler-utils
   cups cups-client cups-bsd printer-driver-cups-pdf
-  xvfb xauth
+  xvfb xauth time
 )
 
 missing=()
