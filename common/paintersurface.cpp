@@ -6,6 +6,10 @@
 #include <QPrinterInfo>
 #include <QSaveFile>
 
+#ifdef ETIQUETAS_HAVE_CUPS
+#include <cups/cups.h>
+#endif
+
 namespace {
 constexpr double kCmPerInch = 2.54;
 // Fine enough that a rounded position is off by far less than 0.01 mm.
@@ -118,6 +122,16 @@ bool PrinterSurface::finish() {
         m_printer->printerState() == QPrinter::Aborted) {
         return deviceFailure(QStringLiteral("el sistema de impresión rechazó el trabajo"));
     }
+#ifdef ETIQUETAS_HAVE_CUPS
+    // Handing the job to the spooler was the last request Qt made to CUPS in
+    // this thread, and Qt does not look at its answer: a queue that does not
+    // accept jobs would go unnoticed.
+    if (m_printer->outputFormat() == QPrinter::NativeFormat &&
+        cupsLastError() >= IPP_STATUS_ERROR_BAD_REQUEST) {
+        return deviceFailure(QStringLiteral("la cola «%1» rechazó el trabajo (%2)")
+                                 .arg(m_printer->printerName(), QString::fromUtf8(cupsLastErrorString())));
+    }
+#endif
     return true;
 }
 

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-translations-l10n
-  libgtest-dev
+  libgtest-dev libcups2-dev
   fonts-liberation fonts-liberation2
   poppler-utils
   cups cups-client cups-bsd printer-driver-cups-pdf

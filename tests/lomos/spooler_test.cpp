@@ -4,6 +4,7 @@
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QTest>
 
 #include "coordinates.h"
@@ -62,6 +63,23 @@ private Q_SLOTS:
             }
         }
         qInfo("worst position error through the spooler: %.3f mm", worst * 10);
+    }
+
+    void aQueueThatRefusesTheJobIsReported() {
+        const QString queue = QPrinterInfo::defaultPrinter().printerName();
+        QVERIFY(!queue.isEmpty());
+        TempDriveC c;
+        c.putPrintFile(printFileWithCallNumbers({"A"}));
+        ScriptedDialogs dialogs;
+        frmPrincipal w(dialogs);
+        w.Generar();
+        QCOMPARE(QProcess::execute("cupsreject", {queue}), 0);
+        w.Imprimir();
+        QCOMPARE(QProcess::execute("cupsaccept", {queue}), 0);
+        QCOMPARE(dialogs.messages().size(), 1);
+        QVERIFY2(dialogs.messages()[0].text.startsWith(
+                     QStringLiteral("No se pudo imprimir: la cola «%1» rechazó el trabajo").arg(queue)),
+                 qPrintable(dialogs.messages()[0].text));
     }
 };
 
