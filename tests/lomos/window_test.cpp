@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QPrinterInfo>
 
+#include "application.h"
 #include "form1.h"
 #include "frmprincipal.h"
 #include "frmtamano.h"
@@ -326,6 +327,14 @@ private Q_SLOTS:
         clickToolbar(w.get(), 4);
         QCOMPARE(w->configura(), first.data());
         QVERIFY(w->isEnabled());
+    }
+
+    void qtSpeaksSpanish() {
+        // The standard buttons and the printer dialog come from Qt's own
+        // translation, loaded at start.
+        setUpApplication(*QCoreApplication::instance());
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Sí"));
+        QCOMPARE(QCoreApplication::translate("QPrintDialog", "Print"), QStringLiteral("Imprimir"));
     }
 
     void unknownToolbarIndexDoesNothing() {
