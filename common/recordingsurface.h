@@ -30,7 +30,8 @@ public:
     void failDrawing(const QString& reason) { m_failReason = reason; }
 
     const QList<Line>& lines() const { return m_lines; }
-    // Sheets that hold at least one line, or were started after one did.
+    // The sheet the last line was drawn on: a page break counts only once
+    // something is drawn after it, as on paper.
     int sheets() const { return m_sheets; }
     int pageBreaks() const { return m_pageBreaks; }
     int clears() const { return m_clears; }
