@@ -19,6 +19,7 @@ cmake --build build-fuzz || exit 1
 
 run_one() {
   local t=$1 corpus=build-fuzz/corpus/$1 artifacts=build-fuzz/artifacts/$1/
+  rm -rf "$artifacts"
   mkdir -p "$corpus" "$artifacts"
   ASAN_OPTIONS=detect_leaks=1 ./build-fuzz/fuzz/fuzz_$t "$corpus" "fuzz/seeds/$t" \
     -max_total_time="$seconds" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
