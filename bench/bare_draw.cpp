@@ -1,5 +1,7 @@
 // The floor for rendering: a bare Qt program that only draws N text lines
-// into a PDF, 33 labels of 3.5 lines to a page, with nothing read.
+// into a PDF, 33 labels of 3.5 lines to a page, with nothing read. With
+// BARE_ALTERNATE set it switches between two faces at every line, as the
+// full labels do.
 //   bare_draw OUT.pdf LINES
 #include <QFont>
 #include <QGuiApplication>
