@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 peer=0
 [ "${1:-}" = "--peer" ] && peer=1
 
-need=(hyperfine time python3)
+need=(hyperfine time python3 libbenchmark-dev)
 [ "$peer" = 1 ] && need+=(glabels)
 missing=()
 for p in "${need[@]}"; do dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p"); done
