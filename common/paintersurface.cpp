@@ -169,6 +169,7 @@ bool PdfSurface::open() {
 }
 
 bool PdfSurface::endDoc() {
+    if (m_written) return true;  // the file is out; a second end must not replace it
     if (!m_painter.isActive() && !deviceFailed() && !open()) return false;
     if (!PagedSurface::endDoc()) {
         if (m_file->isOpen()) m_file->cancelWriting();
@@ -178,6 +179,7 @@ bool PdfSurface::endDoc() {
         return deviceFailure(QStringLiteral("no se pudo escribir %1: %2")
                                  .arg(m_fileName, m_file->errorString()));
     }
+    m_written = true;
     return true;
 }
 

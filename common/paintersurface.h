@@ -106,6 +106,7 @@ private:
     // Written beside the target and renamed over it only when complete.
     std::unique_ptr<QSaveFile> m_file;
     std::unique_ptr<QPdfWriter> m_writer;
+    bool m_written = false;
 };
 
 // An image, for the preview picture. The image keeps what is drawn.

@@ -48,6 +48,7 @@ TEST(PdfSurface, TextLandsAtItsPositionFromThePageCorner) {
     ASSERT_TRUE(pdf.print(QStringLiteral("page2")));
     ASSERT_TRUE(pdf.newPage());  // right before the end: no blank sheet
     ASSERT_TRUE(pdf.endDoc());
+    ASSERT_TRUE(pdf.endDoc());  // a second end leaves the file as it is
 
     const PdfText text = readPdfWords(path);
     ASSERT_TRUE(text.ok) << text.error.toStdString();
