@@ -22,14 +22,7 @@ private Q_SLOTS:
         QVERIFY2(!printer.isNull(), "no default printer: the test spooler did not start");
 
         TempDriveC c;
-        QByteArray items;
-        for (int k = 0; k < 37; ++k) {
-            const QByteArray id = QByteArray::number(k);
-            items += "<z30-call-no>K" + id + "</z30-call-no>\r\n<z30-barcode>B" + id +
-                     "</z30-barcode>\r\n<z13-author>A" + id + "</z13-author>\r\n<z13-title>T" + id +
-                     "</z13-title>\r\n";
-        }
-        c.putPrintFile(items);
+        c.putPrintFile(printFileWithFullItems(37));
         ScriptedDialogs dialogs;
         fichas::frmPrincipal w(dialogs);
         w.cmdGenerar();

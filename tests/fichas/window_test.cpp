@@ -14,6 +14,10 @@
 #include "recordingsurface.h"
 #include "scripteddialogs.h"
 #include "testenv.h"
+#include "windowtest.h"
+
+using windowtest::caption;
+using windowtest::field;
 
 class FichasWindowTest : public QObject {
     Q_OBJECT
@@ -25,26 +29,13 @@ private:
     std::unique_ptr<fichas::frmPrincipal> makeWindow() {
         auto w = std::make_unique<fichas::frmPrincipal>(*m_dialogs);
         w->show();
-        w->activateWindow();
-        QApplication::setActiveWindow(w.get());
+        windowtest::activate(w.get());
         return w;
     }
-    static QLineEdit* field(QWidget* w, const char* name) { return w->findChild<QLineEdit*>(name); }
-    static QString caption(QWidget* w) { return w->findChild<QLabel*>("lblEspere")->text(); }
     static void click(QWidget* w, const char* name) {
         auto* b = w->findChild<QPushButton*>(name);
         QVERIFY2(b, name);
         QTest::mouseClick(b, Qt::LeftButton);
-    }
-    static QByteArray items(int n) {
-        QByteArray out;
-        for (int k = 0; k < n; ++k) {
-            const QByteArray id = QByteArray::number(k);
-            out += "<z30-call-no>K" + id + "</z30-call-no>\r\n<z30-barcode>B" + id +
-                   "</z30-barcode>\r\n<z13-author>A" + id + "</z13-author>\r\n<z13-title>T" + id +
-                   "</z13-title>\r\n";
-        }
-        return out;
     }
 
 private Q_SLOTS:
@@ -70,7 +61,7 @@ private Q_SLOTS:
     }
 
     void generarFillsTheFourLists() {
-        m_c->putPrintFile(items(2));
+        m_c->putPrintFile(printFileWithFullItems(2));
         auto w = makeWindow();
         QCOMPARE(field(w.get(), "txtDir")->text(), QStringLiteral("CLIENTE"));
         click(w.get(), "cmdGenerar");
@@ -86,7 +77,7 @@ private Q_SLOTS:
     }
 
     void generarWarnsWhenTheListsDisagree() {
-        m_c->putPrintFile(items(2) + "<z30-call-no>X</z30-call-no>\r\n");
+        m_c->putPrintFile(printFileWithFullItems(2) + "<z30-call-no>X</z30-call-no>\r\n");
         auto w = makeWindow();
         w->cmdGenerar();
         QCOMPARE(caption(w.get()), QStringLiteral("Se han generado 3 etiquetas"));
@@ -96,7 +87,7 @@ private Q_SLOTS:
     }
 
     void limpiarThenNothingHappensAndGenerarAsks() {
-        m_c->putPrintFile(items(1));
+        m_c->putPrintFile(printFileWithFullItems(1));
         auto w = makeWindow();
         w->cmdGenerar();
         const QByteArray saved = m_c->read("ini.prn");
@@ -115,7 +106,7 @@ private Q_SLOTS:
     }
 
     void imprimirAfterTheDialogPrintsAtThePlaces() {
-        m_c->putPrintFile(items(37));
+        m_c->putPrintFile(printFileWithFullItems(37));
         auto w = makeWindow();
         w->cmdGenerar();
         QTemporaryDir out;
@@ -141,7 +132,7 @@ private Q_SLOTS:
     }
 
     void cancelInThePrinterDialogPrintsNothing() {
-        m_c->putPrintFile(items(3));
+        m_c->putPrintFile(printFileWithFullItems(3));
         auto w = makeWindow();
         w->cmdGenerar();
         std::shared_ptr<RecordingSurface> recorded;
@@ -162,7 +153,7 @@ private Q_SLOTS:
     }
 
     void noPrinterSaysSo() {
-        m_c->putPrintFile(items(1));
+        m_c->putPrintFile(printFileWithFullItems(1));
         auto w = makeWindow();
         w->cmdGenerar();
         w->setPrinterFactory([](std::unique_ptr<QPrinter>) {
@@ -177,7 +168,7 @@ private Q_SLOTS:
     }
 
     void previewAsksEveryThirtySixAndShowsTheWholeSheet() {
-        m_c->putPrintFile(items(37));
+        m_c->putPrintFile(printFileWithFullItems(37));
         auto w = makeWindow();
         w->cmdGenerar();
         m_dialogs->answerQuestion(false);

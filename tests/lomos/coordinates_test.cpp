@@ -11,6 +11,13 @@ QByteArray linesOf(const QStringList& lines) {
     return out;
 }
 
+// A coordinate file whose line i holds the text of i.
+QByteArray numberedLines(int count) {
+    QStringList lines;
+    for (int i = 1; i <= count; ++i) lines << QString::number(i);
+    return linesOf(lines);
+}
+
 }  // namespace
 
 TEST(CoordinateFile, DefaultTableSavedIsTheKnownFile) {
@@ -34,9 +41,7 @@ TEST(CoordinateFile, DefaultTableSavedIsTheKnownFile) {
 
 TEST(CoordinateFile, PositionFourIsLineFiveAndLineThirtyEight) {
     TempDriveC c;
-    QStringList lines;
-    for (int i = 1; i <= 66; ++i) lines << QString::number(i);
-    c.write("cy.txt", linesOf(lines));
+    c.write("cy.txt", numberedLines(66));
     const CoordinateTable t = readCoordinateFile(c.file("cy.txt"));
     EXPECT_EQ(t.y[4], "5");
     EXPECT_EQ(t.x[4], "38");
@@ -53,9 +58,7 @@ TEST(CoordinateFile, MissingFileGivesEmptyEntries) {
 
 TEST(CoordinateFile, ShortFileRepeatsItsLastLine) {
     TempDriveC c;
-    QStringList lines;
-    for (int i = 1; i <= 33; ++i) lines << QString::number(i);
-    c.write("cy.txt", linesOf(lines));
+    c.write("cy.txt", numberedLines(33));
     const CoordinateTable t = readCoordinateFile(c.file("cy.txt"));
     EXPECT_EQ(t.y[0], "1");
     EXPECT_EQ(t.y[32], "33");
@@ -64,9 +67,7 @@ TEST(CoordinateFile, ShortFileRepeatsItsLastLine) {
 
 TEST(CoordinateFile, LinesAfterSixtySixAreIgnored) {
     TempDriveC c;
-    QStringList lines;
-    for (int i = 1; i <= 70; ++i) lines << QString::number(i);
-    c.write("cy.txt", linesOf(lines));
+    c.write("cy.txt", numberedLines(70));
     const CoordinateTable t = readCoordinateFile(c.file("cy.txt"));
     EXPECT_EQ(t.x[32], "66");
 }

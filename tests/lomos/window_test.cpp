@@ -19,6 +19,10 @@
 #include "recordingsurface.h"
 #include "scripteddialogs.h"
 #include "testenv.h"
+#include "windowtest.h"
+
+using windowtest::caption;
+using windowtest::field;
 
 class LomosWindowTest : public QObject {
     Q_OBJECT
@@ -33,16 +37,7 @@ private:
         activate(w.get());
         return w;
     }
-    // Shortcuts reach only the active window.
-    static void activate(QWidget* w) {
-        w->activateWindow();
-        QApplication::setActiveWindow(w);
-        QVERIFY(QTest::qWaitForWindowActive(w));
-    }
-    static QLineEdit* field(QWidget* w, const char* name) {
-        return w->findChild<QLineEdit*>(QString::fromUtf8(name));
-    }
-    static QString caption(QWidget* w) { return w->findChild<QLabel*>("lblEspere")->text(); }
+    static void activate(QWidget* w) { QVERIFY(windowtest::activate(w)); }
     static void clickToolbar(QWidget* w, int index) {
         auto* bar = w->findChild<QToolBar*>("Toolbar1");
         QAction* action = bar->findChild<QAction*>(QStringLiteral("Toolbar1_%1").arg(index));

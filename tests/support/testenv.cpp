@@ -62,6 +62,17 @@ QByteArray printFileWithCallNumbers(const QStringList& callNumbers, const QByteA
     return out;
 }
 
+QByteArray printFileWithFullItems(int n) {
+    QByteArray out;
+    for (int k = 0; k < n; ++k) {
+        const QByteArray id = QByteArray::number(k);
+        out += "<z30-call-no>K" + id + "</z30-call-no>\r\n<z30-barcode>B" + id +
+               "</z30-barcode>\r\n<z13-author>A" + id + "</z13-author>\r\n<z13-title>T" + id +
+               "</z13-title>\r\n";
+    }
+    return out;
+}
+
 QString projectDir() { return QStringLiteral(ETIQUETAS_SOURCE_DIR); }
 
 QString sharedSamplesDir() {

@@ -36,6 +36,10 @@ private:
 QByteArray printFileWithCallNumbers(const QStringList& callNumbers,
                                     const QByteArray& lineEnd = "\r\n");
 
+// A print file of n full items: item k has call number "Kk", barcode "Bk",
+// author "Ak" and title "Tk".
+QByteArray printFileWithFullItems(int n);
+
 // The folder that holds the shared sample files, or empty if not found.
 QString sharedSamplesDir();
 QString projectDir();
