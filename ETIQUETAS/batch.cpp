@@ -1,10 +1,10 @@
-#include "batch.h"
+#include "ETIQUETAS/batch.h"
 
 #include <QTextStream>
 
-#include "batchoptions.h"
-#include "fullgeneration.h"
-#include "fullwalk.h"
+#include "common/batch/batchjob.h"
+#include "ETIQUETAS/core/fullgeneration.h"
+#include "ETIQUETAS/core/fullwalk.h"
 
 namespace fichas {
 namespace {
@@ -33,24 +33,16 @@ const char* const kHelp =
 }  // namespace
 
 int runBatch(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    BatchRun run;
-    if (int status = startBatch(arguments, /*withFontSize=*/false, QString::fromUtf8(kHelp), out, err, run);
-        status >= 0) {
-        return status;
-    }
-    const FullGeneration generated = generateFullLabels(run.printFile);
-    if (int status = reportGeneration(printfile::readable(generated.status), generated.labelCount,
-                                      run.printFile, out, err);
-        status >= 0) {
-        return status;
-    }
-    // Lists out of step are printed all the same, with a warning.
-    const QString warning = mismatchWarning(generated);
-    if (!warning.isEmpty()) err << warning << "\n";
-    err.flush();
-    PdfSurface pdf(run.options.pdf, run.options.paper);
-    int contador = 0;
-    return finishBatch(printFullSheets(generated, pdf, contador), pdf, err);
+    FullGeneration labels;
+    BatchProgram program;
+    program.help = QString::fromUtf8(kHelp);
+    program.generate = [&labels](const QString& printFile) {
+        labels = generateFullLabels(printFile);
+        // Lists out of step are printed all the same, with the warning.
+        return generar::Generated{labels.labelCount, labels.status, mismatchWarning(labels)};
+    };
+    program.printWalk = [&labels](const BatchOptions&) { return fullWalk(labels, printedPlaces()); };
+    return runBatchJob(arguments, program, out, err);
 }
 
 }  // namespace fichas

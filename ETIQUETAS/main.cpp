@@ -1,15 +1,21 @@
-#include "application.h"
-#include "batch.h"
-#include "frmprincipal.h"
+#include <QTextStream>
+
+#include "ETIQUETAS/batch.h"
+#include "ETIQUETAS/ui/frmprincipal.h"
+#include "common/program.h"
 
 namespace {
+
 int batchJob(const QStringList& arguments) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     return fichas::runBatch(arguments, out, err);
 }
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    return runProgram<fichas::frmPrincipal>(argc, argv, QStringLiteral("fichas"), batchJob);
+    return runProgram(
+        argc, argv, QStringLiteral("fichas"),
+        [](Dialogs& dialogs) { return std::make_unique<fichas::frmPrincipal>(dialogs); }, batchJob);
 }

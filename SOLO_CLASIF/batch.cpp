@@ -1,14 +1,14 @@
-#include "batch.h"
+#include "SOLO_CLASIF/batch.h"
 
 #include <QTextStream>
 
-#include "batchoptions.h"
-#include "coordinates.h"
-#include "drivec.h"
-#include "generation.h"
-#include "paintersurface.h"
-#include "spinewalk.h"
+#include "common/batch/batchjob.h"
+#include "SOLO_CLASIF/core/coordinates.h"
+#include "common/core/drivec.h"
+#include "SOLO_CLASIF/core/generation.h"
+#include "SOLO_CLASIF/core/spinewalk.h"
 
+namespace lomos {
 namespace {
 
 const char* const kHelp =
@@ -35,20 +35,20 @@ const char* const kHelp =
 }  // namespace
 
 int runBatch(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    BatchRun run;
-    if (int status = startBatch(arguments, /*withFontSize=*/true, QString::fromUtf8(kHelp), out, err, run);
-        status >= 0) {
-        return status;
-    }
-    const SpineGeneration generated = generateSpineLabels(run.printFile);
-    if (int status = reportGeneration(printfile::readable(generated.status), generated.labelCount,
-                                      run.printFile, out, err);
-        status >= 0) {
-        return status;
-    }
-    const CoordinateTable table = readCoordinateFile(drivec::coordinateFile());
-    PdfSurface pdf(run.options.pdf, run.options.paper);
-    int contador = 0;
-    return finishBatch(printSpineSheets(generated.lstClasify, table, run.options.fontSize, pdf, contador),
-                       pdf, err);
+    SpineGeneration labels;
+    CoordinateTable table;
+    BatchProgram program;
+    program.help = QString::fromUtf8(kHelp);
+    program.withFontSize = true;
+    program.generate = [&labels](const QString& printFile) {
+        labels = generateSpineLabels(printFile);
+        return generar::Generated{labels.labelCount, labels.status, {}};
+    };
+    program.printWalk = [&](const BatchOptions& options) {
+        table = readCoordinateFile(drivec::coordinateFile());  // as LEE_CORD does
+        return spineWalk(labels.lstClasify, table, options.fontSize, kPrinterFace);
+    };
+    return runBatchJob(arguments, program, out, err);
 }
+
+}  // namespace lomos

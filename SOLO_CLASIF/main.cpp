@@ -1,15 +1,21 @@
-#include "application.h"
-#include "batch.h"
-#include "frmprincipal.h"
+#include <QTextStream>
+
+#include "SOLO_CLASIF/batch.h"
+#include "SOLO_CLASIF/ui/frmprincipal.h"
+#include "common/program.h"
 
 namespace {
+
 int batchJob(const QStringList& arguments) {
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return runBatch(arguments, out, err);
+    return lomos::runBatch(arguments, out, err);
 }
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    return runProgram<frmPrincipal>(argc, argv, QStringLiteral("lomos"), batchJob);
+    return runProgram(
+        argc, argv, QStringLiteral("lomos"),
+        [](Dialogs& dialogs) { return std::make_unique<lomos::frmPrincipal>(dialogs); }, batchJob);
 }

@@ -7,15 +7,16 @@
 #include <QTemporaryDir>
 #include <map>
 
-#include "coordinates.h"
-#include "form1.h"
-#include "fullgeneration.h"
-#include "fullwalk.h"
-#include "generation.h"
-#include "paintersurface.h"
+#include "SOLO_CLASIF/core/coordinates.h"
+#include "SOLO_CLASIF/core/generation.h"
+#include "SOLO_CLASIF/core/spinewalk.h"
+#include "ETIQUETAS/core/fullgeneration.h"
+#include "ETIQUETAS/core/fullwalk.h"
+#include "common/paint/paintersurface.h"
 #include "printfile_generator.h"
-#include "recordingsurface.h"
-#include "spinewalk.h"
+#include "common/core/recordingsurface.h"
+
+using namespace lomos;
 
 namespace {
 
@@ -70,8 +71,7 @@ void BM_SpineWalkRecording(benchmark::State& state) {
     const CoordinateTable table = defaultCoordinateTable();
     for (auto _ : state) {
         RecordingSurface surface;
-        int contador = 0;
-        printSpineSheets(g.lstClasify, table, QStringLiteral("8"), surface, contador);
+        printSheets(spineWalk(g.lstClasify, table, QStringLiteral("8"), kPrinterFace), surface);
         benchmark::DoNotOptimize(surface.lines().size());
     }
     setRates(state, 0, g.labelCount);
@@ -82,8 +82,7 @@ void BM_FullWalkRecording(benchmark::State& state) {
     const fichas::FullGeneration g = fichas::generateFullLabels(printFileOf(int(state.range(0))));
     for (auto _ : state) {
         RecordingSurface surface;
-        int contador = 0;
-        fichas::printFullSheets(g, surface, contador);
+        printSheets(fichas::fullWalk(g, fichas::printedPlaces()), surface);
         benchmark::DoNotOptimize(surface.lines().size());
     }
     setRates(state, 0, g.labelCount);
@@ -97,8 +96,7 @@ void BM_SpinePdf100Sheets(benchmark::State& state) {
     QTemporaryDir dir;
     for (auto _ : state) {
         PdfSurface pdf(dir.filePath(QStringLiteral("spine.pdf")), PdfSurface::Paper::A4);
-        int contador = 0;
-        printSpineSheets(g.lstClasify, table, QStringLiteral("8"), pdf, contador);
+        printSheets(spineWalk(g.lstClasify, table, QStringLiteral("8"), kPrinterFace), pdf);
     }
     setRates(state, 0, g.labelCount);
 }
@@ -109,8 +107,7 @@ void BM_FullPdf100Sheets(benchmark::State& state) {
     QTemporaryDir dir;
     for (auto _ : state) {
         PdfSurface pdf(dir.filePath(QStringLiteral("full.pdf")), PdfSurface::Paper::A4);
-        int contador = 0;
-        fichas::printFullSheets(g, pdf, contador);
+        printSheets(fichas::fullWalk(g, fichas::printedPlaces()), pdf);
     }
     setRates(state, 0, g.labelCount);
 }
@@ -126,11 +123,9 @@ void BM_PreviewOneSheet(benchmark::State& state) {
     for (auto _ : state) {
         ImageSurface surface(image);
         surface.cls();
-        SpineWalk walk;
-        walk.face = kPreviewFace;
-        walk.sheetFull = [](DrawingSurface&) { return false; };  // "No" at the first question
-        int contador = 0;
-        walkSpineLabels(g.lstClasify, table, QStringLiteral("8"), surface, walk, contador);
+        // "No" at the first question.
+        previewSheets(spineWalk(g.lstClasify, table, QStringLiteral("8"), kPreviewFace), surface,
+                      [] { return false; });
     }
     setRates(state, 0, 33);
 }

@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "coordinates.h"
+#include "SOLO_CLASIF/core/coordinates.h"
 #include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -14,12 +14,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(reinterpret_cast<const char*>(data), qint64(size));
     }
-    const CoordinateTable table = readCoordinateFile(path);
-    FUZZ_CHECK(writeCoordinateFile(path, table).ok);
+    const lomos::CoordinateTable table = lomos::readCoordinateFile(path);
+    FUZZ_CHECK(lomos::writeCoordinateFile(path, table).ok);
     QFile written(path);
     FUZZ_CHECK(written.open(QIODevice::ReadOnly));
     FUZZ_CHECK(written.readAll().count("\r\n") >= 66);
     written.close();
-    FUZZ_CHECK(readCoordinateFile(path) == table);
+    FUZZ_CHECK(lomos::readCoordinateFile(path) == table);
     return 0;
 }

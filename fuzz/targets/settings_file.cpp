@@ -3,8 +3,8 @@
 #include <QTemporaryDir>
 
 #include "fuzz_check.h"
-#include "settingsfile.h"
-#include "textfile.h"
+#include "common/core/settingsfile.h"
+#include "common/core/textfile.h"
 
 #include <QFile>
 

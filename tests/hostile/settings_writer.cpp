@@ -2,8 +2,8 @@
 // test of two programs saving at once: settings_writer DRIVE_C LETTER COUNT.
 #include <QCoreApplication>
 
-#include "drivec.h"
-#include "settingsfile.h"
+#include "common/core/drivec.h"
+#include "common/core/settingsfile.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

@@ -5,20 +5,17 @@
 #include <QString>
 #include <functional>
 
-#include "dialogs.h"
+#include "common/ui/dialogs.h"
 
-// Answers the boxes from a queue and records each one. A box that has no
-// answer queued fails the test at once (it throws), instead of hanging.
+// Answers the boxes from a queue and records each one. A box with no answer
+// queued is a test failure: it is recorded in unexpected() and answered "No"
+// or "Cancel", so that the test goes on instead of hanging on a modal box.
 class ScriptedDialogs : public Dialogs {
 public:
     struct Shown {
         QString kind;  // "message", "question", "input", "printer"
         QString title;
         QString text;
-    };
-
-    struct NoAnswerQueued {
-        QString what;
     };
 
     void answerQuestion(bool yes) { m_questions.enqueue(yes); }
@@ -35,18 +32,21 @@ public:
     bool choosePrinter(QWidget*, QPrinter& printer) override;
 
     const QList<Shown>& shown() const { return m_shown; }
-    QList<Shown> messages() const;
-    void clear() { m_shown.clear(); }
-    bool allAnswersUsed() const {
-        return m_questions.isEmpty() && m_inputs.isEmpty() && m_printers.isEmpty();
-    }
+    // The texts of the messages shown, in order.
+    QStringList messages() const;
+    // The boxes that came without an answer queued.
+    const QStringList& unexpected() const { return m_unexpected; }
 
 private:
     struct PrinterAnswer {
         bool confirm;
         std::function<void(QPrinter&)> hook;
     };
+    template <class T>
+    T next(QQueue<T>& answers, const QString& box, T otherwise);
+
     QList<Shown> m_shown;
+    QStringList m_unexpected;
     QQueue<bool> m_questions;
     QQueue<QString> m_inputs;
     QQueue<PrinterAnswer> m_printers;

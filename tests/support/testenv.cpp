@@ -8,7 +8,7 @@
 #include <QStringList>
 #include <stdexcept>
 
-#include "codepage.h"
+#include "common/core/codepage.h"
 
 TempDriveC::TempDriveC()
     : m_previous(qgetenv("ETIQUETAS_UNIDAD_C")), m_hadPrevious(qEnvironmentVariableIsSet("ETIQUETAS_UNIDAD_C")) {
@@ -74,11 +74,6 @@ QByteArray printFileWithFullItems(int n) {
 }
 
 QString projectDir() { return QStringLiteral(ETIQUETAS_SOURCE_DIR); }
-
-QString sharedSamplesDir() {
-    const QString dir = projectDir() + QStringLiteral("/../shared/samples");
-    return QFileInfo(dir).isDir() ? QDir::cleanPath(dir) : QString();
-}
 
 QByteArray readAll(const QString& path) {
     QFile f(path);

@@ -40,8 +40,6 @@ QByteArray printFileWithCallNumbers(const QStringList& callNumbers,
 // author "Ak" and title "Tk".
 QByteArray printFileWithFullItems(int n);
 
-// The folder that holds the shared sample files, or empty if not found.
-QString sharedSamplesDir();
 QString projectDir();
 
 // A program run to its end: its exit status (-1 when it crashed or hung for

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QStringList>
+
+#include "common/core/labellist.h"
+#include "common/core/printfile.h"
+
+namespace fichas {
+
+// The four label lists of a full-label generation, in step label for label
+// only when every item carries each of the four tags once.
+struct FullGeneration {
+    labellist::LabelList lstBarras;   // one line a label, then the separator
+    labellist::LabelList lstClasify;  // the call number's lines, then the separator; "*" at the end
+    labellist::LabelList lstTitulo;   // one or two lines, then the separator
+    labellist::LabelList lstAutor;    // one or two lines, then the separator; "*" at the end
+    qint64 labelCount = 0;   // call-number lines found
+    printfile::Status status = printfile::Status::Ok;
+};
+
+FullGeneration generateFullLabels(const QString& printFilePath);
+// The same from a device open for reading.
+FullGeneration generateFullLabels(QIODevice& printFile);
+
+// The warning shown when the four lists hold different numbers of labels;
+// empty when they agree.
+QString mismatchWarning(const FullGeneration& generation);
+
+}  // namespace fichas

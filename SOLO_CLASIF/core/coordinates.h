@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+#include "common/core/textfile.h"
+
+namespace lomos {
+
+// Where the 33 spine labels of a sheet land: 11 rows of 3, positions numbered
+// row by row (position p is row p / 3, column p % 3). Entries are text as read
+// or typed, in centimetres; they become numbers only when drawn.
+struct CoordinateTable {
+    static constexpr int kPositions = 33;
+    static constexpr int kRows = 11;
+    static constexpr int kColumns = 3;
+
+    std::array<QString, kPositions> y;  // txt0 .. txt32
+    std::array<QString, kPositions> x;  // txt0x .. txt32x
+
+    bool operator==(const CoordinateTable&) const = default;
+};
+
+// The table that "Inicializar Coordenadas" puts back.
+CoordinateTable defaultCoordinateTable();
+
+// Reads the coordinate file: 66 lines, the 33 Y entries then the 33 X
+// entries. A missing file gives empty entries; in a short file, every entry
+// after the last line takes that last line's text; lines after 66 are ignored.
+CoordinateTable readCoordinateFile(const QString& path);
+
+// Writes the 66 entries, each followed by CR LF, replacing the file whole.
+textfile::WriteResult writeCoordinateFile(const QString& path, const CoordinateTable& table);
+
+}  // namespace lomos

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "common/core/labellist.h"
+#include "common/core/printfile.h"
+
+namespace lomos {
+
+// What "Generar" builds from the print file: the label list of call numbers.
+struct SpineGeneration {
+    labellist::LabelList lstClasify;  // each label's lines and separator, then "*"
+    qint64 labelCount = 0;    // call-number lines found
+    printfile::Status status = printfile::Status::Ok;
+};
+
+// Reads the print file at `printFilePath`. A file that cannot be read gives
+// the labels read before the failure (none when it did not open), and the
+// list still ends with "*".
+SpineGeneration generateSpineLabels(const QString& printFilePath);
+// The same from a device open for reading.
+SpineGeneration generateSpineLabels(QIODevice& printFile);
+
+}  // namespace lomos

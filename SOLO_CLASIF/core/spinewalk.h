@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include "SOLO_CLASIF/core/coordinates.h"
+#include "common/core/labellist.h"
+#include "common/core/sheetflow.h"
+
+class DrawingSurface;
+
+namespace lomos {
+
+// The walk over the label list that printing and the preview share: label k
+// of the list goes to position k % 33 of sheet k / 33 + 1, its lines 0.3 cm
+// apart from the position's (X, Y), each cut to 30 characters.
+constexpr int kLabelsPerSheet = 33;
+constexpr int kMaxLineLength = 30;
+constexpr double kLineStepCm = 0.3;
+
+// The face on paper and on screen, as each was always asked for.
+inline const QString kPrinterFace = QStringLiteral("Times NEw Roman");
+inline const QString kPreviewFace = QStringLiteral("Times New Roman");
+
+// Draws the labels of `list` on `surface` at the positions of `table`, in
+// bold `face` at `fontSizeText` points. A step that cannot be done (a size
+// or coordinate that is not a number, a failing surface) is skipped and the
+// walk goes on.
+WalkEnd walkSpineLabels(const labellist::LabelList& list, const CoordinateTable& table,
+                        const QString& fontSizeText, const QString& face, DrawingSurface& surface,
+                        const SheetFull& sheetFull);
+
+// The walk bound to its labels: `list` and `table` must outlive it.
+LabelWalk spineWalk(const labellist::LabelList& list, const CoordinateTable& table,
+                    const QString& fontSizeText, const QString& face);
+
+}  // namespace lomos

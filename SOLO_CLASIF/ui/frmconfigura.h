@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+
+#include "SOLO_CLASIF/core/coordinates.h"
+
+class Dialogs;
+class QLineEdit;
+
+namespace lomos {
+
+// The coordinate editor: the 33 label positions laid out like the sheet,
+// each with its X field and, to its right, its Y field. It works on its own
+// copy of the table; only "Guardar" writes the coordinate file.
+class frmConfigura : public QMainWindow {
+    Q_OBJECT
+public:
+    frmConfigura(Dialogs& dialogs, QWidget* mainWindow);
+
+    // The fields as a table, and the other way round.
+    CoordinateTable table() const;
+    void setTable(const CoordinateTable& table);
+
+    void changeRow(int row);        // cmdFila0, cmdCh1, cmdch2 .. cmdch10
+    void changeColumn(int column);  // cmdCambioColumna0 .. 2
+    void cmdRestablecer();          // "Inicializar Coordenadas"
+    void cmdGuardar();
+    void cmdRegresar();
+
+private:
+    void Form_Load();
+    void backToMainWindow();
+
+    Dialogs& m_dialogs;
+    QWidget* m_mainWindow;
+    std::array<QLineEdit*, CoordinateTable::kPositions> m_y{};  // txt0 .. txt32
+    std::array<QLineEdit*, CoordinateTable::kPositions> m_x{};  // txt0x .. txt32x
+};
+
+}  // namespace lomos

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+class QComboBox;
+
+namespace lomos {
+
+// "Tamaño de la Fuente": picks the point size of the label text. Shown
+// beside the main window; closing it without "OK" keeps the size in use.
+class frmTamano : public QWidget {
+    Q_OBJECT
+public:
+    frmTamano();
+
+    void cmdOK();
+
+signals:
+    // "OK" with a size in the box.
+    void sizeChosen(const QString& size);
+
+private:
+    QComboBox* m_cmbTamano;
+};
+
+}  // namespace lomos

@@ -1,0 +1,104 @@
+#include "common/batch/batchjob.h"
+
+#include <QGuiApplication>
+#include <QTextStream>
+#include <cstdio>
+
+#include "common/core/startup.h"
+#include "common/core/drivec.h"
+#include "common/core/settingsfile.h"
+#include "common/core/number.h"
+
+bool isBatchCommandLine(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i].startsWith(u'-')) return true;
+    }
+    return false;
+}
+
+QString parseBatchOptions(const QStringList& arguments, bool withFontSize, BatchOptions& options) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& arg = arguments[i];
+        auto value = [&](QString& into) -> bool {
+            if (i + 1 >= arguments.size()) return false;
+            into = arguments[++i];
+            return true;
+        };
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            options.help = true;
+        } else if (arg == QLatin1String("--pdf")) {
+            if (!value(options.pdf)) return QStringLiteral("Falta el nombre del archivo tras --pdf");
+        } else if (withFontSize && arg == QLatin1String("--font-size")) {
+            if (!value(options.fontSize)) return QStringLiteral("Falta el tamaño tras --font-size");
+            const auto size = parseNumber(options.fontSize);
+            if (!size || *size <= 0) {
+                return QStringLiteral("Tamaño de letra no válido: %1").arg(options.fontSize);
+            }
+        } else if (arg == QLatin1String("--paper")) {
+            QString paper;
+            if (!value(paper)) return QStringLiteral("Falta el papel tras --paper");
+            if (paper.compare(QLatin1String("a4"), Qt::CaseInsensitive) == 0) {
+                options.paper = PdfSurface::Paper::A4;
+            } else if (paper.compare(QLatin1String("letter"), Qt::CaseInsensitive) == 0) {
+                options.paper = PdfSurface::Paper::Letter;
+            } else {
+                return QStringLiteral("Papel no válido: %1 (a4 o letter)").arg(paper);
+            }
+        } else {
+            return QStringLiteral("Opción desconocida: %1").arg(arg);
+        }
+    }
+    if (!options.help && options.pdf.isEmpty()) return QStringLiteral("Falta --pdf ARCHIVO.pdf");
+    return {};
+}
+
+int runBatchJob(const QStringList& arguments, const BatchProgram& program, QTextStream& out,
+                QTextStream& err) {
+    BatchOptions options;
+    const QString problem = parseBatchOptions(arguments, program.withFontSize, options);
+    if (options.help) {
+        out << program.help;
+        return kBatchOk;
+    }
+    if (!problem.isEmpty()) {
+        err << problem << "\n" << program.help;
+        return kBatchUsage;
+    }
+    const generar::Report report = generar::run(loadSettings(drivec::settingsFile()),
+                                                generar::SaveSettings::No, program.generate);
+    switch (report.outcome) {
+        case generar::Outcome::MissingSettings:
+            err << report.notices.first() << "\n";
+            return kBatchMissingSettings;
+        case generar::Outcome::UnreadablePrintFile:
+            err << report.notices.first() << "\n";
+            return kBatchUnreadablePrintFile;
+        case generar::Outcome::Generated:
+            break;
+    }
+    out << report.status << "\n";
+    out.flush();
+    // A warning about the labels does not stop the job.
+    for (const QString& notice : report.notices) err << notice << "\n";
+    err.flush();
+
+    PdfSurface pdf(options.pdf, options.paper);
+    const PrintOutcome outcome = printSheets(program.printWalk(options), pdf);
+    if (outcome.printed) return kBatchOk;
+    err << "No se pudo escribir el PDF: " << outcome.reason << "\n";
+    return kBatchPdfNotWritten;
+}
+
+int runWithoutWindow(int argc, char** argv, int (*job)(const QStringList& arguments)) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Standard error carries the job's own messages; Qt's notes about the
+    // session (no runtime folder, no display) would only confuse a script.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& msg) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) {
+            std::fprintf(stderr, "%s\n", qPrintable(msg));
+        }
+    });
+    QGuiApplication app(argc, argv);
+    setUpApplication(app);
+    return job(QCoreApplication::arguments());
+}

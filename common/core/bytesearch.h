@@ -1,0 +1,40 @@
+#pragma once
+
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+
+// Looking at bytes eight at a time, where the standard library offers nothing
+// fast enough for the print-file reader: a print file of 100,000 items is
+// 40 MB, and every one of its lines holds a tag.
+namespace bytesearch {
+
+// The words are read in the machine's order; the masks below give byte k of
+// a word as bits 8k..8k+7, as on every machine the programs are built for.
+static_assert(std::endian::native == std::endian::little);
+
+inline uint64_t load(const char* p) {
+    uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    return word;
+}
+
+// The high bit of every byte of `word` that equals `byte`, and no other bit.
+inline uint64_t bytesEqual(uint64_t word, unsigned char byte) {
+    constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
+    const uint64_t diff = word ^ (0x0101010101010101ull * byte);
+    return ~(((diff & kLow7) + kLow7) | diff | kLow7);
+}
+
+// The byte a bit of such a mask stands for.
+inline size_t byteOf(uint64_t mask) { return size_t(std::countr_zero(mask)) / 8; }
+
+// How many bytes at the front of `text` are ASCII (below 0x80).
+size_t asciiPrefix(std::string_view text);
+
+// Whether `text` opens with `prefix`. Prefixes of 8 to 16 bytes, as the
+// print file's tags are, are compared as two words.
+bool startsWith(std::string_view text, std::string_view prefix);
+
+}  // namespace bytesearch

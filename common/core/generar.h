@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "common/core/printfile.h"
+#include "common/core/settingsfile.h"
+
+// "Generar", as both programs and both windowless jobs run it: save the
+// settings (the windows do), check them, build the path of the print file,
+// generate, and say what came of it.
+namespace generar {
+
+// What a program's generation reports; its labels stay with the caller.
+struct Generated {
+    qint64 labelCount = 0;
+    printfile::Status status = printfile::Status::Ok;
+    QString warning;  // a notice about the labels built, or empty
+};
+
+// Reads the print file at the path into the caller's labels.
+using Generate = std::function<Generated(const QString& printFile)>;
+
+enum class Outcome { Generated, MissingSettings, UnreadablePrintFile };
+
+struct Report {
+    Outcome outcome = Outcome::Generated;
+    QString printFile;    // the path tried, once the settings gave one
+    QString status;       // what the status label shows afterwards
+    QStringList notices;  // the messages for the user, in order
+};
+
+enum class SaveSettings { Yes, No };
+
+Report run(const Settings& settings, SaveSettings save, const Generate& generate);
+
+}  // namespace generar

@@ -1,0 +1,33 @@
+#include "common/core/recordingsurface.h"
+
+double RecordingSurface::drawText(double xCm, double yCm, const QString& text) {
+    if (!m_failReason.isEmpty()) {
+        deviceFailure(m_failReason);
+        return -1;
+    }
+    if (m_sheets == 0) m_sheets = 1;
+    m_sheets += m_pageBreaksPending;
+    m_pageBreaksPending = 0;
+    m_lines.append({m_sheets, xCm, yCm, text, fontName(), fontSize(), bold()});
+    m_log.append(QStringLiteral("print(%1)").arg(text));
+    return lineSpacingCm();
+}
+
+bool RecordingSurface::newPage() {
+    ++m_pageBreaks;
+    m_log.append(QStringLiteral("newPage"));
+    return DrawingSurface::newPage();
+}
+
+bool RecordingSurface::endDoc() {
+    m_ended = true;
+    m_pageBreaksPending = 0;
+    m_log.append(QStringLiteral("endDoc"));
+    return !deviceFailed();
+}
+
+bool RecordingSurface::cls() {
+    ++m_clears;
+    m_log.append(QStringLiteral("cls"));
+    return DrawingSurface::cls();
+}

@@ -1,0 +1,23 @@
+#include "common/core/settingsfile.h"
+
+#include <QFileInfo>
+
+#include "common/core/textfile.h"
+
+bool Existe(const QString& path) {
+    return !path.isEmpty() && QFileInfo(path).exists();
+}
+
+Settings loadSettings(const QString& path) {
+    Settings settings;
+    if (!Existe(path)) return settings;
+    if (QFileInfo(path).size() == 0) return settings;
+    const textfile::ReadResult read = textfile::readLines(path, 2);
+    if (read.lines.size() > 0) settings.clientDirectory = read.lines[0];
+    if (read.lines.size() > 1) settings.administrativeBase = read.lines[1];
+    return settings;
+}
+
+bool saveSettings(const QString& path, const Settings& settings) {
+    return textfile::writeLines(path, {settings.clientDirectory, settings.administrativeBase}).ok;
+}

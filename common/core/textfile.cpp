@@ -1,0 +1,58 @@
+#include "common/core/textfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "common/core/codepage.h"
+#include "common/core/linereader.h"
+#include "common/core/savefile.h"
+
+namespace textfile {
+
+bool isRegularFile(const QString& path) {
+    const QFileInfo info(path);
+    return info.isFile();  // follows links
+}
+
+ReadResult readLines(const QString& path, int maxLines) {
+    ReadResult result;
+    if (!isRegularFile(path)) return result;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return result;
+    result.opened = true;
+    // These files hold short values; a line past this bound is cut.
+    LineReader reader(file, 64 * 1024);
+    std::string_view line;
+    while (result.lines.size() < maxLines && reader.next(line)) {
+        result.lines.append(codepage::decode(line));
+    }
+    result.failed = reader.failed();
+    return result;
+}
+
+WriteResult writeLines(const QString& path, const QStringList& lines) {
+    WriteResult result;
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += codepage::encode(line);
+        bytes += "\r\n";
+    }
+    if (QFileInfo(path).isDir()) {
+        result.error = QStringLiteral("%1 es una carpeta").arg(path);
+        return result;
+    }
+    SaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        result.error = file.errorString();
+        return result;
+    }
+    file.write(bytes);
+    if (!file.commitWhole()) {
+        result.error = file.errorString();
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+}  // namespace textfile

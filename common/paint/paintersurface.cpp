@@ -1,0 +1,206 @@
+#include "common/paint/paintersurface.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QPrinterInfo>
+
+#include "common/core/savefile.h"
+
+#ifdef ETIQUETAS_HAVE_CUPS
+#include <cups/cups.h>
+#endif
+
+namespace {
+constexpr double kCmPerInch = 2.54;
+// Fine enough that a rounded position is off by far less than 0.01 mm.
+constexpr int kPdfDpi = 1200;
+}  // namespace
+
+// ---- PainterSurface -------------------------------------------------------
+
+const PainterSurface::FontOnDevice& PainterSurface::currentFont() {
+    if (m_fontsDevice != device()) {
+        m_fonts.clear();
+        m_painterFont = nullptr;
+        m_fontsDevice = device();
+    }
+    const auto key = std::make_tuple(fontName(), fontSize(), bold());
+    auto it = m_fonts.find(key);
+    if (it == m_fonts.end()) {
+        QFont font(fontName());
+        font.setPointSizeF(fontSize());
+        font.setBold(bold());
+        const QFontMetricsF metrics(font, device());
+        it = m_fonts.emplace(key, FontOnDevice{font, metrics.ascent(), metrics.lineSpacing()}).first;
+    }
+    return it->second;
+}
+
+double PainterSurface::dotsPerCmX() { return device()->logicalDpiX() / kCmPerInch; }
+double PainterSurface::dotsPerCmY() { return device()->logicalDpiY() / kCmPerInch; }
+
+double PainterSurface::lineSpacingCm() { return currentFont().lineSpacingDots / dotsPerCmY(); }
+
+double PainterSurface::drawText(double xCm, double yCm, const QString& text) {
+    if (!m_painter.isActive()) {
+        if (!open()) return -1;
+        m_painterFont = nullptr;  // a new painting starts with the default font
+    }
+    while (m_pageBreaksPending > 0) {
+        if (!startNextPage()) return -1;
+        --m_pageBreaksPending;
+    }
+    const FontOnDevice& font = currentFont();
+    if (m_painterFont != &font) {
+        m_painter.setFont(font.font);
+        m_painterFont = &font;
+    }
+    const QPointF baseline(xCm * dotsPerCmX(), yCm * dotsPerCmY() + font.ascentDots);
+    m_painter.drawText(baseline, text);
+    return font.lineSpacingDots / dotsPerCmY();
+}
+
+// ---- PagedSurface ---------------------------------------------------------
+
+bool PagedSurface::startNextPage() {
+    if (!pagedDevice()->newPage()) {
+        return deviceFailure(QStringLiteral("no se pudo empezar una hoja nueva"));
+    }
+    ++m_pages;
+    return true;
+}
+
+bool PagedSurface::endDoc() {
+    m_pageBreaksPending = 0;
+    if (!m_painter.isActive()) return !deviceFailed();
+    if (!m_painter.end()) return deviceFailure(QStringLiteral("el trabajo no se pudo terminar"));
+    return finish() && !deviceFailed();
+}
+
+// ---- PrinterSurface -------------------------------------------------------
+
+PrinterSurface::PrinterSurface() {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    m_hasPrinter = !info.isNull();
+    m_printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
+
+PrinterSurface::PrinterSurface(std::unique_ptr<QPrinter> printer)
+    : m_printer(std::move(printer)), m_hasPrinter(m_printer != nullptr) {
+    if (!m_printer) m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+}
+
+PrinterSurface::~PrinterSurface() {
+    if (m_painter.isActive()) m_painter.end();
+}
+
+bool PrinterSurface::open() {
+    if (deviceFailed()) return false;  // tried once; do not queue a second job
+    // Without a printer Qt quietly turns the QPrinter into a PDF writer with
+    // no file; only begin() fails then. A PDF file chosen in the printer
+    // dialog is a printer all the same.
+    const bool toFile = m_printer->outputFormat() == QPrinter::PdfFormat &&
+                        !m_printer->outputFileName().isEmpty();
+    if (!m_hasPrinter || !m_printer->isValid() || (!toFile && m_printer->printerName().isEmpty())) {
+        return deviceFailure(QStringLiteral("no hay ninguna impresora predeterminada"));
+    }
+    // Measure from the corner of the printable area: Qt would otherwise add a
+    // margin of its own on top of the printer's.
+    const QPageLayout layout = m_printer->pageLayout();
+    m_printer->setPageMargins(layout.minimumMargins(), layout.units());
+    m_printer->setFullPage(false);
+    if (!m_painter.begin(m_printer.get())) {
+        return deviceFailure(
+            QStringLiteral("la impresora «%1» no acepta el trabajo").arg(m_printer->printerName()));
+    }
+    m_pages = 1;
+    return true;
+}
+
+bool PrinterSurface::finish() {
+    if (m_printer->printerState() == QPrinter::Error ||
+        m_printer->printerState() == QPrinter::Aborted) {
+        return deviceFailure(QStringLiteral("el sistema de impresión rechazó el trabajo"));
+    }
+#ifdef ETIQUETAS_HAVE_CUPS
+    // Handing the job to the spooler was the last request Qt made to CUPS in
+    // this thread, and Qt does not look at its answer: a queue that does not
+    // accept jobs would go unnoticed.
+    if (m_printer->outputFormat() == QPrinter::NativeFormat &&
+        cupsLastError() >= IPP_STATUS_ERROR_BAD_REQUEST) {
+        return deviceFailure(QStringLiteral("la cola «%1» rechazó el trabajo (%2)")
+                                 .arg(m_printer->printerName(), QString::fromUtf8(cupsLastErrorString())));
+    }
+#endif
+    return true;
+}
+
+// ---- PdfSurface -----------------------------------------------------------
+
+PdfSurface::PdfSurface(const QString& fileName, Paper paper) : m_fileName(fileName) {
+    m_file = std::make_unique<SaveFile>(fileName);
+    m_writer = std::make_unique<QPdfWriter>(m_file.get());
+    m_writer->setPageSize(QPageSize(paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4));
+    m_writer->setPageMargins(QMarginsF(0, 0, 0, 0));
+    m_writer->setResolution(kPdfDpi);
+    m_writer->setCreator(QStringLiteral("Etiquetas de la biblioteca"));
+}
+
+PdfSurface::~PdfSurface() {
+    if (m_painter.isActive()) m_painter.end();
+    if (m_file->isOpen()) m_file->cancelWriting();
+}
+
+QPaintDevice* PdfSurface::device() { return m_writer.get(); }
+QPagedPaintDevice* PdfSurface::pagedDevice() { return m_writer.get(); }
+
+bool PdfSurface::open() {
+    if (deviceFailed()) return false;
+    if (!m_file->open(QIODevice::WriteOnly)) {
+        return deviceFailure(QStringLiteral("no se pudo escribir %1: %2")
+                                 .arg(m_fileName, m_file->errorString()));
+    }
+    if (!m_painter.begin(m_writer.get())) {
+        m_file->cancelWriting();
+        return deviceFailure(QStringLiteral("no se pudo escribir %1").arg(m_fileName));
+    }
+    m_pages = 1;
+    return true;
+}
+
+bool PdfSurface::endDoc() {
+    if (m_written) return true;  // the file is out; a second end must not replace it
+    if (!m_painter.isActive() && !deviceFailed() && !open()) return false;
+    if (!PagedSurface::endDoc()) {
+        if (m_file->isOpen()) m_file->cancelWriting();
+        return false;
+    }
+    if (!m_file->commitWhole()) {
+        return deviceFailure(QStringLiteral("no se pudo escribir %1: %2")
+                                 .arg(m_fileName, m_file->errorString()));
+    }
+    m_written = true;
+    return true;
+}
+
+// ---- ImageSurface ---------------------------------------------------------
+
+bool ImageSurface::open() {
+    if (!m_painter.begin(&m_image)) {
+        return deviceFailure(QStringLiteral("no se pudo dibujar en la vista previa"));
+    }
+    m_painter.setRenderHint(QPainter::TextAntialiasing);
+    return true;
+}
+
+double ImageSurface::drawText(double xCm, double yCm, const QString& text) {
+    const double spacing = PainterSurface::drawText(xCm, yCm, text);
+    if (m_painter.isActive()) m_painter.end();
+    return spacing;
+}
+
+bool ImageSurface::cls() {
+    m_image.fill(Qt::white);
+    return DrawingSurface::cls();
+}

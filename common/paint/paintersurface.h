@@ -1,0 +1,129 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+#include <map>
+#include <memory>
+#include <tuple>
+
+#include "common/core/surface.h"
+
+class QPagedPaintDevice;
+class QPdfWriter;
+class SaveFile;
+
+// A surface that draws with QPainter on a paint device. Centimetres become
+// device units here and nowhere else, from the device's own resolution.
+class PainterSurface : public DrawingSurface {
+protected:
+    double drawText(double xCm, double yCm, const QString& text) override;
+    double lineSpacingCm() override;
+
+    // Opens the device for painting; false with the reason set when it cannot.
+    virtual bool open() = 0;
+    // Starts a new sheet on a paged device.
+    virtual bool startNextPage() { return true; }
+    virtual QPaintDevice* device() = 0;
+
+    QPainter m_painter;
+
+private:
+    // A face at a size, with its metrics on this device. The label walks set
+    // the font before every line, mostly to what it already was: fonts and
+    // metrics are made once per face and size, not once per line.
+    struct FontOnDevice {
+        QFont font;
+        double ascentDots;
+        double lineSpacingDots;
+    };
+    const FontOnDevice& currentFont();
+    double dotsPerCmX();
+    double dotsPerCmY();
+
+    std::map<std::tuple<QString, double, bool>, FontOnDevice> m_fonts;
+    const FontOnDevice* m_painterFont = nullptr;  // the font the painter holds now
+    const QPaintDevice* m_fontsDevice = nullptr;  // the device m_fonts were measured on
+};
+
+// A paged surface (printer or PDF file): the job starts with the first line
+// drawn and ends with endDoc().
+class PagedSurface : public PainterSurface {
+public:
+    bool endDoc() override;
+    int pagesStarted() const { return m_pages; }
+
+protected:
+    bool startNextPage() override;
+    virtual QPagedPaintDevice* pagedDevice() = 0;
+    // Called when the job ended well, to check that it was handed on.
+    virtual bool finish() { return true; }
+
+    int m_pages = 0;
+};
+
+// The default printer through the system's print spooler. Positions are from
+// the top-left corner of the printable area, on the printer's own paper.
+class PrinterSurface : public PagedSurface {
+public:
+    // Takes the default printer.
+    PrinterSurface();
+    // Takes a printer already set up (by the printer dialog).
+    explicit PrinterSurface(std::unique_ptr<QPrinter> printer);
+    ~PrinterSurface() override;
+
+    QPrinter& printer() { return *m_printer; }
+
+protected:
+    bool open() override;
+    bool finish() override;
+    QPaintDevice* device() override { return m_printer.get(); }
+    QPagedPaintDevice* pagedDevice() override { return m_printer.get(); }
+
+private:
+    std::unique_ptr<QPrinter> m_printer;
+    bool m_hasPrinter = false;
+};
+
+// A PDF file. Positions are from the top-left corner of the page.
+class PdfSurface : public PagedSurface {
+public:
+    enum class Paper { A4, Letter };
+    PdfSurface(const QString& fileName, Paper paper);
+    ~PdfSurface() override;
+
+    // Writes the file even when nothing was drawn: one empty page.
+    bool endDoc() override;
+
+protected:
+    bool open() override;
+    QPaintDevice* device() override;
+    QPagedPaintDevice* pagedDevice() override;
+
+private:
+    QString m_fileName;
+    // Written beside the target and renamed over it only when complete.
+    std::unique_ptr<SaveFile> m_file;
+    std::unique_ptr<QPdfWriter> m_writer;
+    bool m_written = false;
+};
+
+// An image, for the preview picture. The image keeps what is drawn.
+class ImageSurface : public PainterSurface {
+public:
+    // `image` must outlive the surface; it is painted white by cls().
+    explicit ImageSurface(QImage& image) : m_image(image) {}
+
+    bool cls() override;
+
+protected:
+    // Paints each line and lets go of the image, so that it can be shown
+    // between lines (the preview asks its question with a sheet on view).
+    double drawText(double xCm, double yCm, const QString& text) override;
+    bool open() override;
+    QPaintDevice* device() override { return &m_image; }
+
+private:
+    QImage& m_image;
+};

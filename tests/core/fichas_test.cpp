@@ -1,0 +1,223 @@
+// fichas without a window: the four lists "Generar Etiquetas" builds (accents
+// repaired, authors and titles wrapped), and where the walk puts each field.
+#include <gtest/gtest.h>
+
+#include "ETIQUETAS/core/fullgeneration.h"
+#include "ETIQUETAS/core/fullwalk.h"
+#include "common/core/recordingsurface.h"
+#include "testenv.h"
+
+using namespace fichas;
+
+namespace {
+
+const QString kSep = labellist::kSeparator;
+
+FullGeneration generateFrom(const QByteArray& bytes) {
+    TempDriveC c;
+    c.write("f.prn", bytes);
+    return generateFullLabels(c.file("f.prn"));
+}
+
+QByteArray tagged(const char* tag, const QByteArray& value) {
+    return "<" + QByteArray(tag) + ">" + value + "</" + tag + ">\r\n";
+}
+
+// The lines a title or an author value becomes, without the separator.
+QStringList titleLines(const QByteArray& value) {
+    QStringList lines = generateFrom(tagged("z13-title", value)).lstTitulo.toStringList();
+    lines.removeLast();
+    return lines;
+}
+QStringList authorLines(const QByteArray& value) {
+    QStringList lines = generateFrom(tagged("z13-author", value)).lstAutor.toStringList();
+    return lines.mid(0, lines.size() - 2);  // without the separator and "*"
+}
+
+// n labels: barcode Bk, call number Ck and Ck.2, author Ak, title Tk; the given
+// labels get a second author or title line.
+FullGeneration lists(int n, QList<int> twoLineAuthors = {}, QList<int> twoLineTitles = {}) {
+    QStringList barras, clasify, autor, titulo;
+    for (int k = 0; k < n; ++k) {
+        const QString id = QString::number(k);
+        barras << "B" + id << kSep;
+        clasify << "C" + id << "C" + id + ".2" << kSep;
+        autor << "A" + id;
+        if (twoLineAuthors.contains(k)) autor << "A" + id + ".2";
+        autor << kSep;
+        titulo << "T" + id;
+        if (twoLineTitles.contains(k)) titulo << "T" + id + ".2";
+        titulo << kSep;
+    }
+    FullGeneration g;
+    g.lstBarras = barras;
+    g.lstClasify = clasify << "*";
+    g.lstAutor = autor << "*";
+    g.lstTitulo = titulo;
+    return g;
+}
+
+struct Walked {
+    RecordingSurface surface;
+    void expectAt(const QString& text, int sheet, double x, double y) const {
+        for (const auto& l : surface.lines()) {
+            if (l.text != text) continue;
+            EXPECT_EQ(l.sheet, sheet) << text.toStdString();
+            EXPECT_NEAR(l.xCm, x, 1e-9) << text.toStdString();
+            EXPECT_NEAR(l.yCm, y, 1e-9) << text.toStdString();
+            return;
+        }
+        ADD_FAILURE() << "no line " << text.toStdString();
+    }
+};
+
+std::unique_ptr<Walked> print(const FullGeneration& g) {
+    auto w = std::make_unique<Walked>();
+    printSheets(fullWalk(g, printedPlaces()), w->surface);
+    return w;
+}
+
+}  // namespace
+
+struct WrapCase {
+    const char* name;
+    QByteArray value;
+    QStringList lines;
+};
+class TitleWrap : public testing::TestWithParam<WrapCase> {};
+TEST_P(TitleWrap, Lines) { EXPECT_EQ(titleLines(GetParam().value), GetParam().lines); }
+INSTANTIATE_TEST_SUITE_P(
+    Fichas, TitleWrap,
+    testing::Values(
+        WrapCase{"empty", "", {""}}, WrapCase{"twenty_eight_fit", QByteArray(28, 'a'), {QString(28, u'a')}},
+        WrapCase{"twenty_nine_without_blank", QByteArray(29, 'a'), {QString(28, u'a'), "a"}},
+        WrapCase{"last_blank_at_or_before_28_ends_line_1",
+                 "Introducci\xC3\xB3n a la teor\xC3\xAD" "a de los n\xC3\xBAmeros",
+                 {QStringLiteral("Introducción a la teoría de "), QStringLiteral("los números")}},
+        WrapCase{"blank_right_after_28_does_not_count", QByteArray(28, 'a') + " b", {QString(28, u'a'), " b"}},
+        WrapCase{"line_2_holds_36_the_rest_is_dropped", QByteArray(27, 'a') + " " + QByteArray(50, 'b'),
+                 {QString(27, u'a') + " ", QString(36, u'b')}},
+        WrapCase{"emoji_goes_whole_to_line_2", QByteArray(27, 'x') + "\xF0\x9F\x93\x9A" + QByteArray(40, 'y'),
+                 {QString(27, u'x'), QStringLiteral("\U0001F4DA") + QString(34, u'y')}},
+        WrapCase{"emoji_that_does_not_fit_line_2_is_dropped",
+                 QByteArray(28, 'x') + QByteArray(35, 'y') + "\xF0\x9F\x93\x9A",
+                 {QString(28, u'x'), QString(35, u'y')}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(AuthorWrap, FortyAndForty) {
+    EXPECT_EQ(authorLines(QByteArray(40, 'a')), QStringList{QString(40, u'a')});
+    const QByteArray author = QByteArray(32, 'a') + " " + QByteArray(50, 'b');
+    EXPECT_EQ(authorLines(author), (QStringList{QString(32, u'a') + " ", QString(40, u'b')}));
+}
+
+struct RepairCase {
+    const char* name;
+    QByteArray bytes;
+    QString text;
+};
+class AccentRepair : public testing::TestWithParam<RepairCase> {};
+TEST_P(AccentRepair, Title) { EXPECT_EQ(titleLines(GetParam().bytes), QStringList{GetParam().text}); }
+INSTANTIATE_TEST_SUITE_P(
+    Fichas, AccentRepair,
+    testing::Values(RepairCase{"lower_case", "N\xC3\xBAmero \xC3\xAD\xC3\xB3\xC3\xA1\xC3\xB1\xC3\xA9", QStringLiteral("Número íóáñé")},
+                    RepairCase{"capitals_and_marks", "\xC2\xBF\xC3\x89tica? \xC3\x91u\xC3\xB1oa ping\xC3\xBCino",
+                               QStringLiteral("¿Ética? Ñuñoa pingüino")},
+                    RepairCase{"three_and_four_bytes", "\xE2\x80\x9C" "a" "\xE2\x80\x9D \xE2\x82\xAC \xF0\x9F\x93\x9A",
+                               QStringLiteral("“a” € \U0001F4DA")},
+                    RepairCase{"windows_1252_stays", "Espa\xF1" "a \x80", QStringLiteral("España €")},
+                    RepairCase{"cut_sequence_stays", "ab\xC3", QStringLiteral("abÃ")},
+                    RepairCase{"overlong_form_stays", "\xC0\xAF", QStringLiteral("À¯")},
+                    RepairCase{"surrogate_form_stays", "\xED\xA0\x80", QStringLiteral("í\u00A0€")}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FullGeneration, FourListsInAnyOrderOfTags) {
+    const FullGeneration g = generateFrom(tagged("z30-barcode", "3900258409929") + tagged("z13-author", "Chapra, S.") +
+                                          tagged("z13-title", "Qu\xC3\xADmica") + tagged("z30-call-no", "QA76 \xC3\xA9"));
+    EXPECT_EQ(g.labelCount, 1);
+    EXPECT_EQ(g.lstBarras, (QStringList{"3900258409929", kSep}));
+    EXPECT_EQ(g.lstClasify, (QStringList{"QA76", QStringLiteral("Ã©"), kSep, "*"}));  // not repaired
+    EXPECT_EQ(g.lstTitulo, (QStringList{QStringLiteral("Química"), kSep}));
+    EXPECT_EQ(g.lstAutor, (QStringList{"Chapra, S.", kSep, "*"}));
+    EXPECT_TRUE(mismatchWarning(g).isEmpty());
+}
+
+TEST(FullGeneration, AMissingTitleLeavesItsListShortAndWarns) {
+    const FullGeneration g = generateFrom(printFileWithFullItems(2) + tagged("z30-call-no", "X"));
+    EXPECT_EQ(mismatchWarning(g),
+              QStringLiteral("El archivo de etiquetas no trae los mismos datos para todos los ejemplares: "
+                             "se encontraron 2 códigos de barras, 3 clasificaciones, 2 títulos y 2 autores.\n"
+                             "Las etiquetas no corresponderán a sus ejemplares."));
+    const FullGeneration empty = generateFrom("");
+    EXPECT_EQ(empty.lstClasify, QStringList{"*"});
+    EXPECT_EQ(empty.lstAutor, QStringList{"*"});
+    EXPECT_TRUE(mismatchWarning(empty).isEmpty());
+}
+
+TEST(FullGeneration, TheSampleFile) {
+    const FullGeneration g = generateFullLabels(QStringLiteral(ETIQUETAS_TEST_DATA "/itemlbl-sample.prn"));
+    EXPECT_EQ(g.labelCount, 40);
+    EXPECT_EQ(g.lstTitulo[0], QStringLiteral("Cien años de soledad"));
+    for (const QString& line : g.lstTitulo.toStringList() + g.lstAutor.toStringList()) {
+        EXPECT_FALSE(line.contains(QChar(0xC3))) << line.toStdString();  // nothing left split
+    }
+}
+
+TEST(FullWalk, PrintedPlaces) {
+    auto w = print(lists(37));
+    EXPECT_EQ(w->surface.sheets(), 2);
+    w->expectAt("C0", 1, 0.8, 0.1);
+    w->expectAt("C1", 1, 7.2, 0.1);
+    w->expectAt("C5", 1, 13.7, 2.6);
+    w->expectAt("C35", 1, 13.7, 26.7);
+    w->expectAt("C36", 2, 0.8, 0.1);
+    w->expectAt("C1.2", 1, 7.2, 0.4);
+    w->expectAt("B1", 1, 8.7, 0.1);
+    w->expectAt("A1", 1, 8.2, 0.6);
+    w->expectAt("T1", 1, 8.2, 0.9);
+    const auto& first = w->surface.lines();
+    EXPECT_EQ(first[0].face, QStringLiteral("Times New Roman"));
+    EXPECT_EQ(first.last().face, QStringLiteral("arial"));  // call numbers
+    EXPECT_EQ(first.last().sizePt, 8);
+}
+
+TEST(FullWalk, ThirtySixLabelsMakeOneSheetWithoutABlankOne) {
+    auto w = print(lists(36));
+    EXPECT_EQ(w->surface.sheets(), 1);
+    EXPECT_TRUE(w->surface.ended());
+}
+
+TEST(FullWalk, SecondLinesPushTheTitleDown) {
+    // 1: two-line author and title; 2: two-line title; 3: two-line author.
+    auto w = print(lists(4, {1, 3}, {1, 2}));
+    w->expectAt("A1.2", 1, 8.2, 0.9);
+    w->expectAt("T1", 1, 8.2, 1.2);
+    w->expectAt("T1.2", 1, 8.2, 1.5);
+    w->expectAt("T2.2", 1, 14.7, 1.2);
+    w->expectAt("T3", 1, 1.8, 3.7);
+}
+
+TEST(FullWalk, CallNumbersCutToThirtyStarPrintedAndListsOutOfStep) {
+    FullGeneration g = lists(3);
+    g.lstClasify = QStringList{QString(31, u'C'), kSep, kSep, "*", kSep, "*"};
+    g.lstTitulo = QStringList{"T0", kSep, "T2", kSep};  // the second item had no title
+    auto w = print(g);
+    w->expectAt(QString(30, u'C'), 1, 0.8, 0.1);
+    w->expectAt("B1", 1, 8.7, 0.1);  // an empty call number keeps its place
+    w->expectAt("*", 1, 13.7, 0.1);
+    w->expectAt("T2", 1, 8.2, 0.9);  // each list by its own index
+}
+
+TEST(FullWalk, PreviewPlacesAndQuestions) {
+    RecordingSurface surface;
+    int asked = 0;
+    const FullGeneration g = lists(37);
+    previewSheets(fullWalk(g, previewPlaces()), surface, [&] { return ++asked == 1; });
+    EXPECT_EQ(asked, 1);
+    for (const auto& line : surface.lines()) {
+        if (line.text == "C1") EXPECT_NEAR(line.xCm, 7.3, 1e-9);
+        if (line.text == "C4") EXPECT_NEAR(line.xCm, 7.4, 1e-9);
+        if (line.text == "C35") EXPECT_NEAR(line.yCm, 29.2, 1e-9);
+        if (line.text == "C36") EXPECT_NEAR(line.yCm, 2.6, 1e-9);  // alone on the cleared picture
+    }
+    EXPECT_EQ(surface.log().indexOf("cls") + 1, surface.log().indexOf("print(B36)"));
+}

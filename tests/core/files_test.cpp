@@ -1,0 +1,159 @@
+// The files on drive C, byte for byte: settings and coordinate files, the code
+// page, numbers as typed, and where drive C puts each file.
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include "SOLO_CLASIF/core/coordinates.h"
+#include "common/core/codepage.h"
+#include "common/core/drivec.h"
+#include "common/core/number.h"
+#include "common/core/settingsfile.h"
+#include "testenv.h"
+
+using lomos::CoordinateTable;
+
+struct Named {
+    const char* name;
+};
+template <class Case>
+std::string caseName(const testing::TestParamInfo<Case>& info) {
+    return info.param.name;
+}
+
+TEST(CodePage, EveryByteDecodesAndEncodesBack) {
+    std::string all;
+    for (int b = 0; b < 256; ++b) all.push_back(char(b));
+    const QString text = codepage::decode(all);
+    EXPECT_EQ(text[0x80], QChar(0x20AC));  // the euro sign
+    EXPECT_EQ(text[0x81], QChar(0x81));    // undefined: the code point of the same value
+    EXPECT_EQ(codepage::encode(text), QByteArray(all.data(), 256));
+    std::string utf8;
+    codepage::appendUtf8(all, utf8);
+    EXPECT_EQ(QString::fromStdString(utf8), text);
+    // One "?" for every character the code page cannot hold, even outside the basic plane.
+    EXPECT_EQ(codepage::encode(QStringLiteral("Ωa\U0001F4DAñ")), QByteArray("?a?\xF1"));
+}
+
+struct NumberCase : Named {
+    const char16_t* text;
+    std::optional<double> value;
+};
+class ParseNumber : public testing::TestWithParam<NumberCase> {};
+TEST_P(ParseNumber, Value) { EXPECT_EQ(parseNumber(GetParam().text), GetParam().value); }
+INSTANTIATE_TEST_SUITE_P(
+    Typed, ParseNumber,
+    testing::Values(NumberCase{{"period"}, u"12.28", 12.28}, NumberCase{{"comma"}, u"9,5", 9.5},
+                    NumberCase{{"blanks_around"}, u" \t2 ", 2.0}, NumberCase{{"signs"}, u"-1.5", -1.5},
+                    NumberCase{{"plus"}, u"+3", 3.0}, NumberCase{{"no_leading_digit"}, u".5", 0.5},
+                    NumberCase{{"trailing_separator"}, u"7.", 7.0}, NumberCase{{"empty"}, u"", {}},
+                    NumberCase{{"letters"}, u"12cm", {}}, NumberCase{{"two_separators"}, u"1,2.3", {}},
+                    NumberCase{{"exponent"}, u"1e3", {}}, NumberCase{{"inner_blank"}, u"1 2", {}},
+                    NumberCase{{"separator_alone"}, u".", {}}, NumberCase{{"infinity"}, u"inf", {}}),
+    caseName<NumberCase>);
+
+TEST(SettingsFile, TwoLinesAsTypedInTheCodePage) {
+    TempDriveC c;
+    ASSERT_TRUE(saveSettings(c.file("ini.prn"), {QStringLiteral(" Año "), QStringLiteral("Ωx")}));
+    EXPECT_EQ(c.read("ini.prn"), QByteArray(" A\xF1o \r\n?x\r\n"));
+    EXPECT_EQ(loadSettings(c.file("ini.prn")).clientDirectory, QStringLiteral(" Año "));
+    ASSERT_TRUE(saveSettings(c.file("ini.prn"), {}));
+    EXPECT_EQ(c.read("ini.prn"), QByteArray("\r\n\r\n"));
+}
+
+struct SettingsCase : Named {
+    QByteArray bytes;
+    const char* dir;
+    const char* base;
+};
+class SettingsLoad : public testing::TestWithParam<SettingsCase> {};
+TEST_P(SettingsLoad, Fields) {
+    TempDriveC c;
+    c.write("ini.prn", GetParam().bytes);
+    const Settings s = loadSettings(c.file("ini.prn"));
+    EXPECT_EQ(s.clientDirectory, QString::fromUtf8(GetParam().dir));
+    EXPECT_EQ(s.administrativeBase, QString::fromUtf8(GetParam().base));
+}
+INSTANTIATE_TEST_SUITE_P(
+    Files, SettingsLoad,
+    testing::Values(SettingsCase{{"empty_file"}, "", "", ""}, SettingsCase{{"one_line"}, "ALEPH\r\n", "ALEPH", ""},
+                    SettingsCase{{"no_line_end"}, "ALEPH", "ALEPH", ""},
+                    SettingsCase{{"third_line_ignored"}, "a\r\nb\r\nc\r\n", "a", "b"},
+                    SettingsCase{{"empty_first_line"}, "\r\nBIB\r\n", "", "BIB"},
+                    SettingsCase{{"cr_alone_ends_a_line"}, "a\rb\r", "a", "b"},
+                    SettingsCase{{"lone_lf_kept"}, "a\nb\r\nc\r\n", "a\nb", "c"}),
+    caseName<SettingsCase>);
+
+TEST(SettingsFile, WhatIsNotAFileGivesEmptyValuesAndIsNotReplaced) {
+    TempDriveC c;
+    EXPECT_FALSE(Existe(c.file("ini.prn")));
+    c.write("ini.prn/inside", "x");  // a folder named ini.prn
+    EXPECT_TRUE(Existe(c.file("ini.prn")));
+    EXPECT_TRUE(loadSettings(c.file("ini.prn")).clientDirectory.isEmpty());
+    EXPECT_FALSE(saveSettings(c.file("ini.prn"), {QStringLiteral("a"), QStringLiteral("b")}));
+    EXPECT_EQ(c.read("ini.prn/inside"), QByteArray("x"));
+    EXPECT_TRUE(loadSettings(QStringLiteral("/dev/zero")).clientDirectory.isEmpty());  // never ends
+}
+
+namespace {
+// A coordinate file whose line i holds the number i.
+QByteArray numberedLines(int count) {
+    QByteArray out;
+    for (int i = 1; i <= count; ++i) out += QByteArray::number(i) + "\r\n";
+    return out;
+}
+}  // namespace
+
+TEST(CoordinateFile, TheDefaultTableIsTheDemoFile) {
+    TempDriveC c;
+    ASSERT_TRUE(lomos::writeCoordinateFile(c.file("cy.txt"), lomos::defaultCoordinateTable()).ok);
+    QByteArray expected;
+    for (const char* y : {"0", "2", "4.3", "7.1", "9.6", "12.28", "15", "17.5", "20.1", "22.9", "25.7"}) {
+        expected += QByteArray(y) + "\r\n" + y + "\r\n" + y + "\r\n";
+    }
+    expected += QByteArray("2.8\r\n9.2\r\n15.7\r\n").repeated(11);
+    EXPECT_EQ(c.read("cy.txt"), expected);
+    EXPECT_EQ(readAll(projectDir() + "/demo/cy.txt"), expected);
+}
+
+TEST(CoordinateFile, YThenXAndShortFilesRepeatTheirLastLine) {
+    TempDriveC c;
+    c.write("cy.txt", numberedLines(70));
+    CoordinateTable t = lomos::readCoordinateFile(c.file("cy.txt"));
+    EXPECT_EQ(t.y[4], "5");
+    EXPECT_EQ(t.x[4], "38");
+    EXPECT_EQ(t.x[32], "66");  // lines after 66 are ignored
+    c.write("cy.txt", numberedLines(33));
+    t = lomos::readCoordinateFile(c.file("cy.txt"));
+    EXPECT_EQ(t.y[32], "33");
+    EXPECT_EQ(t.x[0], "33");
+    EXPECT_EQ(lomos::readCoordinateFile(c.file("none.txt")), CoordinateTable{});
+}
+
+TEST(CoordinateFile, WhatIsTypedComesBackAsTyped) {
+    TempDriveC c;
+    CoordinateTable t = lomos::defaultCoordinateTable();
+    t.y[5] = "";
+    t.x[7] = "abc";
+    t.y[9] = " 3,5 ";
+    t.x[32] = "Ñ";
+    ASSERT_TRUE(lomos::writeCoordinateFile(c.file("cy.txt"), t).ok);
+    EXPECT_EQ(lomos::readCoordinateFile(c.file("cy.txt")), t);
+}
+
+TEST(DriveC, FilesAtTheRootAndThePrintFileUnderTheClient) {
+    TempDriveC c;
+    EXPECT_EQ(drivec::root(), QDir::cleanPath(c.root()));
+    EXPECT_EQ(drivec::settingsFile(), c.file("ini.prn"));
+    EXPECT_EQ(drivec::coordinateFile(), c.file("cy.txt"));
+    EXPECT_EQ(drivec::printFile("alpha\\cliente", " B"), c.file("alpha/cliente/CATALOG/FILES/ B/PRINT/itemlbl.prn"));
+}
+
+TEST(DriveC, NamesCopiedFromWindowsMatchIgnoringCaseUnlessAmbiguous) {
+    TempDriveC c;
+    c.write("Cliente/catalog/Files/bib50/print/ITEMLBL.PRN", "x");
+    EXPECT_EQ(drivec::printFile("CLIENTE", "BIB50"), c.file("Cliente/catalog/Files/bib50/print/ITEMLBL.PRN"));
+    c.write("Dos/a", "x");
+    c.write("DOS/b", "x");
+    EXPECT_EQ(drivec::path("dos\\a"), c.file("dos/a"));
+}

@@ -1,0 +1,108 @@
+// Reading the print file: lines, tags and values, whatever the client wrote.
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <array>
+
+#include "common/core/linereader.h"
+#include "common/core/printfile.h"
+#include "testenv.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+Lines readLines(QByteArray bytes, qsizetype maxLine = LineReader::kDefaultMaxLineBytes) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    LineReader reader(buffer, maxLine);
+    Lines lines;
+    std::string_view line;
+    while (reader.next(line)) lines.emplace_back(line);
+    return lines;
+}
+
+constexpr std::array<std::string_view, 2> kTags = {"<z30-call-no>", "<z13-title>"};
+
+// Each tagged line with the value after each tag ("-" when the tag is not there).
+Lines scanValues(QByteArray bytes) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    Lines found;
+    printfile::scan(buffer, kTags, [&](std::string_view line, std::span<const size_t> starts) {
+        std::string entry;
+        for (size_t start : starts) {
+            entry += start == printfile::kNotFound ? "-" : std::string(printfile::valueAt(line, start));
+            entry += '|';
+        }
+        found.push_back(entry);
+    });
+    return found;
+}
+
+}  // namespace
+
+struct LinesCase {
+    const char* name;
+    QByteArray bytes;
+    Lines lines;
+};
+class LineEnds : public testing::TestWithParam<LinesCase> {};
+TEST_P(LineEnds, Lines) { EXPECT_EQ(readLines(GetParam().bytes), GetParam().lines); }
+INSTANTIATE_TEST_SUITE_P(
+    Reader, LineEnds,
+    testing::Values(LinesCase{"crlf", "a\r\nb\r\n", {"a", "b"}}, LinesCase{"cr", "a\rb\r", {"a", "b"}},
+                    LinesCase{"lone_lf_stays", "a\nb\r\nc", {"a\nb", "c"}},
+                    LinesCase{"empty_lines", "\r\n\r\nx", {"", "", "x"}}, LinesCase{"empty_input", "", {}},
+                    LinesCase{"cr_cr_lf", "a\r\r\nb", {"a", "", "b"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LineReader, CrLfSplitAcrossReads) {
+    // A CR at the very end of one read and its LF at the start of the next.
+    for (int pad : {256 * 1024 - 1, 256 * 1024, 256 * 1024 + 1, 512 * 1024 - 1}) {
+        const Lines lines = readLines(QByteArray(pad, 'x') + "\r\nnext\r\n");
+        ASSERT_EQ(lines.size(), 2u) << pad;
+        EXPECT_EQ(lines[1], "next") << pad;
+    }
+}
+
+TEST(LineReader, AnOverlongLineIsCutAndTheRestSkipped) {
+    EXPECT_EQ(readLines(QByteArray(5000, 'a') + "\r\nshort\r\n" + QByteArray(3000, 'b'), 1000),
+              (Lines{std::string(1000, 'a'), "short", std::string(1000, 'b')}));
+}
+
+struct ScanCase {
+    const char* name;
+    QByteArray bytes;
+    Lines found;  // per tagged line: call number | title |
+};
+class Tags : public testing::TestWithParam<ScanCase> {};
+TEST_P(Tags, Values) { EXPECT_EQ(scanValues(GetParam().bytes), GetParam().found); }
+INSTANTIATE_TEST_SUITE_P(
+    PrintFile, Tags,
+    testing::Values(
+        ScanCase{"untagged_lines_are_skipped", "<printout>\r\n<z30-call-no-type>0</z30-call-no-type>\r\n", {}},
+        ScanCase{"tags_match_case", "<Z30-CALL-NO>A</Z30-CALL-NO>\r\n", {}},
+        ScanCase{"value_up_to_the_next_tag", "<z30-call-no>QA76 .C15</z30-call-no>\r\n", {"QA76 .C15|-|"}},
+        ScanCase{"tag_anywhere_in_the_line", "  xx<z30-call-no>PQ 7297</z30-call-no>\r\n", {"PQ 7297|-|"}},
+        ScanCase{"no_closing_tag_runs_to_the_line_end", "<z13-title>no closing\r\n", {"-|no closing|"}},
+        ScanCase{"empty_value", "<z30-call-no></z30-call-no>\r\n", {"|-|"}},
+        ScanCase{"both_tags_in_one_line", "<z13-title>T<z30-call-no>C\r\n", {"C|T|"}},
+        ScanCase{"first_place_of_a_tag_counts", "<z30-call-no>A<z30-call-no>B\r\n", {"A|-|"}},
+        ScanCase{"lone_lf_does_not_end_a_line", "<z30-call-no>A\n<z13-title>B\r\n", {"A\n|B|"}},
+        ScanCase{"last_line_without_end", "x\r\n<z13-title>T", {"-|T|"}},
+        ScanCase{"tag_cut_at_the_input_end", "<z30-call-n", {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PrintFile, WhatCannotBeReadSaysWhy) {
+    TempDriveC c;
+    auto status = [](const QString& path) {
+        return printfile::scan(path, kTags, [](std::string_view, std::span<const size_t>) {});
+    };
+    EXPECT_EQ(status(c.file("missing.prn")), printfile::Status::Missing);
+    c.write("folder.prn/x", "");
+    EXPECT_EQ(status(c.file("folder.prn")), printfile::Status::NotAFile);
+    EXPECT_EQ(status(QStringLiteral("/dev/zero")), printfile::Status::NotAFile);
+    c.write("f.prn", "<z30-call-no>A\r\n");
+    EXPECT_EQ(status(c.file("f.prn")), printfile::Status::Ok);
+}
