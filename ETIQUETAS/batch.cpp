@@ -2,9 +2,9 @@
 
 #include <QTextStream>
 
-#include "common/batch/batchjob.h"
 #include "ETIQUETAS/core/fullgeneration.h"
 #include "ETIQUETAS/core/fullwalk.h"
+#include "common/batch/batchjob.h"
 
 namespace fichas {
 namespace {
@@ -41,7 +41,9 @@ int runBatch(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         // Lists out of step are printed all the same, with the warning.
         return generar::Generated{labels.labelCount, labels.status, mismatchWarning(labels)};
     };
-    program.printWalk = [&labels](const BatchOptions&) { return fullWalk(labels, printedPlaces()); };
+    program.printWalk = [&labels](const BatchOptions&) {
+        return fullWalk(labels, printedPlaces());
+    };
     return runBatchJob(arguments, program, out, err);
 }
 

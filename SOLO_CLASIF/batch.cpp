@@ -2,11 +2,11 @@
 
 #include <QTextStream>
 
-#include "common/batch/batchjob.h"
 #include "SOLO_CLASIF/core/coordinates.h"
-#include "common/core/drivec.h"
 #include "SOLO_CLASIF/core/generation.h"
 #include "SOLO_CLASIF/core/spinewalk.h"
+#include "common/batch/batchjob.h"
+#include "common/core/drivec.h"
 
 namespace lomos {
 namespace {

@@ -69,7 +69,9 @@ void appendRepaired(std::string_view bytes, std::string& out) {
 // The value's characters as the windows count them: UTF-16 units, so that a
 // character outside the basic plane (an emoji, say) counts two.
 int unitsOf(unsigned char lead) { return lead >= 0xF0 ? 2 : 1; }
-size_t bytesOf(unsigned char lead) { return lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4; }
+size_t bytesOf(unsigned char lead) {
+    return lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+}
 
 // How many bytes of `text` hold its first `units` units, never parting the
 // two units of one character: such a character goes whole to what follows.
@@ -89,7 +91,8 @@ size_t bytesOfUnits(std::string_view text, size_t units) {
 // most `limit` units. Otherwise line 1 ends with the last blank at or before
 // `limit` (the first `limit` units when there is none), and line 2 holds at
 // most `secondLength` units after it; the rest is dropped.
-void appendWrapped(std::string_view value, int limit, int secondLength, labellist::LabelList& list) {
+void appendWrapped(std::string_view value, int limit, int secondLength,
+                   labellist::LabelList& list) {
     const size_t withinLimit = bytesOfUnits(value, size_t(limit));
     if (withinLimit == value.size()) {
         list.appendUtf8(value);
@@ -114,29 +117,30 @@ template <class Source>
 FullGeneration generate(Source& source) {
     FullGeneration g;
     std::string scratch;  // one repaired value at a time
-    g.status = printfile::scan(source, kTags, [&](std::string_view line, std::span<const size_t> at) {
-        auto value = [&](Tag tag) { return printfile::valueAt(line, at[tag]); };
-        auto repaired = [&](Tag tag) -> std::string_view {
-            scratch.clear();
-            appendRepaired(value(tag), scratch);
-            return scratch;
-        };
-        if (at[kAuthor] != printfile::kNotFound) {
-            appendWrapped(repaired(kAuthor), kAuthorLimit, kAuthorSecond, g.lstAutor);
-        }
-        if (at[kTitle] != printfile::kNotFound) {
-            appendWrapped(repaired(kTitle), kTitleLimit, kTitleSecond, g.lstTitulo);
-        }
-        if (at[kBarcode] != printfile::kNotFound) {
-            g.lstBarras.appendDecoded(value(kBarcode));
-            g.lstBarras.appendSeparator();
-        }
-        if (at[kCallNumber] != printfile::kNotFound) {
-            ++g.labelCount;
-            labellist::appendCallNumberLines(value(kCallNumber), g.lstClasify);
-            g.lstClasify.appendSeparator();
-        }
-    });
+    g.status =
+        printfile::scan(source, kTags, [&](std::string_view line, std::span<const size_t> at) {
+            auto value = [&](Tag tag) { return printfile::valueAt(line, at[tag]); };
+            auto repaired = [&](Tag tag) -> std::string_view {
+                scratch.clear();
+                appendRepaired(value(tag), scratch);
+                return scratch;
+            };
+            if (at[kAuthor] != printfile::kNotFound) {
+                appendWrapped(repaired(kAuthor), kAuthorLimit, kAuthorSecond, g.lstAutor);
+            }
+            if (at[kTitle] != printfile::kNotFound) {
+                appendWrapped(repaired(kTitle), kTitleLimit, kTitleSecond, g.lstTitulo);
+            }
+            if (at[kBarcode] != printfile::kNotFound) {
+                g.lstBarras.appendDecoded(value(kBarcode));
+                g.lstBarras.appendSeparator();
+            }
+            if (at[kCallNumber] != printfile::kNotFound) {
+                ++g.labelCount;
+                labellist::appendCallNumberLines(value(kCallNumber), g.lstClasify);
+                g.lstClasify.appendSeparator();
+            }
+        });
     g.lstAutor.append(labellist::kEndMarker);
     g.lstClasify.append(labellist::kEndMarker);
     return g;

@@ -14,7 +14,7 @@ struct FullGeneration {
     labellist::LabelList lstClasify;  // the call number's lines, then the separator; "*" at the end
     labellist::LabelList lstTitulo;   // one or two lines, then the separator
     labellist::LabelList lstAutor;    // one or two lines, then the separator; "*" at the end
-    qint64 labelCount = 0;   // call-number lines found
+    qint64 labelCount = 0;            // call-number lines found
     printfile::Status status = printfile::Status::Ok;
 };
 

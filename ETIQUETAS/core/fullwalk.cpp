@@ -46,8 +46,8 @@ SheetPlaces previewPlaces() {
             [](int p) { return kRowCm[p / 3]; }};
 }
 
-WalkEnd walkFullLabels(const FullGeneration& lists, const SheetPlaces& places, DrawingSurface& surface,
-                       const SheetFull& sheetFull) {
+WalkEnd walkFullLabels(const FullGeneration& lists, const SheetPlaces& places,
+                       DrawingSurface& surface, const SheetFull& sheetFull) {
     qsizetype barcode = 0, callNumber = 0, title = 0, author = 0;
     int contador = 0;  // labels already placed on this sheet
     double x = places.x(0);

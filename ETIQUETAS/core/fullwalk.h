@@ -23,8 +23,8 @@ SheetPlaces previewPlaces();
 // Draws the full labels of the four lists, 36 to a sheet at `places`: the
 // call number's lines at the label's left edge, and to their right the
 // barcode, the author and the title. Each list is walked by its own index.
-WalkEnd walkFullLabels(const FullGeneration& lists, const SheetPlaces& places, DrawingSurface& surface,
-                       const SheetFull& sheetFull);
+WalkEnd walkFullLabels(const FullGeneration& lists, const SheetPlaces& places,
+                       DrawingSurface& surface, const SheetFull& sheetFull);
 
 // The walk bound to its labels: `lists` must outlive it.
 LabelWalk fullWalk(const FullGeneration& lists, const SheetPlaces& places);

@@ -8,14 +8,14 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 
-#include "common/ui/dialogs.h"
-#include "common/core/drivec.h"
 #include "ETIQUETAS/core/fullwalk.h"
-#include "common/core/messages.h"
-#include "common/paint/paintersurface.h"
+#include "common/core/drivec.h"
 #include "common/core/generar.h"
+#include "common/core/messages.h"
 #include "common/core/settingsfile.h"
 #include "common/core/sheetflow.h"
+#include "common/paint/paintersurface.h"
+#include "common/ui/dialogs.h"
 #include "common/ui/twips.h"
 #include "common/ui/waitcursor.h"
 
@@ -98,7 +98,8 @@ void frmPrincipal::buildClientArea() {
     button("cmdVer", QStringLiteral("Vista Previa"), 2280, 2880, 1455, 375, &frmPrincipal::cmdVer);
     button("cmdImprimir", QStringLiteral("Imprimir"), 2280, 3360, 1455, 420,
            &frmPrincipal::cmdImprimir);
-    button("cmdLimpiar", QStringLiteral("Limpiar"), 600, 3840, 1215, 615, &frmPrincipal::cmdLimpiar);
+    button("cmdLimpiar", QStringLiteral("Limpiar"), 600, 3840, 1215, 615,
+           &frmPrincipal::cmdLimpiar);
     button("cmdSalir", QStringLiteral("Salir"), 2280, 3840, 1455, 615, &frmPrincipal::Salir);
 
     m_lblEspere = new QLabel(kNoLabels, client);
@@ -125,7 +126,8 @@ void frmPrincipal::cmdGenerar() {
 
 void frmPrincipal::cmdImprimir() {
     if (m_lists.lstClasify.isEmpty()) return;
-    auto printer = std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    auto printer =
+        std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
     // Cancel cancels: printing after it would waste sheets of labels.
     if (!m_dialogs.choosePrinter(this, *printer)) return;
     PrintOutcome outcome;
@@ -145,7 +147,8 @@ void frmPrincipal::cmdVer() {
     m_form1->raise();
     m_form1->activateWindow();
     previewSheets(fullWalk(m_lists, previewPlaces()), m_form1->picture()->surface(), [this] {
-        return m_dialogs.question(m_form1, QStringLiteral("Mensaje:"), QStringLiteral("¿Continuar?"));
+        return m_dialogs.question(m_form1, QStringLiteral("Mensaje:"),
+                                  QStringLiteral("¿Continuar?"));
     });
 }
 

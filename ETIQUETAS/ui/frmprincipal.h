@@ -5,8 +5,8 @@
 #include <functional>
 #include <memory>
 
-#include "common/ui/form1.h"
 #include "ETIQUETAS/core/fullgeneration.h"
+#include "common/ui/form1.h"
 
 class Dialogs;
 class DrawingSurface;
@@ -24,7 +24,8 @@ class frmPrincipal : public QMainWindow {
 public:
     // Makes the surface that "Imprimir" draws on from the printer the dialog
     // set up; by default that printer itself.
-    using PrinterFactory = std::function<std::shared_ptr<DrawingSurface>(std::unique_ptr<QPrinter>)>;
+    using PrinterFactory =
+        std::function<std::shared_ptr<DrawingSurface>(std::unique_ptr<QPrinter>)>;
 
     explicit frmPrincipal(Dialogs& dialogs, QWidget* parent = nullptr);
     ~frmPrincipal() override;

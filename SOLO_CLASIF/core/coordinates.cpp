@@ -9,7 +9,7 @@ CoordinateTable defaultCoordinateTable() {
     static const std::array<const char*, CoordinateTable::kRows> rowY = {
         "0", "2", "4.3", "7.1", "9.6", "12.28", "15", "17.5", "20.1", "22.9", "25.7"};
     static const std::array<const char*, CoordinateTable::kColumns> columnX = {"2.8", "9.2",
-                                                                              "15.7"};
+                                                                               "15.7"};
     CoordinateTable table;
     for (int p = 0; p < CoordinateTable::kPositions; ++p) {
         table.y[p] = QString::fromLatin1(rowY[p / 3]);

@@ -19,7 +19,8 @@ SpineGeneration generate(Source& source) {
     result.status = printfile::scan(
         source, tags, [&result](std::string_view line, std::span<const size_t> starts) {
             ++result.labelCount;
-            labellist::appendCallNumberLines(printfile::valueAt(line, starts[0]), result.lstClasify);
+            labellist::appendCallNumberLines(printfile::valueAt(line, starts[0]),
+                                             result.lstClasify);
             result.lstClasify.appendSeparator();
         });
     result.lstClasify.append(labellist::kEndMarker);
@@ -28,7 +29,9 @@ SpineGeneration generate(Source& source) {
 
 }  // namespace
 
-SpineGeneration generateSpineLabels(const QString& printFilePath) { return generate(printFilePath); }
+SpineGeneration generateSpineLabels(const QString& printFilePath) {
+    return generate(printFilePath);
+}
 
 SpineGeneration generateSpineLabels(QIODevice& printFile) { return generate(printFile); }
 

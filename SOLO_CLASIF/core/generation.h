@@ -8,7 +8,7 @@ namespace lomos {
 // What "Generar" builds from the print file: the label list of call numbers.
 struct SpineGeneration {
     labellist::LabelList lstClasify;  // each label's lines and separator, then "*"
-    qint64 labelCount = 0;    // call-number lines found
+    qint64 labelCount = 0;            // call-number lines found
     printfile::Status status = printfile::Status::Ok;
 };
 

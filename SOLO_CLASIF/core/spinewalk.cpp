@@ -58,9 +58,10 @@ WalkEnd walkSpineLabels(const labellist::LabelList& list, const CoordinateTable&
 
 LabelWalk spineWalk(const labellist::LabelList& list, const CoordinateTable& table,
                     const QString& fontSizeText, const QString& face) {
-    return [&list, &table, fontSizeText, face](DrawingSurface& surface, const SheetFull& sheetFull) {
-        return walkSpineLabels(list, table, fontSizeText, face, surface, sheetFull);
-    };
+    return
+        [&list, &table, fontSizeText, face](DrawingSurface& surface, const SheetFull& sheetFull) {
+            return walkSpineLabels(list, table, fontSizeText, face, surface, sheetFull);
+        };
 }
 
 }  // namespace lomos

@@ -31,7 +31,8 @@ void sheet(QPainter& p, const QRectF& r) {
 
 void textLines(QPainter& p, double x, double y, double width, int count, double step) {
     p.setPen(QPen(kInk.lighter(160), 1.4));
-    for (int i = 0; i < count; ++i) p.drawLine(QPointF(x, y + i * step), QPointF(x + width, y + i * step));
+    for (int i = 0; i < count; ++i)
+        p.drawLine(QPointF(x, y + i * step), QPointF(x + width, y + i * step));
 }
 
 void drawGenerar(QPainter& p) {
@@ -73,7 +74,8 @@ void drawConfigurar(QPainter& p) {
     p.setPen(QPen(kNavy, 1));
     p.setBrush(QColor(0xe4, 0xec, 0xf7));
     for (int row = 0; row < 4; ++row) {
-        for (int col = 0; col < 3; ++col) p.drawRect(QRectF(5.5 + col * 6.3, 5 + row * 5.8, 4.6, 4));
+        for (int col = 0; col < 3; ++col)
+            p.drawRect(QRectF(5.5 + col * 6.3, 5 + row * 5.8, 4.6, 4));
     }
     // a ruler across the corner
     p.save();
@@ -122,12 +124,24 @@ QIcon toolIcon(ToolIcon which) {
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(2, 2);  // drawn on a 32 x 32 grid, kept sharp on dense screens
     switch (which) {
-        case ToolIcon::Generar: drawGenerar(p); break;
-        case ToolIcon::VistaPrevia: drawVistaPrevia(p); break;
-        case ToolIcon::Imprimir: drawImprimir(p); break;
-        case ToolIcon::Configurar: drawConfigurar(p); break;
-        case ToolIcon::Limpiar: drawLimpiar(p); break;
-        case ToolIcon::Salir: drawSalir(p); break;
+        case ToolIcon::Generar:
+            drawGenerar(p);
+            break;
+        case ToolIcon::VistaPrevia:
+            drawVistaPrevia(p);
+            break;
+        case ToolIcon::Imprimir:
+            drawImprimir(p);
+            break;
+        case ToolIcon::Configurar:
+            drawConfigurar(p);
+            break;
+        case ToolIcon::Limpiar:
+            drawLimpiar(p);
+            break;
+        case ToolIcon::Salir:
+            drawSalir(p);
+            break;
     }
     p.end();
     return QIcon(pixmap);
@@ -138,8 +152,14 @@ QPixmap shelfPicture() {
     pixmap.fill(Qt::white);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    const QColor spines[] = {kNavy, kRed, kGreen, QColor(0x6b, 0x4a, 0x2f), kNavy.lighter(130),
-                             QColor(0x7a, 0x2f, 0x5f), kGreen.darker(120), kRed.darker(130),
+    const QColor spines[] = {kNavy,
+                             kRed,
+                             kGreen,
+                             QColor(0x6b, 0x4a, 0x2f),
+                             kNavy.lighter(130),
+                             QColor(0x7a, 0x2f, 0x5f),
+                             kGreen.darker(120),
+                             kRed.darker(130),
                              QColor(0x3a, 0x5f, 0x7a)};
     const int widths[] = {12, 10, 14, 11, 13, 10, 12, 14, 11};
     const int heights[] = {38, 34, 40, 36, 39, 33, 37, 40, 35};
@@ -160,7 +180,8 @@ QPixmap shelfPicture() {
             p.drawLine(QPointF(label.left() + 1.2, y), QPointF(label.right() - 1.5 - (l % 2), y));
         }
         p.setPen(QPen(kGold, 0.8));
-        p.drawLine(QPointF(spine.left() + 1.5, spine.top() + 5), QPointF(spine.right() - 1.5, spine.top() + 5));
+        p.drawLine(QPointF(spine.left() + 1.5, spine.top() + 5),
+                   QPointF(spine.right() - 1.5, spine.top() + 5));
         x += widths[i] + 1.5;
     }
     p.setPen(Qt::NoPen);

@@ -7,8 +7,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "common/ui/dialogs.h"
 #include "common/core/drivec.h"
+#include "common/ui/dialogs.h"
 #include "common/ui/twips.h"
 
 namespace lomos {
@@ -96,8 +96,8 @@ frmConfigura::frmConfigura(Dialogs& dialogs, QWidget* mainWindow)
         twips::place(caption, kXLeft[0] - 60 - width, rowTop(row), width, 300);
 
         const RowButton& rb = kRowButtons[row];
-        auto* button = makeButton(client, QString::fromLatin1(rb.name),
-                                  QString::fromLatin1(rb.caption), 9);
+        auto* button =
+            makeButton(client, QString::fromLatin1(rb.name), QString::fromLatin1(rb.caption), 9);
         twips::place(button, 5520, rowTop(row), 1815, 495);
         connect(button, &QPushButton::clicked, this, [this, row] { changeRow(row); });
     }
@@ -117,11 +117,13 @@ frmConfigura::frmConfigura(Dialogs& dialogs, QWidget* mainWindow)
         connect(button, &QPushButton::clicked, this, [this, column] { changeColumn(column); });
     }
 
-    auto* guardar = makeButton(client, QStringLiteral("cmdGuardar"), QStringLiteral("Guardar"), 15.75);
+    auto* guardar =
+        makeButton(client, QStringLiteral("cmdGuardar"), QStringLiteral("Guardar"), 15.75);
     twips::place(guardar, 5520, 7200, 1815, 735);
     connect(guardar, &QPushButton::clicked, this, &frmConfigura::cmdGuardar);
 
-    auto* volver = makeButton(client, QStringLiteral("cmdRegresar"), QStringLiteral("Regresar"), 15.75);
+    auto* volver =
+        makeButton(client, QStringLiteral("cmdRegresar"), QStringLiteral("Regresar"), 15.75);
     twips::place(volver, 5520, 8040, 1815, 735);
     connect(volver, &QPushButton::clicked, this, &frmConfigura::cmdRegresar);
 

@@ -3,26 +3,26 @@
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
 
+#include "SOLO_CLASIF/core/generation.h"
+#include "SOLO_CLASIF/core/spinewalk.h"
 #include "SOLO_CLASIF/ui/artwork.h"
-#include "common/ui/dialogs.h"
-#include "common/core/drivec.h"
-#include "common/ui/form1.h"
 #include "SOLO_CLASIF/ui/frmconfigura.h"
 #include "SOLO_CLASIF/ui/frmtamano.h"
-#include "SOLO_CLASIF/core/generation.h"
+#include "common/core/drivec.h"
+#include "common/core/generar.h"
 #include "common/core/messages.h"
+#include "common/core/settingsfile.h"
 #include "common/core/sheetflow.h"
 #include "common/paint/paintersurface.h"
-#include "common/core/generar.h"
-#include "common/core/settingsfile.h"
-#include "SOLO_CLASIF/core/spinewalk.h"
+#include "common/ui/dialogs.h"
+#include "common/ui/form1.h"
 #include "common/ui/twips.h"
 #include "common/ui/waitcursor.h"
 
@@ -69,9 +69,9 @@ void frmPrincipal::buildToolbar() {
         ToolIcon icon;
     };
     static const Button buttons[] = {
-        {"Generar", ToolIcon::Generar},       {"Vista Previa", ToolIcon::VistaPrevia},
-        {"Imprimir", ToolIcon::Imprimir},     {"Configurar", ToolIcon::Configurar},
-        {"Limpiar", ToolIcon::Limpiar},       {"Salir", ToolIcon::Salir},
+        {"Generar", ToolIcon::Generar},   {"Vista Previa", ToolIcon::VistaPrevia},
+        {"Imprimir", ToolIcon::Imprimir}, {"Configurar", ToolIcon::Configurar},
+        {"Limpiar", ToolIcon::Limpiar},   {"Salir", ToolIcon::Salir},
     };
     m_toolbar->setIconSize(QSize(32, 32));
     m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -84,10 +84,12 @@ void frmPrincipal::buildToolbar() {
     const int buttonWidth = (twips::toPixels(m_toolbar, 5700) - 8) / 6;
     int index = 1;
     for (const Button& b : buttons) {
-        QAction* action = m_toolbar->addAction(artwork::toolIcon(b.icon), QString::fromUtf8(b.caption));
+        QAction* action =
+            m_toolbar->addAction(artwork::toolIcon(b.icon), QString::fromUtf8(b.caption));
         action->setObjectName(QStringLiteral("Toolbar1_%1").arg(index));
         connect(action, &QAction::triggered, this, [this, index] { toolbarClicked(index); });
-        if (QWidget* button = m_toolbar->widgetForAction(action)) button->setFixedWidth(buttonWidth);
+        if (QWidget* button = m_toolbar->widgetForAction(action))
+            button->setFixedWidth(buttonWidth);
         ++index;
     }
 }
@@ -169,26 +171,39 @@ void frmPrincipal::loadSettings() {
 
 void frmPrincipal::toolbarClicked(int index) {
     switch (index) {
-        case 1: Generar(); break;
-        case 2: Ver(); break;
-        case 3: Imprimir(); break;
-        case 4: Configurar(); break;
-        case 5: Limpiar(); break;
-        case 6: Salir(); break;
-        default: break;
+        case 1:
+            Generar();
+            break;
+        case 2:
+            Ver();
+            break;
+        case 3:
+            Imprimir();
+            break;
+        case 4:
+            Configurar();
+            break;
+        case 5:
+            Limpiar();
+            break;
+        case 6:
+            Salir();
+            break;
+        default:
+            break;
     }
 }
 
 void frmPrincipal::Generar() {
     WaitCursor wait;
     m_lstClasify.clear();
-    const generar::Report report = generar::run(
-        {m_txtDir->text(), m_txtBase->text()}, generar::SaveSettings::Yes,
-        [this](const QString& printFile) {
-            SpineGeneration generated = generateSpineLabels(printFile);
-            m_lstClasify = std::move(generated.lstClasify);
-            return generar::Generated{generated.labelCount, generated.status, {}};
-        });
+    const generar::Report report =
+        generar::run({m_txtDir->text(), m_txtBase->text()}, generar::SaveSettings::Yes,
+                     [this](const QString& printFile) {
+                         SpineGeneration generated = generateSpineLabels(printFile);
+                         m_lstClasify = std::move(generated.lstClasify);
+                         return generar::Generated{generated.labelCount, generated.status, {}};
+                     });
     m_lblEspere->setText(report.status);
     for (const QString& notice : report.notices) m_dialogs.message(this, kTitle, notice);
 }
@@ -217,8 +232,9 @@ void frmPrincipal::Ver() {
     m_form1->raise();
     m_form1->activateWindow();
     previewSheets(spineWalk(m_lstClasify, m_coordinates, m_txttamanoOnly, kPreviewFace),
-                  m_form1->picture()->surface(),
-                  [this] { return m_dialogs.question(m_form1, QString(), QStringLiteral("Continuar")); });
+                  m_form1->picture()->surface(), [this] {
+                      return m_dialogs.question(m_form1, QString(), QStringLiteral("Continuar"));
+                  });
 }
 
 void frmPrincipal::Configurar() {

@@ -7,10 +7,9 @@
 #include <memory>
 
 #include "SOLO_CLASIF/core/coordinates.h"
-#include "common/core/labellist.h"
-
 #include "SOLO_CLASIF/ui/frmconfigura.h"
 #include "SOLO_CLASIF/ui/frmtamano.h"
+#include "common/core/labellist.h"
 #include "common/ui/form1.h"
 
 class Dialogs;
@@ -40,7 +39,7 @@ public:
     void Imprimir();
     void Configurar();
     void Limpiar();
-    void Tamano();   // menu "Tamaño de Fuente"
+    void Tamano();  // menu "Tamaño de Fuente"
     void Salir();
     // Toolbar button by its index, 1 to 6 from the left; others do nothing.
     void toolbarClicked(int index);

@@ -4,10 +4,10 @@
 #include <QTextStream>
 #include <cstdio>
 
-#include "common/core/startup.h"
 #include "common/core/drivec.h"
-#include "common/core/settingsfile.h"
 #include "common/core/number.h"
+#include "common/core/settingsfile.h"
+#include "common/core/startup.h"
 
 bool isBatchCommandLine(const QStringList& arguments) {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
@@ -27,7 +27,8 @@ QString parseBatchOptions(const QStringList& arguments, bool withFontSize, Batch
         if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             options.help = true;
         } else if (arg == QLatin1String("--pdf")) {
-            if (!value(options.pdf)) return QStringLiteral("Falta el nombre del archivo tras --pdf");
+            if (!value(options.pdf))
+                return QStringLiteral("Falta el nombre del archivo tras --pdf");
         } else if (withFontSize && arg == QLatin1String("--font-size")) {
             if (!value(options.fontSize)) return QStringLiteral("Falta el tamaño tras --font-size");
             const auto size = parseNumber(options.fontSize);

@@ -24,8 +24,8 @@ namespace {
 QString matchCase(const QString& folder, const QString& name) {
     if (QFileInfo::exists(folder + u'/' + name)) return name;
     QString found;
-    const QStringList entries =
-        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden |
+                                                       QDir::System | QDir::NoDotAndDotDot);
     for (const QString& entry : entries) {
         if (entry.compare(name, Qt::CaseInsensitive) == 0) {
             if (!found.isEmpty()) return name;  // more than one: do not guess

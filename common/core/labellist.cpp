@@ -73,7 +73,8 @@ qsizetype LabelList::count(QStringView entry) const {
     const QByteArray wanted = entry.toUtf8();
     qsizetype n = 0;
     for (qsizetype i = 0; i < size(); ++i) {
-        n += !isSeparator(i) && utf8(i) == std::string_view(wanted.constData(), size_t(wanted.size()));
+        n += !isSeparator(i) &&
+             utf8(i) == std::string_view(wanted.constData(), size_t(wanted.size()));
     }
     return n;
 }

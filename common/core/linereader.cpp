@@ -66,7 +66,8 @@ bool LineReader::next(std::string_view& line) {
     for (;;) {
         const char* start = m_buffer.data() + m_begin;
         const size_t avail = m_end - m_begin;
-        const char* cr = static_cast<const char*>(std::memchr(start + scanned, '\r', avail - scanned));
+        const char* cr =
+            static_cast<const char*>(std::memchr(start + scanned, '\r', avail - scanned));
         if (cr) {
             const size_t len = size_t(cr - start);
             if (len > size_t(m_maxLineBytes)) break;  // long line: handled below

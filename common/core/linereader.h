@@ -43,8 +43,8 @@ private:
     qsizetype m_maxLineBytes;
     std::vector<char> m_buffer;
     std::vector<char> m_head;  // the kept head of the last over-long line
-    size_t m_begin = 0;  // first unread byte
-    size_t m_end = 0;    // one past the last byte read from the device
+    size_t m_begin = 0;        // first unread byte
+    size_t m_end = 0;          // one past the last byte read from the device
     bool m_eof = false;
     bool m_failed = false;
     bool m_truncated = false;

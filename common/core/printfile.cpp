@@ -31,9 +31,13 @@ class TaggedLineFinder {
 public:
     TaggedLineFinder(std::span<const std::string_view> tags, size_t maxLineBytes,
                      const TaggedLineHandler& onLine)
-        : m_tags(tags), m_maxLine(maxLineBytes), m_onLine(onLine), m_starts(tags.size(), kNotFound) {
+        : m_tags(tags),
+          m_maxLine(maxLineBytes),
+          m_onLine(onLine),
+          m_starts(tags.size(), kNotFound) {
         Q_ASSERT(!tags.empty());
-        for (std::string_view tag : tags) Q_ASSERT(tag.size() >= 2 && tag.substr(0, 2) == tags[0].substr(0, 2));
+        for (std::string_view tag : tags)
+            Q_ASSERT(tag.size() >= 2 && tag.substr(0, 2) == tags[0].substr(0, 2));
     }
 
     // A run starts at a line's start and ends at a line's end, or at the end
@@ -47,7 +51,8 @@ public:
         m_searchedTo = 0;
         size_t i = 0;
         for (; i + 9 <= lines.size(); i += 8) {
-            uint64_t pairs = bytesEqual(load(data + i), first) & bytesEqual(load(data + i + 1), second);
+            uint64_t pairs =
+                bytesEqual(load(data + i), first) & bytesEqual(load(data + i + 1), second);
             for (; pairs != 0; pairs &= pairs - 1) candidate(lines, i + byteOf(pairs));
         }
         for (; i + 1 < lines.size(); ++i) {
@@ -98,10 +103,10 @@ private:
     size_t m_maxLine;
     const TaggedLineHandler& m_onLine;
     std::vector<size_t> m_starts;
-    size_t m_found = 0;        // tags found in the current line
-    size_t m_lineStart = 0;    // the current tagged line
-    size_t m_lineEnd = 0;      // its CR, or the run's end
-    size_t m_searchedTo = 0;   // no line starts between here and the current place
+    size_t m_found = 0;       // tags found in the current line
+    size_t m_lineStart = 0;   // the current tagged line
+    size_t m_lineEnd = 0;     // its CR, or the run's end
+    size_t m_searchedTo = 0;  // no line starts between here and the current place
 };
 
 }  // namespace

@@ -13,10 +13,10 @@ namespace printfile {
 
 enum class Status {
     Ok,
-    Missing,        // nothing at that path
-    NotAFile,       // a folder, pipe or device
+    Missing,   // nothing at that path
+    NotAFile,  // a folder, pipe or device
     CannotOpen,
-    ReadFailed,     // opened, but reading broke off; the lines before were used
+    ReadFailed,  // opened, but reading broke off; the lines before were used
 };
 
 inline bool readable(Status s) { return s == Status::Ok; }

@@ -4,9 +4,7 @@
 
 #include "common/core/textfile.h"
 
-bool Existe(const QString& path) {
-    return !path.isEmpty() && QFileInfo(path).exists();
-}
+bool Existe(const QString& path) { return !path.isEmpty() && QFileInfo(path).exists(); }
 
 Settings loadSettings(const QString& path) {
     Settings settings;

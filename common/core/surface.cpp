@@ -34,13 +34,15 @@ bool DrawingSurface::setFontSize(double points) {
 }
 
 bool DrawingSurface::setCurrentX(double xCm) {
-    if (!std::isfinite(xCm) || std::abs(xCm) > kMaxCm) return fail(QStringLiteral("posición no válida"));
+    if (!std::isfinite(xCm) || std::abs(xCm) > kMaxCm)
+        return fail(QStringLiteral("posición no válida"));
     m_xCm = xCm;
     return true;
 }
 
 bool DrawingSurface::setCurrentY(double yCm) {
-    if (!std::isfinite(yCm) || std::abs(yCm) > kMaxCm) return fail(QStringLiteral("posición no válida"));
+    if (!std::isfinite(yCm) || std::abs(yCm) > kMaxCm)
+        return fail(QStringLiteral("posición no válida"));
     m_yCm = yCm;
     return true;
 }

@@ -37,8 +37,10 @@ WriteResult writeLines(const QString& path, const QStringList& lines) {
         bytes += codepage::encode(line);
         bytes += "\r\n";
     }
-    if (QFileInfo(path).isDir()) {
-        result.error = QStringLiteral("%1 es una carpeta").arg(path);
+    // A folder, a device or a link to one is never replaced: the new file
+    // would take the place of what the link points to.
+    if (QFileInfo::exists(path) && !isRegularFile(path)) {
+        result.error = QStringLiteral("%1 no es un archivo").arg(path);
         return result;
     }
     SaveFile file(path);

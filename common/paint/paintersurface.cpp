@@ -32,7 +32,8 @@ const PainterSurface::FontOnDevice& PainterSurface::currentFont() {
         font.setPointSizeF(fontSize());
         font.setBold(bold());
         const QFontMetricsF metrics(font, device());
-        it = m_fonts.emplace(key, FontOnDevice{font, metrics.ascent(), metrics.lineSpacing()}).first;
+        it =
+            m_fonts.emplace(key, FontOnDevice{font, metrics.ascent(), metrics.lineSpacing()}).first;
     }
     return it->second;
 }
@@ -100,8 +101,8 @@ bool PrinterSurface::open() {
     // Without a printer Qt quietly turns the QPrinter into a PDF writer with
     // no file; only begin() fails then. A PDF file chosen in the printer
     // dialog is a printer all the same.
-    const bool toFile = m_printer->outputFormat() == QPrinter::PdfFormat &&
-                        !m_printer->outputFileName().isEmpty();
+    const bool toFile =
+        m_printer->outputFormat() == QPrinter::PdfFormat && !m_printer->outputFileName().isEmpty();
     if (!m_hasPrinter || !m_printer->isValid() || (!toFile && m_printer->printerName().isEmpty())) {
         return deviceFailure(QStringLiteral("no hay ninguna impresora predeterminada"));
     }
@@ -129,8 +130,9 @@ bool PrinterSurface::finish() {
     // accept jobs would go unnoticed.
     if (m_printer->outputFormat() == QPrinter::NativeFormat &&
         cupsLastError() >= IPP_STATUS_ERROR_BAD_REQUEST) {
-        return deviceFailure(QStringLiteral("la cola «%1» rechazó el trabajo (%2)")
-                                 .arg(m_printer->printerName(), QString::fromUtf8(cupsLastErrorString())));
+        return deviceFailure(
+            QStringLiteral("la cola «%1» rechazó el trabajo (%2)")
+                .arg(m_printer->printerName(), QString::fromUtf8(cupsLastErrorString())));
     }
 #endif
     return true;
@@ -158,8 +160,8 @@ QPagedPaintDevice* PdfSurface::pagedDevice() { return m_writer.get(); }
 bool PdfSurface::open() {
     if (deviceFailed()) return false;
     if (!m_file->open(QIODevice::WriteOnly)) {
-        return deviceFailure(QStringLiteral("no se pudo escribir %1: %2")
-                                 .arg(m_fileName, m_file->errorString()));
+        return deviceFailure(
+            QStringLiteral("no se pudo escribir %1: %2").arg(m_fileName, m_file->errorString()));
     }
     if (!m_painter.begin(m_writer.get())) {
         m_file->cancelWriting();
@@ -177,8 +179,8 @@ bool PdfSurface::endDoc() {
         return false;
     }
     if (!m_file->commitWhole()) {
-        return deviceFailure(QStringLiteral("no se pudo escribir %1: %2")
-                                 .arg(m_fileName, m_file->errorString()));
+        return deviceFailure(
+            QStringLiteral("no se pudo escribir %1: %2").arg(m_fileName, m_file->errorString()));
     }
     m_written = true;
     return true;

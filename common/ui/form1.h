@@ -43,8 +43,8 @@ public:
     PictureBox* picture() { return m_picture; }
 
 private:
-    void regresar();      // cmdRegresar
-    void mnuRegresar();   // mnuRegresar: shows the main window, then closes
+    void regresar();     // cmdRegresar
+    void mnuRegresar();  // mnuRegresar: shows the main window, then closes
 
     QPointer<QWidget> m_mainWindow;
     PictureBox* m_picture;

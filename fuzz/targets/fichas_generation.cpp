@@ -12,7 +12,8 @@ namespace {
 // Every group of `list` holds `minLines` to `maxLines` lines, the first at
 // most `first` characters long and the second at most `second`; the list
 // ends with a separator.
-void checkGroups(const labellist::LabelList& list, int minLines, int maxLines, int first, int second) {
+void checkGroups(const labellist::LabelList& list, int minLines, int maxLines, int first,
+                 int second) {
     int lines = 0;
     for (qsizetype i = 0; i < list.size(); ++i) {
         const QString entry = list[i];
@@ -49,7 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (qsizetype k = 0; k < g.lstTitulo.size(); ++k) {
         const QString line = g.lstTitulo[k];
         for (qsizetype i = 0; i < line.size(); ++i) {
-            if (line[i].isHighSurrogate()) FUZZ_CHECK(i + 1 < line.size() && line[i + 1].isLowSurrogate());
+            if (line[i].isHighSurrogate())
+                FUZZ_CHECK(i + 1 < line.size() && line[i + 1].isLowSurrogate());
         }
     }
 

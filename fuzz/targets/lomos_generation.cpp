@@ -29,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(linesInLabel == 0 && labels == g.labelCount);
 
     RecordingSurface surface;
-    printSheets(lomos::spineWalk(g.lstClasify, lomos::defaultCoordinateTable(), QStringLiteral("8"), lomos::kPrinterFace),
+    printSheets(lomos::spineWalk(g.lstClasify, lomos::defaultCoordinateTable(), QStringLiteral("8"),
+                                 lomos::kPrinterFace),
                 surface);
     int sheet = 1;
     for (const auto& line : surface.lines()) {

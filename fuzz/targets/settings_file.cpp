@@ -1,12 +1,11 @@
 // The settings file reader: whatever the file holds, what it gives back
 // saves and reads back the same.
+#include <QFile>
 #include <QTemporaryDir>
 
-#include "fuzz_check.h"
 #include "common/core/settingsfile.h"
 #include "common/core/textfile.h"
-
-#include <QFile>
+#include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static QTemporaryDir dir;

@@ -12,7 +12,8 @@ struct GenerarRun {
     QStringList triedPaths;
 };
 
-GenerarRun generarWith(const Settings& settings, generar::SaveSettings save, generar::Generated generated) {
+GenerarRun generarWith(const Settings& settings, generar::SaveSettings save,
+                       generar::Generated generated) {
     GenerarRun run;
     run.report = generar::run(settings, save, [&](const QString& path) {
         run.triedPaths << path;
@@ -23,21 +24,13 @@ GenerarRun generarWith(const Settings& settings, generar::SaveSettings save, gen
 
 }  // namespace
 
-TEST(Generar, AnEmptyFieldAsksForItAfterSavingBoth) {
-    TempDriveC c;
-    const GenerarRun run = generarWith({QString(), QStringLiteral("BIB50")}, generar::SaveSettings::Yes, {});
-    EXPECT_EQ(run.report.outcome, generar::Outcome::MissingSettings);
-    EXPECT_EQ(run.report.status, QStringLiteral("0 Etiquetas"));
-    EXPECT_EQ(run.report.notices, QStringList{QStringLiteral("Falta especificar información")});
-    EXPECT_TRUE(run.triedPaths.isEmpty());
-    EXPECT_EQ(c.read("ini.prn"), QByteArray("\r\nBIB50\r\n"));
-}
-
 TEST(Generar, CountsTheLabelsOfThePrintFileTheSettingsName) {
     TempDriveC c;
-    const GenerarRun run = generarWith({QStringLiteral("CLIENTE"), QStringLiteral(" ")}, generar::SaveSettings::Yes, {12});
+    const GenerarRun run = generarWith({QStringLiteral("CLIENTE"), QStringLiteral(" ")},
+                                       generar::SaveSettings::Yes, {12});
     EXPECT_EQ(run.report.outcome, generar::Outcome::Generated);
-    EXPECT_EQ(run.triedPaths, QStringList{c.file("CLIENTE/CATALOG/FILES/ /PRINT/itemlbl.prn")});  // blanks pass
+    EXPECT_EQ(run.triedPaths,
+              QStringList{c.file("CLIENTE/CATALOG/FILES/ /PRINT/itemlbl.prn")});  // blanks pass
     EXPECT_EQ(run.report.status, QStringLiteral("Se han generado 12 etiquetas"));
     EXPECT_TRUE(run.report.notices.isEmpty());
     EXPECT_EQ(c.read("ini.prn"), QByteArray("CLIENTE\r\n \r\n"));
@@ -46,12 +39,14 @@ TEST(Generar, CountsTheLabelsOfThePrintFileTheSettingsName) {
 TEST(Generar, AnUnreadablePrintFileIsNamedThenTheWarningFollows) {
     TempDriveC c;
     c.putSettings("X", "Y");
-    const GenerarRun run = generarWith({QStringLiteral("NOESTA"), QStringLiteral("BIB50")}, generar::SaveSettings::No,
-                                {3, printfile::Status::ReadFailed, QStringLiteral("aviso")});
+    const GenerarRun run =
+        generarWith({QStringLiteral("NOESTA"), QStringLiteral("BIB50")}, generar::SaveSettings::No,
+                    {3, printfile::Status::ReadFailed, QStringLiteral("aviso")});
     EXPECT_EQ(run.report.outcome, generar::Outcome::UnreadablePrintFile);
     EXPECT_EQ(run.report.status, QStringLiteral("Se han generado 3 etiquetas"));
     EXPECT_EQ(run.report.notices,
-              (QStringList{"No se pudo leer el archivo de etiquetas:\n" + c.file("NOESTA/CATALOG/FILES/BIB50/PRINT/itemlbl.prn"),
+              (QStringList{"No se pudo leer el archivo de etiquetas:\n" +
+                               c.file("NOESTA/CATALOG/FILES/BIB50/PRINT/itemlbl.prn"),
                            "aviso"}));
     EXPECT_EQ(c.read("ini.prn"), QByteArray("X\r\nY\r\n"));  // the windowless job does not save
 }

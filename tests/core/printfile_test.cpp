@@ -1,11 +1,12 @@
 // Reading the print file: lines, tags and values, whatever the client wrote.
+#include "common/core/printfile.h"
+
 #include <gtest/gtest.h>
 
 #include <QBuffer>
 #include <array>
 
 #include "common/core/linereader.h"
-#include "common/core/printfile.h"
 #include "testenv.h"
 
 namespace {
@@ -32,7 +33,8 @@ Lines scanValues(QByteArray bytes) {
     printfile::scan(buffer, kTags, [&](std::string_view line, std::span<const size_t> starts) {
         std::string entry;
         for (size_t start : starts) {
-            entry += start == printfile::kNotFound ? "-" : std::string(printfile::valueAt(line, start));
+            entry +=
+                start == printfile::kNotFound ? "-" : std::string(printfile::valueAt(line, start));
             entry += '|';
         }
         found.push_back(entry);
@@ -49,13 +51,14 @@ struct LinesCase {
 };
 class LineEnds : public testing::TestWithParam<LinesCase> {};
 TEST_P(LineEnds, Lines) { EXPECT_EQ(readLines(GetParam().bytes), GetParam().lines); }
-INSTANTIATE_TEST_SUITE_P(
-    Reader, LineEnds,
-    testing::Values(LinesCase{"crlf", "a\r\nb\r\n", {"a", "b"}}, LinesCase{"cr", "a\rb\r", {"a", "b"}},
-                    LinesCase{"lone_lf_stays", "a\nb\r\nc", {"a\nb", "c"}},
-                    LinesCase{"empty_lines", "\r\n\r\nx", {"", "", "x"}}, LinesCase{"empty_input", "", {}},
-                    LinesCase{"cr_cr_lf", "a\r\r\nb", {"a", "", "b"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Reader, LineEnds,
+                         testing::Values(LinesCase{"crlf", "a\r\nb\r\n", {"a", "b"}},
+                                         LinesCase{"cr", "a\rb\r", {"a", "b"}},
+                                         LinesCase{"lone_lf_stays", "a\nb\r\nc", {"a\nb", "c"}},
+                                         LinesCase{"empty_lines", "\r\n\r\nx", {"", "", "x"}},
+                                         LinesCase{"empty_input", "", {}},
+                                         LinesCase{"cr_cr_lf", "a\r\r\nb", {"a", "", "b"}}),
+                         CaseName());
 
 TEST(LineReader, CrLfSplitAcrossReads) {
     // A CR at the very end of one read and its LF at the start of the next.
@@ -81,18 +84,23 @@ TEST_P(Tags, Values) { EXPECT_EQ(scanValues(GetParam().bytes), GetParam().found)
 INSTANTIATE_TEST_SUITE_P(
     PrintFile, Tags,
     testing::Values(
-        ScanCase{"untagged_lines_are_skipped", "<printout>\r\n<z30-call-no-type>0</z30-call-no-type>\r\n", {}},
+        ScanCase{"untagged_lines_are_skipped",
+                 "<printout>\r\n<z30-call-no-type>0</z30-call-no-type>\r\n",
+                 {}},
         ScanCase{"tags_match_case", "<Z30-CALL-NO>A</Z30-CALL-NO>\r\n", {}},
-        ScanCase{"value_up_to_the_next_tag", "<z30-call-no>QA76 .C15</z30-call-no>\r\n", {"QA76 .C15|-|"}},
-        ScanCase{"tag_anywhere_in_the_line", "  xx<z30-call-no>PQ 7297</z30-call-no>\r\n", {"PQ 7297|-|"}},
-        ScanCase{"no_closing_tag_runs_to_the_line_end", "<z13-title>no closing\r\n", {"-|no closing|"}},
-        ScanCase{"empty_value", "<z30-call-no></z30-call-no>\r\n", {"|-|"}},
+        ScanCase{"value_up_to_the_next_tag",
+                 "<z30-call-no>QA76 .C15</z30-call-no>\r\n",
+                 {"QA76 .C15|-|"}},
+        ScanCase{"tag_anywhere_in_the_line",
+                 "  xx<z30-call-no>PQ 7297</z30-call-no>\r\n",
+                 {"PQ 7297|-|"}},
+        ScanCase{
+            "no_closing_tag_runs_to_the_line_end", "<z13-title>no closing\r\n", {"-|no closing|"}},
         ScanCase{"both_tags_in_one_line", "<z13-title>T<z30-call-no>C\r\n", {"C|T|"}},
         ScanCase{"first_place_of_a_tag_counts", "<z30-call-no>A<z30-call-no>B\r\n", {"A|-|"}},
         ScanCase{"lone_lf_does_not_end_a_line", "<z30-call-no>A\n<z13-title>B\r\n", {"A\n|B|"}},
-        ScanCase{"last_line_without_end", "x\r\n<z13-title>T", {"-|T|"}},
-        ScanCase{"tag_cut_at_the_input_end", "<z30-call-n", {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+        ScanCase{"last_line_without_end", "x\r\n<z13-title>T", {"-|T|"}}),
+    CaseName());
 
 TEST(PrintFile, WhatCannotBeReadSaysWhy) {
     TempDriveC c;

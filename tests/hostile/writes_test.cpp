@@ -1,11 +1,13 @@
 // Writes that fail for real, half-way, and writes from two programs at once:
-// the files on drive C are always one whole version.
+// every file on disk is always one whole version.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QProcess>
 #include <QTemporaryDir>
 #include <csignal>
-#include <sys/resource.h>
 
 #include "SOLO_CLASIF/core/coordinates.h"
 #include "common/core/settingsfile.h"
@@ -14,7 +16,7 @@
 namespace {
 
 // While it lives, no file this process (or a program it starts) writes may
-// grow past `bytes`: a write beyond fails as on a full disk.
+// grow past `bytes`: a write beyond comes out short, as on a full disk.
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t bytes) {
@@ -33,40 +35,39 @@ private:
 
 TEST(Writes, AFullDiskLeavesTheOldSettingsAndCoordinatesWhole) {
     TempDriveC c;
-    ASSERT_TRUE(saveSettings(c.file("ini.prn"), {"OLD", "BASE"}));
+    c.putSettings("OLD", "BASE");
     c.putDefaultCoordinates();
     const QByteArray coordinates = c.read("cy.txt");
-    lomos::CoordinateTable changed = lomos::defaultCoordinateTable();
-    changed.y[0] = "5";
     {
         FileSizeLimit limit(8);
         EXPECT_FALSE(saveSettings(c.file("ini.prn"), {"NEW-DIRECTORY", "NEW-BASE"}));
-        EXPECT_FALSE(lomos::writeCoordinateFile(c.file("cy.txt"), changed).ok);
+        EXPECT_FALSE(lomos::writeCoordinateFile(c.file("cy.txt"), {}).ok);
     }
     EXPECT_EQ(c.read("ini.prn"), QByteArray("OLD\r\nBASE\r\n"));
     EXPECT_EQ(c.read("cy.txt"), coordinates);
-    // No half-written file is left beside them either.
     EXPECT_EQ(QDir(c.root()).entryList(QDir::Files), (QStringList{"cy.txt", "ini.prn"}));
+}
+
+TEST(Writes, WhatALinkPointsToIsNotReplacedUnlessAFile) {
+    TempDriveC c;
+    ASSERT_EQ(mkfifo(QFile::encodeName(c.file("pipe")).constData(), 0600), 0);
+    ASSERT_EQ(symlink("pipe", QFile::encodeName(c.file("ini.prn")).constData()), 0);
+    EXPECT_FALSE(saveSettings(c.file("ini.prn"), {"A", "B"}));
+    EXPECT_FALSE(QFileInfo(c.file("pipe")).isFile());
 }
 
 TEST(Writes, AFullDiskLeavesTheOldPdfWhole) {
     TempDriveC c;
     c.putPrintFile(printFileWithFullItems(200));
-    c.putDefaultCoordinates();
-    QTemporaryDir out;
-    const QString pdf = out.filePath("old.pdf");
-    QFile old(pdf);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("%PDF old");
-    old.close();
+    c.write("old.pdf", "%PDF old");
     for (const char* program : {LOMOS_EXE, FICHAS_EXE}) {
         FileSizeLimit limit(2000);
-        const ProcessRun run = runProcess(QString::fromUtf8(program), {"--pdf", pdf});
+        const ProcessRun run = runProcess(QString::fromUtf8(program), {"--pdf", c.file("old.pdf")});
         EXPECT_EQ(run.exitCode, 4) << program;
-        EXPECT_TRUE(run.err.contains(QStringLiteral("No se pudo escribir el PDF"))) << run.err.toStdString();
+        EXPECT_TRUE(run.err.startsWith(QStringLiteral("No se pudo escribir el PDF"))) << program;
     }
-    EXPECT_EQ(readAll(pdf), QByteArray("%PDF old"));
-    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files), QStringList{"old.pdf"});
+    EXPECT_EQ(c.read("old.pdf"), QByteArray("%PDF old"));
+    EXPECT_EQ(QDir(c.root()).entryList(QDir::Files), (QStringList{"ini.prn", "old.pdf"}));
 }
 
 TEST(Writes, TwoProgramsSavingAtOnceLeaveOneWholeVersion) {
@@ -77,16 +78,15 @@ TEST(Writes, TwoProgramsSavingAtOnceLeaveOneWholeVersion) {
     QProcess first, second;
     first.start(QStringLiteral(SETTINGS_WRITER), {c.root(), "A", "1000"});
     second.start(QStringLiteral(SETTINGS_WRITER), {c.root(), "B", "1000"});
-    ASSERT_TRUE(first.waitForStarted() && second.waitForStarted());
     int reads = 0;
     while (first.state() != QProcess::NotRunning || second.state() != QProcess::NotRunning) {
         const QByteArray now = c.read("ini.prn");
-        ASSERT_TRUE(now == a || now == b) << "a mixed or partial file of " << now.size() << " bytes";
+        ASSERT_TRUE(now == a || now == b)
+            << "a mixed or partial file of " << now.size() << " bytes";
         ++reads;
         first.waitForFinished(0);
         second.waitForFinished(0);
     }
-    EXPECT_EQ(first.exitCode(), 0);
-    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(first.exitCode() + second.exitCode(), 0);
     EXPECT_GT(reads, 10);
 }

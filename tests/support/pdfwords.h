@@ -3,14 +3,11 @@
 #include <QList>
 #include <QString>
 
-// The words of a PDF with their boxes, as pdftotext -bbox reads them back,
-// in centimetres from the top-left corner of their page.
+// The words of a PDF with their boxes, as pdftotext -bbox reads them back, in
+// centimetres from the top-left corner of their page.
 struct PdfWord {
     int page;  // from 1
-    double xMinCm;
-    double yMinCm;
-    double xMaxCm;
-    double yMaxCm;
+    double xMinCm, yMinCm, xMaxCm, yMaxCm;
     QString text;
 };
 
@@ -18,12 +15,15 @@ struct PdfText {
     bool ok = false;
     QString error;
     int pages = 0;
-    double pageWidthCm = 0;
-    double pageHeightCm = 0;
+    double pageWidthCm = 0, pageHeightCm = 0;
     QList<PdfWord> words;
 
-    // Words on `page` whose text is `text`.
-    QList<PdfWord> find(const QString& text, int page = 0) const;
+    QList<PdfWord> find(const QString& text) const;
+    // How far the word `text`, once on `page`, stands from (xCm, yCm): its
+    // top-left corner, or with `baselineCm` its baseline less that much.
+    // 100 when it is not there once.
+    double distanceCm(const QString& text, int page, double xCm, double yCm,
+                      double baselineCm = -1) const;
 };
 
 PdfText readPdfWords(const QString& pdfPath);

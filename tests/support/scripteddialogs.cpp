@@ -7,26 +7,32 @@ T ScriptedDialogs::next(QQueue<T>& answers, const QString& box, T otherwise) {
     return otherwise;
 }
 
+void ScriptedDialogs::answerPrinter(bool confirm, std::function<void(QPrinter&)> change) {
+    m_printers.enqueue([confirm, change](QPrinter& printer) {
+        if (change) change(printer);
+        return confirm;
+    });
+}
+
 void ScriptedDialogs::message(QWidget*, const QString& title, const QString& text) {
     m_shown.append({QStringLiteral("message"), title, text});
 }
 
 bool ScriptedDialogs::question(QWidget*, const QString& title, const QString& text) {
     m_shown.append({QStringLiteral("question"), title, text});
-    return next(m_questions, QStringLiteral("question: ") + text, false);
+    return next(m_questions, "question: " + text, false);
 }
 
 QString ScriptedDialogs::input(QWidget*, const QString& title, const QString& prompt,
                                const QString&) {
     m_shown.append({QStringLiteral("input"), title, prompt});
-    return next(m_inputs, QStringLiteral("input: ") + prompt, QString());
+    return next(m_inputs, "input: " + prompt, QString());
 }
 
 bool ScriptedDialogs::choosePrinter(QWidget*, QPrinter& printer) {
-    m_shown.append({QStringLiteral("printer"), QString(), QString()});
-    const PrinterAnswer answer = next(m_printers, QStringLiteral("printer dialog"), PrinterAnswer{false, {}});
-    if (answer.hook) answer.hook(printer);
-    return answer.confirm;
+    m_shown.append({QStringLiteral("printer"), {}, {}});
+    return next(m_printers, QStringLiteral("printer dialog"),
+                PrinterAnswer([](QPrinter&) { return false; }))(printer);
 }
 
 QStringList ScriptedDialogs::messages() const {

@@ -1,13 +1,15 @@
 #pragma once
 
-#include <QList>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QQueue>
-#include <QString>
+#include <QTest>
 #include <functional>
 
 #include "common/ui/dialogs.h"
 
-// Answers the boxes from a queue and records each one. A box with no answer
+// Answers the boxes from queues and records each one. A box with no answer
 // queued is a test failure: it is recorded in unexpected() and answered "No"
 // or "Cancel", so that the test goes on instead of hanging on a modal box.
 class ScriptedDialogs : public Dialogs {
@@ -17,31 +19,22 @@ public:
         QString title;
         QString text;
     };
+    using PrinterAnswer = std::function<bool(QPrinter&)>;  // true confirms
 
     void answerQuestion(bool yes) { m_questions.enqueue(yes); }
     void answerInput(const QString& text) { m_inputs.enqueue(text); }  // empty: Cancel
-    // For the printer dialog: true confirms; the hook may change the printer.
-    void answerPrinter(bool confirm, std::function<void(QPrinter&)> hook = {}) {
-        m_printers.enqueue({confirm, std::move(hook)});
-    }
+    void answerPrinter(bool confirm, std::function<void(QPrinter&)> change = {});
 
     void message(QWidget*, const QString& title, const QString& text) override;
     bool question(QWidget*, const QString& title, const QString& text) override;
-    QString input(QWidget*, const QString& title, const QString& prompt,
-                  const QString& initial) override;
+    QString input(QWidget*, const QString& title, const QString& prompt, const QString&) override;
     bool choosePrinter(QWidget*, QPrinter& printer) override;
 
     const QList<Shown>& shown() const { return m_shown; }
-    // The texts of the messages shown, in order.
-    QStringList messages() const;
-    // The boxes that came without an answer queued.
+    QStringList messages() const;  // the texts of the messages shown, in order
     const QStringList& unexpected() const { return m_unexpected; }
 
 private:
-    struct PrinterAnswer {
-        bool confirm;
-        std::function<void(QPrinter&)> hook;
-    };
     template <class T>
     T next(QQueue<T>& answers, const QString& box, T otherwise);
 
@@ -51,3 +44,21 @@ private:
     QQueue<QString> m_inputs;
     QQueue<PrinterAnswer> m_printers;
 };
+
+// Widgets are found by their object names.
+namespace windowtest {
+
+// Shortcuts reach only the active window.
+inline bool activate(QWidget* w) {
+    QApplication::setActiveWindow(w);
+    return QTest::qWaitForWindowActive(w);
+}
+
+inline QLineEdit* field(QWidget* w, const char* name) {
+    return w->findChild<QLineEdit*>(QString::fromUtf8(name));
+}
+
+// The status label's caption.
+inline QString caption(QWidget* w) { return w->findChild<QLabel*>("lblEspere")->text(); }
+
+}  // namespace windowtest

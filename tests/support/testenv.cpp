@@ -1,33 +1,19 @@
 #include "testenv.h"
 
 #include <QDir>
-#include <QElapsedTimer>
-#include <QProcess>
 #include <QFile>
-#include <QFileInfo>
-#include <QStringList>
+#include <QProcess>
 #include <stdexcept>
 
 #include "common/core/codepage.h"
 
-TempDriveC::TempDriveC()
-    : m_previous(qgetenv("ETIQUETAS_UNIDAD_C")), m_hadPrevious(qEnvironmentVariableIsSet("ETIQUETAS_UNIDAD_C")) {
-    if (!m_dir.isValid()) throw std::runtime_error("no temporary folder");
-    qputenv("ETIQUETAS_UNIDAD_C", m_dir.path().toLocal8Bit());
-}
+TempDriveC::TempDriveC() { qputenv("ETIQUETAS_UNIDAD_C", QFile::encodeName(m_dir.path())); }
 
-TempDriveC::~TempDriveC() {
-    if (m_hadPrevious) {
-        qputenv("ETIQUETAS_UNIDAD_C", m_previous);
-    } else {
-        qunsetenv("ETIQUETAS_UNIDAD_C");
-    }
-}
+TempDriveC::~TempDriveC() { qunsetenv("ETIQUETAS_UNIDAD_C"); }
 
 void TempDriveC::write(const QString& relative, const QByteArray& bytes) const {
-    const QString path = file(relative);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
+    QDir().mkpath(QFileInfo(file(relative)).absolutePath());
+    QFile f(file(relative));
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) {
         throw std::runtime_error("cannot write test file");
     }
@@ -35,31 +21,27 @@ void TempDriveC::write(const QString& relative, const QByteArray& bytes) const {
 
 QByteArray TempDriveC::read(const QString& relative) const { return readAll(file(relative)); }
 
-void TempDriveC::putPrintFile(const QByteArray& bytes, const QString& dir, const QString& base) const {
-    write(dir + QStringLiteral("/CATALOG/FILES/") + base + QStringLiteral("/PRINT/itemlbl.prn"), bytes);
-    putSettings(dir, base);
+void TempDriveC::putPrintFile(const QByteArray& bytes) const {
+    write(QStringLiteral("CLIENTE/CATALOG/FILES/BIB50/PRINT/itemlbl.prn"), bytes);
+    putSettings(QStringLiteral("CLIENTE"), QStringLiteral("BIB50"));
 }
 
 void TempDriveC::putSettings(const QString& dir, const QString& base) const {
-    write(QStringLiteral("ini.prn"), codepage::encode(dir) + "\r\n" + codepage::encode(base) + "\r\n");
+    write(QStringLiteral("ini.prn"),
+          codepage::encode(dir) + "\r\n" + codepage::encode(base) + "\r\n");
 }
 
 void TempDriveC::putDefaultCoordinates() const {
     write(QStringLiteral("cy.txt"), readAll(projectDir() + QStringLiteral("/demo/cy.txt")));
 }
 
-QByteArray printFileWithCallNumbers(const QStringList& callNumbers, const QByteArray& lineEnd) {
-    QByteArray out = "<printout>" + lineEnd;
-    int n = 0;
+QByteArray printFileWithCallNumbers(const QStringList& callNumbers) {
+    QByteArray out = "<printout>\r\n";
     for (const QString& callNumber : callNumbers) {
-        out += "<section-02>" + lineEnd;
-        out += "<z30-doc-number>" + QByteArray::number(++n) + "</z30-doc-number>" + lineEnd;
-        out += "<z30-call-no>" + codepage::encode(callNumber) + "</z30-call-no>" + lineEnd;
-        out += "<z30-call-no-type>0</z30-call-no-type>" + lineEnd;
-        out += "</section-02>" + lineEnd;
+        out += "<section-02>\r\n<z30-call-no>" + codepage::encode(callNumber) +
+               "</z30-call-no>\r\n<z30-call-no-type>0</z30-call-no-type>\r\n</section-02>\r\n";
     }
-    out += "</printout>" + lineEnd;
-    return out;
+    return out + "</printout>\r\n";
 }
 
 QByteArray printFileWithFullItems(int n) {
@@ -77,18 +59,15 @@ QString projectDir() { return QStringLiteral(ETIQUETAS_SOURCE_DIR); }
 
 QByteArray readAll(const QString& path) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return f.readAll();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 ProcessRun runProcess(const QString& program, const QStringList& arguments) {
     QProcess process;
-    QElapsedTimer timer;
-    timer.start();
     process.start(program, arguments);
     const bool finished = process.waitForFinished(120000);
     if (!finished) process.kill();
     return {finished && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError()), timer.elapsed()};
+            QString::fromUtf8(process.readAllStandardError())};
 }
