@@ -1,5 +1,7 @@
 #include "ETIQUETAS/core/fullgeneration.h"
 
+#include <QFileInfo>
+#include <algorithm>
 #include <array>
 
 #include "common/core/bytesearch.h"
@@ -76,7 +78,7 @@ size_t bytesOf(unsigned char lead) {
 // How many bytes of `text` hold its first `units` units, never parting the
 // two units of one character: such a character goes whole to what follows.
 size_t bytesOfUnits(std::string_view text, size_t units) {
-    size_t at = std::min(units, bytesearch::asciiPrefix(text));  // one byte, one unit
+    size_t at = bytesearch::asciiPrefix(text.substr(0, units));  // one byte, one unit
     units -= at;
     while (at < text.size()) {
         const auto lead = static_cast<unsigned char>(text[at]);
@@ -112,35 +114,51 @@ void appendWrapped(std::string_view value, int limit, int secondLength,
 
 namespace {
 
-// `source` is a path or an open device.
-template <class Source>
-FullGeneration generate(Source& source) {
+qint64 partBytes(const QString& path, printfile::Part part) {
+    return (part.end < 0 ? QFileInfo(path).size() : part.end) - part.begin;
+}
+
+// The four lists of a print file, or of a part of one of `bytes` bytes,
+// without the end markers. `scan(tags, handler)` reads it.
+template <class Scan>
+FullGeneration listsOf(qint64 bytes, const Scan& scan) {
     FullGeneration g;
+    // Each list holds a small share of the file; room for it is taken up
+    // front (and only used pages cost memory), within a bound.
+    const size_t room = size_t(std::clamp<qint64>(bytes / 8, 0, 64 << 20));
+    for (labellist::LabelList* list : {&g.lstBarras, &g.lstClasify, &g.lstTitulo, &g.lstAutor}) {
+        list->reserve(room, room / 8);
+    }
     std::string scratch;  // one repaired value at a time
-    g.status =
-        printfile::scan(source, kTags, [&](std::string_view line, std::span<const size_t> at) {
-            auto value = [&](Tag tag) { return printfile::valueAt(line, at[tag]); };
-            auto repaired = [&](Tag tag) -> std::string_view {
-                scratch.clear();
-                appendRepaired(value(tag), scratch);
-                return scratch;
-            };
-            if (at[kAuthor] != printfile::kNotFound) {
-                appendWrapped(repaired(kAuthor), kAuthorLimit, kAuthorSecond, g.lstAutor);
-            }
-            if (at[kTitle] != printfile::kNotFound) {
-                appendWrapped(repaired(kTitle), kTitleLimit, kTitleSecond, g.lstTitulo);
-            }
-            if (at[kBarcode] != printfile::kNotFound) {
-                g.lstBarras.appendDecoded(value(kBarcode));
-                g.lstBarras.appendSeparator();
-            }
-            if (at[kCallNumber] != printfile::kNotFound) {
-                ++g.labelCount;
-                labellist::appendCallNumberLines(value(kCallNumber), g.lstClasify);
-                g.lstClasify.appendSeparator();
-            }
-        });
+    g.status = scan(kTags, [&](std::string_view line, std::span<const size_t> at) {
+        auto value = [&](Tag tag) { return printfile::valueAt(line, at[tag]); };
+        auto repaired = [&](Tag tag) -> std::string_view {
+            const std::string_view raw = value(tag);
+            if (bytesearch::asciiPrefix(raw) == raw.size()) return raw;  // nothing to repair
+            scratch.clear();
+            appendRepaired(raw, scratch);
+            return scratch;
+        };
+        if (at[kAuthor] != printfile::kNotFound) {
+            appendWrapped(repaired(kAuthor), kAuthorLimit, kAuthorSecond, g.lstAutor);
+        }
+        if (at[kTitle] != printfile::kNotFound) {
+            appendWrapped(repaired(kTitle), kTitleLimit, kTitleSecond, g.lstTitulo);
+        }
+        if (at[kBarcode] != printfile::kNotFound) {
+            g.lstBarras.appendDecoded(value(kBarcode));
+            g.lstBarras.appendSeparator();
+        }
+        if (at[kCallNumber] != printfile::kNotFound) {
+            ++g.labelCount;
+            labellist::appendCallNumberLines(value(kCallNumber), g.lstClasify);
+            g.lstClasify.appendSeparator();
+        }
+    });
+    return g;
+}
+
+FullGeneration ended(FullGeneration g) {
     g.lstAutor.append(labellist::kEndMarker);
     g.lstClasify.append(labellist::kEndMarker);
     return g;
@@ -148,9 +166,28 @@ FullGeneration generate(Source& source) {
 
 }  // namespace
 
-FullGeneration generateFullLabels(const QString& printFilePath) { return generate(printFilePath); }
+FullGeneration generateFullLabels(const QString& printFilePath) {
+    return ended(printfile::generateInParts<FullGeneration>(
+        printFilePath,
+        [](const QString& path, printfile::Part part) {
+            return listsOf(partBytes(path, part), [&](auto tags, auto onLine) {
+                return printfile::scan(path, part, tags, onLine);
+            });
+        },
+        [](FullGeneration& g, FullGeneration&& more) {
+            g.lstBarras.append(more.lstBarras);
+            g.lstClasify.append(more.lstClasify);
+            g.lstTitulo.append(more.lstTitulo);
+            g.lstAutor.append(more.lstAutor);
+            g.labelCount += more.labelCount;
+            g.status = more.status;
+        }));
+}
 
-FullGeneration generateFullLabels(QIODevice& printFile) { return generate(printFile); }
+FullGeneration generateFullLabels(QIODevice& printFile) {
+    return ended(listsOf(
+        0, [&](auto tags, auto onLine) { return printfile::scan(printFile, tags, onLine); }));
+}
 
 QString mismatchWarning(const FullGeneration& g) {
     const qint64 barcodes = g.lstBarras.separatorCount();

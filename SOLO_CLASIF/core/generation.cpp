@@ -11,28 +11,44 @@ namespace {
 
 constexpr std::string_view kCallNumberTag = "<z30-call-no>";
 
-// `source` is a path or an open device.
-template <class Source>
-SpineGeneration generate(Source& source) {
+// The labels of a print file, or of a part of one, without the end marker.
+// `scan(tags, handler)` reads it.
+template <class Scan>
+SpineGeneration labelsOf(const Scan& scan) {
     SpineGeneration result;
     const std::array<std::string_view, 1> tags = {kCallNumberTag};
-    result.status = printfile::scan(
-        source, tags, [&result](std::string_view line, std::span<const size_t> starts) {
-            ++result.labelCount;
-            labellist::appendCallNumberLines(printfile::valueAt(line, starts[0]),
-                                             result.lstClasify);
-            result.lstClasify.appendSeparator();
-        });
-    result.lstClasify.append(labellist::kEndMarker);
+    result.status = scan(tags, [&result](std::string_view line, std::span<const size_t> starts) {
+        ++result.labelCount;
+        labellist::appendCallNumberLines(printfile::valueAt(line, starts[0]), result.lstClasify);
+        result.lstClasify.appendSeparator();
+    });
     return result;
+}
+
+SpineGeneration ended(SpineGeneration generation) {
+    generation.lstClasify.append(labellist::kEndMarker);
+    return generation;
 }
 
 }  // namespace
 
 SpineGeneration generateSpineLabels(const QString& printFilePath) {
-    return generate(printFilePath);
+    return ended(printfile::generateInParts<SpineGeneration>(
+        printFilePath,
+        [](const QString& path, printfile::Part part) {
+            return labelsOf(
+                [&](auto tags, auto onLine) { return printfile::scan(path, part, tags, onLine); });
+        },
+        [](SpineGeneration& generation, SpineGeneration&& more) {
+            generation.lstClasify.append(more.lstClasify);
+            generation.labelCount += more.labelCount;
+            generation.status = more.status;
+        }));
 }
 
-SpineGeneration generateSpineLabels(QIODevice& printFile) { return generate(printFile); }
+SpineGeneration generateSpineLabels(QIODevice& printFile) {
+    return ended(
+        labelsOf([&](auto tags, auto onLine) { return printfile::scan(printFile, tags, onLine); }));
+}
 
 }  // namespace lomos

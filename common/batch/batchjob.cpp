@@ -91,7 +91,12 @@ int runBatchJob(const QStringList& arguments, const BatchProgram& program, QText
 }
 
 int runWithoutWindow(int argc, char** argv, int (*job)(const QStringList& arguments)) {
+#ifndef Q_OS_WIN
+    // No display is needed. On Windows the native platform needs none either,
+    // and only it knows the system's fonts: Qt's offscreen platform there
+    // looks for fonts in a folder of its own and draws boxes without them.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     // Standard error carries the job's own messages; Qt's notes about the
     // session (no runtime folder, no display) would only confuse a script.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& msg) {

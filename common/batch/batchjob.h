@@ -52,6 +52,7 @@ int runBatchJob(const QStringList& arguments, const BatchProgram& program, QText
                 QTextStream& err);
 
 // Runs `job` as the whole program without any window or display: a
-// QGuiApplication on the offscreen platform, and only the job's own
+// QGuiApplication on the offscreen platform (the native one on Windows),
+// and only the job's own
 // messages on standard error. Returns its exit status.
 int runWithoutWindow(int argc, char** argv, int (*job)(const QStringList& arguments));

@@ -31,7 +31,12 @@ inline uint64_t bytesEqual(uint64_t word, unsigned char byte) {
 inline size_t byteOf(uint64_t mask) { return size_t(std::countr_zero(mask)) / 8; }
 
 // How many bytes at the front of `text` are ASCII (below 0x80).
-size_t asciiPrefix(std::string_view text);
+inline size_t asciiPrefix(std::string_view text) {
+    size_t at = 0;
+    while (at + 8 <= text.size() && (load(text.data() + at) & 0x8080808080808080ull) == 0) at += 8;
+    while (at < text.size() && static_cast<unsigned char>(text[at]) < 0x80) ++at;
+    return at;
+}
 
 // Whether `text` opens with `prefix`. Prefixes of 8 to 16 bytes, as the
 // print file's tags are, are compared as two words.

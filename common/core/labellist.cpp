@@ -42,6 +42,12 @@ void LabelList::append(QStringView entry) {
     endEntry();
 }
 
+void LabelList::append(const LabelList& more) {
+    const qsizetype shift = qsizetype(m_utf8.size() << 1);
+    m_utf8 += more.m_utf8;
+    for (qsizetype end : more.m_ends) m_ends.push_back(end + shift);
+}
+
 void LabelList::appendUtf8(std::string_view utf8) {
     m_utf8 += utf8;
     endEntry();

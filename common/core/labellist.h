@@ -36,11 +36,20 @@ public:
     QString first() const { return at(0); }
     QString last() const { return at(size() - 1); }
 
+    // Room for `bytes` of text in `entries` entries, taken from the system as
+    // it is used: the list grows without copying what it holds.
+    void reserve(size_t bytes, size_t entries) {
+        m_utf8.reserve(bytes);
+        m_ends.reserve(entries);
+    }
+
     void append(QStringView entry);
     // Appends text already in UTF-8.
     void appendUtf8(std::string_view utf8);
     // Appends bytes of the 8-bit code page.
     void appendDecoded(std::string_view bytes);
+    // Appends every entry of `more`.
+    void append(const LabelList& more);
     void appendSeparator() { m_ends.push_back(qsizetype(m_utf8.size() << 1) | kSeparatorBit); }
     void removeLast();
     void clear();

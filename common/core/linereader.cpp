@@ -7,8 +7,8 @@ namespace {
 constexpr size_t kChunk = 256 * 1024;
 }
 
-LineReader::LineReader(QIODevice& device, qsizetype maxLineBytes)
-    : m_device(device), m_maxLineBytes(std::max<qsizetype>(1, maxLineBytes)) {
+LineReader::LineReader(QIODevice& device, qsizetype maxLineBytes, qint64 readLimit)
+    : m_device(device), m_maxLineBytes(std::max<qsizetype>(1, maxLineBytes)), m_left(readLimit) {
     m_buffer.resize(kChunk);
 }
 
@@ -24,7 +24,10 @@ bool LineReader::fill() {
     if (m_buffer.size() - m_end < kChunk / 2) {
         m_buffer.resize(std::min(m_buffer.size() * 2, size_t(m_maxLineBytes) + kChunk));
     }
-    const qint64 got = m_device.read(m_buffer.data() + m_end, qint64(m_buffer.size() - m_end));
+    qint64 wanted = qint64(m_buffer.size() - m_end);
+    if (m_left >= 0) wanted = std::min(wanted, m_left);
+    const qint64 got = wanted == 0 ? 0 : m_device.read(m_buffer.data() + m_end, wanted);
+    if (got > 0 && m_left >= 0) m_left -= got;
     if (got < 0) {
         m_failed = true;
         m_eof = true;

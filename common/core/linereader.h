@@ -17,7 +17,9 @@ class LineReader {
 public:
     static constexpr qsizetype kDefaultMaxLineBytes = 1 << 20;
 
-    explicit LineReader(QIODevice& device, qsizetype maxLineBytes = kDefaultMaxLineBytes);
+    // Reads at most `readLimit` bytes of the device when it is not negative.
+    explicit LineReader(QIODevice& device, qsizetype maxLineBytes = kDefaultMaxLineBytes,
+                        qint64 readLimit = -1);
 
     // The next line, valid until the following call. False at the end of the
     // input or when reading failed (see failed()).
@@ -41,6 +43,7 @@ private:
 
     QIODevice& m_device;
     qsizetype m_maxLineBytes;
+    qint64 m_left;  // bytes still to read, or -1 for all
     std::vector<char> m_buffer;
     std::vector<char> m_head;  // the kept head of the last over-long line
     size_t m_begin = 0;        // first unread byte

@@ -10,14 +10,50 @@
 
 namespace printfile {
 
+Status check(const QString& path) {
+    if (!QFileInfo::exists(path)) return Status::Missing;
+    if (!textfile::isRegularFile(path)) return Status::NotAFile;
+    return QFile(path).open(QIODevice::ReadOnly) ? Status::Ok : Status::CannotOpen;
+}
+
 Status scan(const QString& path, std::span<const std::string_view> tags,
             const TaggedLineHandler& onLine) {
-    const QFileInfo info(path);
-    if (!info.exists()) return Status::Missing;
-    if (!textfile::isRegularFile(path)) return Status::NotAFile;
+    return scan(path, Part{}, tags, onLine);
+}
+
+namespace {
+
+// Parts smaller than this are not worth a thread of their own.
+constexpr qint64 kMinPartBytes = 4 << 20;
+// How far after a cut a line end is looked for; farther, the cut is dropped.
+constexpr qint64 kLineEndWindow = 64 << 10;
+
+// Where the line that holds byte `at` ends, just after its CR or CR LF; -1
+// when no line end lies within the window.
+qint64 afterLineEnd(QFile& file, qint64 at) {
+    if (!file.seek(at)) return -1;
+    const QByteArray window = file.read(kLineEndWindow + 1);
+    const qsizetype cr = window.left(kLineEndWindow).indexOf('\r');
+    if (cr < 0) return -1;
+    return at + cr + (window.size() > cr + 1 && window[cr + 1] == '\n' ? 2 : 1);
+}
+
+}  // namespace
+
+std::vector<Part> splitAtLines(const QString& path, int count) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return Status::CannotOpen;
-    return scan(file, tags, onLine);
+    if (!file.open(QIODevice::ReadOnly)) return {Part{}};
+    count = int(std::clamp<qint64>(file.size() / kMinPartBytes, 1, count));
+    std::vector<Part> parts;
+    qint64 begin = 0;
+    for (int i = 1; i < count; ++i) {
+        const qint64 cut = afterLineEnd(file, file.size() * i / count);
+        if (cut <= begin || cut >= file.size()) continue;
+        parts.push_back({begin, cut});
+        begin = cut;
+    }
+    parts.push_back({begin, -1});
+    return parts;
 }
 
 namespace {
@@ -111,13 +147,30 @@ private:
 
 }  // namespace
 
-Status scan(QIODevice& device, std::span<const std::string_view> tags,
+namespace {
+
+Status scan(QIODevice& device, qint64 readLimit, std::span<const std::string_view> tags,
             const TaggedLineHandler& onLine) {
-    LineReader reader(device);
+    LineReader reader(device, LineReader::kDefaultMaxLineBytes, readLimit);
     TaggedLineFinder finder(tags, size_t(reader.maxLineBytes()), onLine);
     std::string_view lines;
     while (reader.nextLines(lines)) finder.scan(lines);
     return reader.failed() ? Status::ReadFailed : Status::Ok;
+}
+
+}  // namespace
+
+Status scan(QIODevice& device, std::span<const std::string_view> tags,
+            const TaggedLineHandler& onLine) {
+    return scan(device, -1, tags, onLine);
+}
+
+Status scan(const QString& path, Part part, std::span<const std::string_view> tags,
+            const TaggedLineHandler& onLine) {
+    if (const Status status = check(path); status != Status::Ok) return status;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(part.begin)) return Status::CannotOpen;
+    return scan(file, part.end < 0 ? -1 : part.end - part.begin, tags, onLine);
 }
 
 std::string_view valueAt(std::string_view line, size_t start) {

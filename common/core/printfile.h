@@ -2,9 +2,11 @@
 
 #include <QIODevice>
 #include <QString>
+#include <algorithm>
 #include <functional>
 #include <span>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 // The item-label print file "itemlbl.prn" that the library client writes: one
@@ -42,6 +44,51 @@ Status scan(const QString& path, std::span<const std::string_view> tags,
 // The same over a device already open for reading.
 Status scan(QIODevice& device, std::span<const std::string_view> tags,
             const TaggedLineHandler& onLine);
+
+// Whole lines of a file: its bytes from `begin` up to `end` (-1: its end).
+struct Part {
+    qint64 begin = 0;
+    qint64 end = -1;
+};
+
+// What scan() would say of the file before it reads a line.
+Status check(const QString& path);
+
+// Cuts a file into up to `count` parts of about the same size, each cut
+// right after a line end; a small file, or one with no line end near a cut,
+// stays in fewer parts.
+std::vector<Part> splitAtLines(const QString& path, int count);
+
+// scan() over one part of a file.
+Status scan(const QString& path, Part part, std::span<const std::string_view> tags,
+            const TaggedLineHandler& onLine);
+
+// Generation of a large print file on every core: `generatePart(path, part)`
+// runs on each part at once, and `merge(result, partResult)` joins what they
+// give in the order of the file. Parts after one whose reading failed are
+// left out, as lines after a failure are when reading in one go.
+template <class Result, class GeneratePart, class Merge>
+Result generateInParts(const QString& path, GeneratePart generatePart, Merge merge) {
+    if (const Status status = check(path); status != Status::Ok) {
+        Result failed;
+        failed.status = status;
+        return failed;
+    }
+    const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
+    const std::vector<Part> parts = splitAtLines(path, cores);
+    std::vector<Result> results(parts.size());
+    {
+        std::vector<std::jthread> others;
+        for (size_t i = 1; i < parts.size(); ++i) {
+            others.emplace_back([&, i] { results[i] = generatePart(path, parts[i]); });
+        }
+        results[0] = generatePart(path, parts[0]);
+    }
+    for (size_t i = 1; i < results.size() && results[0].status == Status::Ok; ++i) {
+        merge(results[0], std::move(results[i]));
+    }
+    return std::move(results[0]);
+}
 
 // The value that starts at `start`: up to the next "<" (where the closing tag
 // begins), or to the end of the line when no "<" follows.

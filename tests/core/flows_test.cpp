@@ -2,6 +2,10 @@
 // user is told.
 #include <gtest/gtest.h>
 
+#include <QFile>
+
+#include "ETIQUETAS/core/fullgeneration.h"
+#include "SOLO_CLASIF/core/generation.h"
 #include "common/core/generar.h"
 #include "testenv.h"
 
@@ -49,4 +53,20 @@ TEST(Generar, AnUnreadablePrintFileIsNamedThenTheWarningFollows) {
                                c.file("NOESTA/CATALOG/FILES/BIB50/PRINT/itemlbl.prn"),
                            "aviso"}));
     EXPECT_EQ(c.read("ini.prn"), QByteArray("X\r\nY\r\n"));  // the windowless job does not save
+}
+
+TEST(Generation, ALargeFileReadOnEveryCoreGivesWhatOneReadingGives) {
+    TempDriveC c;
+    c.write("f.prn", printFileWithFullItems(120000));  // over 8 MB: two parts or more
+    ASSERT_GE(printfile::splitAtLines(c.file("f.prn"), 2).size(), 2u);
+    QFile file(c.file("f.prn"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const fichas::FullGeneration full = fichas::generateFullLabels(c.file("f.prn"));
+    const fichas::FullGeneration fullInOne = fichas::generateFullLabels(file);
+    EXPECT_EQ(full.labelCount, 120000);
+    EXPECT_TRUE(full.lstBarras == fullInOne.lstBarras && full.lstClasify == fullInOne.lstClasify &&
+                full.lstTitulo == fullInOne.lstTitulo && full.lstAutor == fullInOne.lstAutor);
+    file.seek(0);
+    EXPECT_EQ(lomos::generateSpineLabels(c.file("f.prn")).lstClasify,
+              lomos::generateSpineLabels(file).lstClasify);
 }
