@@ -8,11 +8,37 @@
 #include "common/core/startup.h"
 #include "common/ui/dialogs.h"
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <cstdio>
+
+namespace {
+
+// The programs are window programs, started without a console. The
+// windowless job writes to the console it was started from, unless its
+// output already goes somewhere (a file, a pipe).
+void writeToParentConsole() {
+    const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    if (out != nullptr && out != INVALID_HANDLE_VALUE) return;
+    if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;
+    std::freopen("CONOUT$", "w", stdout);
+    std::freopen("CONOUT$", "w", stderr);
+}
+
+}  // namespace
+#endif
+
 int runProgram(int argc, char** argv, const QString& name, const MakeMainWindow& makeWindow,
                BatchJob job) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
-    if (isBatchCommandLine(arguments)) return runWithoutWindow(argc, argv, job);
+    if (isBatchCommandLine(arguments)) {
+#ifdef Q_OS_WIN
+        writeToParentConsole();
+#endif
+        return runWithoutWindow(argc, argv, job);
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(name);

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the demo and the tests need.
+# Installs the Debian 12 packages the build, the demo and the tests need;
+# with "windows", also those of the Windows build and its tests under Wine.
 # Only what is missing is installed; runs apt-get as root or through sudo.
 set -euo pipefail
 
@@ -10,8 +11,12 @@ packages=(
   fonts-liberation fonts-liberation2
   poppler-utils
   cups cups-client cups-bsd printer-driver-cups-pdf
-  xvfb xauth time
+  xvfb xauth time python3
 )
+if [ "${1:-}" = windows ]; then
+  packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools qt6-base-dev-tools googletest
+             wine64 zip unzip xz-utils)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -7,11 +7,11 @@
 namespace drivec {
 
 QString root() {
+    const QString fromEnvironment = qEnvironmentVariable("ETIQUETAS_UNIDAD_C");
+    if (!fromEnvironment.isEmpty()) return QDir::cleanPath(fromEnvironment);
 #ifdef Q_OS_WIN
     return QStringLiteral("C:/");
 #else
-    const QString fromEnvironment = qEnvironmentVariable("ETIQUETAS_UNIDAD_C");
-    if (!fromEnvironment.isEmpty()) return QDir::cleanPath(fromEnvironment);
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/etiquetas/C");
 #endif

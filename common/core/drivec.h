@@ -6,10 +6,10 @@
 // fixed places on it ("c:\ini.prn", "c:\cy.txt") and find the print file under
 // the library client's folder there.
 //
-// On Windows it is the real drive C. Elsewhere it is a folder: the one named
-// by ETIQUETAS_UNIDAD_C when that is set and not empty, otherwise "C" under
-// the user's shared data folder (~/.local/share/etiquetas/C), the same for
-// both programs so that they share the settings file.
+// It is the folder named by ETIQUETAS_UNIDAD_C when that is set and not
+// empty; otherwise, on Windows, the real drive C, and elsewhere "C" under the
+// user's shared data folder (~/.local/share/etiquetas/C), the same for both
+// programs so that they share the settings file.
 namespace drivec {
 
 QString root();

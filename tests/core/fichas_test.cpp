@@ -204,10 +204,18 @@ TEST(FullWalk, PreviewPlacesAndQuestions) {
     previewSheets(fullWalk(g, previewPlaces()), surface, [&] { return ++asked == 1; });
     EXPECT_EQ(asked, 1);
     for (const auto& line : surface.lines()) {
-        if (line.text == "C1") EXPECT_NEAR(line.xCm, 7.3, 1e-9);
-        if (line.text == "C4") EXPECT_NEAR(line.xCm, 7.4, 1e-9);
-        if (line.text == "C35") EXPECT_NEAR(line.yCm, 29.2, 1e-9);
-        if (line.text == "C36") EXPECT_NEAR(line.yCm, 2.6, 1e-9);  // alone on the cleared picture
+        if (line.text == "C1") {
+            EXPECT_NEAR(line.xCm, 7.3, 1e-9);
+        }
+        if (line.text == "C4") {
+            EXPECT_NEAR(line.xCm, 7.4, 1e-9);
+        }
+        if (line.text == "C35") {
+            EXPECT_NEAR(line.yCm, 29.2, 1e-9);
+        }
+        if (line.text == "C36") {
+            EXPECT_NEAR(line.yCm, 2.6, 1e-9);
+        }  // alone on the cleared picture
     }
     EXPECT_EQ(surface.log().indexOf("cls") + 1, surface.log().indexOf("print(B36)"));
 }

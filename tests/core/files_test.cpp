@@ -147,9 +147,10 @@ TEST(DriveC, FilesAtTheRootAndThePrintFileUnderTheClient) {
 TEST(DriveC, NamesCopiedFromWindowsMatchIgnoringCaseUnlessAmbiguous) {
     TempDriveC c;
     c.write("Cliente/catalog/Files/bib50/print/ITEMLBL.PRN", "x");
-    EXPECT_EQ(drivec::printFile("CLIENTE", "BIB50"),
-              c.file("Cliente/catalog/Files/bib50/print/ITEMLBL.PRN"));
+    EXPECT_EQ(readAll(drivec::printFile("CLIENTE", "BIB50")), "x");
+#ifndef Q_OS_WIN  // where names differ only in case, they are different files
     c.write("Dos/a", "x");
     c.write("DOS/b", "x");
     EXPECT_EQ(drivec::path("dos\\a"), c.file("dos/a"));
+#endif
 }

@@ -2,6 +2,7 @@
 // user is told.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 
 #include "ETIQUETAS/core/fullgeneration.h"
@@ -31,7 +32,7 @@ GenerarRun generarWith(const Settings& settings, generar::SaveSettings save,
 TEST(Generar, CountsTheLabelsOfThePrintFileTheSettingsName) {
     TempDriveC c;
     const GenerarRun run = generarWith({QStringLiteral("CLIENTE"), QStringLiteral(" ")},
-                                       generar::SaveSettings::Yes, {12});
+                                       generar::SaveSettings::Yes, {12, printfile::Status::Ok, {}});
     EXPECT_EQ(run.report.outcome, generar::Outcome::Generated);
     EXPECT_EQ(run.triedPaths,
               QStringList{c.file("CLIENTE/CATALOG/FILES/ /PRINT/itemlbl.prn")});  // blanks pass
@@ -50,7 +51,8 @@ TEST(Generar, AnUnreadablePrintFileIsNamedThenTheWarningFollows) {
     EXPECT_EQ(run.report.status, QStringLiteral("Se han generado 3 etiquetas"));
     EXPECT_EQ(run.report.notices,
               (QStringList{"No se pudo leer el archivo de etiquetas:\n" +
-                               c.file("NOESTA/CATALOG/FILES/BIB50/PRINT/itemlbl.prn"),
+                               QDir::toNativeSeparators(
+                                   c.file("NOESTA/CATALOG/FILES/BIB50/PRINT/itemlbl.prn")),
                            "aviso"}));
     EXPECT_EQ(c.read("ini.prn"), QByteArray("X\r\nY\r\n"));  // the windowless job does not save
 }

@@ -122,7 +122,9 @@ class SpineLists : public testing::TestWithParam<ListCase> {};
 TEST_P(SpineLists, Printed) {
     auto p = print(GetParam().list);
     EXPECT_EQ(texts(*p), GetParam().printed);
-    if (!texts(*p).isEmpty()) EXPECT_DOUBLE_EQ(p->lines().last().xCm, GetParam().lastXCm);
+    if (!texts(*p).isEmpty()) {
+        EXPECT_DOUBLE_EQ(p->lines().last().xCm, GetParam().lastXCm);
+    }
     EXPECT_TRUE(p->ended());
 }
 INSTANTIATE_TEST_SUITE_P(
