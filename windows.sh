@@ -46,5 +46,6 @@ if [ "${1:-}" != --no-tests ]; then
   unzipped=$(mktemp -d)
   trap 'rm -rf "$unzipped"' EXIT
   unzip -q "dist/$name.zip" -d "$unzipped"
-  tests/wine/run.sh "$unzipped/$name" build-windows/tests/core_tests.exe "$linux"
+  ETIQUETAS_SCREENSHOTS=$PWD/build-windows tests/wine/run.sh "$unzipped/$name" build-windows/tests/core_tests.exe "$linux" \
+    build-windows/tests/wine_print_tests.exe "$qt"
 fi

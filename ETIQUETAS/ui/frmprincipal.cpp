@@ -111,6 +111,11 @@ void frmPrincipal::buildClientArea() {
     setTabOrder(m_txtDir, m_txtBase);
 }
 
+void frmPrincipal::showStatus(const QString& status) {
+    m_lblEspere->setText(status);
+    fitText(m_lblEspere, status, 18, 0);
+}
+
 void frmPrincipal::cmdGenerar() {
     WaitCursor wait;
     m_lists = FullGeneration{};
@@ -120,7 +125,7 @@ void frmPrincipal::cmdGenerar() {
             m_lists = generateFullLabels(printFile);
             return generar::Generated{m_lists.labelCount, m_lists.status, mismatchWarning(m_lists)};
         });
-    m_lblEspere->setText(report.status);
+    showStatus(report.status);
     for (const QString& notice : report.notices) m_dialogs.message(this, kTitle, notice);
 }
 
@@ -156,7 +161,7 @@ void frmPrincipal::cmdLimpiar() {
     m_lists = FullGeneration{};
     m_txtBase->clear();
     m_txtDir->clear();
-    m_lblEspere->setText(kNoLabels);
+    showStatus(kNoLabels);
 }
 
 void frmPrincipal::Salir() {

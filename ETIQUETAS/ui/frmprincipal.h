@@ -44,6 +44,8 @@ public:
 
 private:
     void buildClientArea();
+    // The status label's caption, in a size that fits the label.
+    void showStatus(const QString& status);
 
     Dialogs& m_dialogs;
     QLineEdit* m_txtDir = nullptr;

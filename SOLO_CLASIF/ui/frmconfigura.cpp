@@ -106,14 +106,7 @@ frmConfigura::frmConfigura(Dialogs& dialogs, QWidget* mainWindow)
         auto* button = makeButton(client, QStringLiteral("cmdCambioColumna%1").arg(column),
                                   QStringLiteral("Cambio columna %1").arg(column), 9);
         twips::place(button, kXLeft[column], 7200, 1215, 495);
-        // Fonts here run wider than the ones the window was designed with:
-        // shrink the caption until it fits the designed width.
-        QFont font = button->font();
-        while (QFontMetrics(font).horizontalAdvance(button->text()) + 8 > button->width() &&
-               font.pointSizeF() > 6) {
-            font.setPointSizeF(font.pointSizeF() - 0.25);
-        }
-        button->setFont(font);
+        fitText(button, button->text(), 9);
         connect(button, &QPushButton::clicked, this, [this, column] { changeColumn(column); });
     }
 

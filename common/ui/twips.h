@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QRect>
 #include <QWidget>
 #include <cmath>
@@ -22,6 +23,20 @@ inline void place(QWidget* widget, int left, int top, int width, int height) {
 }
 
 }  // namespace twips
+
+// Where the face on this machine runs wider than the one the window was
+// designed with (Arial Narrow is missing from many Windows machines, and
+// Arial stands in), the widget's font shrinks by quarter points, from
+// `points` down to 6 at most, until `text` fits its designed width.
+inline void fitText(QWidget* widget, const QString& text, double points, int padding = 8) {
+    QFont font = widget->font();
+    font.setPointSizeF(points);
+    while (QFontMetrics(font).horizontalAdvance(text) + padding > widget->width() &&
+           font.pointSizeF() > 6) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    }
+    widget->setFont(font);
+}
 
 // A face at a size in points, as the window designs give them.
 inline QFont uiFont(const QString& face, double points, bool bold) {

@@ -5,9 +5,14 @@
 #   C being Wine's own C: (C:\ini.prn, C:\cy.txt, the print file under
 #   C:\CLIENTE\...\PRINT), started from a plain Windows command line with no
 #   environment variable of ours: real text in the PDF, every word within
-#   0.1 mm of where the Linux build puts it (compare_pdfs.py).
+#   0.1 mm of where the Linux build puts it (compare_pdfs.py);
+# - as root, "Imprimir" in both programs through Windows' print path and
+#   Wine's printer driver into the test spooler's cups-pdf queue, the default
+#   printer (WINE_PRINT_TESTS_EXE, on a virtual display): every label within
+#   0.5 mm of the Linux build's PDF, judged by the ink. With
+#   ETIQUETAS_SCREENSHOTS naming a folder, both main windows are saved there.
 # Prints a line per check and "N passed, N failed"; exits 1 when one failed.
-#   tests/wine/run.sh APP_FOLDER CORE_TESTS_EXE LINUX_BUILD
+#   tests/wine/run.sh APP_FOLDER CORE_TESTS_EXE LINUX_BUILD [WINE_PRINT_TESTS_EXE QT_FOLDER]
 set -uo pipefail
 app=$(cd "$1" && pwd); core_tests=$2; linux=$(cd "$3" && pwd)
 here=$(cd "$(dirname "$0")/../.." && pwd)
@@ -52,6 +57,31 @@ for program in lomos fichas; do
   check "$program.exe --pdf" windowless $program
   check "$program.exe --pdf: as on Linux" python3 "$here/tests/wine/compare_pdfs.py" "$work/$program-linux.pdf" "$drive/$program.pdf"
 done
+
+printing() {  # printing PRINT_TESTS_EXE QT_FOLDER
+  local spool=$work/spooler
+  "$here/tests/spooler/spooler.sh" start "$spool" >/dev/null || return 1
+  mkdir -p "$work/print" && cp "$app"/*.dll "$1" "$2/bin/Qt6Test.dll" "$work/print/"
+  cp -r "$app/platforms" "$app/styles" "$work/print/"
+  (cd "$work/print" && ETIQUETAS_SCREENSHOTS=${ETIQUETAS_SCREENSHOTS:+Z:$ETIQUETAS_SCREENSHOTS} \
+     xvfb-run -a $wine "$(basename "$1")" -o result.txt,txt >/dev/null 2>&1)
+  local status=$?
+  grep -E "^(PASS|FAIL|Totals)" "$work/print/result.txt"
+  for _ in $(seq 300); do [ "$(ls "$spool/out" | wc -l)" -ge 2 ] && [ -z "$(lpstat -o)" ] && break; sleep 0.2; done
+  sleep 1
+  local jobs
+  mapfile -t jobs < <(ls -tr "$spool"/out/*.pdf)
+  "$here/tests/spooler/spooler.sh" stop "$spool" >/dev/null
+  [ "$status" -eq 0 ] && [ ${#jobs[@]} -eq 2 ] || { echo "the queue wrote ${#jobs[@]} jobs"; return 1; }
+  cp "${jobs[0]}" "$work/lomos-printed.pdf" && cp "${jobs[1]}" "$work/fichas-printed.pdf"
+}
+if [ $# -ge 5 ] && [ "$(id -u)" -eq 0 ]; then
+  check "Imprimir en lomos.exe y, tras el cuadro de impresión, en fichas.exe" printing "$4" "$5"
+  for program in lomos fichas; do
+    check "$program.exe, Imprimir: as on Linux" python3 "$here/tests/wine/compare_pdfs.py" --printed \
+      "$work/$program-linux.pdf" "$work/$program-printed.pdf"
+  done
+fi
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
