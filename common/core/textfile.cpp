@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <chrono>
+#include <thread>
 
 #include "common/core/codepage.h"
 #include "common/core/linereader.h"
@@ -43,17 +45,23 @@ WriteResult writeLines(const QString& path, const QStringList& lines) {
         result.error = QStringLiteral("%1 no es un archivo").arg(path);
         return result;
     }
-    SaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Windows does not replace a file that another program has open, as
+    // the other program may for a moment while it reads the settings: the
+    // save is tried again for about a second before it fails.
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        if (attempt > 0) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        SaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly)) {
+            result.error = file.errorString();
+            continue;
+        }
+        file.write(bytes);
+        if (file.commitWhole()) {
+            result.ok = true;
+            return result;
+        }
         result.error = file.errorString();
-        return result;
     }
-    file.write(bytes);
-    if (!file.commitWhole()) {
-        result.error = file.errorString();
-        return result;
-    }
-    result.ok = true;
     return result;
 }
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
+#include <thread>
 
 #include "SOLO_CLASIF/core/coordinates.h"
 #include "common/core/codepage.h"
@@ -56,6 +58,20 @@ TEST(SettingsFile, TwoLinesAsTypedInTheCodePage) {
     EXPECT_EQ(loadSettings(c.file("ini.prn")).clientDirectory, QStringLiteral(" Año "));
     ASSERT_TRUE(saveSettings(c.file("ini.prn"), {}));
     EXPECT_EQ(c.read("ini.prn"), QByteArray("\r\n\r\n"));
+}
+
+TEST(SettingsFile, ASaveWaitsForAnotherProgramReadingIt) {
+    TempDriveC c;
+    c.putSettings("OLD", "B");
+    auto reader = std::make_unique<QFile>(c.file("ini.prn"));  // another program, reading
+    ASSERT_TRUE(reader->open(QIODevice::ReadOnly));
+    std::jthread letGo([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        reader->close();
+    });
+    EXPECT_TRUE(saveSettings(c.file("ini.prn"), {"NEW", "B"}));
+    letGo.join();
+    EXPECT_EQ(c.read("ini.prn"), QByteArray("NEW\r\nB\r\n"));
 }
 
 struct SettingsCase : Named {
