@@ -72,3 +72,12 @@ TEST(Generation, ALargeFileReadOnEveryCoreGivesWhatOneReadingGives) {
     EXPECT_EQ(lomos::generateSpineLabels(c.file("f.prn")).lstClasify,
               lomos::generateSpineLabels(file).lstClasify);
 }
+
+TEST(Generation, ReadsAPrintFileTheClientStillHasOpen) {
+    TempDriveC c;
+    QFile client(c.file("f.prn"));  // the library client, still writing
+    ASSERT_TRUE(client.open(QIODevice::WriteOnly));
+    client.write(printFileWithCallNumbers({"A B"}));
+    client.flush();
+    EXPECT_EQ(lomos::generateSpineLabels(c.file("f.prn")).labelCount, 1);
+}
