@@ -23,18 +23,20 @@ const char* const kHelp =
     "  --pdf ARCHIVO.pdf   archivo PDF que se crea (se reemplaza si existe)\n"
     "  --paper a4|letter   tamaño del papel (a4 si no se indica)\n"
     "  --help              muestra esta ayuda\n"
+    "  --version           muestra la versión\n"
     "\n"
     "Escribe \"Se han generado n etiquetas\" en la salida estándar. Si falta\n"
     "información, no se puede leer el archivo de etiquetas o no se puede escribir\n"
-    "el PDF, escribe el aviso en la salida de errores y termina con un estado\n"
-    "distinto de 0. Si los datos de los ejemplares no coinciden, lo avisa en la\n"
-    "salida de errores y sigue.\n";
+    "el PDF, escribe el aviso en la salida de errores y termina con el estado 2, 3\n"
+    "o 4 respectivamente (1 si la orden está mal escrita). Si los datos de los\n"
+    "ejemplares no coinciden, lo avisa en la salida de errores y sigue.\n";
 
 }  // namespace
 
 int runBatch(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     FullGeneration labels;
     BatchProgram program;
+    program.name = QStringLiteral("fichas");
     program.help = QString::fromUtf8(kHelp);
     program.generate = [&labels](const QString& printFile) {
         labels = generateFullLabels(printFile);

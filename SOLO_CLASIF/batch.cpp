@@ -26,11 +26,12 @@ const char* const kHelp =
     "  --font-size N       tamaño de la letra en puntos (8 si no se indica)\n"
     "  --paper a4|letter   tamaño del papel (a4 si no se indica)\n"
     "  --help              muestra esta ayuda\n"
+    "  --version           muestra la versión\n"
     "\n"
     "Escribe \"Se han generado n etiquetas\" en la salida estándar. Si falta\n"
     "información, no se puede leer el archivo de etiquetas o no se puede escribir\n"
-    "el PDF, escribe el aviso en la salida de errores y termina con un estado\n"
-    "distinto de 0.\n";
+    "el PDF, escribe el aviso en la salida de errores y termina con el estado 2, 3\n"
+    "o 4 respectivamente (1 si la orden está mal escrita).\n";
 
 }  // namespace
 
@@ -38,6 +39,7 @@ int runBatch(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     SpineGeneration labels;
     CoordinateTable table;
     BatchProgram program;
+    program.name = QStringLiteral("lomos");
     program.help = QString::fromUtf8(kHelp);
     program.withFontSize = true;
     program.generate = [&labels](const QString& printFile) {

@@ -1,8 +1,10 @@
 #include "common/program.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMainWindow>
 #include <QScreen>
+#include <cstdio>
 
 #include "common/batch/batchjob.h"
 #include "common/core/startup.h"
@@ -40,8 +42,16 @@ int runProgram(int argc, char** argv, const QString& name, const MakeMainWindow&
         return runWithoutWindow(argc, argv, job);
     }
 
+    // Started from the desktop's menu there is no terminal: Qt's notes about
+    // the session (no runtime folder, say) would reach nobody, and nothing
+    // the user needs goes there. Only failures are kept.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& msg) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(msg));
+    });
     QApplication app(argc, argv);
     QApplication::setApplicationName(name);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(name)));
     setUpApplication(app);
     QtDialogs dialogs;
     const std::unique_ptr<QMainWindow> window = makeWindow(dialogs);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the demo and the tests need;
-# with "windows", also those of the Windows build and its tests under Wine.
+# with "windows", also those of the Windows build and its tests under Wine;
+# with "package", those that make and check the Debian package.
 # Only what is missing is installed; runs apt-get as root or through sudo.
 set -euo pipefail
 
@@ -11,8 +12,11 @@ packages=(
   fonts-liberation fonts-liberation2
   poppler-utils
   cups cups-client cups-bsd printer-driver-cups-pdf
-  xvfb xauth time python3
+  xvfb xauth time python3 desktop-file-utils
 )
+if [ "${1:-}" = package ]; then
+  packages+=(dpkg-dev lintian desktop-file-utils fakeroot)
+fi
 if [ "${1:-}" = windows ]; then
   packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools qt6-base-dev-tools googletest
              wine64 zip unzip xz-utils)

@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
-"""Draws the programs' icons and writes them as Windows icon files.
+"""Draws the programs' icons: three book spines with their white call-number
+labels for lomos, a sheet of labels with barcodes and text lines for fichas.
 
-    tools/make-icons.py OUTPUT_FOLDER
+    tools/make-icons.py windows   lomos.ico, fichas.ico (16 to 256 pixels)
+    tools/make-icons.py icons     NAME.svg and hicolor/SIZExSIZE/apps/NAME.png
 
-lomos.ico: three book spines, each with its white call-number label.
-fichas.ico: a sheet of labels, each with a barcode and two text lines.
-Each file holds the icon at 16, 32, 48 and 256 pixels, as PNG images.
+The drawing is a list of filled boxes, so the SVG and the PNG images show
+the same picture at every size.
 """
 import struct
 import sys
@@ -20,16 +21,32 @@ GOLD = (0xC8, 0x9B, 0x3C, 255)
 CLEAR = (0, 0, 0, 0)
 
 
+class Canvas(list):
+    def __init__(self, size):
+        super().__init__([CLEAR] * size for _ in range(size))
+        self.boxes = []
+
+
 def canvas(size):
-    return [[CLEAR] * size for _ in range(size)]
+    return Canvas(size)
 
 
 def rect(img, x0, y0, x1, y1, colour):
     """Fills the box given in 0..1 of the icon's size."""
+    img.boxes.append((x0, y0, x1, y1, colour))
     n = len(img)
     for y in range(round(y0 * n), round(y1 * n)):
         for x in range(round(x0 * n), round(x1 * n)):
             img[y][x] = colour
+
+
+def svg(img):
+    shapes = "".join(
+        f'<rect x="{x0 * 256:.1f}" y="{y0 * 256:.1f}" width="{(x1 - x0) * 256:.1f}" '
+        f'height="{(y1 - y0) * 256:.1f}" fill="#{c[0]:02x}{c[1]:02x}{c[2]:02x}"/>\n'
+        for x0, y0, x1, y1, c in img.boxes)
+    return ('<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="0 0 256 256">\n'
+            + shapes + "</svg>\n")
 
 
 def lomos(n):
@@ -81,7 +98,16 @@ def ico(draw):
 
 
 if __name__ == "__main__":
+    import os
     folder = sys.argv[1] if len(sys.argv) > 1 else "."
     for name, draw in (("lomos", lomos), ("fichas", fichas)):
-        with open(f"{folder}/{name}.ico", "wb") as f:
-            f.write(ico(draw))
+        if os.path.basename(folder.rstrip("/")) == "windows":
+            with open(f"{folder}/{name}.ico", "wb") as f:
+                f.write(ico(draw))
+            continue
+        with open(f"{folder}/{name}.svg", "w") as f:
+            f.write(svg(draw(256)))
+        for n in (16, 22, 24, 32, 48, 64, 128, 256):
+            os.makedirs(f"{folder}/hicolor/{n}x{n}/apps", exist_ok=True)
+            with open(f"{folder}/hicolor/{n}x{n}/apps/{name}.png", "wb") as f:
+                f.write(png(draw(n)))

@@ -26,6 +26,8 @@ QString parseBatchOptions(const QStringList& arguments, bool withFontSize, Batch
         };
         if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             options.help = true;
+        } else if (arg == QLatin1String("--version")) {
+            options.version = true;
         } else if (arg == QLatin1String("--pdf")) {
             if (!value(options.pdf))
                 return QStringLiteral("Falta el nombre del archivo tras --pdf");
@@ -49,7 +51,9 @@ QString parseBatchOptions(const QStringList& arguments, bool withFontSize, Batch
             return QStringLiteral("Opción desconocida: %1").arg(arg);
         }
     }
-    if (!options.help && options.pdf.isEmpty()) return QStringLiteral("Falta --pdf ARCHIVO.pdf");
+    if (!options.help && !options.version && options.pdf.isEmpty()) {
+        return QStringLiteral("Falta --pdf ARCHIVO.pdf");
+    }
     return {};
 }
 
@@ -57,6 +61,10 @@ int runBatchJob(const QStringList& arguments, const BatchProgram& program, QText
                 QTextStream& err) {
     BatchOptions options;
     const QString problem = parseBatchOptions(arguments, program.withFontSize, options);
+    if (options.version) {
+        out << program.name << " " << ETIQUETAS_VERSION << "\n";
+        return kBatchOk;
+    }
     if (options.help) {
         out << program.help;
         return kBatchOk;

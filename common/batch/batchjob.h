@@ -17,6 +17,7 @@ struct BatchOptions {
     QString fontSize = QStringLiteral("8");
     PdfSurface::Paper paper = PdfSurface::Paper::A4;
     bool help = false;
+    bool version = false;
 };
 
 // Exit statuses of the windowless job.
@@ -38,6 +39,7 @@ QString parseBatchOptions(const QStringList& arguments, bool withFontSize, Batch
 
 // What a program puts into the job.
 struct BatchProgram {
+    QString name;  // "lomos", "fichas"
     QString help;  // the text of --help
     bool withFontSize = false;
     // Fills the program's labels, as its "Generar" does.
