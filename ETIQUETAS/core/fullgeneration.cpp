@@ -47,6 +47,17 @@ int utf8SequenceAt(std::string_view bytes) {
     return length;
 }
 
+// Whether every byte of `bytes` belongs to a valid UTF-8 sequence.
+bool isValidUtf8(std::string_view bytes) {
+    for (size_t i = bytesearch::asciiPrefix(bytes); i < bytes.size();
+         i += bytesearch::asciiPrefix(bytes.substr(i))) {
+        const int length = utf8SequenceAt(bytes.substr(i));
+        if (length == 0) return false;
+        i += size_t(length);
+    }
+    return true;
+}
+
 // Author and title values are UTF-8 that the reading takes one byte a
 // character. Appends a value's text in UTF-8: wherever its bytes form a
 // valid UTF-8 sequence, the letter it encodes; every other byte, its
@@ -134,7 +145,7 @@ FullGeneration listsOf(qint64 bytes, const Scan& scan) {
         auto value = [&](Tag tag) { return printfile::valueAt(line, at[tag]); };
         auto repaired = [&](Tag tag) -> std::string_view {
             const std::string_view raw = value(tag);
-            if (bytesearch::asciiPrefix(raw) == raw.size()) return raw;  // nothing to repair
+            if (isValidUtf8(raw)) return raw;  // its own repair, as most values are
             scratch.clear();
             appendRepaired(raw, scratch);
             return scratch;
