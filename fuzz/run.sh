@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-600}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(lomos_generation fichas_generation settings_file coordinate_file)
+[ ${#targets[@]} -gt 0 ] || targets=(fichas_generation)
 
 ./tools/install-deps.sh
 command -v clang++ >/dev/null || { echo "clang++ hace falta: apt-get install clang" >&2; exit 1; }

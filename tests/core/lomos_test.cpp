@@ -75,18 +75,6 @@ TEST(SpineGeneration, EveryCallNumberMakesALabel) {
                            "X", kSep, "NO", "CLOSING", kSep, "CR", kSep, "*"}));
 }
 
-TEST(SpineGeneration, TheSampleFile) {
-    const SpineGeneration g =
-        generateSpineLabels(QStringLiteral(ETIQUETAS_TEST_DATA "/itemlbl-sample.prn"));
-    ASSERT_EQ(g.status, printfile::Status::Ok);
-    EXPECT_EQ(g.labelCount, 40);
-    EXPECT_EQ(g.lstClasify.mid(0, 4), (QStringList{"F1226", ".P39", "1999", kSep}));
-    // "HF5548.4.M523 R46 2016 C.3 EJ. 4 BIS": seven parts, six lines.
-    EXPECT_EQ(g.lstClasify.mid(12, 7),
-              (QStringList{"HF5548.4.M523", "R46", "2016", "C.3", "EJ.", "4", kSep}));
-    EXPECT_EQ(g.lstClasify.separatorCount(), 40);
-}
-
 TEST(SpineWalk, LabelKGoesToPositionKMod33OfSheetKDiv33PlusOne) {
     auto p = print(labels(66, 2));
     EXPECT_EQ(p->sheets(), 2);  // and no blank third

@@ -13,6 +13,7 @@ check() { if "${@:2}" >/dev/null 2>&1; then passed=$((passed + 1)); else echo "F
 for program in lomos fichas; do
   check "$program installed" test -x "$root/usr/bin/$program"
   check "$program --version" bash -c "'$root/usr/bin/$program' --version | grep -qx '$program [0-9.]*'"
+  check "$program --help" bash -c "'$root/usr/bin/$program' --help | grep -q '^Uso: $program --pdf ARCHIVO.pdf'"
   desktop=$root/usr/share/applications/$program.desktop
   check "$program.desktop valid" desktop-file-validate "$desktop"
   check "$program.desktop in the Office menu" grep -qx 'Categories=Office;' "$desktop"

@@ -133,11 +133,3 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) {
         return std::string(info.index < 6 ? "lomos_" : "fichas_") + std::get<1>(info.param).name;
     });
-
-TEST(Options, Help) {
-    EXPECT_TRUE(
-        runLomos({"--help"})
-            .out.startsWith(QStringLiteral("Uso: lomos --pdf ARCHIVO.pdf [--font-size N]")));
-    EXPECT_TRUE(runFichas({"--help"})
-                    .out.startsWith(QStringLiteral("Uso: fichas --pdf ARCHIVO.pdf [--paper")));
-}
