@@ -2,6 +2,7 @@
 
 #include <QTextStream>
 
+#include "ETIQUETAS/core/fullcheck.h"
 #include "ETIQUETAS/core/fullgeneration.h"
 #include "ETIQUETAS/core/fullwalk.h"
 #include "common/batch/batchjob.h"
@@ -10,7 +11,9 @@ namespace fichas {
 namespace {
 
 const char* const kHelp =
-    "Uso: fichas --pdf ARCHIVO.pdf [--paper a4|letter]\n"
+    "Uso: fichas --pdf ARCHIVO.pdf [--paper a4|letter] [--start N] [--skip LISTA]\n"
+    "              [--strict]\n"
+    "       fichas --pdf ARCHIVO.pdf --test-sheet [--paper a4|letter]\n"
     "\n"
     "Genera las etiquetas completas (código de barras, clasificación, autor y\n"
     "título) sin abrir ninguna ventana, igual que al pulsar \"Generar Etiquetas\"\n"
@@ -22,6 +25,12 @@ const char* const kHelp =
     "Opciones:\n"
     "  --pdf ARCHIVO.pdf   archivo PDF que se crea (se reemplaza si existe)\n"
     "  --paper a4|letter   tamaño del papel (a4 si no se indica)\n"
+    "  --start N           empieza en la etiqueta N (1 a 36) de la primera hoja\n"
+    "  --skip LISTA        deja vacías en la primera hoja las etiquetas de la lista,\n"
+    "                      separadas por comas (por ejemplo 3,7,12)\n"
+    "  --strict            no escribe el PDF si alguna etiqueta no cabe (estado 5)\n"
+    "  --test-sheet        escribe la hoja de prueba de los 36 sitios en lugar de\n"
+    "                      las etiquetas (no necesita configuración)\n"
     "  --help              muestra esta ayuda\n"
     "  --version           muestra la versión\n"
     "\n"
@@ -29,7 +38,9 @@ const char* const kHelp =
     "información, no se puede leer el archivo de etiquetas o no se puede escribir\n"
     "el PDF, escribe el aviso en la salida de errores y termina con el estado 2, 3\n"
     "o 4 respectivamente (1 si la orden está mal escrita). Si los datos de los\n"
-    "ejemplares no coinciden, lo avisa en la salida de errores y sigue.\n";
+    "ejemplares no coinciden, lo avisa en la salida de errores y sigue. Antes de\n"
+    "escribir el PDF comprueba que cada etiqueta cabe en su sitio y escribe lo que\n"
+    "no cabe en la salida de errores.\n";
 
 }  // namespace
 
@@ -43,9 +54,16 @@ int runBatch(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         // Lists out of step are printed all the same, with the warning.
         return generar::Generated{labels.labelCount, labels.status, mismatchWarning(labels)};
     };
+    program.placesPerSheet = SheetPlaces::kPerSheet;
     program.printWalk = [&labels](const BatchOptions&) {
         return fullWalk(labels, printedPlaces());
     };
+    program.check = [&labels](const BatchOptions&, const FirstSheet& first) {
+        return [&labels, first](DrawingSurface& surface) {
+            return checkFullLabels(labels, printedPlaces(), first, surface);
+        };
+    };
+    program.testSheet = [] { return testsheet::walk(testPositions(printedPlaces())); };
     return runBatchJob(arguments, program, out, err);
 }
 

@@ -4,6 +4,7 @@
 
 #include "SOLO_CLASIF/core/coordinates.h"
 #include "SOLO_CLASIF/core/generation.h"
+#include "SOLO_CLASIF/core/spinecheck.h"
 #include "SOLO_CLASIF/core/spinewalk.h"
 #include "common/batch/batchjob.h"
 #include "common/core/drivec.h"
@@ -13,6 +14,8 @@ namespace {
 
 const char* const kHelp =
     "Uso: lomos --pdf ARCHIVO.pdf [--font-size N] [--paper a4|letter]\n"
+    "             [--start N] [--skip LISTA] [--strict]\n"
+    "       lomos --pdf ARCHIVO.pdf --test-sheet [--paper a4|letter]\n"
     "\n"
     "Genera las etiquetas de lomo sin abrir ninguna ventana, igual que al pulsar\n"
     "\"Generar\" y luego \"Imprimir\", pero las guarda en un archivo PDF.\n"
@@ -25,13 +28,21 @@ const char* const kHelp =
     "  --pdf ARCHIVO.pdf   archivo PDF que se crea (se reemplaza si existe)\n"
     "  --font-size N       tamaño de la letra en puntos (8 si no se indica)\n"
     "  --paper a4|letter   tamaño del papel (a4 si no se indica)\n"
+    "  --start N           empieza en la etiqueta N (1 a 33) de la primera hoja\n"
+    "  --skip LISTA        deja vacías en la primera hoja las etiquetas de la lista,\n"
+    "                      separadas por comas (por ejemplo 3,7,12)\n"
+    "  --strict            no escribe el PDF si alguna etiqueta no cabe (estado 5)\n"
+    "  --test-sheet        escribe la hoja de prueba de las 33 posiciones en lugar\n"
+    "                      de las etiquetas (no necesita configuración)\n"
     "  --help              muestra esta ayuda\n"
     "  --version           muestra la versión\n"
     "\n"
     "Escribe \"Se han generado n etiquetas\" en la salida estándar. Si falta\n"
     "información, no se puede leer el archivo de etiquetas o no se puede escribir\n"
     "el PDF, escribe el aviso en la salida de errores y termina con el estado 2, 3\n"
-    "o 4 respectivamente (1 si la orden está mal escrita).\n";
+    "o 4 respectivamente (1 si la orden está mal escrita). Antes de escribir el PDF\n"
+    "comprueba que cada etiqueta cabe en su sitio y escribe lo que no cabe en la\n"
+    "salida de errores.\n";
 
 }  // namespace
 
@@ -46,9 +57,20 @@ int runBatch(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         labels = generateSpineLabels(printFile);
         return generar::Generated{labels.labelCount, labels.status, {}};
     };
+    program.placesPerSheet = kLabelsPerSheet;
     program.printWalk = [&](const BatchOptions& options) {
         table = readCoordinateFile(drivec::coordinateFile());  // as LEE_CORD does
         return spineWalk(labels.lstClasify, table, options.fontSize, kPrinterFace);
+    };
+    program.check = [&](const BatchOptions& options, const FirstSheet& first) {
+        table = readCoordinateFile(drivec::coordinateFile());
+        return [&, options, first](DrawingSurface& surface) {
+            return checkSpineLabels(labels.lstClasify, labels.cutLabels, table, options.fontSize,
+                                    kPrinterFace, first, surface);
+        };
+    };
+    program.testSheet = [&] {
+        return testsheet::walk(testPositions(readCoordinateFile(drivec::coordinateFile())));
     };
     return runBatchJob(arguments, program, out, err);
 }

@@ -7,14 +7,14 @@
 #include <QTemporaryDir>
 #include <map>
 
+#include "ETIQUETAS/core/fullgeneration.h"
+#include "ETIQUETAS/core/fullwalk.h"
 #include "SOLO_CLASIF/core/coordinates.h"
 #include "SOLO_CLASIF/core/generation.h"
 #include "SOLO_CLASIF/core/spinewalk.h"
-#include "ETIQUETAS/core/fullgeneration.h"
-#include "ETIQUETAS/core/fullwalk.h"
+#include "common/core/recordingsurface.h"
 #include "common/paint/paintersurface.h"
 #include "printfile_generator.h"
-#include "common/core/recordingsurface.h"
 
 using namespace lomos;
 
@@ -38,8 +38,8 @@ const QString& printFileOf(int items) {
 
 void setRates(benchmark::State& state, qint64 bytesPerIteration, qint64 labelsPerIteration) {
     state.SetBytesProcessed(int64_t(state.iterations()) * bytesPerIteration);
-    state.counters["labels/s"] =
-        benchmark::Counter(double(state.iterations()) * double(labelsPerIteration), benchmark::Counter::kIsRate);
+    state.counters["labels/s"] = benchmark::Counter(
+        double(state.iterations()) * double(labelsPerIteration), benchmark::Counter::kIsRate);
 }
 
 void BM_LomosGeneration(benchmark::State& state) {
@@ -71,7 +71,8 @@ void BM_SpineWalkRecording(benchmark::State& state) {
     const CoordinateTable table = defaultCoordinateTable();
     for (auto _ : state) {
         RecordingSurface surface;
-        printSheets(spineWalk(g.lstClasify, table, QStringLiteral("8"), kPrinterFace), surface);
+        printSheets(spineWalk(g.lstClasify, table, QStringLiteral("8"), kPrinterFace), surface,
+                    FirstSheet(lomos::kLabelsPerSheet));
         benchmark::DoNotOptimize(surface.lines().size());
     }
     setRates(state, 0, g.labelCount);
@@ -82,7 +83,8 @@ void BM_FullWalkRecording(benchmark::State& state) {
     const fichas::FullGeneration g = fichas::generateFullLabels(printFileOf(int(state.range(0))));
     for (auto _ : state) {
         RecordingSurface surface;
-        printSheets(fichas::fullWalk(g, fichas::printedPlaces()), surface);
+        printSheets(fichas::fullWalk(g, fichas::printedPlaces()), surface,
+                    FirstSheet(fichas::SheetPlaces::kPerSheet));
         benchmark::DoNotOptimize(surface.lines().size());
     }
     setRates(state, 0, g.labelCount);
@@ -96,7 +98,8 @@ void BM_SpinePdf100Sheets(benchmark::State& state) {
     QTemporaryDir dir;
     for (auto _ : state) {
         PdfSurface pdf(dir.filePath(QStringLiteral("spine.pdf")), PdfSurface::Paper::A4);
-        printSheets(spineWalk(g.lstClasify, table, QStringLiteral("8"), kPrinterFace), pdf);
+        printSheets(spineWalk(g.lstClasify, table, QStringLiteral("8"), kPrinterFace), pdf,
+                    FirstSheet(lomos::kLabelsPerSheet));
     }
     setRates(state, 0, g.labelCount);
 }
@@ -107,7 +110,8 @@ void BM_FullPdf100Sheets(benchmark::State& state) {
     QTemporaryDir dir;
     for (auto _ : state) {
         PdfSurface pdf(dir.filePath(QStringLiteral("full.pdf")), PdfSurface::Paper::A4);
-        printSheets(fichas::fullWalk(g, fichas::printedPlaces()), pdf);
+        printSheets(fichas::fullWalk(g, fichas::printedPlaces()), pdf,
+                    FirstSheet(fichas::SheetPlaces::kPerSheet));
     }
     setRates(state, 0, g.labelCount);
 }
@@ -125,7 +129,7 @@ void BM_PreviewOneSheet(benchmark::State& state) {
         surface.cls();
         // "No" at the first question.
         previewSheets(spineWalk(g.lstClasify, table, QStringLiteral("8"), kPreviewFace), surface,
-                      [] { return false; });
+                      FirstSheet(lomos::kLabelsPerSheet), [] { return false; });
     }
     setRates(state, 0, 33);
 }

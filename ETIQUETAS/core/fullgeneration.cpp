@@ -103,9 +103,11 @@ size_t bytesOfUnits(std::string_view text, size_t units) {
 // Appends one or two lines of a value in valid UTF-8. One when it holds at
 // most `limit` units. Otherwise line 1 ends with the last blank at or before
 // `limit` (the first `limit` units when there is none), and line 2 holds at
-// most `secondLength` units after it; the rest is dropped.
-void appendWrapped(std::string_view value, int limit, int secondLength,
+// most `secondLength` units after it; the rest is dropped. Returns whether
+// anything was dropped.
+bool appendWrapped(std::string_view value, int limit, int secondLength,
                    labellist::LabelList& list) {
+    bool dropped = false;
     const size_t withinLimit = bytesOfUnits(value, size_t(limit));
     if (withinLimit == value.size()) {
         list.appendUtf8(value);
@@ -116,9 +118,12 @@ void appendWrapped(std::string_view value, int limit, int secondLength,
         const size_t first = blank == std::string_view::npos ? withinLimit : blank + 1;
         list.appendUtf8(value.substr(0, first));
         const std::string_view rest = value.substr(first);
-        list.appendUtf8(rest.substr(0, bytesOfUnits(rest, size_t(secondLength))));
+        const size_t second = bytesOfUnits(rest, size_t(secondLength));
+        list.appendUtf8(rest.substr(0, second));
+        dropped = second < rest.size();
     }
     list.appendSeparator();
+    return dropped;
 }
 
 }  // namespace
@@ -141,6 +146,7 @@ FullGeneration listsOf(qint64 bytes, const Scan& scan) {
         list->reserve(room, room / 8);
     }
     std::string scratch;  // one repaired value at a time
+    qint64 authors = 0, titles = 0;
     g.status = scan(kTags, [&](std::string_view line, std::span<const size_t> at) {
         auto value = [&](Tag tag) { return printfile::valueAt(line, at[tag]); };
         auto repaired = [&](Tag tag) -> std::string_view {
@@ -151,10 +157,14 @@ FullGeneration listsOf(qint64 bytes, const Scan& scan) {
             return scratch;
         };
         if (at[kAuthor] != printfile::kNotFound) {
-            appendWrapped(repaired(kAuthor), kAuthorLimit, kAuthorSecond, g.lstAutor);
+            if (appendWrapped(repaired(kAuthor), kAuthorLimit, kAuthorSecond, g.lstAutor))
+                g.shortenedAuthors.push_back(authors);
+            ++authors;
         }
         if (at[kTitle] != printfile::kNotFound) {
-            appendWrapped(repaired(kTitle), kTitleLimit, kTitleSecond, g.lstTitulo);
+            if (appendWrapped(repaired(kTitle), kTitleLimit, kTitleSecond, g.lstTitulo))
+                g.shortenedTitles.push_back(titles);
+            ++titles;
         }
         if (at[kBarcode] != printfile::kNotFound) {
             g.lstBarras.appendDecoded(value(kBarcode));
@@ -186,6 +196,10 @@ FullGeneration generateFullLabels(const QString& printFilePath) {
             });
         },
         [](FullGeneration& g, FullGeneration&& more) {
+            const qint64 authors = g.lstAutor.separatorCount();
+            for (qint64 k : more.shortenedAuthors) g.shortenedAuthors.push_back(authors + k);
+            const qint64 titles = g.lstTitulo.separatorCount();
+            for (qint64 k : more.shortenedTitles) g.shortenedTitles.push_back(titles + k);
             g.lstBarras.append(more.lstBarras);
             g.lstClasify.append(more.lstClasify);
             g.lstTitulo.append(more.lstTitulo);

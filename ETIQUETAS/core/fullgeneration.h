@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <vector>
 
 #include "common/core/labellist.h"
 #include "common/core/printfile.h"
@@ -15,6 +16,9 @@ struct FullGeneration {
     labellist::LabelList lstTitulo;   // one or two lines, then the separator
     labellist::LabelList lstAutor;    // one or two lines, then the separator; "*" at the end
     qint64 labelCount = 0;            // call-number lines found
+    // The authors and titles (counted from 0) whose wrapping dropped words.
+    std::vector<qint64> shortenedAuthors;
+    std::vector<qint64> shortenedTitles;
     printfile::Status status = printfile::Status::Ok;
 };
 

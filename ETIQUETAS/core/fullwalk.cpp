@@ -1,6 +1,7 @@
 #include "ETIQUETAS/core/fullwalk.h"
 
 #include <array>
+#include <tuple>
 
 #include "common/core/labellist.h"
 #include "common/core/surface.h"
@@ -8,8 +9,6 @@
 namespace fichas {
 namespace {
 
-constexpr double kPointSize = 8;
-constexpr int kMaxCallNumberLine = 30;
 constexpr double kLineStepCm = 0.3;
 
 // The nominal row positions of the sheet; the printed sheet stands 2.5 cm
@@ -46,64 +45,81 @@ SheetPlaces previewPlaces() {
             [](int p) { return kRowCm[p / 3]; }};
 }
 
+std::vector<testsheet::Position> testPositions(const SheetPlaces& places) {
+    std::vector<testsheet::Position> positions;
+    for (int p = 0; p < SheetPlaces::kPerSheet; ++p) {
+        positions.push_back({p + 1, p / 3, p % 3, places.x(p), places.y(p)});
+    }
+    return positions;
+}
+
+bool FullLabelReader::next(FullLabel& label) {
+    if (m_ended || labellist::isEndOfList(m_lists.lstClasify, m_callNumber)) return false;
+    label.texts.clear();
+    auto add = [&label](LabelText::Column column, double dx, double dy, QString text) {
+        label.texts.push_back({column, dx, dy, std::move(text)});
+    };
+    const auto& [barcodes, callNumbers, titles, authors] =
+        std::tie(m_lists.lstBarras, m_lists.lstClasify, m_lists.lstTitulo, m_lists.lstAutor);
+
+    add(LabelText::Barcode, 1.5, 0, entry(barcodes, m_barcode));
+    m_barcode += 2;
+
+    double titleOffset = 0;
+    add(LabelText::Author, 1, 0.5, entry(authors, m_author));
+    if (!endsGroup(authors, m_author + 1)) {
+        add(LabelText::Author, 1, 0.8, entry(authors, m_author + 1));
+        m_author += 3;
+        titleOffset = 0.3;
+    } else {
+        m_author += 2;
+    }
+
+    add(LabelText::Title, 1, 0.8 + titleOffset, entry(titles, m_title));
+    if (!endsGroup(titles, m_title + 1)) {
+        add(LabelText::Title, 1, 1.1 + titleOffset, entry(titles, m_title + 1));
+        m_title += 3;
+    } else {
+        m_title += 2;
+    }
+
+    double dy = 0;
+    for (; !endsGroup(callNumbers, m_callNumber); ++m_callNumber, dy += kLineStepCm) {
+        const QString line = callNumbers.at(m_callNumber);
+        add(LabelText::CallNumber, 0, dy, line.left(kMaxCallNumberLine));
+        label.texts.back().cut = line.size() > kMaxCallNumberLine;
+    }
+    label.closed = m_callNumber < callNumbers.size();
+    m_ended = !label.closed;
+    ++m_callNumber;
+    return true;
+}
+
 WalkEnd walkFullLabels(const FullGeneration& lists, const SheetPlaces& places,
-                       DrawingSurface& surface, const SheetFull& sheetFull) {
-    qsizetype barcode = 0, callNumber = 0, title = 0, author = 0;
-    int contador = 0;  // labels already placed on this sheet
-    double x = places.x(0);
-    double y = places.y(0);
-    while (!labellist::isEndOfList(lists.lstClasify, callNumber)) {
-        surface.setScaleMode(DrawingSurface::kCentimetres);
-        surface.setBold(true);
-        surface.setFontName(kTextFace);
-        surface.setFontSize(kPointSize);
-
-        printAt(surface, x + 1.5, y, entry(lists.lstBarras, barcode));
-
-        double titleOffset = 0;
-        printAt(surface, x + 1, y + 0.5, entry(lists.lstAutor, author));
-        if (!endsGroup(lists.lstAutor, author + 1)) {
-            printAt(surface, x + 1, y + 0.8, entry(lists.lstAutor, author + 1));
-            author += 3;
-            titleOffset = 0.3;
-        } else {
-            author += 2;
-        }
-
-        printAt(surface, x + 1, y + 0.8 + titleOffset, entry(lists.lstTitulo, title));
-        if (!endsGroup(lists.lstTitulo, title + 1)) {
-            printAt(surface, x + 1, y + 1.1 + titleOffset, entry(lists.lstTitulo, title + 1));
-            title += 3;
-        } else {
-            title += 2;
-        }
-        barcode += 2;
-
-        while (!endsGroup(lists.lstClasify, callNumber)) {
+                       DrawingSurface& surface, const SheetFull& sheetFull, PlaceCursor& cursor) {
+    FullLabelReader reader(lists);
+    FullLabel label;
+    while (reader.next(label)) {
+        const double x = places.x(cursor.place());
+        const double y = places.y(cursor.place());
+        for (const LabelText& text : label.texts) {
             surface.setScaleMode(DrawingSurface::kCentimetres);
             surface.setBold(true);
-            surface.setFontName(kCallNumberFace);
+            surface.setFontName(text.column == LabelText::CallNumber ? kCallNumberFace : kTextFace);
             surface.setFontSize(kPointSize);
-            printAt(surface, x, y, lists.lstClasify.at(callNumber).left(kMaxCallNumberLine));
-            y += kLineStepCm;
-            ++callNumber;
+            printAt(surface, x + text.dx, y + text.dy, text.text);
         }
-        if (callNumber >= lists.lstClasify.size()) break;  // a label without its separator
-
-        ++contador;
-        if (contador == SheetPlaces::kPerSheet) contador = 0;
-        x = places.x(contador);
-        y = places.y(contador);
-        if (contador == 0 && sheetFull && !sheetFull(surface)) return WalkEnd::Stopped;
-        ++callNumber;
+        if (!label.closed) break;
+        if (cursor.take() && sheetFull && !sheetFull(surface)) return WalkEnd::Stopped;
     }
     return WalkEnd::EndOfList;
 }
 
 LabelWalk fullWalk(const FullGeneration& lists, const SheetPlaces& places) {
-    return [&lists, places](DrawingSurface& surface, const SheetFull& sheetFull) {
-        return walkFullLabels(lists, places, surface, sheetFull);
-    };
+    return
+        [&lists, places](DrawingSurface& surface, const SheetFull& sheetFull, PlaceCursor& cursor) {
+            return walkFullLabels(lists, places, surface, sheetFull, cursor);
+        };
 }
 
 }  // namespace fichas

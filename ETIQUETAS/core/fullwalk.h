@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 #include "ETIQUETAS/core/fullgeneration.h"
 #include "common/core/sheetflow.h"
+#include "common/core/testsheet.h"
 
 class DrawingSurface;
 
@@ -20,11 +22,51 @@ struct SheetPlaces {
 SheetPlaces printedPlaces();
 SheetPlaces previewPlaces();
 
-// Draws the full labels of the four lists, 36 to a sheet at `places`: the
+// The places for the test sheet: the corner where each label's call number
+// starts.
+std::vector<testsheet::Position> testPositions(const SheetPlaces& places);
+
+// One text of a full label, as the walk draws it: its column, where it
+// stands from the label's corner, in centimetres, and what it says.
+struct LabelText {
+    enum Column { Barcode, Author, Title, CallNumber };
+    Column column;
+    double dx;
+    double dy;
+    QString text;
+    bool cut = false;  // a call-number line longer than the label shows
+};
+
+// One label as the walk reads it from the four lists.
+struct FullLabel {
+    std::vector<LabelText> texts;  // in the order they are drawn
+    bool closed = true;            // a separator ends its call number
+};
+
+// Reads the labels off the four lists in the walk's order; each list is
+// walked by its own index. The call number's lines are cut to 30 characters.
+class FullLabelReader {
+public:
+    explicit FullLabelReader(const FullGeneration& lists) : m_lists(lists) {}
+    // The next label; false at the end of the list, or after a label
+    // without its separator.
+    bool next(FullLabel& label);
+
+private:
+    const FullGeneration& m_lists;
+    qsizetype m_barcode = 0, m_callNumber = 0, m_title = 0, m_author = 0;
+    bool m_ended = false;
+};
+
+constexpr int kMaxCallNumberLine = 30;
+constexpr double kPointSize = 8;
+
+// Draws the full labels of the four lists at the places `cursor` gives them,
+// 36 to a sheet at `places`: the
 // call number's lines at the label's left edge, and to their right the
 // barcode, the author and the title. Each list is walked by its own index.
 WalkEnd walkFullLabels(const FullGeneration& lists, const SheetPlaces& places,
-                       DrawingSurface& surface, const SheetFull& sheetFull);
+                       DrawingSurface& surface, const SheetFull& sheetFull, PlaceCursor& cursor);
 
 // The walk bound to its labels: `lists` must outlive it.
 LabelWalk fullWalk(const FullGeneration& lists, const SheetPlaces& places);

@@ -8,12 +8,14 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 
+#include "ETIQUETAS/core/fullcheck.h"
 #include "ETIQUETAS/core/fullwalk.h"
 #include "common/core/drivec.h"
 #include "common/core/generar.h"
 #include "common/core/messages.h"
 #include "common/core/settingsfile.h"
 #include "common/core/sheetflow.h"
+#include "common/core/testsheet.h"
 #include "common/paint/paintersurface.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/twips.h"
@@ -53,7 +55,7 @@ void frmPrincipal::buildClientArea() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
-    client->setFixedSize(twips::toPixels(client, 4440), twips::toPixels(client, 5475));
+    client->setFixedSize(twips::toPixels(client, 6600), twips::toPixels(client, 5475));
 
     auto* heading = new QLabel(QStringLiteral("Universidad Oderin Tesalore"), client);
     heading->setObjectName(QStringLiteral("Label1"));
@@ -102,11 +104,19 @@ void frmPrincipal::buildClientArea() {
            &frmPrincipal::cmdLimpiar);
     button("cmdSalir", QStringLiteral("Salir"), 2280, 3840, 1455, 615, &frmPrincipal::Salir);
 
+    // To the right: where on the sheet in the tray printing starts.
+    m_inicio = new FirstSheetPanel(QStringLiteral("fichas"), SheetPlaces::kPerSheet, 3, client);
+    twips::place(m_inicio, 4440, 240, 2040, 3840);
+    QPushButton* prueba = button("cmdHojaPrueba", QStringLiteral("Hoja de prueba"), 4440, 4140,
+                                 2040, 420, &frmPrincipal::cmdHojaPrueba);
+    prueba->setFont(uiFont(QStringLiteral("Arial Narrow"), 10, true));
+
     m_lblEspere = new QLabel(kNoLabels, client);
     m_lblEspere->setObjectName(QStringLiteral("lblEspere"));
     m_lblEspere->setFont(uiFont(QStringLiteral("Arial Narrow"), 18, true));
     m_lblEspere->setAlignment(Qt::AlignCenter);
-    twips::place(m_lblEspere, 840, 4680, 3255, 495);
+    // As wide as the window: the count of a million labels reads whole.
+    twips::place(m_lblEspere, 120, 4680, 6360, 495);
 
     setTabOrder(m_txtDir, m_txtBase);
 }
@@ -129,32 +139,70 @@ void frmPrincipal::cmdGenerar() {
     for (const QString& notice : report.notices) m_dialogs.message(this, kTitle, notice);
 }
 
+namespace {
+std::unique_ptr<QPrinter> defaultPrinter() {
+    return std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+}
+}  // namespace
+
+std::shared_ptr<DrawingSurface> frmPrincipal::choosePrinter() {
+    auto printer = defaultPrinter();
+    // Cancel cancels: printing after it would waste sheets of labels.
+    if (!m_dialogs.choosePrinter(this, *printer)) return nullptr;
+    return m_printerFactory(std::move(printer));
+}
+
+labelcheck::Check frmPrincipal::fullCheck(const FirstSheet& first) const {
+    return [this, first](DrawingSurface& surface) {
+        return checkFullLabels(m_lists, printedPlaces(), first, surface);
+    };
+}
+
 void frmPrincipal::cmdImprimir() {
     if (m_lists.lstClasify.isEmpty()) return;
-    auto printer =
-        std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-    // Cancel cancels: printing after it would waste sheets of labels.
-    if (!m_dialogs.choosePrinter(this, *printer)) return;
+    const std::optional<FirstSheet> first = m_inicio->firstSheet(m_dialogs, this);
+    if (!first) return;
+    const std::shared_ptr<DrawingSurface> surface = choosePrinter();
+    if (!surface) return;
     PrintOutcome outcome;
     {
         WaitCursor wait;
-        const std::shared_ptr<DrawingSurface> surface = m_printerFactory(std::move(printer));
-        outcome = printSheets(fullWalk(m_lists, printedPlaces()), *surface);
+        if (!confirmLabels(m_dialogs, this, fullCheck(*first), *surface)) return;
+        outcome = printSheets(fullWalk(m_lists, printedPlaces()), *surface, *first);
+    }
+    m_dialogs.message(this, kTitle, printOutcomeMessage(outcome));
+    if (outcome.printed) m_inicio->printed(outcome.lastSheet);
+}
+
+void frmPrincipal::cmdHojaPrueba() {
+    const std::shared_ptr<DrawingSurface> surface = choosePrinter();
+    if (!surface) return;
+    PrintOutcome outcome;
+    {
+        WaitCursor wait;
+        outcome = printSheets(testsheet::walk(testPositions(printedPlaces())), *surface,
+                              FirstSheet(SheetPlaces::kPerSheet));
     }
     m_dialogs.message(this, kTitle, printOutcomeMessage(outcome));
 }
 
 void frmPrincipal::cmdVer() {
     if (m_lists.lstClasify.isEmpty()) return;
+    const std::optional<FirstSheet> first = m_inicio->firstSheet(m_dialogs, this);
+    if (!first) return;
     WaitCursor wait;
+    // Checked as it will print: on the default printer, at the printed places.
+    if (!confirmLabels(m_dialogs, this, fullCheck(*first), *m_printerFactory(defaultPrinter())))
+        return;
     if (!m_form1) m_form1 = new Form1(this);
     m_form1->show();
     m_form1->raise();
     m_form1->activateWindow();
-    previewSheets(fullWalk(m_lists, previewPlaces()), m_form1->picture()->surface(), [this] {
-        return m_dialogs.question(m_form1, QStringLiteral("Mensaje:"),
-                                  QStringLiteral("¿Continuar?"));
-    });
+    previewSheets(fullWalk(m_lists, previewPlaces()), m_form1->picture()->surface(), *first,
+                  [this] {
+                      return m_dialogs.question(m_form1, QStringLiteral("Mensaje:"),
+                                                QStringLiteral("¿Continuar?"));
+                  });
 }
 
 void frmPrincipal::cmdLimpiar() {

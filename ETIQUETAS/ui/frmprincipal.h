@@ -6,6 +6,8 @@
 #include <memory>
 
 #include "ETIQUETAS/core/fullgeneration.h"
+#include "common/core/labelcheck.h"
+#include "common/ui/firstsheetpanel.h"
 #include "common/ui/form1.h"
 
 class Dialogs;
@@ -34,23 +36,31 @@ public:
     void cmdVer();
     void cmdImprimir();
     void cmdLimpiar();
+    void cmdHojaPrueba();  // the test sheet of the 36 places, after the printer dialog
     void Salir();
+
+    // The status label's caption, in a size that fits the label.
+    void showStatus(const QString& status);
 
     const FullGeneration& lists() const { return m_lists; }
     Form1* form1() const { return m_form1; }
+    FirstSheetPanel* inicio() const { return m_inicio; }
 
     void setPrinterFactory(PrinterFactory factory) { m_printerFactory = std::move(factory); }
     void setExitHandler(std::function<void()> handler) { m_exit = std::move(handler); }
 
 private:
     void buildClientArea();
-    // The status label's caption, in a size that fits the label.
-    void showStatus(const QString& status);
+    labelcheck::Check fullCheck(const FirstSheet& first) const;
+    // The printer dialog on the default printer; the surface for the printer
+    // chosen, or none after Cancel.
+    std::shared_ptr<DrawingSurface> choosePrinter();
 
     Dialogs& m_dialogs;
     QLineEdit* m_txtDir = nullptr;
     QLineEdit* m_txtBase = nullptr;
     QLabel* m_lblEspere = nullptr;
+    FirstSheetPanel* m_inicio = nullptr;
 
     FullGeneration m_lists;  // lstBarras, lstClasify, lstTitulo, lstAutor
     QPointer<Form1> m_form1;

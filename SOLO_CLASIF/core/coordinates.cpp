@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "common/core/number.h"
+
 namespace lomos {
 
 CoordinateTable defaultCoordinateTable() {
@@ -16,6 +18,15 @@ CoordinateTable defaultCoordinateTable() {
         table.x[p] = QString::fromLatin1(columnX[p % 3]);
     }
     return table;
+}
+
+std::vector<testsheet::Position> testPositions(const CoordinateTable& table) {
+    std::vector<testsheet::Position> positions;
+    for (int p = 0; p < CoordinateTable::kPositions; ++p) {
+        positions.push_back({p + 1, p / CoordinateTable::kColumns, p % CoordinateTable::kColumns,
+                             parseNumber(table.x[p]), parseNumber(table.y[p])});
+    }
+    return positions;
 }
 
 CoordinateTable readCoordinateFile(const QString& path) {

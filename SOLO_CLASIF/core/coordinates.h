@@ -2,7 +2,9 @@
 
 #include <QString>
 #include <array>
+#include <vector>
 
+#include "common/core/testsheet.h"
 #include "common/core/textfile.h"
 
 namespace lomos {
@@ -28,6 +30,9 @@ CoordinateTable defaultCoordinateTable();
 // entries. A missing file gives empty entries; in a short file, every entry
 // after the last line takes that last line's text; lines after 66 are ignored.
 CoordinateTable readCoordinateFile(const QString& path);
+
+// The positions for the test sheet.
+std::vector<testsheet::Position> testPositions(const CoordinateTable& table);
 
 // Writes the 66 entries, each followed by CR LF, replacing the file whole.
 textfile::WriteResult writeCoordinateFile(const QString& path, const CoordinateTable& table);

@@ -18,8 +18,11 @@ SpineGeneration labelsOf(const Scan& scan) {
     SpineGeneration result;
     const std::array<std::string_view, 1> tags = {kCallNumberTag};
     result.status = scan(tags, [&result](std::string_view line, std::span<const size_t> starts) {
+        if (labellist::appendCallNumberLines(printfile::valueAt(line, starts[0]),
+                                             result.lstClasify)) {
+            result.cutLabels.push_back(result.labelCount);
+        }
         ++result.labelCount;
-        labellist::appendCallNumberLines(printfile::valueAt(line, starts[0]), result.lstClasify);
         result.lstClasify.appendSeparator();
     });
     return result;
@@ -41,6 +44,9 @@ SpineGeneration generateSpineLabels(const QString& printFilePath) {
         },
         [](SpineGeneration& generation, SpineGeneration&& more) {
             generation.lstClasify.append(more.lstClasify);
+            for (qint64 label : more.cutLabels) {
+                generation.cutLabels.push_back(generation.labelCount + label);
+            }
             generation.labelCount += more.labelCount;
             generation.status = more.status;
         }));

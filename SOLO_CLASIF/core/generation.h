@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "common/core/labellist.h"
 #include "common/core/printfile.h"
 
@@ -9,6 +11,9 @@ namespace lomos {
 struct SpineGeneration {
     labellist::LabelList lstClasify;  // each label's lines and separator, then "*"
     qint64 labelCount = 0;            // call-number lines found
+    // The labels (from 0) whose call number had more than six parts: the
+    // rest was dropped.
+    std::vector<qint64> cutLabels;
     printfile::Status status = printfile::Status::Ok;
 };
 

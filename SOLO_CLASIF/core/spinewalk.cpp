@@ -24,14 +24,13 @@ Position positionOf(const CoordinateTable& table, int p) {
 
 WalkEnd walkSpineLabels(const labellist::LabelList& list, const CoordinateTable& table,
                         const QString& fontSizeText, const QString& face, DrawingSurface& surface,
-                        const SheetFull& sheetFull) {
+                        const SheetFull& sheetFull, PlaceCursor& places) {
     const std::optional<double> fontSize = parseNumber(fontSizeText);
-    int contador = 0;  // labels already placed on this sheet
-    Position at = positionOf(table, 0);
-    qsizetype index = 0;
-    while (!labellist::isEndOfList(list, index)) {
+    WalkEnd walkEnd = WalkEnd::EndOfList;
+    forEachSpineLabel(list, [&](qsizetype first, qsizetype end, bool closed) {
+        Position at = positionOf(table, places.place());
         surface.setScaleMode(DrawingSurface::kCentimetres);
-        while (index < list.size() && !list.isSeparator(index)) {
+        for (qsizetype index = first; index < end; ++index) {
             surface.setScaleMode(DrawingSurface::kCentimetres);
             surface.setBold(true);
             surface.setFontName(face);
@@ -40,28 +39,23 @@ WalkEnd walkSpineLabels(const labellist::LabelList& list, const CoordinateTable&
             if (at.y) surface.setCurrentY(*at.y);
             surface.print(list.at(index).left(kMaxLineLength));
             if (at.y) *at.y += kLineStepCm;
-            ++index;
         }
-        if (index >= list.size()) break;  // a label without its separator ends the list
-        ++contador;
-        if (contador == kLabelsPerSheet) {
-            contador = 0;
-            at = positionOf(table, 0);
-            if (sheetFull && !sheetFull(surface)) return WalkEnd::Stopped;
-        } else {
-            at = positionOf(table, contador);
+        if (!closed) return false;
+        if (places.take() && sheetFull && !sheetFull(surface)) {
+            walkEnd = WalkEnd::Stopped;
+            return false;
         }
-        ++index;
-    }
-    return WalkEnd::EndOfList;
+        return true;
+    });
+    return walkEnd;
 }
 
 LabelWalk spineWalk(const labellist::LabelList& list, const CoordinateTable& table,
                     const QString& fontSizeText, const QString& face) {
-    return
-        [&list, &table, fontSizeText, face](DrawingSurface& surface, const SheetFull& sheetFull) {
-            return walkSpineLabels(list, table, fontSizeText, face, surface, sheetFull);
-        };
+    return [&list, &table, fontSizeText, face](DrawingSurface& surface, const SheetFull& sheetFull,
+                                               PlaceCursor& places) {
+        return walkSpineLabels(list, table, fontSizeText, face, surface, sheetFull, places);
+    };
 }
 
 }  // namespace lomos

@@ -10,8 +10,9 @@ class DrawingSurface;
 
 namespace lomos {
 
-// The walk over the label list that printing and the preview share: label k
-// of the list goes to position k % 33 of sheet k / 33 + 1, its lines 0.3 cm
+// The walk over the label list that printing and the preview share: the
+// labels go one after another to the places `places` gives them (from the
+// first free place of the first sheet, 33 to a sheet), their lines 0.3 cm
 // apart from the position's (X, Y), each cut to 30 characters.
 constexpr int kLabelsPerSheet = 33;
 constexpr int kMaxLineLength = 30;
@@ -21,13 +22,28 @@ constexpr double kLineStepCm = 0.3;
 inline const QString kPrinterFace = QStringLiteral("Times NEw Roman");
 inline const QString kPreviewFace = QStringLiteral("Times New Roman");
 
+// Calls `label(first, end, closed)` for each label of `list` in order, with
+// its lines [first, end) and whether a separator closes it, until the end of
+// the list, a label without its separator, or `label` returning false.
+template <class OnLabel>
+void forEachSpineLabel(const labellist::LabelList& list, OnLabel&& label) {
+    qsizetype index = 0;
+    while (!labellist::isEndOfList(list, index)) {
+        const qsizetype first = index;
+        while (index < list.size() && !list.isSeparator(index)) ++index;
+        const bool closed = index < list.size();  // a label without its separator ends the list
+        if (!label(first, index, closed) || !closed) return;
+        ++index;
+    }
+}
+
 // Draws the labels of `list` on `surface` at the positions of `table`, in
 // bold `face` at `fontSizeText` points. A step that cannot be done (a size
 // or coordinate that is not a number, a failing surface) is skipped and the
 // walk goes on.
 WalkEnd walkSpineLabels(const labellist::LabelList& list, const CoordinateTable& table,
                         const QString& fontSizeText, const QString& face, DrawingSurface& surface,
-                        const SheetFull& sheetFull);
+                        const SheetFull& sheetFull, PlaceCursor& places);
 
 // The walk bound to its labels: `list` and `table` must outlive it.
 LabelWalk spineWalk(const labellist::LabelList& list, const CoordinateTable& table,

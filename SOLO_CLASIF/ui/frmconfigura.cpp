@@ -1,5 +1,6 @@
 #include "SOLO_CLASIF/ui/frmconfigura.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QFontMetrics>
 #include <QLabel>
@@ -68,7 +69,7 @@ frmConfigura::frmConfigura(Dialogs& dialogs, QWidget* mainWindow)
 
     auto* client = new QWidget(this);
     setCentralWidget(client);
-    client->setFixedSize(twips::toPixels(client, 7680), twips::toPixels(client, 9135));
+    client->setFixedSize(twips::toPixels(client, 7680), twips::toPixels(client, 9975));
 
     // Fields first, row by row and left to right, so that Tab runs that way.
     const QFont fieldFont = uiFont(kFace, 12, true);
@@ -125,10 +126,18 @@ frmConfigura::frmConfigura(Dialogs& dialogs, QWidget* mainWindow)
     twips::place(reset, 1080, 8040, 4215, 735);
     connect(reset, &QPushButton::clicked, this, &frmConfigura::cmdRestablecer);
 
+    auto* prueba =
+        makeButton(client, QStringLiteral("cmdHojaPrueba"), QStringLiteral("Hoja de prueba"), 12);
+    twips::place(prueba, 1080, 8880, 4215, 735);
+    connect(prueba, &QPushButton::clicked, this, &frmConfigura::cmdHojaPrueba);
+
     Form_Load();
 }
 
-void frmConfigura::Form_Load() { setTable(readCoordinateFile(drivec::coordinateFile())); }
+void frmConfigura::Form_Load() {
+    m_saved = readCoordinateFile(drivec::coordinateFile());
+    setTable(m_saved);
+}
 
 CoordinateTable frmConfigura::table() const {
     CoordinateTable table;
@@ -171,23 +180,40 @@ void frmConfigura::changeColumn(int column) {
 
 void frmConfigura::cmdRestablecer() { setTable(defaultCoordinateTable()); }
 
-void frmConfigura::cmdGuardar() {
+bool frmConfigura::save() {
     const QString path = drivec::coordinateFile();
-    const textfile::WriteResult written = writeCoordinateFile(path, table());
+    const CoordinateTable onScreen = table();
+    const textfile::WriteResult written = writeCoordinateFile(path, onScreen);
     if (!written.ok) {
         // Nothing typed is lost: the editor stays open as it was.
         m_dialogs.message(this, QStringLiteral("Estimado Usuario:"),
                           QStringLiteral("No se pudo guardar el archivo de coordenadas:\n") +
                               QDir::toNativeSeparators(path));
-        return;
+        return false;
     }
-    backToMainWindow();
+    m_saved = onScreen;
+    return true;
+}
+
+void frmConfigura::cmdGuardar() {
+    if (save()) backToMainWindow();
 }
 
 void frmConfigura::cmdRegresar() { backToMainWindow(); }
 
+void frmConfigura::cmdHojaPrueba() { emit testSheetRequested(table()); }
+
+void frmConfigura::closeEvent(QCloseEvent* event) {
+    if (table() == m_saved) return;
+    const int answer =
+        m_dialogs.choose(this, QStringLiteral("Estimado Usuario:"),
+                         QStringLiteral("¿Guardar los cambios en las coordenadas?"),
+                         {QStringLiteral("Sí"), QStringLiteral("No"), QStringLiteral("Cancelar")});
+    if (answer == 2 || (answer == 0 && !save())) event->ignore();
+}
+
 void frmConfigura::backToMainWindow() {
-    close();
+    if (!close()) return;
     if (m_mainWindow) {
         m_mainWindow->show();
         m_mainWindow->raise();

@@ -27,11 +27,22 @@ public:
     void cmdRestablecer();          // "Inicializar Coordenadas"
     void cmdGuardar();
     void cmdRegresar();
+    void cmdHojaPrueba();  // the test sheet of the values on screen, saved or not
+
+signals:
+    void testSheetRequested(const CoordinateTable& table);
+
+protected:
+    // Values changed since the last save are asked about: Sí saves them, No
+    // lets them go, Cancelar keeps the editor open.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void Form_Load();
     void backToMainWindow();
+    bool save();
 
+    CoordinateTable m_saved;  // the table as the file holds it
     Dialogs& m_dialogs;
     QWidget* m_mainWindow;
     std::array<QLineEdit*, CoordinateTable::kPositions> m_y{};  // txt0 .. txt32

@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "SOLO_CLASIF/core/generation.h"
+#include "SOLO_CLASIF/core/spinecheck.h"
 #include "SOLO_CLASIF/core/spinewalk.h"
 #include "SOLO_CLASIF/ui/artwork.h"
 #include "SOLO_CLASIF/ui/frmconfigura.h"
@@ -20,6 +21,7 @@
 #include "common/core/messages.h"
 #include "common/core/settingsfile.h"
 #include "common/core/sheetflow.h"
+#include "common/core/testsheet.h"
 #include "common/paint/paintersurface.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/form1.h"
@@ -56,6 +58,9 @@ void frmPrincipal::buildMenu() {
     tamano->setObjectName(QStringLiteral("mnuTamao_fuente"));
     tamano->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     connect(tamano, &QAction::triggered, this, &frmPrincipal::Tamano);
+    QAction* prueba = menu->addAction(QStringLiteral("Hoja de prueba"));
+    prueba->setObjectName(QStringLiteral("mnuHojaPrueba"));
+    connect(prueba, &QAction::triggered, this, &frmPrincipal::HojaDePrueba);
     QAction* salir = menu->addAction(QStringLiteral("Salir"));
     salir->setObjectName(QStringLiteral("mnuSalir"));
     salir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -98,7 +103,7 @@ void frmPrincipal::buildClientArea() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
-    client->setFixedSize(twips::toPixels(client, 5700), twips::toPixels(client, 5145));
+    client->setFixedSize(twips::toPixels(client, 7860), twips::toPixels(client, 5145));
 
     m_toolbar = new QToolBar(client);
     m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
@@ -161,6 +166,11 @@ void frmPrincipal::buildClientArea() {
     m_txttamano->setReadOnly(true);  // a note: the size is chosen in "Tamaño de Fuente"
     m_txttamano->setFocusPolicy(Qt::NoFocus);
     twips::place(m_txttamano, 3240, 4680, 2415, 315);
+
+    // Beside the rest: where on the sheet in the tray printing starts.
+    m_inicio = new FirstSheetPanel(QStringLiteral("lomos"), kLabelsPerSheet,
+                                   CoordinateTable::kColumns, client);
+    twips::place(m_inicio, 5880, 1080, 1800, 3900);
 }
 
 void frmPrincipal::loadSettings() {
@@ -202,6 +212,7 @@ void frmPrincipal::Generar() {
                      [this](const QString& printFile) {
                          SpineGeneration generated = generateSpineLabels(printFile);
                          m_lstClasify = std::move(generated.lstClasify);
+                         m_cutLabels = std::move(generated.cutLabels);
                          return generar::Generated{generated.labelCount, generated.status, {}};
                      });
     m_lblEspere->setText(report.status);
@@ -210,29 +221,61 @@ void frmPrincipal::Generar() {
 
 void frmPrincipal::LEE_CORD() { m_coordinates = readCoordinateFile(drivec::coordinateFile()); }
 
+labelcheck::Check frmPrincipal::spineCheck(const QString& face, const FirstSheet& first) const {
+    return [this, face, first](DrawingSurface& surface) {
+        return checkSpineLabels(m_lstClasify, m_cutLabels, m_coordinates, m_txttamanoOnly, face,
+                                first, surface);
+    };
+}
+
 void frmPrincipal::Imprimir() {
     if (m_lstClasify.isEmpty()) return;
+    const std::optional<FirstSheet> first = m_inicio->firstSheet(m_dialogs, this);
+    if (!first) return;
     PrintOutcome outcome;
     {
         WaitCursor wait;
         LEE_CORD();
         const std::shared_ptr<DrawingSurface> printer = m_printerFactory();
+        if (!confirmLabels(m_dialogs, this, spineCheck(kPrinterFace, *first), *printer)) return;
         outcome = printSheets(spineWalk(m_lstClasify, m_coordinates, m_txttamanoOnly, kPrinterFace),
-                              *printer);
+                              *printer, *first);
+    }
+    m_dialogs.message(this, kTitle, printOutcomeMessage(outcome));
+    if (outcome.printed) m_inicio->printed(outcome.lastSheet);
+}
+
+void frmPrincipal::HojaDePrueba() {
+    LEE_CORD();
+    printTestSheet(m_coordinates);
+}
+
+void frmPrincipal::printTestSheet(const CoordinateTable& table) {
+    PrintOutcome outcome;
+    {
+        WaitCursor wait;
+        const std::shared_ptr<DrawingSurface> printer = m_printerFactory();
+        outcome = printSheets(testsheet::walk(testPositions(table)), *printer,
+                              FirstSheet(kLabelsPerSheet));
     }
     m_dialogs.message(this, kTitle, printOutcomeMessage(outcome));
 }
 
 void frmPrincipal::Ver() {
     if (m_lstClasify.isEmpty()) return;
+    const std::optional<FirstSheet> first = m_inicio->firstSheet(m_dialogs, this);
+    if (!first) return;
     WaitCursor wait;
     LEE_CORD();
+    // Checked as it will print: on the printer, in its face.
+    if (!confirmLabels(m_dialogs, this, spineCheck(kPrinterFace, *first), *m_printerFactory()))
+        return;
     if (!m_form1) m_form1 = new Form1(this);
     m_form1->show();
     m_form1->raise();
     m_form1->activateWindow();
     previewSheets(spineWalk(m_lstClasify, m_coordinates, m_txttamanoOnly, kPreviewFace),
-                  m_form1->picture()->surface(), [this] {
+                  m_form1->picture()->surface(), *first, [this] {
                       return m_dialogs.question(m_form1, QString(), QStringLiteral("Continuar"));
                   });
 }
@@ -245,11 +288,13 @@ void frmPrincipal::Configurar() {
         return;
     }
     m_configura = new frmConfigura(m_dialogs, this);
+    connect(m_configura, &frmConfigura::testSheetRequested, this, &frmPrincipal::printTestSheet);
     m_configura->show();
 }
 
 void frmPrincipal::Limpiar() {
     m_lstClasify.clear();
+    m_cutLabels.clear();
     m_txtBase->clear();
     m_txtDir->clear();
     m_lblEspere->setText(kNoLabels);
@@ -271,9 +316,10 @@ void frmPrincipal::setFontSizeText(const QString& size) {
 }
 
 void frmPrincipal::Salir() {
-    // Every window goes at once; nothing is asked or saved.
+    // Every window goes at once; only coordinates edited and not saved are
+    // asked about, and Cancelar there stays.
+    if (m_configura && !m_configura->close()) return;
     if (m_form1) m_form1->close();
-    if (m_configura) m_configura->close();
     if (m_tamano) m_tamano->close();
     m_exit();
 }

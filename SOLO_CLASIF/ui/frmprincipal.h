@@ -9,7 +9,9 @@
 #include "SOLO_CLASIF/core/coordinates.h"
 #include "SOLO_CLASIF/ui/frmconfigura.h"
 #include "SOLO_CLASIF/ui/frmtamano.h"
+#include "common/core/labelcheck.h"
 #include "common/core/labellist.h"
+#include "common/ui/firstsheetpanel.h"
 #include "common/ui/form1.h"
 
 class Dialogs;
@@ -39,13 +41,17 @@ public:
     void Imprimir();
     void Configurar();
     void Limpiar();
-    void Tamano();  // menu "Tamaño de Fuente"
+    void Tamano();        // menu "Tamaño de Fuente"
+    void HojaDePrueba();  // menu "Hoja de prueba": the coordinate file's positions
     void Salir();
     // Toolbar button by its index, 1 to 6 from the left; others do nothing.
     void toolbarClicked(int index);
 
     // Reads the coordinate file into the window's table.
     void LEE_CORD();
+
+    // Prints the test sheet of `table` on the printer and says how it went.
+    void printTestSheet(const CoordinateTable& table);
 
     // The size chosen in frmTamaño.
     void setFontSizeText(const QString& size);
@@ -56,6 +62,7 @@ public:
     Form1* form1() const { return m_form1; }
     frmConfigura* configura() const { return m_configura; }
     frmTamano* tamano() const { return m_tamano; }
+    FirstSheetPanel* inicio() const { return m_inicio; }
 
     void setPrinterFactory(PrinterFactory factory) { m_printerFactory = std::move(factory); }
     // What "Salir" runs; by default it ends the application.
@@ -66,6 +73,7 @@ private:
     void buildMenu();
     void buildClientArea();
     void loadSettings();  // the load step
+    labelcheck::Check spineCheck(const QString& face, const FirstSheet& first) const;
 
     Dialogs& m_dialogs;
     QToolBar* m_toolbar = nullptr;
@@ -73,8 +81,10 @@ private:
     QLineEdit* m_txtBase = nullptr;
     QLabel* m_lblEspere = nullptr;
     QLineEdit* m_txttamano = nullptr;
+    FirstSheetPanel* m_inicio = nullptr;
 
     labellist::LabelList m_lstClasify;
+    std::vector<qint64> m_cutLabels;  // labels whose call number lost its parts after the sixth
     QString m_txttamanoOnly = QStringLiteral("8");
     CoordinateTable m_coordinates;  // txt0..txt32, txt0x..txt32x
 

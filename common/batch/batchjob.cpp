@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "common/core/drivec.h"
+#include "common/core/messages.h"
 #include "common/core/number.h"
 #include "common/core/settingsfile.h"
 #include "common/core/startup.h"
@@ -37,6 +38,14 @@ QString parseBatchOptions(const QStringList& arguments, bool withFontSize, Batch
             if (!size || *size <= 0) {
                 return QStringLiteral("Tamaño de letra no válido: %1").arg(options.fontSize);
             }
+        } else if (arg == QLatin1String("--start")) {
+            if (!value(options.start)) return QStringLiteral("Falta la etiqueta tras --start");
+        } else if (arg == QLatin1String("--skip")) {
+            if (!value(options.skip)) return QStringLiteral("Falta la lista tras --skip");
+        } else if (arg == QLatin1String("--test-sheet")) {
+            options.testSheet = true;
+        } else if (arg == QLatin1String("--strict")) {
+            options.strict = true;
         } else if (arg == QLatin1String("--paper")) {
             QString paper;
             if (!value(paper)) return QStringLiteral("Falta el papel tras --paper");
@@ -57,6 +66,33 @@ QString parseBatchOptions(const QStringList& arguments, bool withFontSize, Batch
     return {};
 }
 
+QString firstSheetOf(const BatchOptions& options, int places, FirstSheet& first) {
+    const int start = parsePlaceNumber(options.start, places);
+    if (start < 0) return placeOutOfRange(options.start, places);
+    first = FirstSheet(places);
+    first.startAt(start);
+    for (const QString& number : options.skip.split(u',', Qt::SkipEmptyParts)) {
+        const int place = parsePlaceNumber(number, places);
+        if (place < 0) return placeOutOfRange(number, places);
+        first.setUsed(place, true);
+    }
+    return first.hasFreePlace() ? QString() : messages::kNoFreePlace;
+}
+
+namespace {
+
+// Draws `walk` into the PDF of the options. Returns the exit status.
+int writePdf(const LabelWalk& walk, const BatchOptions& options, const FirstSheet& first,
+             QTextStream& err) {
+    PdfSurface pdf(options.pdf, options.paper);
+    const PrintOutcome outcome = printSheets(walk, pdf, first);
+    if (outcome.printed) return kBatchOk;
+    err << "No se pudo escribir el PDF: " << outcome.reason << "\n";
+    return kBatchPdfNotWritten;
+}
+
+}  // namespace
+
 int runBatchJob(const QStringList& arguments, const BatchProgram& program, QTextStream& out,
                 QTextStream& err) {
     BatchOptions options;
@@ -73,6 +109,14 @@ int runBatchJob(const QStringList& arguments, const BatchProgram& program, QText
         err << problem << "\n" << program.help;
         return kBatchUsage;
     }
+    FirstSheet first(program.placesPerSheet);
+    if (const QString wrong = firstSheetOf(options, program.placesPerSheet, first);
+        !wrong.isEmpty()) {
+        err << wrong << "\n";
+        return kBatchUsage;
+    }
+    if (options.testSheet) return writePdf(program.testSheet(), options, first, err);
+
     const generar::Report report = generar::run(loadSettings(drivec::settingsFile()),
                                                 generar::SaveSettings::No, program.generate);
     switch (report.outcome) {
@@ -91,11 +135,23 @@ int runBatchJob(const QStringList& arguments, const BatchProgram& program, QText
     for (const QString& notice : report.notices) err << notice << "\n";
     err.flush();
 
-    PdfSurface pdf(options.pdf, options.paper);
-    const PrintOutcome outcome = printSheets(program.printWalk(options), pdf);
-    if (outcome.printed) return kBatchOk;
-    err << "No se pudo escribir el PDF: " << outcome.reason << "\n";
-    return kBatchPdfNotWritten;
+    // The findings go to standard error; the PDF is written all the same
+    // unless --strict.
+    bool found = false;
+    {
+        PdfSurface measured(options.pdf, options.paper);  // measured on, never written
+        checkBeforePrinting(
+            program.check(options, first), measured,
+            [&](const QString& text) { err << text << "\n"; },
+            [&](const std::vector<labelcheck::Finding>& findings) {
+                for (const QString& line : labelcheck::findingLines(findings)) err << line << "\n";
+                found = true;
+                return true;
+            });
+    }
+    err.flush();
+    if (found && options.strict) return kBatchCheckFailed;
+    return writePdf(program.printWalk(options), options, first, err);
 }
 
 int runWithoutWindow(int argc, char** argv, int (*job)(const QStringList& arguments)) {

@@ -10,12 +10,17 @@
 class QTextStream;
 
 // The windowless job both programs offer: "Generar" then "Imprimir" into a
-// PDF, PROGRAM --pdf ARCHIVO.pdf [--font-size N] [--paper a4|letter].
+// PDF, PROGRAM --pdf ARCHIVO.pdf [--font-size N] [--paper a4|letter]
+// [--start N] [--skip LISTA] [--strict], or the test sheet with --test-sheet.
 
 struct BatchOptions {
     QString pdf;
     QString fontSize = QStringLiteral("8");
     PdfSurface::Paper paper = PdfSurface::Paper::A4;
+    QString start = QStringLiteral("1");
+    QString skip;  // places separated by commas
+    bool testSheet = false;
+    bool strict = false;
     bool help = false;
     bool version = false;
 };
@@ -27,6 +32,7 @@ enum BatchExit {
     kBatchMissingSettings = 2,
     kBatchUnreadablePrintFile = 3,
     kBatchPdfNotWritten = 4,
+    kBatchCheckFailed = 5,  // --strict and the check found something
 };
 
 // Whether the command line asks for the windowless job (or its help).
@@ -37,6 +43,11 @@ bool isBatchCommandLine(const QStringList& arguments);
 // only when `withFontSize` is set.
 QString parseBatchOptions(const QStringList& arguments, bool withFontSize, BatchOptions& options);
 
+// The first sheet that --start and --skip describe, on a sheet of `places`;
+// the problem in Spanish when a place is not one of the sheet or none is
+// left free.
+QString firstSheetOf(const BatchOptions& options, int places, FirstSheet& first);
+
 // What a program puts into the job.
 struct BatchProgram {
     QString name;  // "lomos", "fichas"
@@ -44,8 +55,13 @@ struct BatchProgram {
     bool withFontSize = false;
     // Fills the program's labels, as its "Generar" does.
     generar::Generate generate;
+    int placesPerSheet = 0;
     // The walk its "Imprimir" does over those labels.
     std::function<LabelWalk(const BatchOptions&)> printWalk;
+    // The check before printing them.
+    std::function<labelcheck::Check(const BatchOptions&, const FirstSheet&)> check;
+    // The test sheet of its places.
+    std::function<LabelWalk()> testSheet;
 };
 
 // Runs the job: the options, the settings file as the window's load step

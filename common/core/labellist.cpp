@@ -99,7 +99,7 @@ bool LabelList::operator==(const LabelList& other) const {
 
 bool LabelList::operator==(const QStringList& entries) const { return *this == LabelList(entries); }
 
-void appendCallNumberLines(std::string_view callNumber, LabelList& out) {
+bool appendCallNumberLines(std::string_view callNumber, LabelList& out) {
     constexpr int kMaxLines = 6;
     int made = 0;
     std::string_view rest = callNumber;
@@ -110,7 +110,10 @@ void appendCallNumberLines(std::string_view callNumber, LabelList& out) {
         rest.remove_prefix(blank + 1);
         ++made;
     }
-    if (!rest.empty() && made < kMaxLines) out.appendDecoded(rest);
+    if (rest.empty()) return false;
+    if (made == kMaxLines) return true;
+    out.appendDecoded(rest);
+    return false;
 }
 
 QStringList splitCallNumber(QStringView callNumber) {

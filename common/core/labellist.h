@@ -77,7 +77,8 @@ private:
 // Appends the lines of a call number: every blank ends a line, so two blanks
 // give an empty line; nothing is trimmed; at most six lines, the rest of a
 // longer call number is dropped. The bytes are in the 8-bit code page.
-void appendCallNumberLines(std::string_view callNumber, LabelList& out);
+// Returns whether anything was dropped.
+bool appendCallNumberLines(std::string_view callNumber, LabelList& out);
 
 QStringList splitCallNumber(QStringView callNumber);
 

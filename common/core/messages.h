@@ -10,6 +10,11 @@ inline const QString kTitle = QStringLiteral("Estimado Usuario:");
 inline const QString kMissingSettings = QStringLiteral("Falta especificar información");
 inline const QString kNoLabels = QStringLiteral("0 Etiquetas");
 inline const QString kCollectPrints = QStringLiteral("Recoja sus impresiones");
+inline const QString kNothingToPrint = QStringLiteral("No hay ninguna etiqueta que imprimir.");
+inline const QString kNoFreePlace = QStringLiteral(
+    "No queda ninguna etiqueta libre en la primera hoja: desmarque alguna en el mapa de la hoja.");
+inline const QString kPrintAnyway = QStringLiteral("Imprimir de todos modos");
+inline const QString kCancel = QStringLiteral("Cancelar");
 
 // "Se han generado 12 etiquetas"
 inline QString generated(qint64 labelCount) {

@@ -5,12 +5,22 @@ double RecordingSurface::drawText(double xCm, double yCm, const QString& text) {
         deviceFailure(m_failReason);
         return -1;
     }
-    if (m_sheets == 0) m_sheets = 1;
-    m_sheets += m_pageBreaksPending;
-    m_pageBreaksPending = 0;
+    startPendingSheet();
     m_lines.append({m_sheets, xCm, yCm, text, fontName(), fontSize(), bold()});
     m_log.append(QStringLiteral("print(%1)").arg(text));
     return lineSpacingCm();
+}
+
+bool RecordingSurface::drawSegment(double x1Cm, double y1Cm, double x2Cm, double y2Cm) {
+    startPendingSheet();
+    m_segments.append({m_sheets, x1Cm, y1Cm, x2Cm, y2Cm});
+    return true;
+}
+
+void RecordingSurface::startPendingSheet() {
+    if (m_sheets == 0) m_sheets = 1;
+    m_sheets += m_pageBreaksPending;
+    m_pageBreaksPending = 0;
 }
 
 bool RecordingSurface::newPage() {

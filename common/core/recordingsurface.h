@@ -7,7 +7,9 @@
 
 // A surface that keeps every operation, for tests of the label walks.
 // The line spacing is a fixed function of the size, so positions after a
-// Print can be predicted: 1.2 times the size, in points.
+// Print can be predicted: 1.2 times the size, in points; so is the width of
+// a text: half the size for every character. The area is an A4 page unless
+// set otherwise.
 class RecordingSurface : public DrawingSurface {
 public:
     struct Line {
@@ -20,7 +22,23 @@ public:
         bool bold;
     };
 
+    struct Segment {
+        int sheet;
+        double x1Cm, y1Cm, x2Cm, y2Cm;
+    };
+
     static double lineSpacingFor(double points) { return points * 1.2 / 72.0 * 2.54; }
+    static double widthFor(const QString& text, double points) {
+        return double(text.size()) * points * 0.5 / 72.0 * 2.54;
+    }
+
+    double textWidthCm(const QString& text) override { return widthFor(text, fontSize()); }
+    double areaWidthCm() override { return m_areaWidthCm; }
+    double areaHeightCm() override { return m_areaHeightCm; }
+    void setArea(double widthCm, double heightCm) {
+        m_areaWidthCm = widthCm;
+        m_areaHeightCm = heightCm;
+    }
 
     bool newPage() override;
     bool endDoc() override;
@@ -30,6 +48,7 @@ public:
     void failDrawing(const QString& reason) { m_failReason = reason; }
 
     const QList<Line>& lines() const { return m_lines; }
+    const QList<Segment>& segments() const { return m_segments; }
     // The sheet the last line was drawn on: a page break counts only once
     // something is drawn after it, as on paper.
     int sheets() const { return m_sheets; }
@@ -42,9 +61,16 @@ public:
 protected:
     double drawText(double xCm, double yCm, const QString& text) override;
     double lineSpacingCm() override { return lineSpacingFor(fontSize()); }
+    bool drawSegment(double x1Cm, double y1Cm, double x2Cm, double y2Cm) override;
 
 private:
+    // Starts the sheet that page breaks asked for, when something is drawn.
+    void startPendingSheet();
+
+    double m_areaWidthCm = 21.0;
+    double m_areaHeightCm = 29.7;
     QList<Line> m_lines;
+    QList<Segment> m_segments;
     QStringList m_log;
     QString m_failReason;
     int m_sheets = 0;

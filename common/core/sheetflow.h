@@ -3,6 +3,9 @@
 #include <QString>
 #include <functional>
 
+#include "common/core/firstsheet.h"
+#include "common/core/labelcheck.h"
+
 class DrawingSurface;
 
 // What both programs do with a walk over their labels: print the sheets
@@ -16,22 +19,37 @@ using SheetFull = std::function<bool(DrawingSurface&)>;
 enum class WalkEnd { EndOfList, Stopped };
 
 // A program's label walk, bound to its labels, places and faces: draws every
-// label on the surface and calls `sheetFull` between sheets.
-using LabelWalk = std::function<WalkEnd(DrawingSurface& surface, const SheetFull& sheetFull)>;
+// label on the surface at the places `places` gives them and calls
+// `sheetFull` between sheets.
+using LabelWalk = std::function<WalkEnd(DrawingSurface& surface, const SheetFull& sheetFull,
+                                        PlaceCursor& places)>;
 
 struct PrintOutcome {
     bool printed = false;
     QString reason;  // why not, when not printed
+    // The sheet the labels ended on, with its used places: where the next
+    // job can start.
+    FirstSheet lastSheet{0};
 };
 
-// "Imprimir": sheets break with newPage() and the job ends with endDoc(). Not
-// printed when the device failed anywhere along the way.
-PrintOutcome printSheets(const LabelWalk& walk, DrawingSurface& surface);
+// "Imprimir": the labels start on the free places of `first`, sheets break
+// with newPage() and the job ends with endDoc(). Not printed when the device
+// failed anywhere along the way.
+PrintOutcome printSheets(const LabelWalk& walk, DrawingSurface& surface, const FirstSheet& first);
 
 // What the window says afterwards: "Recoja sus impresiones", or why not.
 QString printOutcomeMessage(const PrintOutcome& outcome);
 
 // "Vista Previa": every full sheet stays on view until `askContinue` says
 // yes; the picture is then cleared for the next one. No ends the preview.
-WalkEnd previewSheets(const LabelWalk& walk, DrawingSurface& picture,
+WalkEnd previewSheets(const LabelWalk& walk, DrawingSurface& picture, const FirstSheet& first,
                       const std::function<bool()>& askContinue);
+
+// Before "Imprimir" and "Vista Previa": the program's check runs on the
+// surface that will draw. Goes ahead (true) when there are labels and the
+// check found nothing, or `printAnyway` accepts what it found; otherwise
+// false, after `tell` has said that there is no label to print.
+bool checkBeforePrinting(
+    const labelcheck::Check& check, DrawingSurface& surface,
+    const std::function<void(const QString&)>& tell,
+    const std::function<bool(const std::vector<labelcheck::Finding>&)>& printAnyway);

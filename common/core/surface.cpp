@@ -60,6 +60,14 @@ bool DrawingSurface::print(const QString& text) {
     return true;
 }
 
+bool DrawingSurface::drawLine(double x1Cm, double y1Cm, double x2Cm, double y2Cm) {
+    for (double v : {x1Cm, y1Cm, x2Cm, y2Cm}) {
+        if (!std::isfinite(v) || std::abs(v) > kMaxCm)
+            return fail(QStringLiteral("posición no válida"));
+    }
+    return drawSegment(x1Cm, y1Cm, x2Cm, y2Cm);
+}
+
 bool DrawingSurface::newPage() {
     ++m_pageBreaksPending;
     resetPosition();

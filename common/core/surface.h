@@ -30,6 +30,19 @@ public:
     // line spacing of the font down. An empty text only moves.
     bool print(const QString& text);
 
+    // Draws a thin straight line between two points; CurrentX and CurrentY
+    // stay as they are.
+    bool drawLine(double x1Cm, double y1Cm, double x2Cm, double y2Cm);
+
+    // The width of `text` in the current font, as it would be drawn here.
+    virtual double textWidthCm(const QString& text) = 0;
+    // One line spacing of the current font.
+    double lineHeightCm() { return lineSpacingCm(); }
+    // The size of the drawing area: the printable area of a printer sheet,
+    // the page of a PDF file, the picture.
+    virtual double areaWidthCm() = 0;
+    virtual double areaHeightCm() = 0;
+
     // Ends the sheet; later text goes on a fresh one at (0, 0). The sheet is
     // started only when something is drawn on it, so newPage() right before
     // endDoc() adds no blank sheet.
@@ -57,6 +70,7 @@ protected:
     virtual double drawText(double xCm, double yCm, const QString& text) = 0;
     // The line spacing in centimetres of the current font, without drawing.
     virtual double lineSpacingCm() = 0;
+    virtual bool drawSegment(double x1Cm, double y1Cm, double x2Cm, double y2Cm) = 0;
 
     bool fail(const QString& reason);
     bool deviceFailure(const QString& reason);

@@ -32,8 +32,9 @@ const PainterSurface::FontOnDevice& PainterSurface::currentFont() {
         font.setPointSizeF(fontSize());
         font.setBold(bold());
         const QFontMetricsF metrics(font, device());
-        it =
-            m_fonts.emplace(key, FontOnDevice{font, metrics.ascent(), metrics.lineSpacing()}).first;
+        it = m_fonts
+                 .emplace(key, FontOnDevice{font, metrics.ascent(), metrics.lineSpacing(), metrics})
+                 .first;
     }
     return it->second;
 }
@@ -43,15 +44,33 @@ double PainterSurface::dotsPerCmY() { return device()->logicalDpiY() / kCmPerInc
 
 double PainterSurface::lineSpacingCm() { return currentFont().lineSpacingDots / dotsPerCmY(); }
 
-double PainterSurface::drawText(double xCm, double yCm, const QString& text) {
+double PainterSurface::textWidthCm(const QString& text) {
+    return currentFont().metrics.horizontalAdvance(text) / dotsPerCmX();
+}
+
+bool PainterSurface::readyToDraw() {
     if (!m_painter.isActive()) {
-        if (!open()) return -1;
+        if (!open()) return false;
         m_painterFont = nullptr;  // a new painting starts with the default font
     }
     while (m_pageBreaksPending > 0) {
-        if (!startNextPage()) return -1;
+        if (!startNextPage()) return false;
         --m_pageBreaksPending;
     }
+    return true;
+}
+
+bool PainterSurface::drawSegment(double x1Cm, double y1Cm, double x2Cm, double y2Cm) {
+    if (!readyToDraw()) return false;
+    // A quarter of a point: thin, yet seen on any printer.
+    m_painter.setPen(QPen(Qt::black, 0.25 / 72.0 * device()->logicalDpiX()));
+    m_painter.drawLine(QPointF(x1Cm * dotsPerCmX(), y1Cm * dotsPerCmY()),
+                       QPointF(x2Cm * dotsPerCmX(), y2Cm * dotsPerCmY()));
+    return true;
+}
+
+double PainterSurface::drawText(double xCm, double yCm, const QString& text) {
+    if (!readyToDraw()) return -1;
     const FontOnDevice& font = currentFont();
     if (m_painterFont != &font) {
         m_painter.setFont(font.font);
@@ -118,6 +137,19 @@ bool PrinterSurface::open() {
     m_pages = 1;
     return true;
 }
+
+namespace {
+// The printable area once open() has set the margins to the printer's least.
+QRectF printableAreaMm(const QPrinter& printer) {
+    QPageLayout layout = printer.pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
+    layout.setMargins(layout.minimumMargins());
+    return layout.paintRect();
+}
+}  // namespace
+
+double PrinterSurface::areaWidthCm() { return printableAreaMm(*m_printer).width() / 10.0; }
+double PrinterSurface::areaHeightCm() { return printableAreaMm(*m_printer).height() / 10.0; }
 
 bool PrinterSurface::finish() {
     if (m_printer->printerState() == QPrinter::Error ||
@@ -200,6 +232,12 @@ double ImageSurface::drawText(double xCm, double yCm, const QString& text) {
     const double spacing = PainterSurface::drawText(xCm, yCm, text);
     if (m_painter.isActive()) m_painter.end();
     return spacing;
+}
+
+bool ImageSurface::drawSegment(double x1Cm, double y1Cm, double x2Cm, double y2Cm) {
+    const bool drawn = PainterSurface::drawSegment(x1Cm, y1Cm, x2Cm, y2Cm);
+    if (m_painter.isActive()) m_painter.end();
+    return drawn;
 }
 
 bool ImageSurface::cls() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
@@ -17,9 +18,20 @@ class SaveFile;
 // A surface that draws with QPainter on a paint device. Centimetres become
 // device units here and nowhere else, from the device's own resolution.
 class PainterSurface : public DrawingSurface {
+public:
+    double textWidthCm(const QString& text) override;
+    double areaWidthCm() override { return device()->width() / dotsPerCmX(); }
+    double areaHeightCm() override { return device()->height() / dotsPerCmY(); }
+
 protected:
     double drawText(double xCm, double yCm, const QString& text) override;
     double lineSpacingCm() override;
+    bool drawSegment(double x1Cm, double y1Cm, double x2Cm, double y2Cm) override;
+    // Makes the painter ready to draw on the current sheet: opens the device
+    // and starts the sheets that page breaks asked for.
+    bool readyToDraw();
+    double dotsPerCmX();
+    double dotsPerCmY();
 
     // Opens the device for painting; false with the reason set when it cannot.
     virtual bool open() = 0;
@@ -37,10 +49,9 @@ private:
         QFont font;
         double ascentDots;
         double lineSpacingDots;
+        QFontMetricsF metrics;
     };
     const FontOnDevice& currentFont();
-    double dotsPerCmX();
-    double dotsPerCmY();
 
     std::map<std::tuple<QString, double, bool>, FontOnDevice> m_fonts;
     const FontOnDevice* m_painterFont = nullptr;  // the font the painter holds now
@@ -74,6 +85,10 @@ public:
     ~PrinterSurface() override;
 
     QPrinter& printer() { return *m_printer; }
+
+    // The printable area as open() will set it up, before the job starts.
+    double areaWidthCm() override;
+    double areaHeightCm() override;
 
 protected:
     bool open() override;
@@ -118,6 +133,7 @@ public:
     bool cls() override;
 
 protected:
+    bool drawSegment(double x1Cm, double y1Cm, double x2Cm, double y2Cm) override;
     // Paints each line and lets go of the image, so that it can be shown
     // between lines (the preview asks its question with a sheet on view).
     double drawText(double xCm, double yCm, const QString& text) override;

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include "common/core/labelcheck.h"
 
 class QPrinter;
 class QWidget;
@@ -17,6 +20,12 @@ public:
     // A question with Yes and No; true for Yes.
     virtual bool question(QWidget* parent, const QString& title, const QString& text) = 0;
 
+    // A box with a button for each of `buttons`, the first the default.
+    // Returns the index of the button pressed; closing the box presses the
+    // last one, which must be the one that changes nothing.
+    virtual int choose(QWidget* parent, const QString& title, const QString& text,
+                       const QStringList& buttons) = 0;
+
     // An input box with a prompt and a starting text. The typed text on OK,
     // an empty text on Cancel.
     virtual QString input(QWidget* parent, const QString& title, const QString& prompt,
@@ -31,7 +40,15 @@ class QtDialogs : public Dialogs {
 public:
     void message(QWidget* parent, const QString& title, const QString& text) override;
     bool question(QWidget* parent, const QString& title, const QString& text) override;
+    int choose(QWidget* parent, const QString& title, const QString& text,
+               const QStringList& buttons) override;
     QString input(QWidget* parent, const QString& title, const QString& prompt,
                   const QString& initial) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
 };
+
+// The check before printing, asked through `dialogs`: "No hay ninguna
+// etiqueta que imprimir", or the findings with "Imprimir de todos modos" and
+// "Cancelar". True to go ahead.
+bool confirmLabels(Dialogs& dialogs, QWidget* parent, const labelcheck::Check& check,
+                   DrawingSurface& surface);

@@ -3,7 +3,10 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
+#include "common/core/messages.h"
+#include "common/core/sheetflow.h"
 #include "common/ui/dialogs.h"
 
 namespace {
@@ -32,6 +35,25 @@ bool QtDialogs::question(QWidget* parent, const QString& title, const QString& t
     return box.exec() == QMessageBox::Yes;
 }
 
+int QtDialogs::choose(QWidget* parent, const QString& title, const QString& text,
+                      const QStringList& buttons) {
+    ArrowCursor arrow;
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent);
+    QList<QAbstractButton*> pressed;
+    for (const QString& caption : buttons) {
+        pressed.append(box.addButton(caption, pressed.size() + 1 == buttons.size()
+                                                  ? QMessageBox::RejectRole
+                                                  : QMessageBox::AcceptRole));
+    }
+    if (!pressed.isEmpty()) {
+        box.setDefaultButton(qobject_cast<QPushButton*>(pressed.first()));
+        box.setEscapeButton(pressed.last());
+    }
+    box.exec();
+    const qsizetype index = pressed.indexOf(box.clickedButton());
+    return int(index < 0 ? buttons.size() - 1 : index);
+}
+
 QString QtDialogs::input(QWidget* parent, const QString& title, const QString& prompt,
                          const QString& initial) {
     ArrowCursor arrow;
@@ -45,4 +67,15 @@ bool QtDialogs::choosePrinter(QWidget* parent, QPrinter& printer) {
     ArrowCursor arrow;
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+bool confirmLabels(Dialogs& dialogs, QWidget* parent, const labelcheck::Check& check,
+                   DrawingSurface& surface) {
+    return checkBeforePrinting(
+        check, surface,
+        [&](const QString& text) { dialogs.message(parent, messages::kTitle, text); },
+        [&](const std::vector<labelcheck::Finding>& findings) {
+            return dialogs.choose(parent, messages::kTitle, labelcheck::findingsMessage(findings),
+                                  {messages::kPrintAnyway, messages::kCancel}) == 0;
+        });
 }

@@ -56,7 +56,7 @@ FullGeneration lists(int n, QList<int> twoLineAuthors = {}, QList<int> twoLineTi
 
 std::unique_ptr<RecordingSurface> print(const FullGeneration& g) {
     auto surface = std::make_unique<RecordingSurface>();
-    printSheets(fullWalk(g, printedPlaces()), *surface);
+    printSheets(fullWalk(g, printedPlaces()), *surface, FirstSheet(SheetPlaces::kPerSheet));
     return surface;
 }
 
@@ -197,7 +197,8 @@ TEST(FullWalk, PreviewPlacesAndQuestions) {
     RecordingSurface surface;
     int asked = 0;
     const FullGeneration g = lists(37);
-    previewSheets(fullWalk(g, previewPlaces()), surface, [&] { return ++asked == 1; });
+    previewSheets(fullWalk(g, previewPlaces()), surface, FirstSheet(SheetPlaces::kPerSheet),
+                  [&] { return ++asked == 1; });
     EXPECT_EQ(asked, 1);
     for (const auto& line : surface.lines()) {
         if (line.text == "C1") {

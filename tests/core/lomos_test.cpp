@@ -35,7 +35,9 @@ std::unique_ptr<RecordingSurface> print(const labellist::LabelList& list,
                                         const CoordinateTable& table = defaultCoordinateTable(),
                                         const QString& size = QStringLiteral("8")) {
     auto surface = std::make_unique<RecordingSurface>();
-    EXPECT_TRUE(printSheets(spineWalk(list, table, size, kPrinterFace), *surface).printed);
+    EXPECT_TRUE(printSheets(spineWalk(list, table, size, kPrinterFace), *surface,
+                            FirstSheet(kLabelsPerSheet))
+                    .printed);
     return surface;
 }
 
@@ -134,7 +136,8 @@ TEST(SpineWalk, WhatIsNotANumberIsSkipped) {
     t.y[1] = "abc";  // one line spacing under the line before
     RecordingSurface surface;
     surface.setFontSize(11);
-    printSheets(spineWalk(labels(2, 2), t, QStringLiteral("grande"), kPrinterFace), surface);
+    printSheets(spineWalk(labels(2, 2), t, QStringLiteral("grande"), kPrinterFace), surface,
+                FirstSheet(kLabelsPerSheet));
     const auto& lines = surface.lines();
     ASSERT_EQ(lines.size(), 4);
     const double spacing = RecordingSurface::lineSpacingFor(11);  // the size stays the surface's
@@ -159,9 +162,9 @@ TEST_P(SpinePreview, AsksAfterEveryFullSheet) {
     RecordingSurface surface;
     QList<bool> answers = c.answers;
     const labellist::LabelList list = labels(c.labels);
-    const WalkEnd end =
-        previewSheets(spineWalk(list, defaultCoordinateTable(), "8", kPreviewFace), surface,
-                      [&] { return !answers.isEmpty() && answers.takeFirst(); });
+    const WalkEnd end = previewSheets(spineWalk(list, defaultCoordinateTable(), "8", kPreviewFace),
+                                      surface, FirstSheet(kLabelsPerSheet),
+                                      [&] { return !answers.isEmpty() && answers.takeFirst(); });
     EXPECT_TRUE(answers.isEmpty()) << "questions not asked";
     EXPECT_EQ(surface.lines().size(), c.drawn);
     EXPECT_EQ(surface.clears(), c.clears);

@@ -23,6 +23,15 @@ bool ScriptedDialogs::question(QWidget*, const QString& title, const QString& te
     return next(m_questions, "question: " + text, false);
 }
 
+int ScriptedDialogs::choose(QWidget*, const QString& title, const QString& text,
+                            const QStringList& buttons) {
+    m_shown.append({QStringLiteral("choice"), title, text + u'\n' + buttons.join(u'|')});
+    const QString answer = next(m_choices, "choice: " + text, buttons.last());
+    const qsizetype index = buttons.indexOf(answer);
+    if (index < 0) m_unexpected.append("no button " + answer + " in: " + buttons.join(u'|'));
+    return int(index < 0 ? buttons.size() - 1 : index);
+}
+
 QString ScriptedDialogs::input(QWidget*, const QString& title, const QString& prompt,
                                const QString&) {
     m_shown.append({QStringLiteral("input"), title, prompt});

@@ -15,7 +15,7 @@
 class ScriptedDialogs : public Dialogs {
 public:
     struct Shown {
-        QString kind;  // "message", "question", "input", "printer"
+        QString kind;  // "message", "question", "choice", "input", "printer"
         QString title;
         QString text;
     };
@@ -23,10 +23,13 @@ public:
 
     void answerQuestion(bool yes) { m_questions.enqueue(yes); }
     void answerInput(const QString& text) { m_inputs.enqueue(text); }  // empty: Cancel
+    void answerChoice(const QString& button) { m_choices.enqueue(button); }
     void answerPrinter(bool confirm, std::function<void(QPrinter&)> change = {});
 
     void message(QWidget*, const QString& title, const QString& text) override;
     bool question(QWidget*, const QString& title, const QString& text) override;
+    int choose(QWidget*, const QString& title, const QString& text,
+               const QStringList& buttons) override;
     QString input(QWidget*, const QString& title, const QString& prompt, const QString&) override;
     bool choosePrinter(QWidget*, QPrinter& printer) override;
 
@@ -42,6 +45,7 @@ private:
     QStringList m_unexpected;
     QQueue<bool> m_questions;
     QQueue<QString> m_inputs;
+    QQueue<QString> m_choices;
     QQueue<PrinterAnswer> m_printers;
 };
 

@@ -3,11 +3,16 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSettings>
 #include <stdexcept>
 
 #include "common/core/codepage.h"
 
-TempDriveC::TempDriveC() { qputenv("ETIQUETAS_UNIDAD_C", QFile::encodeName(m_dir.path())); }
+TempDriveC::TempDriveC() {
+    qputenv("ETIQUETAS_UNIDAD_C", QFile::encodeName(m_dir.path()));
+    // The user's settings too live in the test's folder.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, file(QStringLiteral("usuario")));
+}
 
 TempDriveC::~TempDriveC() { qunsetenv("ETIQUETAS_UNIDAD_C"); }
 

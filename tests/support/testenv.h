@@ -8,7 +8,8 @@
 #include <string>
 
 // A drive C of its own for a test, in a temporary folder; ETIQUETAS_UNIDAD_C
-// points at it while the object lives.
+// points at it while the object lives, and the user's QSettings files are
+// kept in its folder "usuario".
 class TempDriveC {
 public:
     TempDriveC();

@@ -165,15 +165,31 @@ private Q_SLOTS:
         m_c->write("cy.txt", "1\r\n2\r\n");
         window();
         QPointer<frmConfigura> e = editor();
-        clickIn(e, "cmdRestablecer");
-        clickIn(e, "cmdRegresar");  // not saved
+        clickIn(e, "cmdRegresar");  // nothing changed, nothing asked
         QTRY_VERIFY(!e);
-        QCOMPARE(m_c->read("cy.txt"), QByteArray("1\r\n2\r\n"));
         e = editor();
         clickIn(e, "cmdRestablecer");
-        clickIn(e, "cmdGuardar");
+        m_dialogs->answerChoice("Cancelar");
+        clickIn(e, "cmdRegresar");
+        QVERIFY(e && e->isVisible());
+        m_dialogs->answerChoice("No");
+        clickIn(e, "cmdRegresar");
+        QTRY_VERIFY(!e);
+        QCOMPARE(m_c->read("cy.txt"), QByteArray("1\r\n2\r\n"));
+        QCOMPARE(m_dialogs->shown().size(), 2);
+        QCOMPARE(m_dialogs->shown()[0].text,
+                 QStringLiteral("¿Guardar los cambios en las coordenadas?\nSí|No|Cancelar"));
+        e = editor();
+        clickIn(e, "cmdRestablecer");
+        m_dialogs->answerChoice("Sí");
+        e->close();  // the window's own close asks too
         QTRY_VERIFY(!e);
         QCOMPARE(m_c->read("cy.txt"), readAll(projectDir() + "/demo/cy.txt"));
+        e = editor();
+        e->findChild<QLineEdit*>("txt0")->setText("0.5");
+        clickIn(e, "cmdGuardar");  // saved: nothing to ask
+        QTRY_VERIFY(!e);
+        QCOMPARE(m_dialogs->shown().size(), 3);
     }
 
     void editorKeepsEverythingWhenTheSaveFails() {

@@ -1,0 +1,95 @@
+#include "ETIQUETAS/core/fullcheck.h"
+
+#include <algorithm>
+
+#include "common/core/surface.h"
+
+namespace fichas {
+namespace {
+
+QString columnName(LabelText::Column column) {
+    switch (column) {
+        case LabelText::Barcode:
+            return QStringLiteral("el código de barras");
+        case LabelText::Author:
+            return QStringLiteral("el autor");
+        case LabelText::Title:
+            return QStringLiteral("el título");
+        case LabelText::CallNumber:
+            break;
+    }
+    return QStringLiteral("la clasificación");
+}
+
+bool contains(const std::vector<qint64>& sorted, qint64 value) {
+    return std::binary_search(sorted.begin(), sorted.end(), value);
+}
+
+}  // namespace
+
+labelcheck::Result checkFullLabels(const FullGeneration& lists, const SheetPlaces& places,
+                                   const FirstSheet& first, DrawingSurface& surface) {
+    labelcheck::Result result;
+    labelcheck::WidthGauge callNumberGauge(surface);
+    callNumberGauge.useFont(kCallNumberFace, kPointSize, true);
+    const double callNumberHeight = surface.lineHeightCm();
+    surface.setFontName(kTextFace);
+    const double textHeight = surface.lineHeightCm();
+    const double areaHeight = surface.areaHeightCm();
+    auto heightOf = [&](const LabelText& t) {
+        return t.column == LabelText::CallNumber ? callNumberHeight : textHeight;
+    };
+
+    PlaceCursor cursor(first);
+    FullLabelReader reader(lists);
+    FullLabel label;
+    for (qint64 index = 0; reader.next(label); ++index) {
+        const int place = cursor.place();
+        cursor.take();
+        ++result.labels;
+        const QString name = label.texts.front().text.isEmpty()
+                                 ? QStringLiteral("sin código de barras")
+                                 : label.texts.front().text;
+        auto report = [&](const QString& problem) {
+            result.findings.push_back({index + 1, name, problem});
+        };
+
+        for (const LabelText& line : label.texts) {
+            if (line.column != LabelText::CallNumber) continue;
+            if (line.cut) {
+                report(QStringLiteral("la línea «%1…» de la clasificación pasa de %2 caracteres "
+                                      "y se corta")
+                           .arg(line.text)
+                           .arg(kMaxCallNumberLine));
+            }
+            for (const LabelText& other : label.texts) {
+                if (other.column == LabelText::CallNumber || other.text.isEmpty() ||
+                    !labelcheck::overlapVertically(line.dy, callNumberHeight, other.dy,
+                                                   heightOf(other)) ||
+                    callNumberGauge.fits(line.text, other.dx - line.dx)) {
+                    continue;
+                }
+                report(QStringLiteral("la línea «%1» de la clasificación se monta sobre %2")
+                           .arg(line.text, columnName(other.column)));
+            }
+        }
+        if (contains(lists.shortenedAuthors, index))
+            report(QStringLiteral("el autor no cabe en dos líneas y pierde palabras"));
+        if (contains(lists.shortenedTitles, index))
+            report(QStringLiteral("el título no cabe en dos líneas y pierde palabras"));
+
+        double bottom = 0;  // from the label's top
+        for (const LabelText& t : label.texts) {
+            if (!t.text.isEmpty()) bottom = std::max(bottom, t.dy + heightOf(t));
+        }
+        const bool lastRow = place + 3 >= SheetPlaces::kPerSheet;
+        const double room = (lastRow ? areaHeight : places.y(place + 3)) - places.y(place);
+        if (bottom > room) {
+            report(lastRow ? QStringLiteral("se sale del papel por abajo")
+                           : QStringLiteral("se monta sobre la etiqueta de abajo"));
+        }
+    }
+    return result;
+}
+
+}  // namespace fichas

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "ETIQUETAS/core/fullgeneration.h"
+#include "ETIQUETAS/core/fullwalk.h"
+#include "common/core/firstsheet.h"
+#include "common/core/labelcheck.h"
+
+namespace fichas {
+
+// The check before printing the full labels of `lists` at `places`, from the
+// free places of `first`, measured on `surface`. It finds a call-number line
+// cut at 30 characters, a call-number line that runs into the barcode, the
+// author or the title beside it, an author or a title whose wrapping dropped
+// words, and a label that runs into the one below (or off the area).
+labelcheck::Result checkFullLabels(const FullGeneration& lists, const SheetPlaces& places,
+                                   const FirstSheet& first, DrawingSurface& surface);
+
+}  // namespace fichas

@@ -1,0 +1,98 @@
+#include "SOLO_CLASIF/core/spinecheck.h"
+
+#include <QLocale>
+#include <algorithm>
+#include <optional>
+
+#include "SOLO_CLASIF/core/spinewalk.h"
+#include "common/core/number.h"
+#include "common/core/surface.h"
+
+namespace lomos {
+namespace {
+
+QString cm(double value) { return QLocale().toString(value, 'f', 2); }
+
+// Where a position's labels may reach: the next column's X and the next
+// row's Y; the edges of the area for the last column and row. Unknown when
+// a coordinate is not a number.
+struct Room {
+    std::optional<double> x, y, right, bottom;
+    bool lastColumn, lastRow;
+};
+
+Room roomOf(const CoordinateTable& table, int p, double areaWidth, double areaHeight) {
+    Room room;
+    room.x = parseNumber(table.x[p]);
+    room.y = parseNumber(table.y[p]);
+    room.lastColumn = p % CoordinateTable::kColumns == CoordinateTable::kColumns - 1;
+    room.lastRow = p + CoordinateTable::kColumns >= CoordinateTable::kPositions;
+    room.right = room.lastColumn ? areaWidth : parseNumber(table.x[p + 1]);
+    room.bottom = room.lastRow ? areaHeight : parseNumber(table.y[p + CoordinateTable::kColumns]);
+    return room;
+}
+
+}  // namespace
+
+labelcheck::Result checkSpineLabels(const labellist::LabelList& list,
+                                    const std::vector<qint64>& cutLabels,
+                                    const CoordinateTable& table, const QString& fontSizeText,
+                                    const QString& face, const FirstSheet& first,
+                                    DrawingSurface& surface) {
+    labelcheck::Result result;
+    labelcheck::WidthGauge gauge(surface);
+    gauge.useFont(face, parseNumber(fontSizeText).value_or(surface.fontSize()), true);
+    const double lineHeight = surface.lineHeightCm();
+    const double areaWidth = surface.areaWidthCm();
+    const double areaHeight = surface.areaHeightCm();
+    std::array<Room, CoordinateTable::kPositions> rooms;
+    for (int p = 0; p < CoordinateTable::kPositions; ++p) {
+        rooms[size_t(p)] = roomOf(table, p, areaWidth, areaHeight);
+    }
+
+    PlaceCursor places(first);
+    auto cut = cutLabels.begin();
+    forEachSpineLabel(list, [&](qsizetype begin, qsizetype end, bool) {
+        const qint64 label = result.labels++;
+        const Room& room = rooms[size_t(places.place())];
+        places.take();
+        QStringList lines;
+        for (qsizetype i = begin; i < end; ++i) lines.append(list.at(i).left(kMaxLineLength));
+        const QString name = lines.isEmpty() ? QStringLiteral("sin clasificación") : lines.first();
+        auto report = [&](const QString& problem) {
+            result.findings.push_back({label + 1, name, problem});
+        };
+
+        if (std::all_of(lines.begin(), lines.end(),
+                        [](const QString& l) { return l.trimmed().isEmpty(); }))
+            report(QStringLiteral("no tiene ninguna línea que imprimir"));
+        while (cut != cutLabels.end() && *cut < label) ++cut;
+        if (cut != cutLabels.end() && *cut == label) {
+            report(
+                QStringLiteral("la clasificación tiene más de seis partes: lo que sigue a la sexta "
+                               "no se imprime"));
+        }
+        if (room.x && room.right) {
+            const double width = *room.right - *room.x;
+            for (const QString& line : lines) {
+                if (gauge.fits(line, width)) continue;
+                report(QStringLiteral("la línea «%1» mide %2 cm y %3 %4 cm")
+                           .arg(line, cm(gauge.width(line)),
+                                room.lastColumn ? QStringLiteral("hasta el borde derecho hay")
+                                                : QStringLiteral("la etiqueta mide"),
+                                cm(width)));
+            }
+        }
+        if (room.y && room.bottom && !lines.isEmpty()) {
+            const double bottom = *room.y + double(lines.size() - 1) * kLineStepCm + lineHeight;
+            if (bottom > *room.bottom) {
+                report(room.lastRow ? QStringLiteral("sus líneas se salen del papel por abajo")
+                                    : QStringLiteral("sus líneas pasan a la etiqueta de abajo"));
+            }
+        }
+        return true;
+    });
+    return result;
+}
+
+}  // namespace lomos

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <vector>
+
+// Sheets of labels are expensive and the one in the tray is usually partly
+// used. The places of the first sheet that are already used (peeled off,
+// printed on) are left empty there; every later sheet is used whole. Places
+// are numbered from 0 row by row, left to right, as the walks fill them; the
+// windows and the command line show them from 1.
+class FirstSheet {
+public:
+    explicit FirstSheet(int placesPerSheet) : m_used(size_t(placesPerSheet), false) {}
+
+    int size() const { return int(m_used.size()); }
+    bool isUsed(int place) const { return m_used[size_t(place)]; }
+    void setUsed(int place, bool used) { m_used[size_t(place)] = used; }
+    // The first free place; size() when every place is used.
+    int firstFree() const;
+    bool hasFreePlace() const { return firstFree() < size(); }
+
+    // What the field "Empezar en la etiqueta" does: every place before
+    // `place` becomes used and `place` itself free. When the start moves
+    // back, the places between its new and its old value are freed too;
+    // marks after the old start stay.
+    void startAt(int place);
+
+    // The used places, counted from 1, for a settings value.
+    QList<int> usedNumbers() const;
+    // The sheet with the places numbered in `numbers` (from 1) used; numbers
+    // out of range are left out.
+    static FirstSheet withUsed(int placesPerSheet, const QList<int>& numbers);
+
+    bool operator==(const FirstSheet&) const = default;
+
+private:
+    std::vector<bool> m_used;
+};
+
+// Where the labels of a walk go, one after another: the free places of the
+// first sheet, then every place of the sheets after it.
+class PlaceCursor {
+public:
+    // A first sheet without a free place is taken as a fresh one: the
+    // windows and the job refuse it before they walk.
+    explicit PlaceCursor(const FirstSheet& first);
+
+    // The place the next label goes to.
+    int place() const { return m_place; }
+    // Takes the current place for a label. True when that filled the sheet:
+    // the next label starts a new one, at its first place.
+    bool take();
+    // The sheet the next label goes to, with the places already used on it:
+    // what the next print job can start from.
+    const FirstSheet& sheet() const { return m_sheet; }
+
+private:
+    void skipUsed();
+
+    FirstSheet m_sheet;
+    int m_place = 0;
+};
+
+// Reads a place typed by the user ("5"): a whole number from 1 to `places`.
+// Returns the place counted from 0, or -1 when the text is not one.
+int parsePlaceNumber(const QString& text, int places);
+
+// The message for a place that is not a whole number from 1 to `places`.
+QString placeOutOfRange(const QString& text, int places);

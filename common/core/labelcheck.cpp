@@ -1,0 +1,65 @@
+#include "common/core/labelcheck.h"
+
+#include "common/core/surface.h"
+
+namespace labelcheck {
+
+QStringList findingLines(const std::vector<Finding>& findings) {
+    QStringList lines;
+    for (const Finding& f : findings) {
+        lines.append(QStringLiteral("Etiqueta %1 (%2): %3").arg(f.label).arg(f.name, f.problem));
+    }
+    return lines;
+}
+
+QString findingsMessage(const std::vector<Finding>& findings, int shown) {
+    const qsizetype count = qsizetype(findings.size());
+    QString text = count == 1
+                       ? QStringLiteral("Una etiqueta no saldrá bien en el papel:\n\n")
+                       : QStringLiteral("%1 etiquetas no saldrán bien en el papel:\n\n").arg(count);
+    const std::vector<Finding> first(findings.begin(),
+                                     findings.begin() + std::min<qsizetype>(count, shown));
+    text += findingLines(first).join(u'\n');
+    if (count > shown) text += QStringLiteral("\n... y %1 más.").arg(count - shown);
+    return text;
+}
+
+void WidthGauge::useFont(const QString& face, double points, bool bold) {
+    m_surface.setFontName(face);
+    m_surface.setFontSize(points);
+    m_surface.setBold(bold);
+    const QString key = QStringLiteral("%1|%2|%3").arg(face).arg(points).arg(bold);
+    auto it = m_fonts.find(key);
+    if (it == m_fonts.end()) {
+        it = m_fonts.insert(key, {});
+        it->latin1.fill(-1);
+    }
+    m_current = &*it;
+}
+
+double WidthGauge::advance(Advances& advances, QChar c) {
+    if (c.unicode() < 256) {
+        double& known = advances.latin1[c.unicode()];
+        if (known < 0) known = m_surface.textWidthCm(QString(c));
+        return known;
+    }
+    auto it = advances.others.find(c.unicode());
+    if (it == advances.others.end()) {
+        it = advances.others.insert(c.unicode(), m_surface.textWidthCm(QString(c)));
+    }
+    return *it;
+}
+
+double WidthGauge::width(const QString& text) { return m_surface.textWidthCm(text); }
+
+bool WidthGauge::fits(const QString& text, double widthCm) {
+    double sum = 0;
+    for (QChar c : text) sum += advance(*m_current, c);
+    // Kerning and shaping move a line by far less than this margin.
+    const double margin = 0.05 * sum + 0.02;
+    if (sum + margin <= widthCm) return true;
+    if (sum - margin > widthCm) return false;
+    return width(text) <= widthCm;
+}
+
+}  // namespace labelcheck

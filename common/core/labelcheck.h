@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <vector>
+
+class DrawingSurface;
+
+// The check before printing: what would not come out whole on paper, found
+// with the metrics of the faces and sizes that will print.
+namespace labelcheck {
+
+struct Finding {
+    qint64 label;     // its place in the list, from 1
+    QString name;     // how the staff know it: a call number's first line, a barcode
+    QString problem;  // in plain Spanish
+};
+
+struct Result {
+    qint64 labels = 0;  // labels the walk will print
+    std::vector<Finding> findings;
+};
+
+// A program's check over its labels, on the surface that will draw them.
+using Check = std::function<Result(DrawingSurface& surface)>;
+
+// "Etiqueta 12 (PQ6613): ..." for each finding.
+QStringList findingLines(const std::vector<Finding>& findings);
+
+// The text of the box that lists the findings; the first `shown` of them,
+// and how many more there are.
+QString findingsMessage(const std::vector<Finding>& findings, int shown = 20);
+
+// Whether texts fit a width, measured on a surface in its current font. A
+// hundred thousand labels hold most of a million lines: each is first
+// measured as the sum of its characters' advances, kept per character, and
+// only a line within a few percent of the width is measured whole, with
+// kerning, by the surface.
+class WidthGauge {
+public:
+    explicit WidthGauge(DrawingSurface& surface) : m_surface(surface) {}
+
+    // Sets the surface's font; later measures are in it.
+    void useFont(const QString& face, double points, bool bold);
+    double width(const QString& text);
+    bool fits(const QString& text, double widthCm);
+
+private:
+    struct Advances {
+        std::array<double, 256> latin1{};  // < 0: not measured yet
+        QHash<char16_t, double> others;
+    };
+    double advance(Advances& advances, QChar c);
+
+    DrawingSurface& m_surface;
+    QHash<QString, Advances> m_fonts;  // by face, size and weight
+    Advances* m_current = nullptr;
+};
+
+// Whether two lines of text, each from its top down one line height,
+// share any height.
+inline bool overlapVertically(double top1, double height1, double top2, double height2) {
+    return top1 < top2 + height2 && top2 < top1 + height1;
+}
+
+}  // namespace labelcheck
