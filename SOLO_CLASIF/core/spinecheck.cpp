@@ -11,7 +11,7 @@
 namespace lomos {
 namespace {
 
-QString cm(double value) { return QLocale().toString(value, 'f', 2); }
+QString cm(double value) { return QLocale(QLocale::Spanish).toString(value, 'f', 2); }
 
 // Where a position's labels may reach: the next column's X and the next
 // row's Y; the edges of the area for the last column and row. Unknown when

@@ -11,7 +11,7 @@ namespace {
 constexpr double kTextPoints = 6;
 
 QString cm(const std::optional<double>& value) {
-    return value ? QLocale().toString(*value, 'f', 2) : QStringLiteral("?");
+    return value ? QLocale(QLocale::Spanish).toString(*value, 'f', 2) : QStringLiteral("?");
 }
 
 void text(DrawingSurface& surface, double xCm, double yCm, const QString& words) {

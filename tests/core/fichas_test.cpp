@@ -2,6 +2,7 @@
 // repaired, authors and titles wrapped), and where the walk puts each field.
 #include <gtest/gtest.h>
 
+#include "ETIQUETAS/core/fullcheck.h"
 #include "ETIQUETAS/core/fullgeneration.h"
 #include "ETIQUETAS/core/fullwalk.h"
 #include "recorded.h"
@@ -215,4 +216,102 @@ TEST(FullWalk, PreviewPlacesAndQuestions) {
         }  // alone on the cleared picture
     }
     EXPECT_EQ(surface.log().indexOf("cls") + 1, surface.log().indexOf("print(B36)"));
+}
+
+// The check before printing, on a surface whose texts are half their size
+// wide for each character: 8 points make 0.141 cm a character.
+QByteArray item(const QByteArray& callNumber, const QByteArray& barcode = "B",
+                const QByteArray& author = "A", const QByteArray& title = "T") {
+    return tagged("z30-barcode", barcode) + tagged("z13-author", author) +
+           tagged("z13-title", title) + tagged("z30-call-no", callNumber);
+}
+QStringList findings(const FullGeneration& g, DrawingSurface& surface, int start = 0) {
+    FirstSheet first(SheetPlaces::kPerSheet);
+    first.startAt(start);
+    const labelcheck::Result result = checkFullLabels(g, printedPlaces(), first, surface);
+    QStringList found;
+    for (const auto& f : result.findings) {
+        found << QString::number(f.label) + " (" + f.name + "): " + f.problem;
+    }
+    return found;
+}
+
+struct FullCheckCase {
+    std::string name;
+    QByteArray items;
+    int start;  // the first place, from 0
+    double areaHeightCm;
+    QStringList found;
+};
+class FullCheck : public testing::TestWithParam<FullCheckCase> {};
+TEST_P(FullCheck, FindsWhatWouldNotComeOutWhole) {
+    const FullCheckCase& c = GetParam();
+    RecordingSurface surface;
+    surface.setArea(21, c.areaHeightCm);
+    EXPECT_EQ(findings(generateFrom(c.items), surface, c.start), c.found);
+}
+const QByteArray kLongAuthor = QByteArray("Apellido Nombre ").repeated(6);  // 96 characters
+const QByteArray kLongTitle = QByteArray("Palabra ").repeated(9);           // 72 characters
+INSTANTIATE_TEST_SUITE_P(
+    Labels, FullCheck,
+    testing::Values(
+        // 1.5 cm to the barcode: 10 characters fit, 11 do not.
+        FullCheckCase{"first_line_into_the_barcode",
+                      item("ABCDEFGHIJ", "B1") + item("ABCDEFGHIJK", "B2"),
+                      0,
+                      29.7,
+                      {"2 (B2): la línea «ABCDEFGHIJK» de la clasificación se monta sobre el "
+                       "código de barras"}},
+        FullCheckCase{"no_barcode_to_run_into", item("ABCDEFGHIJK", ""), 0, 29.7, {}},
+        // 1 cm to the author beside the second line: 7 characters fit, 8 do not.
+        FullCheckCase{"second_line_into_the_author",
+                      item("Q ABCDEFG", "B1") + item("Q ABCDEFGH", "B2"),
+                      0,
+                      29.7,
+                      {"2 (B2): la línea «ABCDEFGH» de la clasificación se monta sobre el autor"}},
+        FullCheckCase{"fourth_line_into_the_title",
+                      item("Q 1 2 ABCDEFGH", "B1"),
+                      0,
+                      29.7,
+                      {"1 (B1): la línea «ABCDEFGH» de la clasificación se monta sobre el título"}},
+        FullCheckCase{"a_line_cut_at_30",
+                      item(QByteArray(31, 'X'), "B1"),
+                      0,
+                      29.7,
+                      {"1 (B1): la línea «" + QString(30, u'X') +
+                           "…» de la clasificación pasa de 30 caracteres y se corta",
+                       "1 (B1): la línea «" + QString(30, u'X') +
+                           "» de la clasificación se monta sobre el código de barras"}},
+        FullCheckCase{"author_and_title_lose_words",
+                      item("Q", "B1", kLongAuthor, "T") + item("Q", "B2", "A", kLongTitle),
+                      0,
+                      29.7,
+                      {"1 (B1): el autor no cabe en dos líneas y pierde palabras",
+                       "2 (B2): el título no cabe en dos líneas y pierde palabras"}},
+        // The last row's labels start 26.7 cm down; a title line ends 1.14 cm lower.
+        FullCheckCase{"off_the_bottom",
+                      item("Q", "B1") + item("Q", "B2"),
+                      32,
+                      27.8,
+                      {"2 (B2): se sale del papel por abajo"}}),
+    CaseName());
+
+// A face whose lines are 1.5 cm apart: the title ends 2.3 cm below the
+// label's top, past the next row 2.2 cm lower under row 8, not 2.5 cm lower
+// under row 0.
+class TallFaceSurface : public RecordingSurface {
+protected:
+    double lineSpacingCm() override { return 1.5; }
+};
+TEST(FullCheck, ALabelTallerThanItsRowRunsIntoTheOneBelow) {
+    TallFaceSurface surface;
+    const FullGeneration g = generateFrom(item("Q", "B1"));
+    EXPECT_EQ(findings(g, surface, 0), QStringList{});
+    EXPECT_EQ(findings(g, surface, 24), QStringList{"1 (B1): se monta sobre la etiqueta de abajo"});
+}
+
+TEST(FullCheck, TheDemoDataHasNothingToReport) {
+    RecordingSurface surface;
+    const FullGeneration g = generateFrom(readAll(projectDir() + "/demo/itemlbl.prn"));
+    EXPECT_EQ(findings(g, surface), QStringList{});
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "SOLO_CLASIF/core/generation.h"
+#include "SOLO_CLASIF/core/spinecheck.h"
 #include "SOLO_CLASIF/core/spinewalk.h"
 #include "recorded.h"
 #include "testenv.h"
@@ -180,3 +181,166 @@ INSTANTIATE_TEST_SUITE_P(
                     PreviewCase{"three_sheets", 70, {true, true}, 70, 2, WalkEnd::EndOfList},
                     PreviewCase{"no_at_the_second", 70, {true, false}, 66, 1, WalkEnd::Stopped}),
     CaseName());
+
+// The start field and the map: which places of the first sheet are used.
+struct StartCase {
+    std::string name;
+    std::function<void(FirstSheet&)> edit;
+    QList<int> used;  // from 1
+};
+class StartField : public testing::TestWithParam<StartCase> {};
+TEST_P(StartField, MarksThePlacesUsed) {
+    FirstSheet sheet(kLabelsPerSheet);
+    GetParam().edit(sheet);
+    EXPECT_EQ(sheet.usedNumbers(), GetParam().used);
+}
+INSTANTIATE_TEST_SUITE_P(
+    FirstSheet, StartField,
+    testing::Values(StartCase{"start_5", [](FirstSheet& s) { s.startAt(4); }, {1, 2, 3, 4}},
+                    StartCase{"start_back_frees",
+                              [](FirstSheet& s) {
+                                  s.startAt(7);
+                                  s.startAt(2);
+                              },
+                              {1, 2}},
+                    StartCase{"holes_after_the_start_stay",
+                              [](FirstSheet& s) {
+                                  s.startAt(4);
+                                  s.setUsed(9, true);
+                                  s.startAt(1);
+                              },
+                              {1, 10}},
+                    StartCase{"start_on_a_hole_frees_it",
+                              [](FirstSheet& s) {
+                                  s.setUsed(4, true);
+                                  s.startAt(4);
+                              },
+                              {1, 2, 3, 4}}),
+    CaseName());
+
+// After a job, the sheet it ended on: what the start field proposes next.
+struct ProposalCase {
+    std::string name;
+    int labels;
+    QList<int> usedBefore;  // from 1
+    QList<int> usedAfter;
+    QList<int> firstSheetPlaces;  // where the labels on sheet 1 went, from 1
+};
+QList<int> allPlaces() {
+    QList<int> places;
+    for (int p = 1; p <= kLabelsPerSheet; ++p) places << p;
+    return places;
+}
+class NextStart : public testing::TestWithParam<ProposalCase> {};
+TEST_P(NextStart, IsThePlaceAfterTheLastLabel) {
+    const ProposalCase& c = GetParam();
+    const labellist::LabelList list = labels(c.labels);
+    RecordingSurface surface;
+    const PrintOutcome outcome =
+        printSheets(spineWalk(list, defaultCoordinateTable(), "8", kPrinterFace), surface,
+                    FirstSheet::withUsed(kLabelsPerSheet, c.usedBefore));
+    EXPECT_EQ(outcome.lastSheet.usedNumbers(), c.usedAfter);
+    QList<int> places;
+    const CoordinateTable t = defaultCoordinateTable();
+    for (const auto& line : surface.lines()) {
+        for (int p = 0; p < kLabelsPerSheet && line.sheet == 1; ++p) {
+            if (t.x[p].toDouble() == line.xCm && t.y[p].toDouble() == line.yCm) places << p + 1;
+        }
+    }
+    EXPECT_EQ(places, c.firstSheetPlaces);
+}
+INSTANTIATE_TEST_SUITE_P(
+    FirstSheet, NextStart,
+    testing::Values(
+        ProposalCase{"forty_from_1_proposes_8", 40, {}, {1, 2, 3, 4, 5, 6, 7}, allPlaces()},
+        ProposalCase{"a_full_sheet_proposes_a_fresh_one", 33, {}, {}, allPlaces()},
+        ProposalCase{"holes_are_skipped", 3, {1, 3, 6}, {1, 2, 3, 4, 5, 6}, {2, 4, 5}},
+        ProposalCase{"holes_after_the_labels_stay", 1, {3}, {1, 3}, {1}}),
+    CaseName());
+
+// The check before printing, on a surface whose texts are half their size
+// wide for each character: 8 points make 0.141 cm a character.
+struct SpineCheckCase {
+    std::string name;
+    QStringList callNumbers;
+    QString fontSize;
+    int start;  // the first place, from 0
+    double areaHeightCm;
+    QStringList found;  // "label: words of the problem"
+};
+class SpineCheck : public testing::TestWithParam<SpineCheckCase> {};
+TEST_P(SpineCheck, FindsWhatWouldNotComeOutWhole) {
+    const SpineCheckCase& c = GetParam();
+    const SpineGeneration g = generateFrom(printFileWithCallNumbers(c.callNumbers));
+    RecordingSurface surface;
+    surface.setArea(21, c.areaHeightCm);
+    FirstSheet first(kLabelsPerSheet);
+    first.startAt(c.start);
+    const labelcheck::Result result =
+        checkSpineLabels(g.lstClasify, g.cutLabels, defaultCoordinateTable(), c.fontSize,
+                         kPrinterFace, first, surface);
+    EXPECT_EQ(result.labels, c.callNumbers.size());
+    QStringList found;
+    for (const auto& f : result.findings) found << QString::number(f.label) + ": " + f.problem;
+    ASSERT_EQ(found.size(), c.found.size()) << found.join('\n').toStdString();
+    for (qsizetype i = 0; i < found.size(); ++i) {
+        EXPECT_TRUE(found[i].startsWith(c.found[i])) << found[i].toStdString();
+    }
+}
+INSTANTIATE_TEST_SUITE_P(
+    Labels, SpineCheck,
+    testing::Values(
+        // 26 characters at 14 points: wider than the 6.4 cm to the second
+        // column, not than the 6.5 cm from there to the third.
+        SpineCheckCase{
+            "wider_than_its_label",
+            {QString(26, u'B'), QString(26, u'B')},
+            "14",
+            0,
+            29.7,
+            {"1: la línea «BBBBBBBBBBBBBBBBBBBBBBBBBB» mide 6,42 cm y la etiqueta mide 6,40"}},
+        SpineCheckCase{
+            "past_the_right_edge",
+            {QString(22, u'C')},
+            "14",
+            2,
+            29.7,
+            {"1: la línea «CCCCCCCCCCCCCCCCCCCCCC» mide 5,43 cm y hasta el borde derecho "
+             "hay 5,30"}},
+        SpineCheckCase{"six_lines_fit_at_8_points", {"1 2 3 4 5 6"}, "8", 0, 29.7, {}},
+        SpineCheckCase{"six_lines_at_14_points_reach_the_next_row",
+                       {"1 2 3 4 5 6"},
+                       "14",
+                       0,
+                       29.7,
+                       {"1: sus líneas pasan a la etiqueta de abajo"}},
+        SpineCheckCase{"off_the_bottom_in_the_last_row",
+                       {"1 2 3"},
+                       "8",
+                       30,
+                       26.5,
+                       {"1: sus líneas se salen del papel por abajo"}},
+        SpineCheckCase{"more_than_six_parts",
+                       {"1 2 3 4 5 6 ", "1 2 3 4 5 6 7"},
+                       "8",
+                       0,
+                       29.7,
+                       {"2: la clasificación tiene más de seis partes"}},
+        SpineCheckCase{"no_line",
+                       {"QA76", "", "  "},
+                       "8",
+                       0,
+                       29.7,
+                       {"2: no tiene ninguna línea", "3: no tiene ninguna línea"}}),
+    CaseName());
+
+TEST(SpineCheck, TheDemoDataHasNothingToReport) {
+    const SpineGeneration g = generateFrom(readAll(projectDir() + "/demo/itemlbl.prn"));
+    RecordingSurface surface;
+    const labelcheck::Result result =
+        checkSpineLabels(g.lstClasify, g.cutLabels, defaultCoordinateTable(), "8", kPrinterFace,
+                         FirstSheet(kLabelsPerSheet), surface);
+    EXPECT_EQ(result.labels, 50);
+    EXPECT_TRUE(result.findings.empty())
+        << labelcheck::findingLines(result.findings).join('\n').toStdString();
+}
