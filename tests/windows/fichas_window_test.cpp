@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include "ETIQUETAS/ui/frmprincipal.h"
+#include "common/core/messages.h"
 #include "pdfwords.h"
 #include "scripteddialogs.h"
 #include "testenv.h"
@@ -103,6 +104,27 @@ private Q_SLOTS:
             for (int x = qRound(14.2 * dpcm); x < qRound(15.0 * dpcm); ++x)
                 ink = ink || qGray(picture->image().pixel(x, y)) < 128;
         QVERIFY(ink);
+    }
+
+    void startFieldAndTheWholeCountOfAMillionLabels() {
+        window(printFileWithFullItems(10));
+        m_w->cmdGenerar();
+        field(m_w.get(), "txtInicio")->setText("30");
+        QTemporaryDir out;
+        m_dialogs->answerPrinter(true, [&](QPrinter& p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(out.filePath("inicio.pdf"));
+        });
+        click("cmdImprimir");
+        const PdfText text = readPdfWords(out.filePath("inicio.pdf"));
+        QVERIFY(text.distanceCm("K0", 1, 13.7, 24.4 - 2.5) < 0.01);  // place 30
+        QVERIFY(text.distanceCm("K7", 2, 0.8, 0.1) < 0.01);          // place 1 of sheet 2
+        QCOMPARE(field(m_w.get(), "txtInicio")->text(), QStringLiteral("4"));
+
+        auto* status = m_w->findChild<QLabel*>("lblEspere");
+        m_w->showStatus(messages::generated(1000000));
+        QVERIFY(QFontMetrics(status->font()).horizontalAdvance(status->text()) <= status->width());
+        QVERIFY(status->font().pointSizeF() >= 14);  // read whole, and still large
     }
 
     void ctrlSAndSalirEnd() {

@@ -39,6 +39,10 @@ class LomosWindowTest : public QObject {
         m_w->setPrinterFactory([recorded] { return recorded; });
         return recorded;
     }
+    static qsizetype saying(const RecordingSurface& r, const QString& text) {
+        return std::count_if(r.lines().begin(), r.lines().end(),
+                             [&](const auto& line) { return line.text == text; });
+    }
     frmConfigura* editor() {
         m_w->Configurar();
         return m_w->configura();
@@ -116,6 +120,77 @@ private Q_SLOTS:
         QCOMPARE(recorded->lines()[0].sizePt, 10.0);
         QCOMPARE(recorded->lines()[1].xCm, 9.9);
         QCOMPARE(m_dialogs->messages(), QStringList{"Recoja sus impresiones"});
+    }
+
+    void startFieldMapAndTheNextStartKeptAcrossRuns() {
+        m_c->putDefaultCoordinates();
+        window({"A", "B", "C"});
+        m_w->Generar();
+        auto recorded = recordPrinting();
+        QLineEdit* inicio = field(m_w.get(), "txtInicio");
+        QCOMPARE(inicio->text(), QStringLiteral("1"));
+        inicio->setText("34");
+        m_w->Imprimir();
+        QCOMPARE(m_dialogs->messages(),
+                 QStringList{"La etiqueta «34» no existe: escriba un número entero del 1 al 33."});
+        QVERIFY(recorded->lines().isEmpty());
+        inicio->setText("5");
+        SheetMap* map = m_w->inicio()->map();
+        QTest::mouseClick(map, Qt::LeftButton, {}, map->cellRect(5).center());  // place 6 used
+        QCOMPARE(map->sheet().usedNumbers(), (QList<int>{1, 2, 3, 4, 6}));
+        m_dialogs->answerQuestion(false);
+        m_w->Ver();  // the preview proposes nothing
+        QCOMPARE(inicio->text(), QStringLiteral("5"));
+        m_w->Imprimir();
+        QCOMPARE(recorded->lines().size(), 3);
+        const CoordinateTable t = defaultCoordinateTable();
+        for (const auto& [line, place] : {std::pair{0, 4}, {1, 6}, {2, 7}}) {
+            QCOMPARE(recorded->lines()[line].xCm, t.x[place].toDouble());
+            QCOMPARE(recorded->lines()[line].yCm, t.y[place].toDouble());
+        }
+        QCOMPARE(inicio->text(), QStringLiteral("9"));
+        window();  // a new run of the program
+        QCOMPARE(field(m_w.get(), "txtInicio")->text(), QStringLiteral("9"));
+        QCOMPARE(m_w->inicio()->map()->sheet().usedNumbers(), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+    }
+
+    void checkBeforePrintingListsTheLabelsAndCancelKeepsTheSheets() {
+        m_c->putDefaultCoordinates();
+        window({"QA76", "", "1 2 3 4 5 6 7"});
+        m_w->Generar();
+        auto recorded = recordPrinting();
+        m_dialogs->answerChoice("Cancelar");
+        m_w->Imprimir();
+        QVERIFY(recorded->lines().isEmpty() && m_dialogs->messages().isEmpty());
+        const QString box = m_dialogs->shown()[0].text;
+        QVERIFY2(box.startsWith("2 etiquetas no saldrán bien en el papel:\n\nEtiqueta 2 "
+                                "(sin clasificación): no tiene ninguna línea que imprimir\n"),
+                 qPrintable(box));
+        QVERIFY(box.contains("\nEtiqueta 3 (1): la clasificación tiene más de seis partes"));
+        QVERIFY(box.endsWith("\nImprimir de todos modos|Cancelar"));
+        m_dialogs->answerChoice("Imprimir de todos modos");
+        m_w->Imprimir();
+        QCOMPARE(m_dialogs->messages(), QStringList{"Recoja sus impresiones"});
+        m_c->putPrintFile("<printout>\r\n</printout>\r\n");  // no label at all
+        m_w->Generar();
+        m_w->Imprimir();
+        QCOMPARE(m_dialogs->messages().last(),
+                 QStringLiteral("No hay ninguna etiqueta que imprimir."));
+    }
+
+    void testSheetOfTheFileAndOfTheEditorsValues() {
+        m_c->putDefaultCoordinates();
+        window();
+        auto recorded = recordPrinting();
+        m_w->findChild<QAction*>("mnuHojaPrueba")->trigger();
+        QCOMPARE(saying(*recorded, "X 9,20  Y 2,00"), 1);
+        recorded = recordPrinting();
+        QPointer<frmConfigura> e = editor();
+        e->findChild<QLineEdit*>("txt4x")->setText("9.75");
+        clickIn(e, "cmdHojaPrueba");  // not saved, yet on the sheet
+        QCOMPARE(saying(*recorded, "X 9,75  Y 2,00"), 1);
+        QCOMPARE(m_dialogs->messages(),
+                 (QStringList{"Recoja sus impresiones", "Recoja sus impresiones"}));
     }
 
     void previewAsksBetweenSheetsAndRegresarCloses() {
