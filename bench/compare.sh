@@ -41,7 +41,7 @@ peak_mb() { /usr/bin/time -v env "$@" 2>&1 >/dev/null | awk '/Maximum resident/ 
 echo "== Generation: 100,000 items ($(stat -c %s "$(prn 100000)") bytes), from the page cache"
 # grep's output must go to a pipe: to /dev/null it stops at the first match.
 hyperfine -N --output=pipe -w 3 -r 20 --export-json "$W/grep.json" "grep -c <z30-call-no> $(prn 100000)" >/dev/null
-"$B/bench/labels_bench" --benchmark_filter='Generation/100000|PreviewOneSheet' \
+"$B/bench/labels_bench" --benchmark_filter='Generation/100000|Check/100000|PreviewOneSheet' \
   --benchmark_min_time=1 --benchmark_format=json > "$W/generation.json" 2>/dev/null
 
 echo "== Rendering: 100 sheets, and 1,000 sheets"
@@ -76,6 +76,8 @@ def seconds(name):
 lomos_gen = seconds("BM_LomosGeneration/100000")
 fichas_gen = seconds("BM_FichasGeneration/100000")
 preview = seconds("BM_PreviewOneSheet")
+lomos_check = seconds("BM_LomosCheck/100000")
+fichas_check = seconds("BM_FichasCheck/100000")
 lomos_pdf, fichas_pdf, bare, lomos_33k = render
 rows = []
 def row(what, figure, target, met):
@@ -99,6 +101,8 @@ row("lomos --pdf, 33.000 etiquetas", f"{lomos_33k:.2f} s", "<= 1,5 s", lomos_33k
 row("   memoria máxima", f"{peak:.1f} MB", "< 64 MB", peak < 64)
 row("ventana: Generar (lomos), 100.000 ítems", f"{lomos_gen*1000:.0f} ms", "< 250 ms", lomos_gen < 0.25)
 row("ventana: Generar (fichas), 100.000 ítems", f"{fichas_gen*1000:.0f} ms", "< 250 ms", fichas_gen < 0.25)
+row("comprobación antes de imprimir (lomos), 100.000", f"{lomos_check*1000:.0f} ms", "< 250 ms", lomos_check < 0.25)
+row("comprobación antes de imprimir (fichas), 100.000", f"{fichas_check*1000:.0f} ms", "< 250 ms", fichas_check < 0.25)
 row("ventana: vista previa de una hoja", f"{preview*1000:.1f} ms", "< 250 ms", preview < 0.25)
 width = max(len(r[0]) for r in rows)
 print()

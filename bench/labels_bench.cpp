@@ -7,10 +7,12 @@
 #include <QTemporaryDir>
 #include <map>
 
+#include "ETIQUETAS/core/fullcheck.h"
 #include "ETIQUETAS/core/fullgeneration.h"
 #include "ETIQUETAS/core/fullwalk.h"
 #include "SOLO_CLASIF/core/coordinates.h"
 #include "SOLO_CLASIF/core/generation.h"
+#include "SOLO_CLASIF/core/spinecheck.h"
 #include "SOLO_CLASIF/core/spinewalk.h"
 #include "common/core/recordingsurface.h"
 #include "common/paint/paintersurface.h"
@@ -65,6 +67,33 @@ void BM_FichasGeneration(benchmark::State& state) {
     setRates(state, QFileInfo(path).size(), labels);
 }
 BENCHMARK(BM_FichasGeneration)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The check before printing, measured on a PDF's real font metrics as the
+// windowless job does (the windows measure on the printer).
+void BM_LomosCheck(benchmark::State& state) {
+    const SpineGeneration g = generateSpineLabels(printFileOf(int(state.range(0))));
+    const CoordinateTable table = defaultCoordinateTable();
+    QTemporaryDir dir;
+    PdfSurface pdf(dir.filePath(QStringLiteral("never.pdf")), PdfSurface::Paper::A4);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(checkSpineLabels(g.lstClasify, g.cutLabels, table, "8",
+                                                  kPrinterFace, FirstSheet(kLabelsPerSheet), pdf));
+    }
+    setRates(state, 0, g.labelCount);
+}
+BENCHMARK(BM_LomosCheck)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_FichasCheck(benchmark::State& state) {
+    const fichas::FullGeneration g = fichas::generateFullLabels(printFileOf(int(state.range(0))));
+    QTemporaryDir dir;
+    PdfSurface pdf(dir.filePath(QStringLiteral("never.pdf")), PdfSurface::Paper::A4);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(fichas::checkFullLabels(
+            g, fichas::printedPlaces(), FirstSheet(fichas::SheetPlaces::kPerSheet), pdf));
+    }
+    setRates(state, 0, g.labelCount);
+}
+BENCHMARK(BM_FichasCheck)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 void BM_SpineWalkRecording(benchmark::State& state) {
     const SpineGeneration g = generateSpineLabels(printFileOf(int(state.range(0))));

@@ -89,6 +89,7 @@ size_t bytesOf(unsigned char lead) {
 // How many bytes of `text` hold its first `units` units, never parting the
 // two units of one character: such a character goes whole to what follows.
 size_t bytesOfUnits(std::string_view text, size_t units) {
+    if (text.size() <= units) return text.size();  // never more units than bytes
     size_t at = bytesearch::asciiPrefix(text.substr(0, units));  // one byte, one unit
     units -= at;
     while (at < text.size()) {
