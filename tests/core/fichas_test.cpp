@@ -275,7 +275,7 @@ INSTANTIATE_TEST_SUITE_P(
                       29.7,
                       {"1 (B1): la línea «ABCDEFGH» de la clasificación se monta sobre el título"}},
         FullCheckCase{"a_line_cut_at_30",
-                      item(QByteArray(31, 'X'), "B1"),
+                      item(QByteArray(31, 'X'), "B1") + item(QByteArray(30, 'Y'), ""),
                       0,
                       29.7,
                       {"1 (B1): la línea «" + QString(30, u'X') +

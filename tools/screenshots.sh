@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Redraws the README's pictures into docs/: the windows on the demo data (on
+# Xvfb, as a display shows them) and the test sheets of both programs.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+cmake -S . -B build-shots -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DETIQUETAS_TESTS=OFF \
+  -DETIQUETAS_SCREENSHOTS=ON >/dev/null
+cmake --build build-shots
+drive=$(mktemp -d)
+trap 'rm -rf "$drive"' EXIT
+mkdir -p "$drive/CLIENTE/CATALOG/FILES/BIB50/PRINT" "$drive/usuario"
+cp demo/itemlbl.prn "$drive/CLIENTE/CATALOG/FILES/BIB50/PRINT/"
+cp demo/ini.prn demo/cy.txt "$drive/"
+export ETIQUETAS_UNIDAD_C="$drive" XDG_CONFIG_HOME="$drive/usuario"
+xvfb-run -a -s "-screen 0 1280x1024x24" build-shots/tools/screenshots/screenshots "$PWD/docs"
+for program in lomos fichas; do
+  folder=$([ $program = lomos ] && echo SOLO_CLASIF || echo ETIQUETAS)
+  "build-shots/$folder/$program" --pdf "$drive/$program.pdf" --test-sheet
+  pdftoppm -r 40 -png -singlefile "$drive/$program.pdf" "docs/$program-hoja-de-prueba"
+done
