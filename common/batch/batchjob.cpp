@@ -81,10 +81,8 @@ QString firstSheetOf(const BatchOptions& options, int places, FirstSheet& first)
 
 namespace {
 
-// Draws `walk` into the PDF of the options. Returns the exit status.
-int writePdf(const LabelWalk& walk, const BatchOptions& options, const FirstSheet& first,
-             QTextStream& err) {
-    PdfSurface pdf(options.pdf, options.paper);
+// Draws `walk` into the PDF. Returns the exit status.
+int writePdf(const LabelWalk& walk, PdfSurface& pdf, const FirstSheet& first, QTextStream& err) {
     const PrintOutcome outcome = printSheets(walk, pdf, first);
     if (outcome.printed) return kBatchOk;
     err << "No se pudo escribir el PDF: " << outcome.reason << "\n";
@@ -115,7 +113,8 @@ int runBatchJob(const QStringList& arguments, const BatchProgram& program, QText
         err << wrong << "\n";
         return kBatchUsage;
     }
-    if (options.testSheet) return writePdf(program.testSheet(), options, first, err);
+    PdfSurface pdf(options.pdf, options.paper);  // nothing is written before the walk
+    if (options.testSheet) return writePdf(program.testSheet(), pdf, first, err);
 
     const generar::Report report = generar::run(loadSettings(drivec::settingsFile()),
                                                 generar::SaveSettings::No, program.generate);
@@ -138,20 +137,16 @@ int runBatchJob(const QStringList& arguments, const BatchProgram& program, QText
     // The findings go to standard error; the PDF is written all the same
     // unless --strict.
     bool found = false;
-    {
-        PdfSurface measured(options.pdf, options.paper);  // measured on, never written
-        checkBeforePrinting(
-            program.check(options, first), measured,
-            [&](const QString& text) { err << text << "\n"; },
-            [&](const std::vector<labelcheck::Finding>& findings) {
-                for (const QString& line : labelcheck::findingLines(findings)) err << line << "\n";
-                found = true;
-                return true;
-            });
-    }
+    checkBeforePrinting(
+        program.check(options, first), pdf, [&](const QString& text) { err << text << "\n"; },
+        [&](const std::vector<labelcheck::Finding>& findings) {
+            for (const QString& line : labelcheck::findingLines(findings)) err << line << "\n";
+            found = true;
+            return true;
+        });
     err.flush();
     if (found && options.strict) return kBatchCheckFailed;
-    return writePdf(program.printWalk(options), options, first, err);
+    return writePdf(program.printWalk(options), pdf, first, err);
 }
 
 int runWithoutWindow(int argc, char** argv, int (*job)(const QStringList& arguments)) {
