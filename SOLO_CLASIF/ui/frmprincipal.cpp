@@ -215,7 +215,7 @@ void frmPrincipal::Generar() {
                          m_cutLabels = std::move(generated.cutLabels);
                          return generar::Generated{generated.labelCount, generated.status, {}};
                      });
-    m_lblEspere->setText(report.status);
+    showStatus(report.status);
     for (const QString& notice : report.notices) m_dialogs.message(this, kTitle, notice);
 }
 
@@ -297,7 +297,12 @@ void frmPrincipal::Limpiar() {
     m_cutLabels.clear();
     m_txtBase->clear();
     m_txtDir->clear();
-    m_lblEspere->setText(kNoLabels);
+    showStatus(kNoLabels);
+}
+
+void frmPrincipal::showStatus(const QString& status) {
+    m_lblEspere->setText(status);
+    fitText(m_lblEspere, status, 14.25, 0);
 }
 
 void frmPrincipal::Tamano() {

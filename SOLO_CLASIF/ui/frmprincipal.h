@@ -53,6 +53,9 @@ public:
     // Prints the test sheet of `table` on the printer and says how it went.
     void printTestSheet(const CoordinateTable& table);
 
+    // The status label's caption, in a size that fits the label.
+    void showStatus(const QString& status);
+
     // The size chosen in frmTamaño.
     void setFontSizeText(const QString& size);
 

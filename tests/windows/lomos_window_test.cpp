@@ -6,6 +6,7 @@
 #include <QToolBar>
 
 #include "SOLO_CLASIF/ui/frmprincipal.h"
+#include "common/core/messages.h"
 #include "common/core/recordingsurface.h"
 #include "common/core/startup.h"
 #include "scripteddialogs.h"
@@ -122,7 +123,7 @@ private Q_SLOTS:
         QCOMPARE(m_dialogs->messages(), QStringList{"Recoja sus impresiones"});
     }
 
-    void startFieldMapAndTheNextStartKeptAcrossRuns() {
+    void startFieldMapNextStartAcrossRunsAndTheWholeCount() {
         m_c->putDefaultCoordinates();
         window({"A", "B", "C"});
         m_w->Generar();
@@ -152,6 +153,9 @@ private Q_SLOTS:
         window();  // a new run of the program
         QCOMPARE(field(m_w.get(), "txtInicio")->text(), QStringLiteral("9"));
         QCOMPARE(m_w->inicio()->map()->sheet().usedNumbers(), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+        auto* status = m_w->findChild<QLabel*>("lblEspere");
+        m_w->showStatus(messages::generated(1000000));
+        QVERIFY(QFontMetrics(status->font()).horizontalAdvance(status->text()) <= status->width());
     }
 
     void checkBeforePrintingListsTheLabelsAndCancelKeepsTheSheets() {
