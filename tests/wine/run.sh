@@ -45,17 +45,27 @@ cp "$here/demo/itemlbl.prn" "$drive/CLIENTE/CATALOG/FILES/BIB50/PRINT/"
 cp "$here/demo/ini.prn" "$here/demo/cy.txt" "$drive/"
 cp -r "$drive/CLIENTE" "$drive/ini.prn" "$drive/cy.txt" "$work/linux-c/"
 
-windowless() {  # windowless PROGRAM: runs it as cmd.exe would, with a clean environment
+windowless() {  # windowless PROGRAM NAME OPTIONS...: runs it as cmd.exe would, with a clean environment
+  local program=$1 name=$2; shift 2
   env -i HOME="$HOME" PATH=/usr/bin:/bin WINEPREFIX="$WINEPREFIX" WINEDEBUG=-all \
     WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY="${DISPLAY:-}" \
-    $wine cmd /c "cd /d Z:${app//\//\\} && start /wait /b $1.exe --pdf C:\\$1.pdf > C:\\$1.out 2> C:\\$1.err"
-  grep -q "Se han generado 50 etiquetas" "$drive/$1.out" || { cat "$drive/$1.out" "$drive/$1.err"; return 1; }
+    $wine cmd /c "cd /d Z:${app//\//\\} && start /wait /b $program.exe --pdf C:\\$name.pdf $* > C:\\$name.out 2> C:\\$name.err"
+  [ -f "$drive/$name.pdf" ] || { cat "$drive/$name.out" "$drive/$name.err"; return 1; }
 }
+# The labels; the labels from place 5 of the first sheet, place 7 left free;
+# and the test sheet.
 for program in lomos fichas; do
   exe=$linux/SOLO_CLASIF/lomos; [ $program = fichas ] && exe=$linux/ETIQUETAS/fichas
-  ETIQUETAS_UNIDAD_C=$work/linux-c QT_QPA_PLATFORM=offscreen "$exe" --pdf "$work/$program-linux.pdf" >/dev/null
-  check "$program.exe --pdf" windowless $program
-  check "$program.exe --pdf: as on Linux" python3 "$here/tests/wine/compare_pdfs.py" "$work/$program-linux.pdf" "$drive/$program.pdf"
+  for job in "$program|" "$program-inicio|--start 5 --skip 7" "$program-prueba|--test-sheet"; do
+    name=${job%%|*}; options=${job#*|}
+    # shellcheck disable=SC2086
+    ETIQUETAS_UNIDAD_C=$work/linux-c QT_QPA_PLATFORM=offscreen "$exe" --pdf "$work/$name-linux.pdf" $options >/dev/null
+    # shellcheck disable=SC2086
+    check "$program.exe --pdf ${options:-(the labels)}" windowless $program $name $options
+    check "$program.exe --pdf ${options:-(the labels)}: as on Linux" python3 "$here/tests/wine/compare_pdfs.py" "$work/$name-linux.pdf" "$drive/$name.pdf"
+  done
+  check "$program.exe --pdf: the count, and nothing to report" \
+    bash -c "grep -q 'Se han generado 50 etiquetas' '$drive/$program.out' && [ ! -s '$drive/$program.err' ]"
 done
 
 printing() {  # printing PRINT_TESTS_EXE QT_FOLDER
