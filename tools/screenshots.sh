@@ -16,5 +16,5 @@ xvfb-run -a -s "-screen 0 1280x1024x24" build-shots/tools/screenshots/screenshot
 for program in lomos fichas; do
   folder=$([ $program = lomos ] && echo SOLO_CLASIF || echo ETIQUETAS)
   "build-shots/$folder/$program" --pdf "$drive/$program.pdf" --test-sheet
-  pdftoppm -r 40 -png -singlefile "$drive/$program.pdf" "docs/$program-hoja-de-prueba"
+  pdftoppm -r 60 -png -singlefile "$drive/$program.pdf" "docs/$program-hoja-de-prueba"
 done

@@ -177,7 +177,7 @@ std::string_view valueAt(std::string_view line, size_t start) {
     if (start >= line.size()) return {};
     const std::string_view rest = line.substr(start);
     const size_t lt = rest.find('<');
-    return lt == std::string_view::npos ? std::string_view() : rest.substr(0, lt);
+    return lt == std::string_view::npos ? rest : rest.substr(0, lt);
 }
 
 }  // namespace printfile
