@@ -6,14 +6,17 @@ test suite fails on each.
 
 Each fault is a line of the list file: a name, the file, the exact text to
 replace (found once in that file) and its replacement, separated by " | ".
-For every fault the file is changed, the tests are built in DIR (a build
-without sanitizers, build-faults by default) and ctest runs; then the file is
-put back. A fault that leaves the suite green is reported as missed, and the
+The faults are planted in a copy of the working tree (DIR-src), never in the
+tree itself, so that work goes on there while they run. For every fault the
+copied file is changed, the tests are built in DIR (a build without
+sanitizers, build-faults by default) and ctest runs; then the file is put
+back. A fault that leaves the suite green is reported as missed, and the
 exit status counts the missed ones.
 """
 import argparse
 import pathlib
 import re
+import shutil
 import subprocess
 import sys
 
@@ -30,6 +33,17 @@ def load(list_file):
     return faults
 
 
+def copy_tree(dest):
+    """Copies the working tree's files (tracked, or new and not ignored) to dest."""
+    listed = subprocess.run(["git", "ls-files", "-co", "--exclude-standard", "-z"], cwd=ROOT,
+                            stdout=subprocess.PIPE, check=True).stdout.decode().split("\0")
+    for name in filter(None, listed):
+        target = dest / name
+        target.parent.mkdir(parents=True, exist_ok=True)
+        if (ROOT / name).is_file():
+            shutil.copy2(ROOT / name, target)
+
+
 def run(cmd, cwd, timeout=None):
     return subprocess.run(cmd, cwd=cwd, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
                           text=True, timeout=timeout)
@@ -41,12 +55,17 @@ def main():
     parser.add_argument("--build", default=ROOT / "build-faults")
     parser.add_argument("names", nargs="*")
     args = parser.parse_args()
-    build = pathlib.Path(args.build)
+    build = pathlib.Path(args.build).resolve()
+    src = build.parent / (build.name + "-src")
+    copy_tree(src)
+    cache = build / "CMakeCache.txt"
+    if cache.exists() and f"CMAKE_HOME_DIRECTORY:INTERNAL={src}" not in cache.read_text():
+        shutil.rmtree(build)  # configured from another tree
 
     faults = load(args.list)
     if args.names:
         faults = [f for f in faults if f[0] in args.names]
-    configure = ["cmake", "-S", str(ROOT), "-B", str(build), "-G", "Ninja",
+    configure = ["cmake", "-S", str(src), "-B", str(build), "-G", "Ninja",
                  "-DCMAKE_BUILD_TYPE=Debug", "-DETIQUETAS_SANITIZE=OFF"]
     if run(configure, ROOT).returncode != 0 or run(["cmake", "--build", str(build)], ROOT).returncode != 0:
         sys.exit("the unchanged program does not build")
@@ -57,7 +76,7 @@ def main():
 
     missed = []
     for name, path, old, new in faults:
-        source = ROOT / path
+        source = src / path
         text = source.read_text(encoding="utf-8")
         if text.count(old) != 1:
             print(f"{name}: the text to replace is not found once in {path}")
