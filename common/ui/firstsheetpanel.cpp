@@ -118,7 +118,8 @@ void FirstSheetPanel::show(const FirstSheet& sheet) {
 
 void FirstSheetPanel::startEdited() {
     const int place = parsePlaceNumber(m_field->text(), m_map->sheet().size());
-    if (place < 0 || place == m_map->sheet().firstFree()) return;  // refused when used
+    // Not a place (refused when printing), or already the start.
+    if (place < 0 || place == m_map->sheet().firstFree()) return;
     FirstSheet sheet = m_map->sheet();
     sheet.startAt(place);
     show(sheet);
