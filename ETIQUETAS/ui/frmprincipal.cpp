@@ -164,26 +164,17 @@ void frmPrincipal::cmdImprimir() {
     if (!first) return;
     const std::shared_ptr<DrawingSurface> surface = choosePrinter();
     if (!surface) return;
-    PrintOutcome outcome;
-    {
-        WaitCursor wait;
-        if (!confirmLabels(m_dialogs, this, fullCheck(*first), *surface)) return;
-        outcome = printSheets(fullWalk(m_lists, printedPlaces()), *surface, *first);
-    }
-    m_dialogs.message(this, kTitle, printOutcomeMessage(outcome));
+    if (!confirmLabels(m_dialogs, this, fullCheck(*first), *surface)) return;
+    const PrintOutcome outcome =
+        printAndTell(m_dialogs, this, fullWalk(m_lists, printedPlaces()), *surface, *first);
     if (outcome.printed) m_inicio->printed(outcome.lastSheet);
 }
 
 void frmPrincipal::cmdHojaPrueba() {
     const std::shared_ptr<DrawingSurface> surface = choosePrinter();
     if (!surface) return;
-    PrintOutcome outcome;
-    {
-        WaitCursor wait;
-        outcome = printSheets(testsheet::walk(testPositions(printedPlaces())), *surface,
-                              FirstSheet(SheetPlaces::kPerSheet));
-    }
-    m_dialogs.message(this, kTitle, printOutcomeMessage(outcome));
+    printAndTell(m_dialogs, this, testsheet::walk(testPositions(printedPlaces())), *surface,
+                 FirstSheet(SheetPlaces::kPerSheet));
 }
 
 void frmPrincipal::cmdVer() {

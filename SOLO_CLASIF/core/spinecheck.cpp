@@ -1,6 +1,5 @@
 #include "SOLO_CLASIF/core/spinecheck.h"
 
-#include <QLocale>
 #include <algorithm>
 #include <optional>
 
@@ -10,8 +9,6 @@
 
 namespace lomos {
 namespace {
-
-QString cm(double value) { return QLocale(QLocale::Spanish).toString(value, 'f', 2); }
 
 // Where a position's labels may reach: the next column's X and the next
 // row's Y; the edges of the area for the last column and row. Unknown when
@@ -77,10 +74,10 @@ labelcheck::Result checkSpineLabels(const labellist::LabelList& list,
             for (const QString& line : lines) {
                 if (gauge.fits(line, width)) continue;
                 report(QStringLiteral("la línea «%1» mide %2 cm y %3 %4 cm")
-                           .arg(line, cm(gauge.width(line)),
+                           .arg(line, formatCentimetres(gauge.width(line)),
                                 room.lastColumn ? QStringLiteral("hasta el borde derecho hay")
                                                 : QStringLiteral("la etiqueta mide"),
-                                cm(width)));
+                                formatCentimetres(width)));
             }
         }
         if (room.y && room.bottom && !lines.isEmpty()) {

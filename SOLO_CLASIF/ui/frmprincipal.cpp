@@ -232,16 +232,12 @@ void frmPrincipal::Imprimir() {
     if (m_lstClasify.isEmpty()) return;
     const std::optional<FirstSheet> first = m_inicio->firstSheet(m_dialogs, this);
     if (!first) return;
-    PrintOutcome outcome;
-    {
-        WaitCursor wait;
-        LEE_CORD();
-        const std::shared_ptr<DrawingSurface> printer = m_printerFactory();
-        if (!confirmLabels(m_dialogs, this, spineCheck(kPrinterFace, *first), *printer)) return;
-        outcome = printSheets(spineWalk(m_lstClasify, m_coordinates, m_txttamanoOnly, kPrinterFace),
-                              *printer, *first);
-    }
-    m_dialogs.message(this, kTitle, printOutcomeMessage(outcome));
+    LEE_CORD();
+    const std::shared_ptr<DrawingSurface> printer = m_printerFactory();
+    if (!confirmLabels(m_dialogs, this, spineCheck(kPrinterFace, *first), *printer)) return;
+    const PrintOutcome outcome = printAndTell(
+        m_dialogs, this, spineWalk(m_lstClasify, m_coordinates, m_txttamanoOnly, kPrinterFace),
+        *printer, *first);
     if (outcome.printed) m_inicio->printed(outcome.lastSheet);
 }
 
@@ -251,14 +247,8 @@ void frmPrincipal::HojaDePrueba() {
 }
 
 void frmPrincipal::printTestSheet(const CoordinateTable& table) {
-    PrintOutcome outcome;
-    {
-        WaitCursor wait;
-        const std::shared_ptr<DrawingSurface> printer = m_printerFactory();
-        outcome = printSheets(testsheet::walk(testPositions(table)), *printer,
-                              FirstSheet(kLabelsPerSheet));
-    }
-    m_dialogs.message(this, kTitle, printOutcomeMessage(outcome));
+    printAndTell(m_dialogs, this, testsheet::walk(testPositions(table)), *m_printerFactory(),
+                 FirstSheet(kLabelsPerSheet));
 }
 
 void frmPrincipal::Ver() {

@@ -1,8 +1,13 @@
 #include "common/core/number.h"
 
+#include <QLocale>
 #include <charconv>
 #include <cmath>
 #include <string>
+
+QString formatCentimetres(double value) {
+    return QLocale(QLocale::Spanish).toString(value, 'f', 2);
+}
 
 std::optional<double> parseNumber(QStringView text) {
     const QStringView t = text.trimmed();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringView>
 #include <optional>
 
@@ -7,3 +8,6 @@
 // a period or a comma is the decimal separator ("12.28", " 9,5 ", "-1", "3.");
 // anything else, an empty text included, is not a number.
 std::optional<double> parseNumber(QStringView text);
+
+// Centimetres as the staff read them: two decimals after a comma ("9,20").
+QString formatCentimetres(double value);

@@ -1,8 +1,8 @@
 #include "common/core/testsheet.h"
 
-#include <QLocale>
 #include <cmath>
 
+#include "common/core/number.h"
 #include "common/core/surface.h"
 
 namespace testsheet {
@@ -11,7 +11,7 @@ namespace {
 constexpr double kTextPoints = 6;
 
 QString cm(const std::optional<double>& value) {
-    return value ? QLocale(QLocale::Spanish).toString(*value, 'f', 2) : QStringLiteral("?");
+    return value ? formatCentimetres(*value) : QStringLiteral("?");
 }
 
 void text(DrawingSurface& surface, double xCm, double yCm, const QString& words) {

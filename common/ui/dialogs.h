@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "common/core/labelcheck.h"
+#include "common/core/sheetflow.h"
 
 class QPrinter;
 class QWidget;
@@ -46,6 +47,11 @@ public:
                   const QString& initial) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
 };
+
+// Prints the walk on `surface` from the free places of `first`, under a wait
+// cursor, then says "Recoja sus impresiones" or why not.
+PrintOutcome printAndTell(Dialogs& dialogs, QWidget* parent, const LabelWalk& walk,
+                          DrawingSurface& surface, const FirstSheet& first);
 
 // The check before printing, asked through `dialogs`: "No hay ninguna
 // etiqueta que imprimir", or the findings with "Imprimir de todos modos" and

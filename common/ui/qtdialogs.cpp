@@ -8,6 +8,7 @@
 #include "common/core/messages.h"
 #include "common/core/sheetflow.h"
 #include "common/ui/dialogs.h"
+#include "common/ui/waitcursor.h"
 
 namespace {
 
@@ -69,8 +70,20 @@ bool QtDialogs::choosePrinter(QWidget* parent, QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+PrintOutcome printAndTell(Dialogs& dialogs, QWidget* parent, const LabelWalk& walk,
+                          DrawingSurface& surface, const FirstSheet& first) {
+    PrintOutcome outcome;
+    {
+        WaitCursor wait;
+        outcome = printSheets(walk, surface, first);
+    }
+    dialogs.message(parent, messages::kTitle, printOutcomeMessage(outcome));
+    return outcome;
+}
+
 bool confirmLabels(Dialogs& dialogs, QWidget* parent, const labelcheck::Check& check,
                    DrawingSurface& surface) {
+    WaitCursor wait;  // the boxes show the arrow
     return checkBeforePrinting(
         check, surface,
         [&](const QString& text) { dialogs.message(parent, messages::kTitle, text); },
