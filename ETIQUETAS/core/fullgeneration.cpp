@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "common/core/bytesearch.h"
 #include "common/core/codepage.h"
@@ -47,17 +48,6 @@ int utf8SequenceAt(std::string_view bytes) {
     return length;
 }
 
-// Whether every byte of `bytes` belongs to a valid UTF-8 sequence.
-bool isValidUtf8(std::string_view bytes) {
-    for (size_t i = bytesearch::asciiPrefix(bytes); i < bytes.size();
-         i += bytesearch::asciiPrefix(bytes.substr(i))) {
-        const int length = utf8SequenceAt(bytes.substr(i));
-        if (length == 0) return false;
-        i += size_t(length);
-    }
-    return true;
-}
-
 // Author and title values are UTF-8 that the reading takes one byte a
 // character. Appends a value's text in UTF-8: wherever its bytes form a
 // valid UTF-8 sequence, the letter it encodes; every other byte, its
@@ -79,37 +69,41 @@ void appendRepaired(std::string_view bytes, std::string& out) {
     out.append(bytes.substr(plain));
 }
 
-// The value's characters as the windows count them: UTF-16 units, so that a
-// character outside the basic plane (an emoji, say) counts two.
-int unitsOf(unsigned char lead) { return lead >= 0xF0 ? 2 : 1; }
-size_t bytesOf(unsigned char lead) {
-    return lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-}
-
-// How many bytes of `text` hold its first `units` units, never parting the
-// two units of one character: such a character goes whole to what follows.
-size_t bytesOfUnits(std::string_view text, size_t units) {
-    if (text.size() <= units) return text.size();  // never more units than bytes
-    size_t at = bytesearch::asciiPrefix(text.substr(0, units));  // one byte, one unit
-    units -= at;
-    while (at < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[at]);
-        if (size_t(unitsOf(lead)) > units) break;
-        units -= size_t(unitsOf(lead));
-        at += bytesOf(lead);
+// How many bytes of `text` hold its first `units` characters as the windows
+// count them, in UTF-16 units: a character outside the basic plane (an
+// emoji, say) counts two, and never goes in parted: it goes whole to what
+// follows. Nothing when `text` is not valid UTF-8. One pass does both, as
+// every author and title is measured.
+std::optional<size_t> validBytesOfUnits(std::string_view text, size_t units) {
+    size_t within = std::string_view::npos;
+    size_t counted = 0;
+    for (size_t i = 0; i < text.size();) {
+        const size_t ascii = bytesearch::asciiPrefix(text.substr(i));  // one byte, one unit
+        if (within == std::string_view::npos && counted + ascii > units) {
+            within = i + (units - counted);
+        }
+        counted += ascii;
+        i += ascii;
+        if (i == text.size()) break;
+        const int length = utf8SequenceAt(text.substr(i));
+        if (length == 0) return std::nullopt;
+        const size_t unitsOfChar = length == 4 ? 2 : 1;
+        if (within == std::string_view::npos && counted + unitsOfChar > units) within = i;
+        counted += unitsOfChar;
+        i += size_t(length);
     }
-    return at;
+    return std::min(within, text.size());
 }
 
-// Appends one or two lines of a value in valid UTF-8. One when it holds at
-// most `limit` units. Otherwise line 1 ends with the last blank at or before
-// `limit` (the first `limit` units when there is none), and line 2 holds at
-// most `secondLength` units after it; the rest is dropped. Returns whether
+// Appends one or two lines of a value in valid UTF-8, whose first
+// `withinLimit` bytes hold its first `limit` units (validBytesOfUnits). One
+// line when that is all of it. Otherwise line 1 ends with the last blank
+// among them (holds all of them when there is none), and line 2 holds at most
+// `secondLength` units after it; the rest is dropped. Returns whether
 // anything was dropped.
-bool appendWrapped(std::string_view value, int limit, int secondLength,
+bool appendWrapped(std::string_view value, size_t withinLimit, int secondLength,
                    labellist::LabelList& list) {
     bool dropped = false;
-    const size_t withinLimit = bytesOfUnits(value, size_t(limit));
     if (withinLimit == value.size()) {
         list.appendUtf8(value);
     } else {
@@ -119,7 +113,7 @@ bool appendWrapped(std::string_view value, int limit, int secondLength,
         const size_t first = blank == std::string_view::npos ? withinLimit : blank + 1;
         list.appendUtf8(value.substr(0, first));
         const std::string_view rest = value.substr(first);
-        const size_t second = bytesOfUnits(rest, size_t(secondLength));
+        const size_t second = *validBytesOfUnits(rest, size_t(secondLength));
         list.appendUtf8(rest.substr(0, second));
         dropped = second < rest.size();
     }
@@ -150,20 +144,26 @@ FullGeneration listsOf(qint64 bytes, const Scan& scan) {
     qint64 authors = 0, titles = 0;
     g.status = scan(kTags, [&](std::string_view line, std::span<const size_t> at) {
         auto value = [&](Tag tag) { return printfile::valueAt(line, at[tag]); };
-        auto repaired = [&](Tag tag) -> std::string_view {
-            const std::string_view raw = value(tag);
-            if (isValidUtf8(raw)) return raw;  // its own repair, as most values are
-            scratch.clear();
-            appendRepaired(raw, scratch);
-            return scratch;
+        // Repaired where it is not valid UTF-8 (most values are their own
+        // repair), then wrapped.
+        auto appendText = [&](Tag tag, int limit, int secondLength, labellist::LabelList& list) {
+            std::string_view text = value(tag);
+            std::optional<size_t> withinLimit = validBytesOfUnits(text, size_t(limit));
+            if (!withinLimit) {
+                scratch.clear();
+                appendRepaired(text, scratch);
+                text = scratch;
+                withinLimit = validBytesOfUnits(text, size_t(limit));
+            }
+            return appendWrapped(text, *withinLimit, secondLength, list);
         };
         if (at[kAuthor] != printfile::kNotFound) {
-            if (appendWrapped(repaired(kAuthor), kAuthorLimit, kAuthorSecond, g.lstAutor))
+            if (appendText(kAuthor, kAuthorLimit, kAuthorSecond, g.lstAutor))
                 g.shortenedAuthors.push_back(authors);
             ++authors;
         }
         if (at[kTitle] != printfile::kNotFound) {
-            if (appendWrapped(repaired(kTitle), kTitleLimit, kTitleSecond, g.lstTitulo))
+            if (appendText(kTitle, kTitleLimit, kTitleSecond, g.lstTitulo))
                 g.shortenedTitles.push_back(titles);
             ++titles;
         }
@@ -201,10 +201,10 @@ FullGeneration generateFullLabels(const QString& printFilePath) {
             for (qint64 k : more.shortenedAuthors) g.shortenedAuthors.push_back(authors + k);
             const qint64 titles = g.lstTitulo.separatorCount();
             for (qint64 k : more.shortenedTitles) g.shortenedTitles.push_back(titles + k);
-            g.lstBarras.append(more.lstBarras);
-            g.lstClasify.append(more.lstClasify);
-            g.lstTitulo.append(more.lstTitulo);
-            g.lstAutor.append(more.lstAutor);
+            g.lstBarras.append(std::move(more.lstBarras));
+            g.lstClasify.append(std::move(more.lstClasify));
+            g.lstTitulo.append(std::move(more.lstTitulo));
+            g.lstAutor.append(std::move(more.lstAutor));
             g.labelCount += more.labelCount;
             g.status = more.status;
         }));

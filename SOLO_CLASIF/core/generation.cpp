@@ -43,7 +43,7 @@ SpineGeneration generateSpineLabels(const QString& printFilePath) {
                 [&](auto tags, auto onLine) { return printfile::scan(path, part, tags, onLine); });
         },
         [](SpineGeneration& generation, SpineGeneration&& more) {
-            generation.lstClasify.append(more.lstClasify);
+            generation.lstClasify.append(std::move(more.lstClasify));
             for (qint64 label : more.cutLabels) {
                 generation.cutLabels.push_back(generation.labelCount + label);
             }

@@ -30,11 +30,23 @@ inline uint64_t bytesEqual(uint64_t word, unsigned char byte) {
 // The byte a bit of such a mask stands for.
 inline size_t byteOf(uint64_t mask) { return size_t(std::countr_zero(mask)) / 8; }
 
-// How many bytes at the front of `text` are ASCII (below 0x80).
+// How many bytes at the front of `text` are ASCII (below 0x80). Words, not
+// bytes, down to the first that is not: an accented letter every few words
+// would make a loop over bytes stumble at each.
 inline size_t asciiPrefix(std::string_view text) {
+    constexpr uint64_t kHighBits = 0x8080808080808080ull;
+    const char* data = text.data();
     size_t at = 0;
-    while (at + 8 <= text.size() && (load(text.data() + at) & 0x8080808080808080ull) == 0) at += 8;
-    while (at < text.size() && static_cast<unsigned char>(text[at]) < 0x80) ++at;
+    for (; at + 8 <= text.size(); at += 8) {
+        if (const uint64_t high = load(data + at) & kHighBits) return at + byteOf(high);
+    }
+    if (text.size() >= 8) {
+        // The last word, overlapping bytes already found ASCII.
+        const size_t last = text.size() - 8;
+        const uint64_t high = load(data + last) & kHighBits;
+        return high ? last + byteOf(high) : text.size();
+    }
+    while (at < text.size() && static_cast<unsigned char>(data[at]) < 0x80) ++at;
     return at;
 }
 

@@ -16,12 +16,6 @@ LabelList::LabelList(const QStringList& entries) {
     for (const QString& e : entries) append(e);
 }
 
-std::string_view LabelList::utf8(qsizetype i) const {
-    const size_t begin = i == 0 ? 0 : size_t(m_ends[size_t(i - 1)] >> 1);
-    const size_t end = size_t(m_ends[size_t(i)] >> 1);
-    return std::string_view(m_utf8).substr(begin, end - begin);
-}
-
 QString LabelList::at(qsizetype i) const {
     if (isSeparator(i)) return kSeparator;
     const std::string_view bytes = utf8(i);
@@ -29,48 +23,68 @@ QString LabelList::at(qsizetype i) const {
 }
 
 void LabelList::endEntry() {
-    const size_t begin = m_ends.empty() ? 0 : size_t(m_ends.back() >> 1);
-    if (std::string_view(m_utf8).substr(begin) == kSeparatorUtf8) {
-        m_utf8.resize(begin);
+    const size_t begin = m_last.begin(m_last.size());
+    if (std::string_view(m_last.text).substr(begin) == kSeparatorUtf8) {
+        m_last.text.resize(begin);
         return appendSeparator();
     }
-    m_ends.push_back(qsizetype(m_utf8.size() << 1));
+    m_last.ends.push_back(qsizetype(m_last.text.size() << 1));
 }
 
 void LabelList::append(QStringView entry) {
-    m_utf8 += entry.toUtf8().toStdString();
+    m_last.text += entry.toUtf8().toStdString();
     endEntry();
 }
 
-void LabelList::append(const LabelList& more) {
-    const qsizetype shift = qsizetype(m_utf8.size() << 1);
-    m_utf8 += more.m_utf8;
-    for (qsizetype end : more.m_ends) m_ends.push_back(end + shift);
+void LabelList::append(LabelList&& more) {
+    if (more.isEmpty()) return;
+    if (!isEmpty()) {
+        m_joinedCount += m_last.size();
+        m_joined.push_back(std::move(m_last));
+    }
+    for (Run& run : more.m_joined) {
+        m_joinedCount += run.size();
+        m_joined.push_back(std::move(run));
+    }
+    m_last = std::move(more.m_last);
+    more.clear();
 }
 
 void LabelList::appendUtf8(std::string_view utf8) {
-    m_utf8 += utf8;
+    m_last.text += utf8;
     endEntry();
 }
 
 void LabelList::appendDecoded(std::string_view bytes) {
-    codepage::appendUtf8(bytes, m_utf8);
+    codepage::appendUtf8(bytes, m_last.text);
     endEntry();
 }
 
 void LabelList::removeLast() {
-    m_ends.pop_back();
-    m_utf8.resize(m_ends.empty() ? 0 : size_t(m_ends.back() >> 1));
+    if (m_last.ends.empty()) {
+        if (m_joined.empty()) return;
+        m_last = std::move(m_joined.back());
+        m_joined.pop_back();
+        m_joinedCount -= m_last.size();
+    }
+    m_last.ends.pop_back();
+    m_last.text.resize(m_last.begin(m_last.size()));
 }
 
 void LabelList::clear() {
-    m_utf8.clear();
-    m_ends.clear();
+    m_joined.clear();
+    m_joinedCount = 0;
+    m_last = Run{};
 }
 
 qsizetype LabelList::separatorCount() const {
-    qsizetype n = 0;
-    for (qsizetype end : m_ends) n += end & kSeparatorBit;
+    const auto separatorsIn = [](const Run& run) {
+        qsizetype n = 0;
+        for (qsizetype end : run.ends) n += end & kSeparatorBit;
+        return n;
+    };
+    qsizetype n = separatorsIn(m_last);
+    for (const Run& run : m_joined) n += separatorsIn(run);
     return n;
 }
 
@@ -94,7 +108,11 @@ QStringList LabelList::mid(qsizetype from, qsizetype n) const {
 QStringList LabelList::toStringList() const { return mid(0, size()); }
 
 bool LabelList::operator==(const LabelList& other) const {
-    return m_utf8 == other.m_utf8 && m_ends == other.m_ends;
+    if (size() != other.size()) return false;
+    for (qsizetype i = 0; i < size(); ++i) {
+        if (isSeparator(i) != other.isSeparator(i) || utf8(i) != other.utf8(i)) return false;
+    }
+    return true;
 }
 
 bool LabelList::operator==(const QStringList& entries) const { return *this == LabelList(entries); }

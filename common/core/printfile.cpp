@@ -58,91 +58,122 @@ std::vector<Part> splitAtLines(const QString& path, int count) {
 
 namespace {
 
-// Finds the tagged lines of a run of whole lines. All tags open with the same
-// two bytes ("<z"): one pass over the run, eight bytes at a time, finds the
-// places where those two bytes stand, and only there are the tags compared.
-// Where a tag stands, its line's ends are looked up. Lines without a tag cost
-// only the pass.
+// One tag, ready to be compared where the tags' first two bytes stand. A tag
+// of 8 to 16 bytes, as the print file's are, is compared as two words that
+// overlap when it is shorter than 16.
+class Tag {
+public:
+    explicit Tag(std::string_view text)
+        : m_text(text),
+          m_words(text.size() >= 8 && text.size() <= 16),
+          m_tail(m_words ? text.size() - 8 : 0),
+          m_head(m_words ? bytesearch::load(text.data()) : 0),
+          m_last(m_words ? bytesearch::load(text.data() + m_tail) : 0) {}
+
+    size_t size() const { return m_text.size(); }
+
+    // Whether `text` opens with the tag.
+    bool opens(std::string_view text) const {
+        if (text.size() < m_text.size()) return false;
+        if (!m_words) return text.starts_with(m_text);
+        return bytesearch::load(text.data()) == m_head &&
+               bytesearch::load(text.data() + m_tail) == m_last;
+    }
+
+private:
+    std::string_view m_text;
+    bool m_words;
+    size_t m_tail;
+    uint64_t m_head;
+    uint64_t m_last;
+};
+
+// Finds the tagged lines of a run of whole lines in one pass, eight bytes at
+// a time: the pass marks where a line ends (CR) and where the tags' first two
+// bytes stand ("<z": every tag of the print file opens with them); only
+// there are the tags compared. A line is handed on at its end when it holds a
+// tag. Lines without a tag cost only the pass.
 class TaggedLineFinder {
 public:
     TaggedLineFinder(std::span<const std::string_view> tags, size_t maxLineBytes,
                      const TaggedLineHandler& onLine)
-        : m_tags(tags),
+        : m_tags(tags.begin(), tags.end()),
+          m_pair(tags.front().substr(0, 2)),
           m_maxLine(maxLineBytes),
           m_onLine(onLine),
           m_starts(tags.size(), kNotFound) {
-        Q_ASSERT(!tags.empty());
-        for (std::string_view tag : tags)
-            Q_ASSERT(tag.size() >= 2 && tag.substr(0, 2) == tags[0].substr(0, 2));
+        for (std::string_view tag : tags) Q_ASSERT(tag.size() >= 2 && tag.starts_with(m_pair));
     }
 
     // A run starts at a line's start and ends at a line's end, or at the end
     // of the input.
     void scan(std::string_view lines) {
         using namespace bytesearch;
-        const std::string_view pair = m_tags[0].substr(0, 2);
-        const auto first = static_cast<unsigned char>(pair[0]);
-        const auto second = static_cast<unsigned char>(pair[1]);
+        const auto first = static_cast<unsigned char>(m_pair[0]);
+        const auto second = static_cast<unsigned char>(m_pair[1]);
         const char* data = lines.data();
-        m_searchedTo = 0;
+        m_lineStart = 0;
         size_t i = 0;
         for (; i + 9 <= lines.size(); i += 8) {
-            uint64_t pairs =
-                bytesEqual(load(data + i), first) & bytesEqual(load(data + i + 1), second);
-            for (; pairs != 0; pairs &= pairs - 1) candidate(lines, i + byteOf(pairs));
+            const uint64_t word = load(data + i);
+            const uint64_t pairs = bytesEqual(word, first) & bytesEqual(load(data + i + 1), second);
+            const uint64_t ends = bytesEqual(word, '\r');
+            // In the order they stand: a line's end hands on the line before.
+            for (uint64_t marks = pairs | ends; marks != 0; marks &= marks - 1) {
+                const uint64_t mark = marks & (~marks + 1);
+                const size_t at = i + byteOf(mark);
+                if (mark & ends) {
+                    endLine(lines, at);
+                } else {
+                    candidate(lines, at);
+                }
+            }
         }
-        for (; i + 1 < lines.size(); ++i) {
-            if (lines.substr(i).starts_with(pair)) candidate(lines, i);
+        for (; i < lines.size(); ++i) {
+            if (lines[i] == '\r') {
+                endLine(lines, i);
+            } else if (lines.substr(i).starts_with(m_pair)) {
+                candidate(lines, i);
+            }
         }
-        flush(lines);
+        endLine(lines, lines.size());
     }
 
 private:
     // The tags' first two bytes stand at `at`.
     void candidate(std::string_view lines, size_t at) {
-        if (at < m_lineEnd && m_found == m_tags.size()) return;  // the line is done
-        // A tag holds no CR: one that matches lies within its line.
+        if (m_found == m_tags.size()) return;  // the line is done
         const std::string_view rest = lines.substr(at);
         for (size_t t = 0; t < m_tags.size(); ++t) {
-            if (!bytesearch::startsWith(rest, m_tags[t])) continue;
-            if (at >= m_lineEnd) startLine(lines, at);
-            if (m_starts[t] != kNotFound) continue;  // only a tag's first place counts
+            if (!m_tags[t].opens(rest) || m_starts[t] != kNotFound) continue;
+            // Only a tag's first place counts, and only within the bound.
             const size_t valueStart = at - m_lineStart + m_tags[t].size();
-            if (valueStart > m_maxLine) continue;  // beyond the bound: not seen
+            if (valueStart > m_maxLine) continue;
             m_starts[t] = valueStart;
             ++m_found;
         }
     }
 
-    // Hands on the tagged line before, and finds the ends of the line `at`
-    // stands in.
-    void startLine(std::string_view lines, size_t at) {
-        flush(lines);
-        const size_t cr = lines.substr(m_searchedTo, at - m_searchedTo).rfind('\r');
-        m_lineStart = cr == std::string_view::npos ? m_searchedTo : m_searchedTo + cr + 1;
-        if (m_lineStart < at && lines[m_lineStart] == '\n') ++m_lineStart;
-        m_lineEnd = std::min(lines.find('\r', at), lines.size());
-        m_searchedTo = m_lineEnd;
-    }
-
-    void flush(std::string_view lines) {
+    // The line that started at m_lineStart ends at `end` (its CR, or the
+    // run's end): hands it on if it holds a tag.
+    void endLine(std::string_view lines, size_t end) {
         if (m_found > 0) {
-            const size_t length = std::min(m_lineEnd - m_lineStart, m_maxLine);
+            const size_t length = std::min(end - m_lineStart, m_maxLine);
             m_onLine(lines.substr(m_lineStart, length), m_starts);
             std::fill(m_starts.begin(), m_starts.end(), kNotFound);
             m_found = 0;
         }
-        m_lineStart = m_lineEnd = 0;
+        m_lineStart = end + 1;
+        if (m_lineStart < lines.size() && lines[m_lineStart] == '\n') ++m_lineStart;
     }
 
-    std::span<const std::string_view> m_tags;
+    std::vector<Tag> m_tags;
+    std::string_view m_pair;  // the first two bytes of every tag
     size_t m_maxLine;
     const TaggedLineHandler& m_onLine;
     std::vector<size_t> m_starts;
-    size_t m_found = 0;       // tags found in the current line
-    size_t m_lineStart = 0;   // the current tagged line
-    size_t m_lineEnd = 0;     // its CR, or the run's end
-    size_t m_searchedTo = 0;  // no line starts between here and the current place
+    size_t m_found = 0;      // tags found in the current line
+    size_t m_lineStart = 0;  // where the current line starts
 };
 
 }  // namespace
