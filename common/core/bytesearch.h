@@ -50,8 +50,4 @@ inline size_t asciiPrefix(std::string_view text) {
     return at;
 }
 
-// Whether `text` opens with `prefix`. Prefixes of 8 to 16 bytes, as the
-// print file's tags are, are compared as two words.
-bool startsWith(std::string_view text, std::string_view prefix);
-
 }  // namespace bytesearch

@@ -5,8 +5,9 @@
 namespace labellist {
 
 namespace {
-const std::string kSeparatorUtf8 = std::string(20, ' ') + "_____";  // kSeparator
-}
+// kSeparator; ASCII, so also its bytes in the 8-bit code page.
+constexpr std::string_view kSeparatorUtf8 = "                    _____";
+}  // namespace
 
 LabelList::LabelList(std::initializer_list<QStringView> entries) {
     for (QStringView e : entries) append(e);
@@ -22,18 +23,9 @@ QString LabelList::at(qsizetype i) const {
     return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
 }
 
-void LabelList::endEntry() {
-    const size_t begin = m_last.begin(m_last.size());
-    if (std::string_view(m_last.text).substr(begin) == kSeparatorUtf8) {
-        m_last.text.resize(begin);
-        return appendSeparator();
-    }
-    m_last.ends.push_back(qsizetype(m_last.text.size() << 1));
-}
-
 void LabelList::append(QStringView entry) {
-    m_last.text += entry.toUtf8().toStdString();
-    endEntry();
+    const QByteArray utf8 = entry.toUtf8();
+    appendUtf8(std::string_view(utf8.constData(), size_t(utf8.size())));
 }
 
 void LabelList::append(LabelList&& more) {
@@ -51,13 +43,15 @@ void LabelList::append(LabelList&& more) {
 }
 
 void LabelList::appendUtf8(std::string_view utf8) {
+    if (utf8 == kSeparatorUtf8) return appendSeparator();
     m_last.text += utf8;
-    endEntry();
+    m_last.ends.push_back(qsizetype(m_last.text.size() << 1));
 }
 
 void LabelList::appendDecoded(std::string_view bytes) {
+    if (bytes == kSeparatorUtf8) return appendSeparator();
     codepage::appendUtf8(bytes, m_last.text);
-    endEntry();
+    m_last.ends.push_back(qsizetype(m_last.text.size() << 1));
 }
 
 void LabelList::removeLast() {

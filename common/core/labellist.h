@@ -108,9 +108,6 @@ private:
         return {m_last, i};  // not reached for a valid index
     }
 
-    // What was added to the text since the last entry becomes one.
-    void endEntry();
-
     std::vector<Run> m_joined;    // the runs of lists joined to this one, in order
     qsizetype m_joinedCount = 0;  // the entries they hold
     Run m_last;                   // where new entries go
