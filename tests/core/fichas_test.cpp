@@ -145,6 +145,14 @@ TEST(FullGeneration, FourListsInAnyOrderOfTags) {
     EXPECT_TRUE(mismatchWarning(g).isEmpty());
 }
 
+TEST(FullGeneration, AValueThatIsTheSeparatorsTextIsTheSeparator) {
+    const QByteArray separator = kSep.toLatin1();
+    const FullGeneration g =
+        generateFrom(tagged("z30-barcode", separator) + tagged("z13-title", separator));
+    EXPECT_EQ(g.lstBarras, (QStringList{kSep, kSep}));
+    EXPECT_EQ(g.lstTitulo, (QStringList{kSep, kSep}));
+}
+
 TEST(FullGeneration, AMissingTitleLeavesItsListShortAndWarns) {
     const FullGeneration g = generateFrom(printFileWithFullItems(2) + tagged("z30-call-no", "X"));
     EXPECT_EQ(mismatchWarning(g),
