@@ -20,8 +20,8 @@ export ETIQUETAS_UNIDAD_C="$drive"
 
 program=${1:-lomos}
 case "$program" in
-  lomos) exe=build/SOLO_CLASIF/lomos ;;
-  fichas) exe=build/ETIQUETAS/fichas ;;
+  lomos) exe=build/lomos/lomos ;;
+  fichas) exe=build/fichas/fichas ;;
   *) echo "Programa desconocido: $program (lomos o fichas)" >&2; exit 1 ;;
 esac
 [ -x "$exe" ] || { echo "No está construido: $exe" >&2; exit 1; }

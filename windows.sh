@@ -21,7 +21,7 @@ echo "== Armando el paquete"
 name=etiquetas-$version-windows-x64
 app=build-windows/$name
 rm -rf "$app" && mkdir -p "$app/platforms" "$app/styles" "$app/translations"
-cp build-windows/SOLO_CLASIF/lomos.exe build-windows/ETIQUETAS/fichas.exe "$app/"
+cp build-windows/lomos/lomos.exe build-windows/fichas/fichas.exe "$app/"
 for lib in Qt6Core Qt6Gui Qt6Widgets Qt6PrintSupport; do cp "$qt/bin/$lib.dll" "$app/"; done
 cp "$qt/plugins/platforms/qwindows.dll" "$app/platforms/"
 cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$app/styles/"

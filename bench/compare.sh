@@ -46,11 +46,11 @@ hyperfine -N --output=pipe -w 3 -r 20 --export-json "$W/grep.json" "grep -c <z30
 
 echo "== Rendering: 100 sheets, and 1,000 sheets"
 hyperfine -N -w 2 -r 15 --export-json "$W/render.json" \
-  "env ETIQUETAS_UNIDAD_C=$W/c3300 $B/SOLO_CLASIF/lomos --pdf $W/lomos3300.pdf" \
-  "env ETIQUETAS_UNIDAD_C=$W/c3600 $B/ETIQUETAS/fichas --pdf $W/fichas3600.pdf" \
+  "env ETIQUETAS_UNIDAD_C=$W/c3300 $B/lomos/lomos --pdf $W/lomos3300.pdf" \
+  "env ETIQUETAS_UNIDAD_C=$W/c3600 $B/fichas/fichas --pdf $W/fichas3600.pdf" \
   "$B/bench/bare_draw $W/bare.pdf 11700" \
-  "env ETIQUETAS_UNIDAD_C=$W/c33000 $B/SOLO_CLASIF/lomos --pdf $W/lomos33000.pdf" >/dev/null
-lomos_peak=$(peak_mb ETIQUETAS_UNIDAD_C="$W/c33000" "$B/SOLO_CLASIF/lomos" --pdf "$W/lomos33000.pdf")
+  "env ETIQUETAS_UNIDAD_C=$W/c33000 $B/lomos/lomos --pdf $W/lomos33000.pdf" >/dev/null
+lomos_peak=$(peak_mb ETIQUETAS_UNIDAD_C="$W/c33000" "$B/lomos/lomos" --pdf "$W/lomos33000.pdf")
 
 peer_spine=""; peer_full=""
 if [ "$peer" = 1 ]; then

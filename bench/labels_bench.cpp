@@ -7,13 +7,13 @@
 #include <QTemporaryDir>
 #include <map>
 
-#include "ETIQUETAS/core/fullcheck.h"
-#include "ETIQUETAS/core/fullgeneration.h"
-#include "ETIQUETAS/core/fullwalk.h"
-#include "SOLO_CLASIF/core/coordinates.h"
-#include "SOLO_CLASIF/core/generation.h"
-#include "SOLO_CLASIF/core/spinecheck.h"
-#include "SOLO_CLASIF/core/spinewalk.h"
+#include "fichas/core/fullcheck.h"
+#include "fichas/core/fullgeneration.h"
+#include "fichas/core/fullwalk.h"
+#include "lomos/core/coordinates.h"
+#include "lomos/core/generation.h"
+#include "lomos/core/spinecheck.h"
+#include "lomos/core/spinewalk.h"
 #include "common/core/recordingsurface.h"
 #include "common/paint/paintersurface.h"
 #include "printfile_generator.h"

@@ -2,8 +2,8 @@
 // then the label walk.
 #include <QBuffer>
 
-#include "ETIQUETAS/core/fullgeneration.h"
-#include "ETIQUETAS/core/fullwalk.h"
+#include "fichas/core/fullgeneration.h"
+#include "fichas/core/fullwalk.h"
 #include "common/core/recordingsurface.h"
 #include "fuzz_check.h"
 

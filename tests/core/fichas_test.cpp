@@ -2,9 +2,9 @@
 // repaired, authors and titles wrapped), and where the walk puts each field.
 #include <gtest/gtest.h>
 
-#include "ETIQUETAS/core/fullcheck.h"
-#include "ETIQUETAS/core/fullgeneration.h"
-#include "ETIQUETAS/core/fullwalk.h"
+#include "fichas/core/fullcheck.h"
+#include "fichas/core/fullgeneration.h"
+#include "fichas/core/fullwalk.h"
 #include "recorded.h"
 #include "testenv.h"
 

@@ -6,7 +6,7 @@
 #include <QFile>
 #include <thread>
 
-#include "SOLO_CLASIF/core/coordinates.h"
+#include "lomos/core/coordinates.h"
 #include "common/core/codepage.h"
 #include "common/core/drivec.h"
 #include "common/core/number.h"

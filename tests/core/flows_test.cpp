@@ -5,8 +5,8 @@
 #include <QDir>
 #include <QFile>
 
-#include "ETIQUETAS/core/fullgeneration.h"
-#include "SOLO_CLASIF/core/generation.h"
+#include "fichas/core/fullgeneration.h"
+#include "lomos/core/generation.h"
 #include "common/core/generar.h"
 #include "testenv.h"
 

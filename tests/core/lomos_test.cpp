@@ -2,9 +2,9 @@
 // puts every line, on a surface that records them.
 #include <gtest/gtest.h>
 
-#include "SOLO_CLASIF/core/generation.h"
-#include "SOLO_CLASIF/core/spinecheck.h"
-#include "SOLO_CLASIF/core/spinewalk.h"
+#include "lomos/core/generation.h"
+#include "lomos/core/spinecheck.h"
+#include "lomos/core/spinewalk.h"
 #include "recorded.h"
 #include "testenv.h"
 

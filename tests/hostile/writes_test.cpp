@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <csignal>
 
-#include "SOLO_CLASIF/core/coordinates.h"
+#include "lomos/core/coordinates.h"
 #include "common/core/settingsfile.h"
 #include "testenv.h"
 

@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 
-#include "SOLO_CLASIF/core/coordinates.h"
+#include "lomos/core/coordinates.h"
 #include "pdfwords.h"
 #include "testenv.h"
 

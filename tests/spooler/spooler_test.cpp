@@ -13,9 +13,9 @@
 #include <QProcess>
 #include <QTest>
 
-#include "ETIQUETAS/ui/frmprincipal.h"
-#include "SOLO_CLASIF/core/coordinates.h"
-#include "SOLO_CLASIF/ui/frmprincipal.h"
+#include "fichas/ui/frmprincipal.h"
+#include "lomos/core/coordinates.h"
+#include "lomos/ui/frmprincipal.h"
 #include "pdfwords.h"
 #include "scripteddialogs.h"
 #include "testenv.h"

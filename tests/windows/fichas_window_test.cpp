@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "ETIQUETAS/ui/frmprincipal.h"
+#include "fichas/ui/frmprincipal.h"
 #include "common/core/messages.h"
 #include "pdfwords.h"
 #include "scripteddialogs.h"

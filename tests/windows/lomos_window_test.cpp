@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QToolBar>
 
-#include "SOLO_CLASIF/ui/frmprincipal.h"
+#include "lomos/ui/frmprincipal.h"
 #include "common/core/messages.h"
 #include "common/core/recordingsurface.h"
 #include "common/core/startup.h"

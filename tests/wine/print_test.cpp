@@ -5,8 +5,8 @@
 // into the folder named by ETIQUETAS_SCREENSHOTS when that is set.
 #include <QTest>
 
-#include "ETIQUETAS/ui/frmprincipal.h"
-#include "SOLO_CLASIF/ui/frmprincipal.h"
+#include "fichas/ui/frmprincipal.h"
+#include "lomos/ui/frmprincipal.h"
 #include "scripteddialogs.h"
 
 namespace {

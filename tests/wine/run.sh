@@ -55,7 +55,7 @@ windowless() {  # windowless PROGRAM NAME OPTIONS...: runs it as cmd.exe would, 
 # The labels; the labels from place 5 of the first sheet, place 7 left free;
 # and the test sheet.
 for program in lomos fichas; do
-  exe=$linux/SOLO_CLASIF/lomos; [ $program = fichas ] && exe=$linux/ETIQUETAS/fichas
+  exe=$linux/lomos/lomos; [ $program = fichas ] && exe=$linux/fichas/fichas
   for job in "$program|" "$program-inicio|--start 5 --skip 7" "$program-prueba|--test-sheet"; do
     name=${job%%|*}; options=${job#*|}
     # shellcheck disable=SC2086

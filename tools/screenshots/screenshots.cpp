@@ -6,8 +6,8 @@
 #include <QMessageBox>
 #include <QThread>
 
-#include "ETIQUETAS/ui/frmprincipal.h"
-#include "SOLO_CLASIF/ui/frmprincipal.h"
+#include "fichas/ui/frmprincipal.h"
+#include "lomos/ui/frmprincipal.h"
 #include "common/core/labelcheck.h"
 #include "common/core/messages.h"
 #include "common/core/startup.h"

@@ -1,10 +1,10 @@
-#include "ETIQUETAS/batch.h"
+#include "fichas/batch.h"
 
 #include <QTextStream>
 
-#include "ETIQUETAS/core/fullcheck.h"
-#include "ETIQUETAS/core/fullgeneration.h"
-#include "ETIQUETAS/core/fullwalk.h"
+#include "fichas/core/fullcheck.h"
+#include "fichas/core/fullgeneration.h"
+#include "fichas/core/fullwalk.h"
 #include "common/batch/batchjob.h"
 
 namespace fichas {

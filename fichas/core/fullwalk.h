@@ -3,7 +3,7 @@
 #include <QString>
 #include <vector>
 
-#include "ETIQUETAS/core/fullgeneration.h"
+#include "fichas/core/fullgeneration.h"
 #include "common/core/sheetflow.h"
 #include "common/core/testsheet.h"
 

@@ -1,4 +1,4 @@
-#include "ETIQUETAS/ui/frmprincipal.h"
+#include "fichas/ui/frmprincipal.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -8,8 +8,8 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 
-#include "ETIQUETAS/core/fullcheck.h"
-#include "ETIQUETAS/core/fullwalk.h"
+#include "fichas/core/fullcheck.h"
+#include "fichas/core/fullwalk.h"
 #include "common/core/drivec.h"
 #include "common/core/generar.h"
 #include "common/core/messages.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ETIQUETAS/core/fullgeneration.h"
-#include "ETIQUETAS/core/fullwalk.h"
+#include "fichas/core/fullgeneration.h"
+#include "fichas/core/fullwalk.h"
 #include "common/core/firstsheet.h"
 #include "common/core/labelcheck.h"
 

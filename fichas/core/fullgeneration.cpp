@@ -1,4 +1,4 @@
-#include "ETIQUETAS/core/fullgeneration.h"
+#include "fichas/core/fullgeneration.h"
 
 #include <QFileInfo>
 #include <algorithm>

@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "ETIQUETAS/core/fullgeneration.h"
+#include "fichas/core/fullgeneration.h"
 #include "common/core/labelcheck.h"
 #include "common/ui/firstsheetpanel.h"
 #include "common/ui/form1.h"

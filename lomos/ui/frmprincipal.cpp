@@ -1,4 +1,4 @@
-#include "SOLO_CLASIF/ui/frmprincipal.h"
+#include "lomos/ui/frmprincipal.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,12 +10,12 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "SOLO_CLASIF/core/generation.h"
-#include "SOLO_CLASIF/core/spinecheck.h"
-#include "SOLO_CLASIF/core/spinewalk.h"
-#include "SOLO_CLASIF/ui/artwork.h"
-#include "SOLO_CLASIF/ui/frmconfigura.h"
-#include "SOLO_CLASIF/ui/frmtamano.h"
+#include "lomos/core/generation.h"
+#include "lomos/core/spinecheck.h"
+#include "lomos/core/spinewalk.h"
+#include "lomos/ui/artwork.h"
+#include "lomos/ui/frmconfigura.h"
+#include "lomos/ui/frmtamano.h"
 #include "common/core/drivec.h"
 #include "common/core/generar.h"
 #include "common/core/messages.h"

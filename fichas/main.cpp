@@ -1,7 +1,7 @@
 #include <QTextStream>
 
-#include "ETIQUETAS/batch.h"
-#include "ETIQUETAS/ui/frmprincipal.h"
+#include "fichas/batch.h"
+#include "fichas/ui/frmprincipal.h"
 #include "common/program.h"
 
 namespace {

@@ -1,9 +1,9 @@
-#include "SOLO_CLASIF/core/spinecheck.h"
+#include "lomos/core/spinecheck.h"
 
 #include <algorithm>
 #include <optional>
 
-#include "SOLO_CLASIF/core/spinewalk.h"
+#include "lomos/core/spinewalk.h"
 #include "common/core/number.h"
 #include "common/core/surface.h"
 

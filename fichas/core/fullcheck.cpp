@@ -1,4 +1,4 @@
-#include "ETIQUETAS/core/fullcheck.h"
+#include "fichas/core/fullcheck.h"
 
 #include <algorithm>
 

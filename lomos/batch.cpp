@@ -1,11 +1,11 @@
-#include "SOLO_CLASIF/batch.h"
+#include "lomos/batch.h"
 
 #include <QTextStream>
 
-#include "SOLO_CLASIF/core/coordinates.h"
-#include "SOLO_CLASIF/core/generation.h"
-#include "SOLO_CLASIF/core/spinecheck.h"
-#include "SOLO_CLASIF/core/spinewalk.h"
+#include "lomos/core/coordinates.h"
+#include "lomos/core/generation.h"
+#include "lomos/core/spinecheck.h"
+#include "lomos/core/spinewalk.h"
 #include "common/batch/batchjob.h"
 #include "common/core/drivec.h"
 

@@ -1,4 +1,4 @@
-#include "SOLO_CLASIF/core/spinewalk.h"
+#include "lomos/core/spinewalk.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "SOLO_CLASIF/ui/frmconfigura.h"
+#include "lomos/ui/frmconfigura.h"
 
 #include <QCloseEvent>
 #include <QDir>

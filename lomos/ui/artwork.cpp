@@ -1,4 +1,4 @@
-#include "SOLO_CLASIF/ui/artwork.h"
+#include "lomos/ui/artwork.h"
 
 #include <QPainter>
 #include <QPainterPath>

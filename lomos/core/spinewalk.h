@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "SOLO_CLASIF/core/coordinates.h"
+#include "lomos/core/coordinates.h"
 #include "common/core/labellist.h"
 #include "common/core/sheetflow.h"
 

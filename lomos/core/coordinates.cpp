@@ -1,4 +1,4 @@
-#include "SOLO_CLASIF/core/coordinates.h"
+#include "lomos/core/coordinates.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "ETIQUETAS/core/fullwalk.h"
+#include "fichas/core/fullwalk.h"
 
 #include <array>
 #include <tuple>

@@ -1,4 +1,4 @@
-#include "SOLO_CLASIF/ui/frmtamano.h"
+#include "lomos/ui/frmtamano.h"
 
 #include <QComboBox>
 #include <QLabel>

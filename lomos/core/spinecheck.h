@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "SOLO_CLASIF/core/coordinates.h"
+#include "lomos/core/coordinates.h"
 #include "common/core/firstsheet.h"
 #include "common/core/labelcheck.h"
 #include "common/core/labellist.h"

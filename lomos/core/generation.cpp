@@ -1,4 +1,4 @@
-#include "SOLO_CLASIF/core/generation.h"
+#include "lomos/core/generation.h"
 
 #include <array>
 

@@ -3,7 +3,7 @@
 #include <QMainWindow>
 #include <array>
 
-#include "SOLO_CLASIF/core/coordinates.h"
+#include "lomos/core/coordinates.h"
 
 class Dialogs;
 class QLineEdit;

@@ -6,9 +6,9 @@
 #include <functional>
 #include <memory>
 
-#include "SOLO_CLASIF/core/coordinates.h"
-#include "SOLO_CLASIF/ui/frmconfigura.h"
-#include "SOLO_CLASIF/ui/frmtamano.h"
+#include "lomos/core/coordinates.h"
+#include "lomos/ui/frmconfigura.h"
+#include "lomos/ui/frmtamano.h"
 #include "common/core/labelcheck.h"
 #include "common/core/labellist.h"
 #include "common/ui/firstsheetpanel.h"

@@ -1,7 +1,7 @@
 #include <QTextStream>
 
-#include "SOLO_CLASIF/batch.h"
-#include "SOLO_CLASIF/ui/frmprincipal.h"
+#include "lomos/batch.h"
+#include "lomos/ui/frmprincipal.h"
 #include "common/program.h"
 
 namespace {
