@@ -11,7 +11,7 @@
 #include "fichas/core/fullgeneration.h"
 #include "fichas/core/fullwalk.h"
 #include "lomos/core/coordinates.h"
-#include "lomos/core/generation.h"
+#include "lomos/core/spinegeneration.h"
 #include "lomos/core/spinecheck.h"
 #include "lomos/core/spinewalk.h"
 #include "common/core/recordingsurface.h"
@@ -76,7 +76,7 @@ void BM_LomosCheck(benchmark::State& state) {
     QTemporaryDir dir;
     PdfSurface pdf(dir.filePath(QStringLiteral("never.pdf")), PdfSurface::Paper::A4);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(checkSpineLabels(g.lstClasify, g.cutLabels, table, "8",
+        benchmark::DoNotOptimize(checkSpineLabels(g.callNumberLines, g.cutLabels, table, "8",
                                                   kPrinterFace, FirstSheet(kLabelsPerSheet), pdf));
     }
     setRates(state, 0, g.labelCount);
@@ -100,7 +100,7 @@ void BM_SpineWalkRecording(benchmark::State& state) {
     const CoordinateTable table = defaultCoordinateTable();
     for (auto _ : state) {
         RecordingSurface surface;
-        printSheets(spineWalk(g.lstClasify, table, QStringLiteral("8"), kPrinterFace), surface,
+        printSheets(spineWalk(g.callNumberLines, table, QStringLiteral("8"), kPrinterFace), surface,
                     FirstSheet(lomos::kLabelsPerSheet));
         benchmark::DoNotOptimize(surface.lines().size());
     }
@@ -127,7 +127,7 @@ void BM_SpinePdf100Sheets(benchmark::State& state) {
     QTemporaryDir dir;
     for (auto _ : state) {
         PdfSurface pdf(dir.filePath(QStringLiteral("spine.pdf")), PdfSurface::Paper::A4);
-        printSheets(spineWalk(g.lstClasify, table, QStringLiteral("8"), kPrinterFace), pdf,
+        printSheets(spineWalk(g.callNumberLines, table, QStringLiteral("8"), kPrinterFace), pdf,
                     FirstSheet(lomos::kLabelsPerSheet));
     }
     setRates(state, 0, g.labelCount);
@@ -157,7 +157,7 @@ void BM_PreviewOneSheet(benchmark::State& state) {
         ImageSurface surface(image);
         surface.cls();
         // "No" at the first question.
-        previewSheets(spineWalk(g.lstClasify, table, QStringLiteral("8"), kPreviewFace), surface,
+        previewSheets(spineWalk(g.callNumberLines, table, QStringLiteral("8"), kPreviewFace), surface,
                       FirstSheet(lomos::kLabelsPerSheet), [] { return false; });
     }
     setRates(state, 0, 33);

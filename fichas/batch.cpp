@@ -2,10 +2,10 @@
 
 #include <QTextStream>
 
+#include "common/batch/batchjob.h"
 #include "fichas/core/fullcheck.h"
 #include "fichas/core/fullgeneration.h"
 #include "fichas/core/fullwalk.h"
-#include "common/batch/batchjob.h"
 
 namespace fichas {
 namespace {
@@ -52,7 +52,7 @@ int runBatch(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     program.generate = [&labels](const QString& printFile) {
         labels = generateFullLabels(printFile);
         // Lists out of step are printed all the same, with the warning.
-        return generar::Generated{labels.labelCount, labels.status, mismatchWarning(labels)};
+        return generation::Generated{labels.labelCount, labels.status, mismatchWarning(labels)};
     };
     program.placesPerSheet = SheetPlaces::kPerSheet;
     program.printWalk = [&labels](const BatchOptions&) {

@@ -1,8 +1,8 @@
 #include <QTextStream>
 
-#include "fichas/batch.h"
-#include "fichas/ui/frmprincipal.h"
 #include "common/program.h"
+#include "fichas/batch.h"
+#include "fichas/ui/mainwindow.h"
 
 namespace {
 
@@ -17,5 +17,5 @@ int batchJob(const QStringList& arguments) {
 int main(int argc, char** argv) {
     return runProgram(
         argc, argv, QStringLiteral("fichas"),
-        [](Dialogs& dialogs) { return std::make_unique<fichas::frmPrincipal>(dialogs); }, batchJob);
+        [](Dialogs& dialogs) { return std::make_unique<fichas::MainWindow>(dialogs); }, batchJob);
 }

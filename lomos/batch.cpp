@@ -2,12 +2,12 @@
 
 #include <QTextStream>
 
-#include "lomos/core/coordinates.h"
-#include "lomos/core/generation.h"
-#include "lomos/core/spinecheck.h"
-#include "lomos/core/spinewalk.h"
 #include "common/batch/batchjob.h"
 #include "common/core/drivec.h"
+#include "lomos/core/coordinates.h"
+#include "lomos/core/spinecheck.h"
+#include "lomos/core/spinegeneration.h"
+#include "lomos/core/spinewalk.h"
 
 namespace lomos {
 namespace {
@@ -55,18 +55,18 @@ int runBatch(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     program.withFontSize = true;
     program.generate = [&labels](const QString& printFile) {
         labels = generateSpineLabels(printFile);
-        return generar::Generated{labels.labelCount, labels.status, {}};
+        return generation::Generated{labels.labelCount, labels.status, {}};
     };
     program.placesPerSheet = kLabelsPerSheet;
     program.printWalk = [&](const BatchOptions& options) {
-        table = readCoordinateFile(drivec::coordinateFile());  // as LEE_CORD does
-        return spineWalk(labels.lstClasify, table, options.fontSize, kPrinterFace);
+        table = readCoordinateFile(drivec::coordinateFile());  // as readCoordinates does
+        return spineWalk(labels.callNumberLines, table, options.fontSize, kPrinterFace);
     };
     program.check = [&](const BatchOptions& options, const FirstSheet& first) {
         table = readCoordinateFile(drivec::coordinateFile());
         return [&, options, first](DrawingSurface& surface) {
-            return checkSpineLabels(labels.lstClasify, labels.cutLabels, table, options.fontSize,
-                                    kPrinterFace, first, surface);
+            return checkSpineLabels(labels.callNumberLines, labels.cutLabels, table,
+                                    options.fontSize, kPrinterFace, first, surface);
         };
     };
     program.testSheet = [&] {

@@ -1,8 +1,8 @@
 #include <QTextStream>
 
-#include "lomos/batch.h"
-#include "lomos/ui/frmprincipal.h"
 #include "common/program.h"
+#include "lomos/batch.h"
+#include "lomos/ui/mainwindow.h"
 
 namespace {
 
@@ -17,5 +17,5 @@ int batchJob(const QStringList& arguments) {
 int main(int argc, char** argv) {
     return runProgram(
         argc, argv, QStringLiteral("lomos"),
-        [](Dialogs& dialogs) { return std::make_unique<lomos::frmPrincipal>(dialogs); }, batchJob);
+        [](Dialogs& dialogs) { return std::make_unique<lomos::MainWindow>(dialogs); }, batchJob);
 }

@@ -116,16 +116,16 @@ int runBatchJob(const QStringList& arguments, const BatchProgram& program, QText
     PdfSurface pdf(options.pdf, options.paper);  // nothing is written before the walk
     if (options.testSheet) return writePdf(program.testSheet(), pdf, first, err);
 
-    const generar::Report report = generar::run(loadSettings(drivec::settingsFile()),
-                                                generar::SaveSettings::No, program.generate);
+    const generation::Report report = generation::run(
+        loadSettings(drivec::settingsFile()), generation::SaveSettings::No, program.generate);
     switch (report.outcome) {
-        case generar::Outcome::MissingSettings:
+        case generation::Outcome::MissingSettings:
             err << report.notices.first() << "\n";
             return kBatchMissingSettings;
-        case generar::Outcome::UnreadablePrintFile:
+        case generation::Outcome::UnreadablePrintFile:
             err << report.notices.first() << "\n";
             return kBatchUnreadablePrintFile;
-        case generar::Outcome::Generated:
+        case generation::Outcome::Generated:
             break;
     }
     out << report.status << "\n";

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "common/core/generar.h"
+#include "common/core/generation.h"
 #include "common/core/sheetflow.h"
 #include "common/paint/paintersurface.h"
 
@@ -54,7 +54,7 @@ struct BatchProgram {
     QString help;  // the text of --help
     bool withFontSize = false;
     // Fills the program's labels, as its "Generar" does.
-    generar::Generate generate;
+    generation::Generate generate;
     int placesPerSheet = 0;
     // The walk its "Imprimir" does over those labels.
     std::function<LabelWalk(const BatchOptions&)> printWalk;

@@ -4,11 +4,11 @@
 
 #include "common/core/textfile.h"
 
-bool Existe(const QString& path) { return !path.isEmpty() && QFileInfo(path).exists(); }
+bool pathExists(const QString& path) { return !path.isEmpty() && QFileInfo(path).exists(); }
 
 Settings loadSettings(const QString& path) {
     Settings settings;
-    if (!Existe(path)) return settings;
+    if (!pathExists(path)) return settings;
     if (QFileInfo(path).size() == 0) return settings;
     const textfile::ReadResult read = textfile::readLines(path, 2);
     if (read.lines.size() > 0) settings.clientDirectory = read.lines[0];

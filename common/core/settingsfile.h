@@ -11,7 +11,7 @@ struct Settings {
 
 // True when the file system can report the attributes of the path; a folder
 // counts as existing.
-bool Existe(const QString& path);
+bool pathExists(const QString& path);
 
 // The load step: a missing, empty or unreadable file leaves the values it
 // does not give empty.

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "fichas/core/fullgeneration.h"
-#include "fichas/core/fullwalk.h"
 #include "common/core/firstsheet.h"
 #include "common/core/labelcheck.h"
+#include "fichas/core/fullgeneration.h"
+#include "fichas/core/fullwalk.h"
 
 namespace fichas {
 

@@ -137,7 +137,8 @@ FullGeneration listsOf(qint64 bytes, const Scan& scan) {
     // Each list holds a small share of the file; room for it is taken up
     // front (and only used pages cost memory), within a bound.
     const size_t room = size_t(std::clamp<qint64>(bytes / 8, 0, 64 << 20));
-    for (labellist::LabelList* list : {&g.lstBarras, &g.lstClasify, &g.lstTitulo, &g.lstAutor}) {
+    for (labellist::LabelList* list :
+         {&g.barcodes, &g.callNumberLines, &g.titleLines, &g.authorLines}) {
         list->reserve(room, room / 8);
     }
     std::string scratch;  // one repaired value at a time
@@ -158,31 +159,31 @@ FullGeneration listsOf(qint64 bytes, const Scan& scan) {
             return appendWrapped(text, *withinLimit, secondLength, list);
         };
         if (at[kAuthor] != printfile::kNotFound) {
-            if (appendText(kAuthor, kAuthorLimit, kAuthorSecond, g.lstAutor))
+            if (appendText(kAuthor, kAuthorLimit, kAuthorSecond, g.authorLines))
                 g.shortenedAuthors.push_back(authors);
             ++authors;
         }
         if (at[kTitle] != printfile::kNotFound) {
-            if (appendText(kTitle, kTitleLimit, kTitleSecond, g.lstTitulo))
+            if (appendText(kTitle, kTitleLimit, kTitleSecond, g.titleLines))
                 g.shortenedTitles.push_back(titles);
             ++titles;
         }
         if (at[kBarcode] != printfile::kNotFound) {
-            g.lstBarras.appendDecoded(value(kBarcode));
-            g.lstBarras.appendSeparator();
+            g.barcodes.appendDecoded(value(kBarcode));
+            g.barcodes.appendSeparator();
         }
         if (at[kCallNumber] != printfile::kNotFound) {
             ++g.labelCount;
-            labellist::appendCallNumberLines(value(kCallNumber), g.lstClasify);
-            g.lstClasify.appendSeparator();
+            labellist::appendCallNumberLines(value(kCallNumber), g.callNumberLines);
+            g.callNumberLines.appendSeparator();
         }
     });
     return g;
 }
 
 FullGeneration ended(FullGeneration g) {
-    g.lstAutor.append(labellist::kEndMarker);
-    g.lstClasify.append(labellist::kEndMarker);
+    g.authorLines.append(labellist::kEndMarker);
+    g.callNumberLines.append(labellist::kEndMarker);
     return g;
 }
 
@@ -197,14 +198,14 @@ FullGeneration generateFullLabels(const QString& printFilePath) {
             });
         },
         [](FullGeneration& g, FullGeneration&& more) {
-            const qint64 authors = g.lstAutor.separatorCount();
+            const qint64 authors = g.authorLines.separatorCount();
             for (qint64 k : more.shortenedAuthors) g.shortenedAuthors.push_back(authors + k);
-            const qint64 titles = g.lstTitulo.separatorCount();
+            const qint64 titles = g.titleLines.separatorCount();
             for (qint64 k : more.shortenedTitles) g.shortenedTitles.push_back(titles + k);
-            g.lstBarras.append(std::move(more.lstBarras));
-            g.lstClasify.append(std::move(more.lstClasify));
-            g.lstTitulo.append(std::move(more.lstTitulo));
-            g.lstAutor.append(std::move(more.lstAutor));
+            g.barcodes.append(std::move(more.barcodes));
+            g.callNumberLines.append(std::move(more.callNumberLines));
+            g.titleLines.append(std::move(more.titleLines));
+            g.authorLines.append(std::move(more.authorLines));
             g.labelCount += more.labelCount;
             g.status = more.status;
         }));
@@ -216,10 +217,10 @@ FullGeneration generateFullLabels(QIODevice& printFile) {
 }
 
 QString mismatchWarning(const FullGeneration& g) {
-    const qint64 barcodes = g.lstBarras.separatorCount();
-    const qint64 callNumbers = g.lstClasify.separatorCount();
-    const qint64 titles = g.lstTitulo.separatorCount();
-    const qint64 authors = g.lstAutor.separatorCount();
+    const qint64 barcodes = g.barcodes.separatorCount();
+    const qint64 callNumbers = g.callNumberLines.separatorCount();
+    const qint64 titles = g.titleLines.separatorCount();
+    const qint64 authors = g.authorLines.separatorCount();
     if (barcodes == callNumbers && callNumbers == titles && titles == authors) return {};
     return QStringLiteral(
                "El archivo de etiquetas no trae los mismos datos para todos los ejemplares: "

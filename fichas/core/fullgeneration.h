@@ -11,11 +11,12 @@ namespace fichas {
 // The four label lists of a full-label generation, in step label for label
 // only when every item carries each of the four tags once.
 struct FullGeneration {
-    labellist::LabelList lstBarras;   // one line a label, then the separator
-    labellist::LabelList lstClasify;  // the call number's lines, then the separator; "*" at the end
-    labellist::LabelList lstTitulo;   // one or two lines, then the separator
-    labellist::LabelList lstAutor;    // one or two lines, then the separator; "*" at the end
-    qint64 labelCount = 0;            // call-number lines found
+    labellist::LabelList barcodes;  // one line a label, then the separator
+    labellist::LabelList
+        callNumberLines;              // the call number's lines, then the separator; "*" at the end
+    labellist::LabelList titleLines;  // one or two lines, then the separator
+    labellist::LabelList authorLines;  // one or two lines, then the separator; "*" at the end
+    qint64 labelCount = 0;             // call-number lines found
     // The authors and titles (counted from 0) whose wrapping dropped words.
     std::vector<qint64> shortenedAuthors;
     std::vector<qint64> shortenedTitles;

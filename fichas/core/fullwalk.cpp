@@ -54,13 +54,13 @@ std::vector<testsheet::Position> testPositions(const SheetPlaces& places) {
 }
 
 bool FullLabelReader::next(FullLabel& label) {
-    if (m_ended || labellist::isEndOfList(m_lists.lstClasify, m_callNumber)) return false;
+    if (m_ended || labellist::isEndOfList(m_labels.callNumberLines, m_callNumber)) return false;
     label.texts.clear();
     auto add = [&label](LabelText::Column column, double dx, double dy, QString text) {
         label.texts.push_back({column, dx, dy, std::move(text)});
     };
-    const auto& [barcodes, callNumbers, titles, authors] =
-        std::tie(m_lists.lstBarras, m_lists.lstClasify, m_lists.lstTitulo, m_lists.lstAutor);
+    const auto& [barcodes, callNumbers, titles, authors] = std::tie(
+        m_labels.barcodes, m_labels.callNumberLines, m_labels.titleLines, m_labels.authorLines);
 
     add(LabelText::Barcode, 1.5, 0, entry(barcodes, m_barcode));
     m_barcode += 2;

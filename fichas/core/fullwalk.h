@@ -3,9 +3,9 @@
 #include <QString>
 #include <vector>
 
-#include "fichas/core/fullgeneration.h"
 #include "common/core/sheetflow.h"
 #include "common/core/testsheet.h"
+#include "fichas/core/fullgeneration.h"
 
 class DrawingSurface;
 
@@ -47,13 +47,13 @@ struct FullLabel {
 // walked by its own index. The call number's lines are cut to 30 characters.
 class FullLabelReader {
 public:
-    explicit FullLabelReader(const FullGeneration& lists) : m_lists(lists) {}
+    explicit FullLabelReader(const FullGeneration& lists) : m_labels(lists) {}
     // The next label; false at the end of the list, or after a label
     // without its separator.
     bool next(FullLabel& label);
 
 private:
-    const FullGeneration& m_lists;
+    const FullGeneration& m_labels;
     qsizetype m_barcode = 0, m_callNumber = 0, m_title = 0, m_author = 0;
     bool m_ended = false;
 };

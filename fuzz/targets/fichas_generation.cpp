@@ -38,21 +38,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fichas::FullGeneration g = fichas::generateFullLabels(buffer);
 
     FUZZ_CHECK(g.status == printfile::Status::Ok);
-    FUZZ_CHECK(g.lstClasify.last() == labellist::kEndMarker);
-    FUZZ_CHECK(g.lstAutor.last() == labellist::kEndMarker);
+    FUZZ_CHECK(g.callNumberLines.last() == labellist::kEndMarker);
+    FUZZ_CHECK(g.authorLines.last() == labellist::kEndMarker);
     // A value whose text is the separator's is a separator, as in any label
     // list: its label then has a group of no lines.
     if (!bytes.contains(labellist::kSeparator.toLatin1())) {
-        g.lstAutor.removeLast();
-        checkGroups(g.lstAutor, 1, 2, 40, 40);
-        checkGroups(g.lstTitulo, 1, 2, 28, 36);
-        checkGroups(g.lstBarras, 1, 1, 0, 0);
-        g.lstAutor.append(labellist::kEndMarker);
+        g.authorLines.removeLast();
+        checkGroups(g.authorLines, 1, 2, 40, 40);
+        checkGroups(g.titleLines, 1, 2, 28, 36);
+        checkGroups(g.barcodes, 1, 1, 0, 0);
+        g.authorLines.append(labellist::kEndMarker);
     }
-    FUZZ_CHECK(g.lstClasify.separatorCount() == g.labelCount);
+    FUZZ_CHECK(g.callNumberLines.separatorCount() == g.labelCount);
     // The repair never leaves half a character behind.
-    for (qsizetype k = 0; k < g.lstTitulo.size(); ++k) {
-        const QString line = g.lstTitulo[k];
+    for (qsizetype k = 0; k < g.titleLines.size(); ++k) {
+        const QString line = g.titleLines[k];
         for (qsizetype i = 0; i < line.size(); ++i) {
             if (line[i].isHighSurrogate())
                 FUZZ_CHECK(i + 1 < line.size() && line[i + 1].isLowSurrogate());

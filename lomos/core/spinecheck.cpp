@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <optional>
 
-#include "lomos/core/spinewalk.h"
 #include "common/core/number.h"
 #include "common/core/surface.h"
+#include "lomos/core/spinewalk.h"
 
 namespace lomos {
 namespace {

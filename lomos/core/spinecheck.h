@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "lomos/core/coordinates.h"
 #include "common/core/firstsheet.h"
 #include "common/core/labelcheck.h"
 #include "common/core/labellist.h"
+#include "lomos/core/coordinates.h"
 
 namespace lomos {
 

@@ -2,9 +2,9 @@
 
 #include <QString>
 
-#include "lomos/core/coordinates.h"
 #include "common/core/labellist.h"
 #include "common/core/sheetflow.h"
+#include "lomos/core/coordinates.h"
 
 class DrawingSurface;
 

@@ -35,7 +35,7 @@ void textLines(QPainter& p, double x, double y, double width, int count, double 
         p.drawLine(QPointF(x, y + i * step), QPointF(x + width, y + i * step));
 }
 
-void drawGenerar(QPainter& p) {
+void drawGenerate(QPainter& p) {
     sheet(p, QRectF(5, 2, 18, 24));
     textLines(p, 8, 8, 11, 5, 3.5);
     // an arrow into a list of labels
@@ -45,7 +45,7 @@ void drawGenerar(QPainter& p) {
     p.drawPolygon(QPolygonF({QPointF(24, 18), QPointF(30, 22), QPointF(24, 26)}));
 }
 
-void drawVistaPrevia(QPainter& p) {
+void drawPreview(QPainter& p) {
     sheet(p, QRectF(3, 2, 20, 26));
     textLines(p, 6, 8, 12, 4, 4);
     p.setPen(QPen(kNavy, 3));
@@ -55,7 +55,7 @@ void drawVistaPrevia(QPainter& p) {
     p.drawLine(QPointF(24, 23), QPointF(30, 29));
 }
 
-void drawImprimir(QPainter& p) {
+void drawPrint(QPainter& p) {
     p.setPen(QPen(kInk, 1.2));
     p.setBrush(kPaper);
     p.drawRect(QRectF(9, 3, 14, 10));  // paper going in
@@ -69,7 +69,7 @@ void drawImprimir(QPainter& p) {
     p.drawEllipse(QPointF(25, 15.5), 1.5, 1.5);
 }
 
-void drawConfigurar(QPainter& p) {
+void drawConfigure(QPainter& p) {
     sheet(p, QRectF(3, 2, 22, 27));
     p.setPen(QPen(kNavy, 1));
     p.setBrush(QColor(0xe4, 0xec, 0xf7));
@@ -88,7 +88,7 @@ void drawConfigurar(QPainter& p) {
     p.restore();
 }
 
-void drawLimpiar(QPainter& p) {
+void drawClear(QPainter& p) {
     sheet(p, QRectF(4, 3, 18, 24));
     textLines(p, 7, 9, 11, 2, 4);
     p.save();
@@ -102,7 +102,7 @@ void drawLimpiar(QPainter& p) {
     p.restore();
 }
 
-void drawSalir(QPainter& p) {
+void drawQuit(QPainter& p) {
     p.setPen(QPen(kInk, 1.2));
     p.setBrush(QColor(0x8a, 0x5a, 0x32));
     p.drawRect(QRectF(4, 3, 15, 26));  // door frame
@@ -124,23 +124,23 @@ QIcon toolIcon(ToolIcon which) {
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(2, 2);  // drawn on a 32 x 32 grid, kept sharp on dense screens
     switch (which) {
-        case ToolIcon::Generar:
-            drawGenerar(p);
+        case ToolIcon::Generate:
+            drawGenerate(p);
             break;
-        case ToolIcon::VistaPrevia:
-            drawVistaPrevia(p);
+        case ToolIcon::Preview:
+            drawPreview(p);
             break;
-        case ToolIcon::Imprimir:
-            drawImprimir(p);
+        case ToolIcon::Print:
+            drawPrint(p);
             break;
-        case ToolIcon::Configurar:
-            drawConfigurar(p);
+        case ToolIcon::Configure:
+            drawConfigure(p);
             break;
-        case ToolIcon::Limpiar:
-            drawLimpiar(p);
+        case ToolIcon::Clear:
+            drawClear(p);
             break;
-        case ToolIcon::Salir:
-            drawSalir(p);
+        case ToolIcon::Quit:
+            drawQuit(p);
             break;
     }
     p.end();

@@ -9,7 +9,7 @@ namespace lomos {
 // decoration of the main window.
 namespace artwork {
 
-enum class ToolIcon { Generar, VistaPrevia, Imprimir, Configurar, Limpiar, Salir };
+enum class ToolIcon { Generate, Preview, Print, Configure, Clear, Quit };
 
 QIcon toolIcon(ToolIcon which);
 

@@ -28,13 +28,13 @@ QByteArray tagged(const char* tag, const QByteArray& value) {
 QStringList titleLines(const QByteArray& value, const char* tag = "z13-title") {
     const FullGeneration g = generateFrom(tagged(tag, value));
     QStringList lines =
-        (tag == QLatin1String("z13-title") ? g.lstTitulo : g.lstAutor).toStringList();
+        (tag == QLatin1String("z13-title") ? g.titleLines : g.authorLines).toStringList();
     return lines.mid(0, lines.indexOf(kSep));
 }
 
 // n labels: barcode Bk, call number Ck and Ck.2, author Ak, title Tk; the given
 // labels get a second author or title line.
-FullGeneration lists(int n, QList<int> twoLineAuthors = {}, QList<int> twoLineTitles = {}) {
+FullGeneration labels(int n, QList<int> twoLineAuthors = {}, QList<int> twoLineTitles = {}) {
     QStringList barras, clasify, autor, titulo;
     for (int k = 0; k < n; ++k) {
         const QString id = QString::number(k);
@@ -48,10 +48,10 @@ FullGeneration lists(int n, QList<int> twoLineAuthors = {}, QList<int> twoLineTi
         titulo << kSep;
     }
     FullGeneration g;
-    g.lstBarras = barras;
-    g.lstClasify = clasify << "*";
-    g.lstAutor = autor << "*";
-    g.lstTitulo = titulo;
+    g.barcodes = barras;
+    g.callNumberLines = clasify << "*";
+    g.authorLines = autor << "*";
+    g.titleLines = titulo;
     return g;
 }
 
@@ -137,11 +137,11 @@ TEST(FullGeneration, FourListsInAnyOrderOfTags) {
         tagged("z30-barcode", "3900258409929") + tagged("z13-author", "Chapra, S.") +
         tagged("z13-title", "Qu\xC3\xADmica") + tagged("z30-call-no", "QA76 \xC3\xA9"));
     EXPECT_EQ(g.labelCount, 1);
-    EXPECT_EQ(g.lstBarras, (QStringList{"3900258409929", kSep}));
-    EXPECT_EQ(g.lstClasify,
+    EXPECT_EQ(g.barcodes, (QStringList{"3900258409929", kSep}));
+    EXPECT_EQ(g.callNumberLines,
               (QStringList{"QA76", QStringLiteral("Ã©"), kSep, "*"}));  // not repaired
-    EXPECT_EQ(g.lstTitulo, (QStringList{QStringLiteral("Química"), kSep}));
-    EXPECT_EQ(g.lstAutor, (QStringList{"Chapra, S.", kSep, "*"}));
+    EXPECT_EQ(g.titleLines, (QStringList{QStringLiteral("Química"), kSep}));
+    EXPECT_EQ(g.authorLines, (QStringList{"Chapra, S.", kSep, "*"}));
     EXPECT_TRUE(mismatchWarning(g).isEmpty());
 }
 
@@ -149,8 +149,8 @@ TEST(FullGeneration, AValueThatIsTheSeparatorsTextIsTheSeparator) {
     const QByteArray separator = kSep.toLatin1();
     const FullGeneration g =
         generateFrom(tagged("z30-barcode", separator) + tagged("z13-title", separator));
-    EXPECT_EQ(g.lstBarras, (QStringList{kSep, kSep}));
-    EXPECT_EQ(g.lstTitulo, (QStringList{kSep, kSep}));
+    EXPECT_EQ(g.barcodes, (QStringList{kSep, kSep}));
+    EXPECT_EQ(g.titleLines, (QStringList{kSep, kSep}));
 }
 
 TEST(FullGeneration, AMissingTitleLeavesItsListShortAndWarns) {
@@ -163,7 +163,7 @@ TEST(FullGeneration, AMissingTitleLeavesItsListShortAndWarns) {
 }
 
 TEST(FullWalk, PrintedPlaces) {
-    auto w = print(lists(72));
+    auto w = print(labels(72));
     EXPECT_EQ(w->sheets(), 2);  // and no blank third
     expectAt(*w, "C0", 1, 0.8, 0.1);
     expectAt(*w, "C1", 1, 7.2, 0.1);
@@ -183,7 +183,7 @@ TEST(FullWalk, PrintedPlaces) {
 
 TEST(FullWalk, SecondLinesPushTheTitleDown) {
     // 1: two-line author and title; 2: two-line title; 3: two-line author.
-    auto w = print(lists(4, {1, 3}, {1, 2}));
+    auto w = print(labels(4, {1, 3}, {1, 2}));
     expectAt(*w, "A1.2", 1, 8.2, 0.9);
     expectAt(*w, "T1", 1, 8.2, 1.2);
     expectAt(*w, "T1.2", 1, 8.2, 1.5);
@@ -192,9 +192,9 @@ TEST(FullWalk, SecondLinesPushTheTitleDown) {
 }
 
 TEST(FullWalk, CallNumbersCutToThirtyStarPrintedAndListsOutOfStep) {
-    FullGeneration g = lists(3);
-    g.lstClasify = QStringList{QString(31, u'C'), kSep, kSep, "*", kSep, "*"};
-    g.lstTitulo = QStringList{"T0", kSep, "T2", kSep};  // the second item had no title
+    FullGeneration g = labels(3);
+    g.callNumberLines = QStringList{QString(31, u'C'), kSep, kSep, "*", kSep, "*"};
+    g.titleLines = QStringList{"T0", kSep, "T2", kSep};  // the second item had no title
     auto w = print(g);
     expectAt(*w, QString(30, u'C'), 1, 0.8, 0.1);
     expectAt(*w, "B1", 1, 8.7, 0.1);  // an empty call number keeps its place
@@ -205,7 +205,7 @@ TEST(FullWalk, CallNumbersCutToThirtyStarPrintedAndListsOutOfStep) {
 TEST(FullWalk, PreviewPlacesAndQuestions) {
     RecordingSurface surface;
     int asked = 0;
-    const FullGeneration g = lists(37);
+    const FullGeneration g = labels(37);
     previewSheets(fullWalk(g, previewPlaces()), surface, FirstSheet(SheetPlaces::kPerSheet),
                   [&] { return ++asked == 1; });
     EXPECT_EQ(asked, 1);

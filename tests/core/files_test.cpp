@@ -100,9 +100,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SettingsFile, WhatIsNotAFileGivesEmptyValuesAndIsNotReplaced) {
     TempDriveC c;
-    EXPECT_FALSE(Existe(c.file("ini.prn")));
+    EXPECT_FALSE(pathExists(c.file("ini.prn")));
     c.write("ini.prn/inside", "x");  // a folder named ini.prn
-    EXPECT_TRUE(Existe(c.file("ini.prn")));
+    EXPECT_TRUE(pathExists(c.file("ini.prn")));
     EXPECT_TRUE(loadSettings(c.file("ini.prn")).clientDirectory.isEmpty());
     EXPECT_FALSE(saveSettings(c.file("ini.prn"), {QStringLiteral("a"), QStringLiteral("b")}));
     EXPECT_EQ(c.read("ini.prn/inside"), QByteArray("x"));

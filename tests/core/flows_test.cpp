@@ -6,21 +6,21 @@
 #include <QFile>
 
 #include "fichas/core/fullgeneration.h"
-#include "lomos/core/generation.h"
-#include "common/core/generar.h"
+#include "lomos/core/spinegeneration.h"
+#include "common/core/generation.h"
 #include "testenv.h"
 
 namespace {
 
-struct GenerarRun {
-    generar::Report report;
+struct GenerationRun {
+    generation::Report report;
     QStringList triedPaths;
 };
 
-GenerarRun generarWith(const Settings& settings, generar::SaveSettings save,
-                       generar::Generated generated) {
-    GenerarRun run;
-    run.report = generar::run(settings, save, [&](const QString& path) {
+GenerationRun generateWith(const Settings& settings, generation::SaveSettings save,
+                       generation::Generated generated) {
+    GenerationRun run;
+    run.report = generation::run(settings, save, [&](const QString& path) {
         run.triedPaths << path;
         return generated;
     });
@@ -31,9 +31,9 @@ GenerarRun generarWith(const Settings& settings, generar::SaveSettings save,
 
 TEST(Generar, CountsTheLabelsOfThePrintFileTheSettingsName) {
     TempDriveC c;
-    const GenerarRun run = generarWith({QStringLiteral("CLIENTE"), QStringLiteral(" ")},
-                                       generar::SaveSettings::Yes, {12, printfile::Status::Ok, {}});
-    EXPECT_EQ(run.report.outcome, generar::Outcome::Generated);
+    const GenerationRun run = generateWith({QStringLiteral("CLIENTE"), QStringLiteral(" ")},
+                                       generation::SaveSettings::Yes, {12, printfile::Status::Ok, {}});
+    EXPECT_EQ(run.report.outcome, generation::Outcome::Generated);
     EXPECT_EQ(run.triedPaths,
               QStringList{c.file("CLIENTE/CATALOG/FILES/ /PRINT/itemlbl.prn")});  // blanks pass
     EXPECT_EQ(run.report.status, QStringLiteral("Se han generado 12 etiquetas"));
@@ -44,10 +44,10 @@ TEST(Generar, CountsTheLabelsOfThePrintFileTheSettingsName) {
 TEST(Generar, AnUnreadablePrintFileIsNamedThenTheWarningFollows) {
     TempDriveC c;
     c.putSettings("X", "Y");
-    const GenerarRun run =
-        generarWith({QStringLiteral("NOESTA"), QStringLiteral("BIB50")}, generar::SaveSettings::No,
+    const GenerationRun run =
+        generateWith({QStringLiteral("NOESTA"), QStringLiteral("BIB50")}, generation::SaveSettings::No,
                     {3, printfile::Status::ReadFailed, QStringLiteral("aviso")});
-    EXPECT_EQ(run.report.outcome, generar::Outcome::UnreadablePrintFile);
+    EXPECT_EQ(run.report.outcome, generation::Outcome::UnreadablePrintFile);
     EXPECT_EQ(run.report.status, QStringLiteral("Se han generado 3 etiquetas"));
     EXPECT_EQ(run.report.notices,
               (QStringList{"No se pudo leer el archivo de etiquetas:\n" +
@@ -66,11 +66,11 @@ TEST(Generation, ALargeFileReadOnEveryCoreGivesWhatOneReadingGives) {
     const fichas::FullGeneration full = fichas::generateFullLabels(c.file("f.prn"));
     const fichas::FullGeneration fullInOne = fichas::generateFullLabels(file);
     EXPECT_EQ(full.labelCount, 120000);
-    EXPECT_TRUE(full.lstBarras == fullInOne.lstBarras && full.lstClasify == fullInOne.lstClasify &&
-                full.lstTitulo == fullInOne.lstTitulo && full.lstAutor == fullInOne.lstAutor);
+    EXPECT_TRUE(full.barcodes == fullInOne.barcodes && full.callNumberLines == fullInOne.callNumberLines &&
+                full.titleLines == fullInOne.titleLines && full.authorLines == fullInOne.authorLines);
     file.seek(0);
-    EXPECT_EQ(lomos::generateSpineLabels(c.file("f.prn")).lstClasify,
-              lomos::generateSpineLabels(file).lstClasify);
+    EXPECT_EQ(lomos::generateSpineLabels(c.file("f.prn")).callNumberLines,
+              lomos::generateSpineLabels(file).callNumberLines);
 }
 
 TEST(Generation, ReadsAPrintFileTheClientStillHasOpen) {

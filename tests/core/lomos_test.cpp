@@ -2,7 +2,7 @@
 // puts every line, on a surface that records them.
 #include <gtest/gtest.h>
 
-#include "lomos/core/generation.h"
+#include "lomos/core/spinegeneration.h"
 #include "lomos/core/spinecheck.h"
 #include "lomos/core/spinewalk.h"
 #include "recorded.h"
@@ -73,7 +73,7 @@ TEST(SpineGeneration, EveryCallNumberMakesALabel) {
         "<z30-call-no>NO CLOSING\r<z30-call-no>CR</z30-call-no>\r");  // a CR alone ends a line
     EXPECT_EQ(g.status, printfile::Status::Ok);
     EXPECT_EQ(g.labelCount, 6);
-    EXPECT_EQ(g.lstClasify,
+    EXPECT_EQ(g.callNumberLines,
               (QStringList{"QA76.73", ".C15", "2005", kSep, QStringLiteral("AÑO"), kSep, kSep, "*",
                            "X", kSep, "NO", "CLOSING", kSep, "CR", kSep, "*"}));
 }
@@ -277,7 +277,7 @@ TEST_P(SpineCheck, FindsWhatWouldNotComeOutWhole) {
     FirstSheet first(kLabelsPerSheet);
     first.startAt(c.start);
     const labelcheck::Result result =
-        checkSpineLabels(g.lstClasify, g.cutLabels, defaultCoordinateTable(), c.fontSize,
+        checkSpineLabels(g.callNumberLines, g.cutLabels, defaultCoordinateTable(), c.fontSize,
                          kPrinterFace, first, surface);
     EXPECT_EQ(result.labels, c.callNumbers.size());
     QStringList found;
@@ -338,7 +338,7 @@ TEST(SpineCheck, TheDemoDataHasNothingToReport) {
     const SpineGeneration g = generateFrom(readAll(projectDir() + "/demo/itemlbl.prn"));
     RecordingSurface surface;
     const labelcheck::Result result =
-        checkSpineLabels(g.lstClasify, g.cutLabels, defaultCoordinateTable(), "8", kPrinterFace,
+        checkSpineLabels(g.callNumberLines, g.cutLabels, defaultCoordinateTable(), "8", kPrinterFace,
                          FirstSheet(kLabelsPerSheet), surface);
     EXPECT_EQ(result.labels, 50);
     EXPECT_TRUE(result.findings.empty())

@@ -13,9 +13,9 @@
 #include <QProcess>
 #include <QTest>
 
-#include "fichas/ui/frmprincipal.h"
+#include "fichas/ui/mainwindow.h"
 #include "lomos/core/coordinates.h"
-#include "lomos/ui/frmprincipal.h"
+#include "lomos/ui/mainwindow.h"
 #include "pdfwords.h"
 #include "scripteddialogs.h"
 #include "testenv.h"
@@ -92,9 +92,9 @@ private Q_SLOTS:
         for (int k = 0; k < 40; ++k) callNumbers << QStringLiteral("K%1 A%1").arg(k);
         m_c->putPrintFile(printFileWithCallNumbers(callNumbers));
         m_c->putDefaultCoordinates();
-        lomos::frmPrincipal w(m_dialogs);
-        w.Generar();
-        const PdfText text = printed([&] { w.Imprimir(); });
+        lomos::MainWindow w(m_dialogs);
+        w.generate();
+        const PdfText text = printed([&] { w.print(); });
         QCOMPARE(m_dialogs.messages(), QStringList{"Recoja sus impresiones"});
         QCOMPARE(text.pages, 2);
         const lomos::CoordinateTable t = lomos::defaultCoordinateTable();
@@ -112,11 +112,11 @@ private Q_SLOTS:
 
     void fichasThroughTheDialogLandsWithinHalfAMillimetre() {
         m_c->putPrintFile(printFileWithFullItems(37));
-        fichas::frmPrincipal w(m_dialogs);
-        w.cmdGenerar();
+        fichas::MainWindow w(m_dialogs);
+        w.generate();
         QString chosen;
         m_dialogs.answerPrinter(true, [&](QPrinter& p) { chosen = p.printerName(); });
-        const PdfText text = printed([&] { w.cmdImprimir(); });
+        const PdfText text = printed([&] { w.print(); });
         QCOMPARE(chosen, QPrinterInfo::defaultPrinter().printerName());
         QCOMPARE(text.pages, 2);
         const double rows[] = {2.6, 5.1, 7.6, 10.0, 12.5, 14.8, 17.2, 19.7, 22.2, 24.4, 26.8, 29.2};
@@ -137,10 +137,10 @@ private Q_SLOTS:
     void aQueueThatRefusesTheJobIsReported() {
         const QString queue = QPrinterInfo::defaultPrinter().printerName();
         m_c->putPrintFile(printFileWithCallNumbers({"A"}));
-        lomos::frmPrincipal w(m_dialogs);
-        w.Generar();
+        lomos::MainWindow w(m_dialogs);
+        w.generate();
         QCOMPARE(QProcess::execute("cupsreject", {queue}), 0);
-        w.Imprimir();
+        w.print();
         QCOMPARE(QProcess::execute("cupsaccept", {queue}), 0);
         QCOMPARE(m_dialogs.messages().size(), 1);
         QVERIFY(m_dialogs.messages()[0].startsWith(

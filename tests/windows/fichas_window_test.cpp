@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "fichas/ui/frmprincipal.h"
+#include "fichas/ui/mainwindow.h"
 #include "common/core/messages.h"
 #include "pdfwords.h"
 #include "scripteddialogs.h"
@@ -18,11 +18,11 @@ class FichasWindowTest : public QObject {
 
     std::unique_ptr<TempDriveC> m_c;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
-    std::unique_ptr<fichas::frmPrincipal> m_w;
+    std::unique_ptr<fichas::MainWindow> m_w;
 
     void window(const QByteArray& printFile) {
         m_c->putPrintFile(printFile);
-        m_w = std::make_unique<fichas::frmPrincipal>(*m_dialogs);
+        m_w = std::make_unique<fichas::MainWindow>(*m_dialogs);
         m_w->show();
         windowtest::activate(m_w.get());
     }
@@ -45,10 +45,10 @@ private Q_SLOTS:
         QCOMPARE(field(m_w.get(), "txtDir")->text(), QStringLiteral("CLIENTE"));
         click("cmdGenerar");
         const QString sep = labellist::kSeparator;
-        QCOMPARE(m_w->lists().lstBarras, (QStringList{"B0", sep, "B1", sep}));
-        QCOMPARE(m_w->lists().lstClasify, (QStringList{"K0", sep, "K1", sep, "X", sep, "*"}));
-        QCOMPARE(m_w->lists().lstAutor, (QStringList{"A0", sep, "A1", sep, "*"}));
-        QCOMPARE(m_w->lists().lstTitulo, (QStringList{"T0", sep, "T1", sep}));
+        QCOMPARE(m_w->labels().barcodes, (QStringList{"B0", sep, "B1", sep}));
+        QCOMPARE(m_w->labels().callNumberLines, (QStringList{"K0", sep, "K1", sep, "X", sep, "*"}));
+        QCOMPARE(m_w->labels().authorLines, (QStringList{"A0", sep, "A1", sep, "*"}));
+        QCOMPARE(m_w->labels().titleLines, (QStringList{"T0", sep, "T1", sep}));
         QCOMPARE(caption(m_w.get()), QStringLiteral("Se han generado 3 etiquetas"));
         QCOMPARE(m_dialogs->shown().size(), 1);
         QCOMPARE(m_dialogs->shown()[0].title, QStringLiteral("Estimado Usuario:"));
@@ -57,7 +57,7 @@ private Q_SLOTS:
 
     void limpiarThenNothingPrintsAndGenerarAsks() {
         window(printFileWithFullItems(1));
-        m_w->cmdGenerar();
+        m_w->generate();
         click("cmdLimpiar");
         QCOMPARE(m_c->read("ini.prn"), QByteArray("CLIENTE\r\nBIB50\r\n"));
         QCOMPARE(caption(m_w.get()), QStringLiteral("0 Etiquetas"));
@@ -70,7 +70,7 @@ private Q_SLOTS:
 
     void imprimirAfterTheDialogAndNotAfterCancel() {
         window(printFileWithFullItems(37));
-        m_w->cmdGenerar();
+        m_w->generate();
         m_dialogs->answerPrinter(false);
         click("cmdImprimir");
         QCOMPARE(m_dialogs->shown().size(), 1);  // the dialog, and no message
@@ -91,13 +91,13 @@ private Q_SLOTS:
 
     void previewAsksEveryThirtySixAndShowsTheWholeSheet() {
         window(printFileWithFullItems(37));
-        m_w->cmdGenerar();
+        m_w->generate();
         m_dialogs->answerQuestion(false);
         click("cmdVer");
         QCOMPARE(m_dialogs->shown().size(), 1);
         QCOMPARE(m_dialogs->shown()[0].title, QStringLiteral("Mensaje:"));
         QCOMPARE(m_dialogs->shown()[0].text, QStringLiteral("¿Continuar?"));
-        const PictureBox* picture = m_w->form1()->picture();
+        const PictureBox* picture = m_w->previewWindow()->picture();
         const double dpcm = picture->dpi() / 2.54;
         bool ink = false;  // the last row (29.2 cm) is on the picture
         for (int y = qRound(29.2 * dpcm); y < qRound(29.6 * dpcm); ++y)
@@ -108,7 +108,7 @@ private Q_SLOTS:
 
     void startFieldAndTheWholeCountOfAMillionLabels() {
         window(printFileWithFullItems(10));
-        m_w->cmdGenerar();
+        m_w->generate();
         field(m_w.get(), "txtInicio")->setText("30");
         QTemporaryDir out;
         m_dialogs->answerPrinter(true, [&](QPrinter& p) {

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QToolBar>
 
-#include "lomos/ui/frmprincipal.h"
+#include "lomos/ui/mainwindow.h"
 #include "common/core/messages.h"
 #include "common/core/recordingsurface.h"
 #include "common/core/startup.h"
@@ -21,11 +21,11 @@ class LomosWindowTest : public QObject {
 
     std::unique_ptr<TempDriveC> m_c;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
-    std::unique_ptr<frmPrincipal> m_w;
+    std::unique_ptr<MainWindow> m_w;
 
-    frmPrincipal* window(const QStringList& callNumbers = {}) {
+    MainWindow* window(const QStringList& callNumbers = {}) {
         if (!callNumbers.isEmpty()) m_c->putPrintFile(printFileWithCallNumbers(callNumbers));
-        m_w = std::make_unique<frmPrincipal>(*m_dialogs);
+        m_w = std::make_unique<MainWindow>(*m_dialogs);
         m_w->show();
         windowtest::activate(m_w.get());
         return m_w.get();
@@ -44,9 +44,9 @@ class LomosWindowTest : public QObject {
         return std::count_if(r.lines().begin(), r.lines().end(),
                              [&](const auto& line) { return line.text == text; });
     }
-    frmConfigura* editor() {
-        m_w->Configurar();
-        return m_w->configura();
+    CoordinateEditor* editor() {
+        m_w->openCoordinateEditor();
+        return m_w->coordinateEditor();
     }
     void clickIn(QWidget* w, const char* button) {
         QTest::mouseClick(w->findChild<QPushButton*>(QString::fromUtf8(button)), Qt::LeftButton);
@@ -75,7 +75,7 @@ private Q_SLOTS:
         clickToolbar(1);
         clickToolbar(1);  // again: the same list, not a doubled one
         const QString sep = labellist::kSeparator;
-        QCOMPARE(m_w->lstClasify(), (QStringList{"QA76", ".C15", sep, "TESIS", sep, "*"}));
+        QCOMPARE(m_w->callNumberLines(), (QStringList{"QA76", ".C15", sep, "TESIS", sep, "*"}));
         QCOMPARE(caption(m_w.get()), QStringLiteral("Se han generado 2 etiquetas"));
         QCOMPARE(m_c->read("ini.prn"), QByteArray("CLIENTE\r\nBIB50\r\n"));
         QVERIFY(m_dialogs->shown().isEmpty());
@@ -83,15 +83,15 @@ private Q_SLOTS:
 
     void limpiarEmptiesListAndFieldsThenGenerarAsks() {
         window({"A"});
-        m_w->Generar();
+        m_w->generate();
         clickToolbar(5);
-        QVERIFY(m_w->lstClasify().isEmpty());
+        QVERIFY(m_w->callNumberLines().isEmpty());
         QCOMPARE(caption(m_w.get()), QStringLiteral("0 Etiquetas"));
         QCOMPARE(m_c->read("ini.prn"), QByteArray("CLIENTE\r\nBIB50\r\n"));
-        m_w->Imprimir();  // nothing to print or preview: no box, no window
-        m_w->Ver();
-        QVERIFY(m_dialogs->shown().isEmpty() && !m_w->form1());
-        m_w->Generar();
+        m_w->print();  // nothing to print or preview: no box, no window
+        m_w->preview();
+        QVERIFY(m_dialogs->shown().isEmpty() && !m_w->previewWindow());
+        m_w->generate();
         QCOMPARE(m_dialogs->messages(), QStringList{"Falta especificar información"});
         QCOMPARE(m_dialogs->shown()[0].title, QStringLiteral("Estimado Usuario:"));
     }
@@ -99,16 +99,16 @@ private Q_SLOTS:
     void imprimirTakesTheFontSizeAndTheCoordinateFileOfNow() {
         m_c->putDefaultCoordinates();
         window({"A", "B"});
-        m_w->Generar();
+        m_w->generate();
         QTest::keyClick(m_w.get(), Qt::Key_T, Qt::ControlModifier);
-        QPointer<frmTamano> t = m_w->tamano();
+        QPointer<FontSizeDialog> t = m_w->fontSizeDialog();
         auto* combo = t->findChild<QComboBox*>(QStringLiteral("cmbTamaño"));
         QCOMPARE(combo->currentText(), QStringLiteral("8"));
         combo->setCurrentText("");  // empty: nothing happens
         clickIn(t, "cmdOK");
         combo->setCurrentText("10");
-        m_w->Tamano();  // a second call brings the same window
-        QCOMPARE(m_w->tamano(), t.data());
+        m_w->openFontSizeDialog();  // a second call brings the same window
+        QCOMPARE(m_w->fontSizeDialog(), t.data());
         clickIn(t, "cmdOK");
         QTRY_VERIFY(!t);
         QCOMPARE(field(m_w.get(), "txttamaño")->text(),
@@ -126,23 +126,23 @@ private Q_SLOTS:
     void startFieldMapNextStartAcrossRunsAndTheWholeCount() {
         m_c->putDefaultCoordinates();
         window({"A", "B", "C"});
-        m_w->Generar();
+        m_w->generate();
         auto recorded = recordPrinting();
         QLineEdit* inicio = field(m_w.get(), "txtInicio");
         QCOMPARE(inicio->text(), QStringLiteral("1"));
         inicio->setText("34");
-        m_w->Imprimir();
+        m_w->print();
         QCOMPARE(m_dialogs->messages(),
                  QStringList{"La etiqueta «34» no existe: escriba un número entero del 1 al 33."});
         QVERIFY(recorded->lines().isEmpty());
         inicio->setText("5");
-        SheetMap* map = m_w->inicio()->map();
+        SheetMap* map = m_w->firstSheetPanel()->map();
         QTest::mouseClick(map, Qt::LeftButton, {}, map->cellRect(5).center());  // place 6 used
         QCOMPARE(map->sheet().usedNumbers(), (QList<int>{1, 2, 3, 4, 6}));
         m_dialogs->answerQuestion(false);
-        m_w->Ver();  // the preview proposes nothing
+        m_w->preview();  // the preview proposes nothing
         QCOMPARE(inicio->text(), QStringLiteral("5"));
-        m_w->Imprimir();
+        m_w->print();
         QCOMPARE(recorded->lines().size(), 3);
         const CoordinateTable t = defaultCoordinateTable();
         for (const auto& [line, place] : {std::pair{0, 4}, {1, 6}, {2, 7}}) {
@@ -152,7 +152,7 @@ private Q_SLOTS:
         QCOMPARE(inicio->text(), QStringLiteral("9"));
         window();  // a new run of the program
         QCOMPARE(field(m_w.get(), "txtInicio")->text(), QStringLiteral("9"));
-        QCOMPARE(m_w->inicio()->map()->sheet().usedNumbers(), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+        QCOMPARE(m_w->firstSheetPanel()->map()->sheet().usedNumbers(), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8}));
         auto* status = m_w->findChild<QLabel*>("lblEspere");
         status->setFont(QFont("Arial", 14, QFont::Bold));  // Arial standing in for Arial Narrow
         m_w->showStatus(messages::generated(1000000));
@@ -162,10 +162,10 @@ private Q_SLOTS:
     void checkBeforePrintingListsTheLabelsAndCancelKeepsTheSheets() {
         m_c->putDefaultCoordinates();
         window({"QA76", "", "1 2 3 4 5 6 7"});
-        m_w->Generar();
+        m_w->generate();
         auto recorded = recordPrinting();
         m_dialogs->answerChoice("Cancelar");
-        m_w->Imprimir();
+        m_w->print();
         QVERIFY(recorded->lines().isEmpty() && m_dialogs->messages().isEmpty());
         const QString box = m_dialogs->shown()[0].text;
         QVERIFY2(box.startsWith("2 etiquetas no saldrán bien en el papel:\n\nEtiqueta 2 "
@@ -174,11 +174,11 @@ private Q_SLOTS:
         QVERIFY(box.contains("\nEtiqueta 3 (1): la clasificación tiene más de seis partes"));
         QVERIFY(box.endsWith("\nImprimir de todos modos|Cancelar"));
         m_dialogs->answerChoice("Imprimir de todos modos");
-        m_w->Imprimir();
+        m_w->print();
         QCOMPARE(m_dialogs->messages(), QStringList{"Recoja sus impresiones"});
         m_c->putPrintFile("<printout>\r\n</printout>\r\n");  // no label at all
-        m_w->Generar();
-        m_w->Imprimir();
+        m_w->generate();
+        m_w->print();
         QCOMPARE(m_dialogs->messages().last(),
                  QStringLiteral("No hay ninguna etiqueta que imprimir."));
     }
@@ -190,7 +190,7 @@ private Q_SLOTS:
         m_w->findChild<QAction*>("mnuHojaPrueba")->trigger();
         QCOMPARE(saying(*recorded, "X 9,20  Y 2,00"), 1);
         recorded = recordPrinting();
-        QPointer<frmConfigura> e = editor();
+        QPointer<CoordinateEditor> e = editor();
         e->findChild<QLineEdit*>("txt4x")->setText("9.75");
         clickIn(e, "cmdHojaPrueba");  // not saved, yet on the sheet
         QCOMPARE(saying(*recorded, "X 9,75  Y 2,00"), 1);
@@ -202,12 +202,12 @@ private Q_SLOTS:
         QStringList callNumbers;
         for (int k = 0; k < 34; ++k) callNumbers << QStringLiteral("K%1").arg(k);
         window(callNumbers);
-        m_w->Generar();
+        m_w->generate();
         m_dialogs->answerQuestion(true);
         clickToolbar(2);
         QCOMPARE(m_dialogs->shown()[0].text, QStringLiteral("Continuar"));
-        QVERIFY(m_w->form1()->frameGeometry().height() <= 740);  // fits 1366 x 768
-        QPointer<Form1> form = m_w->form1();
+        QVERIFY(m_w->previewWindow()->frameGeometry().height() <= 740);  // fits 1366 x 768
+        QPointer<PreviewWindow> form = m_w->previewWindow();
         clickIn(form, "cmdRegresar");
         QTRY_VERIFY(!form);
     }
@@ -222,7 +222,7 @@ private Q_SLOTS:
         window();
         int exits = 0;
         m_w->setExitHandler([&] { ++exits; });
-        QPointer<frmConfigura> configura = editor();
+        QPointer<CoordinateEditor> configura = editor();
         windowtest::activate(m_w.get());
         QTest::keyClick(m_w.get(), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(exits, 1);
@@ -231,7 +231,7 @@ private Q_SLOTS:
 
     void editorCaptionsAndTabOrder() {
         window();
-        frmConfigura* e = editor();
+        CoordinateEditor* e = editor();
         QCOMPARE(editor(), e);  // "Configurar" again brings the same editor
         QCOMPARE(e->findChild<QPushButton*>("cmdch6")->text(),
                  QStringLiteral("Cambio vertical fila 6"));
@@ -244,7 +244,7 @@ private Q_SLOTS:
     void editorResetGuardarAndRegresar() {
         m_c->write("cy.txt", "1\r\n2\r\n");
         window();
-        QPointer<frmConfigura> e = editor();
+        QPointer<CoordinateEditor> e = editor();
         clickIn(e, "cmdRegresar");  // nothing changed, nothing asked
         QTRY_VERIFY(!e);
         e = editor();
@@ -275,7 +275,7 @@ private Q_SLOTS:
     void editorKeepsEverythingWhenTheSaveFails() {
         m_c->write("cy.txt/inside", "old");  // a folder: the file cannot be replaced
         window();
-        QPointer<frmConfigura> e = editor();
+        QPointer<CoordinateEditor> e = editor();
         e->findChild<QLineEdit*>("txt7x")->setText("3.3");
         clickIn(e, "cmdGuardar");
         QVERIFY(e && e->findChild<QLineEdit*>("txt7x")->text() == "3.3");
@@ -290,8 +290,8 @@ private Q_SLOTS:
         QStringList callNumbers;
         for (int k = 0; k < 33; ++k) callNumbers << QStringLiteral("P%1").arg(k);
         window(callNumbers);
-        m_w->Generar();
-        QPointer<frmConfigura> e = editor();
+        m_w->generate();
+        QPointer<CoordinateEditor> e = editor();
         m_dialogs->answerInput("12.5");
         clickIn(e, "cmdch5");
         m_dialogs->answerInput(" 15.9 ");  // blanks are kept, and read as the number
@@ -305,12 +305,12 @@ private Q_SLOTS:
             QStringLiteral("Teclea el nuevo valor horizontal para las etiquetas de la columna 2"));
         QCOMPARE(e->table().x[5], QStringLiteral(" 15.9 "));
         auto recorded = recordPrinting();
-        m_w->Imprimir();
+        m_w->print();
         QCOMPARE(recorded->lines()[2].xCm, 15.7);  // not saved yet
         clickIn(e, "cmdGuardar");
         QTRY_VERIFY(!e);
         recorded = recordPrinting();
-        m_w->Imprimir();
+        m_w->print();
         for (const auto& line : recorded->lines()) {
             const int p = line.text.mid(1).toInt();
             QCOMPARE(line.xCm, p % 3 == 2 ? 15.9 : p % 3 == 1 ? 9.2 : 2.8);

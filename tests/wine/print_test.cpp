@@ -5,8 +5,8 @@
 // into the folder named by ETIQUETAS_SCREENSHOTS when that is set.
 #include <QTest>
 
-#include "fichas/ui/frmprincipal.h"
-#include "lomos/ui/frmprincipal.h"
+#include "fichas/ui/mainwindow.h"
+#include "lomos/ui/mainwindow.h"
 #include "scripteddialogs.h"
 
 namespace {
@@ -27,18 +27,18 @@ class WinePrintTest : public QObject {
 private Q_SLOTS:
     void lomosImprimir() {
         ScriptedDialogs dialogs;
-        lomos::frmPrincipal w(dialogs);
-        w.Generar();
-        w.Imprimir();
+        lomos::MainWindow w(dialogs);
+        w.generate();
+        w.print();
         QCOMPARE(dialogs.messages(), QStringList{"Recoja sus impresiones"});
         screenshot(w, QStringLiteral("lomos-windows.png"));
     }
     void fichasImprimirAfterTheDialog() {
         ScriptedDialogs dialogs;
-        fichas::frmPrincipal w(dialogs);
-        w.cmdGenerar();
+        fichas::MainWindow w(dialogs);
+        w.generate();
         dialogs.answerPrinter(true);
-        w.cmdImprimir();
+        w.print();
         QCOMPARE(dialogs.messages(), QStringList{"Recoja sus impresiones"});
         QVERIFY(dialogs.unexpected().isEmpty());
         screenshot(w, QStringLiteral("fichas-windows.png"));

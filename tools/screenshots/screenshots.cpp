@@ -6,8 +6,8 @@
 #include <QMessageBox>
 #include <QThread>
 
-#include "fichas/ui/frmprincipal.h"
-#include "lomos/ui/frmprincipal.h"
+#include "fichas/ui/mainwindow.h"
+#include "lomos/ui/mainwindow.h"
 #include "common/core/labelcheck.h"
 #include "common/core/messages.h"
 #include "common/core/startup.h"
@@ -33,17 +33,17 @@ int main(int argc, char** argv) {
     QtDialogs dialogs;
     bool saved = true;
 
-    lomos::frmPrincipal spine(dialogs);
-    spine.Generar();
-    spine.inicio()->field()->setText(QStringLiteral("5"));
-    emit spine.inicio()->field()->editingFinished();
-    emit spine.inicio()->map()->toggled(7);  // a label peeled off the middle
+    lomos::MainWindow spine(dialogs);
+    spine.generate();
+    spine.firstSheetPanel()->field()->setText(QStringLiteral("5"));
+    emit spine.firstSheetPanel()->field()->editingFinished();
+    emit spine.firstSheetPanel()->map()->toggled(7);  // a label peeled off the middle
     saved &= save(spine, folder + QStringLiteral("/lomos-principal.png"));
-    spine.Configurar();
-    saved &= save(*spine.configura(), folder + QStringLiteral("/lomos-configurar.png"));
+    spine.openCoordinateEditor();
+    saved &= save(*spine.coordinateEditor(), folder + QStringLiteral("/lomos-configurar.png"));
 
-    fichas::frmPrincipal full(dialogs);
-    full.cmdGenerar();
+    fichas::MainWindow full(dialogs);
+    full.generate();
     saved &= save(full, folder + QStringLiteral("/fichas-principal.png"));
 
     const std::vector<labelcheck::Finding> findings = {

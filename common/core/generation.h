@@ -10,7 +10,7 @@
 // "Generar", as both programs and both windowless jobs run it: save the
 // settings (the windows do), check them, build the path of the print file,
 // generate, and say what came of it.
-namespace generar {
+namespace generation {
 
 // What a program's generation reports; its labels stay with the caller.
 struct Generated {
@@ -35,4 +35,4 @@ enum class SaveSettings { Yes, No };
 
 Report run(const Settings& settings, SaveSettings save, const Generate& generate);
 
-}  // namespace generar
+}  // namespace generation

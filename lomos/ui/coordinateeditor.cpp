@@ -1,4 +1,4 @@
-#include "lomos/ui/frmconfigura.h"
+#include "lomos/ui/coordinateeditor.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -54,7 +54,7 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 
 }  // namespace
 
-frmConfigura::frmConfigura(Dialogs& dialogs, QWidget* mainWindow)
+CoordinateEditor::CoordinateEditor(Dialogs& dialogs, QWidget* mainWindow)
     : QMainWindow(nullptr), m_dialogs(dialogs), m_mainWindow(mainWindow) {
     setObjectName(QStringLiteral("frmConfigura"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -65,7 +65,7 @@ frmConfigura::frmConfigura(Dialogs& dialogs, QWidget* mainWindow)
     QAction* regresar = menu->addAction(QStringLiteral("Regresar"));
     regresar->setObjectName(QStringLiteral("mnuRegresar"));
     regresar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    connect(regresar, &QAction::triggered, this, &frmConfigura::cmdRegresar);
+    connect(regresar, &QAction::triggered, this, &CoordinateEditor::goBack);
 
     auto* client = new QWidget(this);
     setCentralWidget(client);
@@ -114,32 +114,32 @@ frmConfigura::frmConfigura(Dialogs& dialogs, QWidget* mainWindow)
     auto* guardar =
         makeButton(client, QStringLiteral("cmdGuardar"), QStringLiteral("Guardar"), 15.75);
     twips::place(guardar, 5520, 7200, 1815, 735);
-    connect(guardar, &QPushButton::clicked, this, &frmConfigura::cmdGuardar);
+    connect(guardar, &QPushButton::clicked, this, &CoordinateEditor::saveAndGoBack);
 
     auto* volver =
         makeButton(client, QStringLiteral("cmdRegresar"), QStringLiteral("Regresar"), 15.75);
     twips::place(volver, 5520, 8040, 1815, 735);
-    connect(volver, &QPushButton::clicked, this, &frmConfigura::cmdRegresar);
+    connect(volver, &QPushButton::clicked, this, &CoordinateEditor::goBack);
 
     auto* reset = makeButton(client, QStringLiteral("cmdRestablecer"),
                              QStringLiteral("Inicializar Coordenadas"), 12);
     twips::place(reset, 1080, 8040, 4215, 735);
-    connect(reset, &QPushButton::clicked, this, &frmConfigura::cmdRestablecer);
+    connect(reset, &QPushButton::clicked, this, &CoordinateEditor::resetToDefaults);
 
     auto* prueba =
         makeButton(client, QStringLiteral("cmdHojaPrueba"), QStringLiteral("Hoja de prueba"), 12);
     twips::place(prueba, 1080, 8880, 4215, 735);
-    connect(prueba, &QPushButton::clicked, this, &frmConfigura::cmdHojaPrueba);
+    connect(prueba, &QPushButton::clicked, this, &CoordinateEditor::printTestSheet);
 
-    Form_Load();
+    load();
 }
 
-void frmConfigura::Form_Load() {
+void CoordinateEditor::load() {
     m_saved = readCoordinateFile(drivec::coordinateFile());
     setTable(m_saved);
 }
 
-CoordinateTable frmConfigura::table() const {
+CoordinateTable CoordinateEditor::table() const {
     CoordinateTable table;
     for (int p = 0; p < CoordinateTable::kPositions; ++p) {
         table.x[p] = m_x[p]->text();
@@ -148,14 +148,14 @@ CoordinateTable frmConfigura::table() const {
     return table;
 }
 
-void frmConfigura::setTable(const CoordinateTable& table) {
+void CoordinateEditor::setTable(const CoordinateTable& table) {
     for (int p = 0; p < CoordinateTable::kPositions; ++p) {
         m_x[p]->setText(table.x[p]);
         m_y[p]->setText(table.y[p]);
     }
 }
 
-void frmConfigura::changeRow(int row) {
+void CoordinateEditor::changeRow(int row) {
     const QString value = m_dialogs.input(
         this, QString(),
         QStringLiteral("Teclea el nuevo valor para las etiquetas de la fila %1").arg(row),
@@ -166,7 +166,7 @@ void frmConfigura::changeRow(int row) {
     }
 }
 
-void frmConfigura::changeColumn(int column) {
+void CoordinateEditor::changeColumn(int column) {
     const QString value = m_dialogs.input(
         this, QString(),
         QStringLiteral("Teclea el nuevo valor horizontal para las etiquetas de la columna %1")
@@ -178,9 +178,9 @@ void frmConfigura::changeColumn(int column) {
     }
 }
 
-void frmConfigura::cmdRestablecer() { setTable(defaultCoordinateTable()); }
+void CoordinateEditor::resetToDefaults() { setTable(defaultCoordinateTable()); }
 
-bool frmConfigura::save() {
+bool CoordinateEditor::save() {
     const QString path = drivec::coordinateFile();
     const CoordinateTable onScreen = table();
     const textfile::WriteResult written = writeCoordinateFile(path, onScreen);
@@ -195,15 +195,15 @@ bool frmConfigura::save() {
     return true;
 }
 
-void frmConfigura::cmdGuardar() {
+void CoordinateEditor::saveAndGoBack() {
     if (save()) backToMainWindow();
 }
 
-void frmConfigura::cmdRegresar() { backToMainWindow(); }
+void CoordinateEditor::goBack() { backToMainWindow(); }
 
-void frmConfigura::cmdHojaPrueba() { emit testSheetRequested(table()); }
+void CoordinateEditor::printTestSheet() { emit testSheetRequested(table()); }
 
-void frmConfigura::closeEvent(QCloseEvent* event) {
+void CoordinateEditor::closeEvent(QCloseEvent* event) {
     if (table() == m_saved) return;
     const int answer =
         m_dialogs.choose(this, QStringLiteral("Estimado Usuario:"),
@@ -212,7 +212,7 @@ void frmConfigura::closeEvent(QCloseEvent* event) {
     if (answer == 2 || (answer == 0 && !save())) event->ignore();
 }
 
-void frmConfigura::backToMainWindow() {
+void CoordinateEditor::backToMainWindow() {
     if (!close()) return;
     if (m_mainWindow) {
         m_mainWindow->show();

@@ -8,19 +8,19 @@ namespace lomos {
 
 // "Tamaño de la Fuente": picks the point size of the label text. Shown
 // beside the main window; closing it without "OK" keeps the size in use.
-class frmTamano : public QWidget {
+class FontSizeDialog : public QWidget {
     Q_OBJECT
 public:
-    frmTamano();
+    FontSizeDialog();
 
-    void cmdOK();
+    void choose();
 
 signals:
     // "OK" with a size in the box.
     void sizeChosen(const QString& size);
 
 private:
-    QComboBox* m_cmbTamano;
+    QComboBox* m_sizes;
 };
 
 }  // namespace lomos

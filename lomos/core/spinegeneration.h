@@ -9,8 +9,8 @@ namespace lomos {
 
 // What "Generar" builds from the print file: the label list of call numbers.
 struct SpineGeneration {
-    labellist::LabelList lstClasify;  // each label's lines and separator, then "*"
-    qint64 labelCount = 0;            // call-number lines found
+    labellist::LabelList callNumberLines;  // each label's lines and separator, then "*"
+    qint64 labelCount = 0;                 // call-number lines found
     // The labels (from 0) whose call number had more than six parts: the
     // rest was dropped.
     std::vector<qint64> cutLabels;

@@ -35,16 +35,16 @@ private:
 
 // The preview window shared by both programs: the picture in a scrolled area,
 // and "Regresar". Closing it discards the drawing (the window is deleted).
-class Form1 : public QMainWindow {
+class PreviewWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit Form1(QWidget* mainWindow);
+    explicit PreviewWindow(QWidget* mainWindow);
 
     PictureBox* picture() { return m_picture; }
 
 private:
-    void regresar();     // cmdRegresar
-    void mnuRegresar();  // mnuRegresar: shows the main window, then closes
+    void goBack();              // cmdRegresar
+    void goBackToMainWindow();  // mnuRegresar: shows the main window, then closes
 
     QPointer<QWidget> m_mainWindow;
     PictureBox* m_picture;

@@ -1,4 +1,4 @@
-#include "common/ui/form1.h"
+#include "common/ui/previewwindow.h"
 
 #include <QMenuBar>
 #include <QPainter>
@@ -51,7 +51,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, m_image);
 }
 
-Form1::Form1(QWidget* mainWindow) : QMainWindow(nullptr), m_mainWindow(mainWindow) {
+PreviewWindow::PreviewWindow(QWidget* mainWindow) : QMainWindow(nullptr), m_mainWindow(mainWindow) {
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString());
@@ -61,7 +61,7 @@ Form1::Form1(QWidget* mainWindow) : QMainWindow(nullptr), m_mainWindow(mainWindo
     QAction* regresarAction = menu->addAction(QStringLiteral("Regresar"));
     regresarAction->setObjectName(QStringLiteral("mnuRegresar"));
     regresarAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    connect(regresarAction, &QAction::triggered, this, &Form1::mnuRegresar);
+    connect(regresarAction, &QAction::triggered, this, &PreviewWindow::goBackToMainWindow);
 
     auto* client = new QWidget(this);
     setCentralWidget(client);
@@ -88,15 +88,15 @@ Form1::Form1(QWidget* mainWindow) : QMainWindow(nullptr), m_mainWindow(mainWindo
     const int buttonLeft = scroll->geometry().right() + 2 * margin;
     regresar->setGeometry(buttonLeft, scroll->geometry().bottom() - buttonHeight + 1, buttonWidth,
                           buttonHeight);
-    connect(regresar, &QPushButton::clicked, this, &Form1::regresar);
+    connect(regresar, &QPushButton::clicked, this, &PreviewWindow::goBack);
 
     client->setFixedSize(buttonLeft + buttonWidth + margin, scrollHeight + 2 * margin);
     adjustSize();
 }
 
-void Form1::regresar() { close(); }
+void PreviewWindow::goBack() { close(); }
 
-void Form1::mnuRegresar() {
+void PreviewWindow::goBackToMainWindow() {
     if (m_mainWindow) {
         m_mainWindow->show();
         m_mainWindow->raise();

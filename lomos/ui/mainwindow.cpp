@@ -1,4 +1,4 @@
-#include "lomos/ui/frmprincipal.h"
+#include "lomos/ui/mainwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,30 +10,30 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "lomos/core/generation.h"
-#include "lomos/core/spinecheck.h"
-#include "lomos/core/spinewalk.h"
-#include "lomos/ui/artwork.h"
-#include "lomos/ui/frmconfigura.h"
-#include "lomos/ui/frmtamano.h"
 #include "common/core/drivec.h"
-#include "common/core/generar.h"
+#include "common/core/generation.h"
 #include "common/core/messages.h"
 #include "common/core/settingsfile.h"
 #include "common/core/sheetflow.h"
 #include "common/core/testsheet.h"
 #include "common/paint/paintersurface.h"
 #include "common/ui/dialogs.h"
-#include "common/ui/form1.h"
+#include "common/ui/previewwindow.h"
 #include "common/ui/twips.h"
 #include "common/ui/waitcursor.h"
+#include "lomos/core/spinecheck.h"
+#include "lomos/core/spinegeneration.h"
+#include "lomos/core/spinewalk.h"
+#include "lomos/ui/artwork.h"
+#include "lomos/ui/coordinateeditor.h"
+#include "lomos/ui/fontsizedialog.h"
 
 namespace lomos {
 
 using messages::kNoLabels;
 using messages::kTitle;
 
-frmPrincipal::frmPrincipal(Dialogs& dialogs, QWidget* parent)
+MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), m_dialogs(dialogs) {
     setObjectName(QStringLiteral("frmPrincipal"));
     setWindowTitle(QString());
@@ -44,39 +44,39 @@ frmPrincipal::frmPrincipal(Dialogs& dialogs, QWidget* parent)
     loadSettings();
 }
 
-frmPrincipal::~frmPrincipal() {
+MainWindow::~MainWindow() {
     // The other windows have no parent (they are windows of their own).
-    delete m_form1;
-    delete m_configura;
-    delete m_tamano;
+    delete m_preview;
+    delete m_editor;
+    delete m_fontSizeDialog;
 }
 
-void frmPrincipal::buildMenu() {
+void MainWindow::buildMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("Menú"));
     menu->setObjectName(QStringLiteral("mnuMenu"));
     QAction* tamano = menu->addAction(QStringLiteral("Tamaño de Fuente"));
     tamano->setObjectName(QStringLiteral("mnuTamao_fuente"));
     tamano->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    connect(tamano, &QAction::triggered, this, &frmPrincipal::Tamano);
+    connect(tamano, &QAction::triggered, this, &MainWindow::openFontSizeDialog);
     QAction* prueba = menu->addAction(QStringLiteral("Hoja de prueba"));
     prueba->setObjectName(QStringLiteral("mnuHojaPrueba"));
-    connect(prueba, &QAction::triggered, this, &frmPrincipal::HojaDePrueba);
+    connect(prueba, &QAction::triggered, this, &MainWindow::printTestSheet);
     QAction* salir = menu->addAction(QStringLiteral("Salir"));
     salir->setObjectName(QStringLiteral("mnuSalir"));
     salir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    connect(salir, &QAction::triggered, this, &frmPrincipal::Salir);
+    connect(salir, &QAction::triggered, this, &MainWindow::quit);
 }
 
-void frmPrincipal::buildToolbar() {
+void MainWindow::buildToolbar() {
     using artwork::ToolIcon;
     struct Button {
         const char* caption;
         ToolIcon icon;
     };
     static const Button buttons[] = {
-        {"Generar", ToolIcon::Generar},   {"Vista Previa", ToolIcon::VistaPrevia},
-        {"Imprimir", ToolIcon::Imprimir}, {"Configurar", ToolIcon::Configurar},
-        {"Limpiar", ToolIcon::Limpiar},   {"Salir", ToolIcon::Salir},
+        {"Generar", ToolIcon::Generate}, {"Vista Previa", ToolIcon::Preview},
+        {"Imprimir", ToolIcon::Print},   {"Configurar", ToolIcon::Configure},
+        {"Limpiar", ToolIcon::Clear},    {"Salir", ToolIcon::Quit},
     };
     m_toolbar->setIconSize(QSize(32, 32));
     m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -92,14 +92,14 @@ void frmPrincipal::buildToolbar() {
         QAction* action =
             m_toolbar->addAction(artwork::toolIcon(b.icon), QString::fromUtf8(b.caption));
         action->setObjectName(QStringLiteral("Toolbar1_%1").arg(index));
-        connect(action, &QAction::triggered, this, [this, index] { toolbarClicked(index); });
+        connect(action, &QAction::triggered, this, [this, index] { runToolbarButton(index); });
         if (QWidget* button = m_toolbar->widgetForAction(action))
             button->setFixedWidth(buttonWidth);
         ++index;
     }
 }
 
-void frmPrincipal::buildClientArea() {
+void MainWindow::buildClientArea() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
@@ -138,9 +138,9 @@ void frmPrincipal::buildClientArea() {
         twips::place(edit, 2760, top, 1935, 285);
         return edit;
     };
-    m_txtDir = field("txtDir", 1440);
-    m_txtBase = field("txtBase", 1800);
-    setTabOrder(m_txtDir, m_txtBase);
+    m_clientDirectory = field("txtDir", 1440);
+    m_administrativeBase = field("txtBase", 1800);
+    setTabOrder(m_clientDirectory, m_administrativeBase);
 
     auto* picture = new QLabel(client);
     picture->setObjectName(QStringLiteral("Picture1"));
@@ -148,174 +148,174 @@ void frmPrincipal::buildClientArea() {
     picture->setAlignment(Qt::AlignCenter);
     twips::place(picture, 2040, 2760, 1950, 690);
 
-    m_lblEspere = new QLabel(kNoLabels, client);
-    m_lblEspere->setObjectName(QStringLiteral("lblEspere"));
-    m_lblEspere->setFont(uiFont(QStringLiteral("Arial Narrow"), 14.25, true));
-    m_lblEspere->setAlignment(Qt::AlignCenter);
-    m_lblEspere->setAutoFillBackground(true);
-    QPalette blackOnWhite = m_lblEspere->palette();
+    m_status = new QLabel(kNoLabels, client);
+    m_status->setObjectName(QStringLiteral("lblEspere"));
+    m_status->setFont(uiFont(QStringLiteral("Arial Narrow"), 14.25, true));
+    m_status->setAlignment(Qt::AlignCenter);
+    m_status->setAutoFillBackground(true);
+    QPalette blackOnWhite = m_status->palette();
     blackOnWhite.setColor(QPalette::Window, Qt::white);
     blackOnWhite.setColor(QPalette::WindowText, Qt::black);
-    m_lblEspere->setPalette(blackOnWhite);
-    twips::place(m_lblEspere, 840, 4080, 4095, 495);
+    m_status->setPalette(blackOnWhite);
+    twips::place(m_status, 840, 4080, 4095, 495);
 
-    m_txttamano = new QLineEdit(QStringLiteral("Se va a imprimir con tamaño 8"), client);
-    m_txttamano->setObjectName(QStringLiteral("txttamaño"));
-    m_txttamano->setFont(uiFont(QStringLiteral("Arial Narrow"), 9.75, false));
-    m_txttamano->setAlignment(Qt::AlignCenter);
-    m_txttamano->setReadOnly(true);  // a note: the size is chosen in "Tamaño de Fuente"
-    m_txttamano->setFocusPolicy(Qt::NoFocus);
-    twips::place(m_txttamano, 3240, 4680, 2415, 315);
+    m_fontSizeNote = new QLineEdit(QStringLiteral("Se va a imprimir con tamaño 8"), client);
+    m_fontSizeNote->setObjectName(QStringLiteral("txttamaño"));
+    m_fontSizeNote->setFont(uiFont(QStringLiteral("Arial Narrow"), 9.75, false));
+    m_fontSizeNote->setAlignment(Qt::AlignCenter);
+    m_fontSizeNote->setReadOnly(true);  // a note: the size is chosen in "Tamaño de Fuente"
+    m_fontSizeNote->setFocusPolicy(Qt::NoFocus);
+    twips::place(m_fontSizeNote, 3240, 4680, 2415, 315);
 
     // Beside the rest: where on the sheet in the tray printing starts.
-    m_inicio = new FirstSheetPanel(QStringLiteral("lomos"), kLabelsPerSheet,
-                                   CoordinateTable::kColumns, client);
-    twips::place(m_inicio, 5880, 1080, 1800, 3900);
+    m_firstSheet = new FirstSheetPanel(QStringLiteral("lomos"), kLabelsPerSheet,
+                                       CoordinateTable::kColumns, client);
+    twips::place(m_firstSheet, 5880, 1080, 1800, 3900);
 }
 
-void frmPrincipal::loadSettings() {
+void MainWindow::loadSettings() {
     const Settings settings = ::loadSettings(drivec::settingsFile());
-    m_txtDir->setText(settings.clientDirectory);
-    m_txtBase->setText(settings.administrativeBase);
+    m_clientDirectory->setText(settings.clientDirectory);
+    m_administrativeBase->setText(settings.administrativeBase);
 }
 
-void frmPrincipal::toolbarClicked(int index) {
+void MainWindow::runToolbarButton(int index) {
     switch (index) {
         case 1:
-            Generar();
+            generate();
             break;
         case 2:
-            Ver();
+            preview();
             break;
         case 3:
-            Imprimir();
+            print();
             break;
         case 4:
-            Configurar();
+            openCoordinateEditor();
             break;
         case 5:
-            Limpiar();
+            clear();
             break;
         case 6:
-            Salir();
+            quit();
             break;
         default:
             break;
     }
 }
 
-void frmPrincipal::Generar() {
+void MainWindow::generate() {
     WaitCursor wait;
-    m_lstClasify.clear();
-    const generar::Report report =
-        generar::run({m_txtDir->text(), m_txtBase->text()}, generar::SaveSettings::Yes,
-                     [this](const QString& printFile) {
-                         SpineGeneration generated = generateSpineLabels(printFile);
-                         m_lstClasify = std::move(generated.lstClasify);
-                         m_cutLabels = std::move(generated.cutLabels);
-                         return generar::Generated{generated.labelCount, generated.status, {}};
-                     });
+    m_callNumberLines.clear();
+    const generation::Report report = generation::run(
+        {m_clientDirectory->text(), m_administrativeBase->text()}, generation::SaveSettings::Yes,
+        [this](const QString& printFile) {
+            SpineGeneration generated = generateSpineLabels(printFile);
+            m_callNumberLines = std::move(generated.callNumberLines);
+            m_cutLabels = std::move(generated.cutLabels);
+            return generation::Generated{generated.labelCount, generated.status, {}};
+        });
     showStatus(report.status);
     for (const QString& notice : report.notices) m_dialogs.message(this, kTitle, notice);
 }
 
-void frmPrincipal::LEE_CORD() { m_coordinates = readCoordinateFile(drivec::coordinateFile()); }
+void MainWindow::readCoordinates() { m_coordinates = readCoordinateFile(drivec::coordinateFile()); }
 
-labelcheck::Check frmPrincipal::spineCheck(const QString& face, const FirstSheet& first) const {
+labelcheck::Check MainWindow::spineCheck(const QString& face, const FirstSheet& first) const {
     return [this, face, first](DrawingSurface& surface) {
-        return checkSpineLabels(m_lstClasify, m_cutLabels, m_coordinates, m_txttamanoOnly, face,
+        return checkSpineLabels(m_callNumberLines, m_cutLabels, m_coordinates, m_fontSizeText, face,
                                 first, surface);
     };
 }
 
-void frmPrincipal::Imprimir() {
-    if (m_lstClasify.isEmpty()) return;
-    const std::optional<FirstSheet> first = m_inicio->firstSheet(m_dialogs, this);
+void MainWindow::print() {
+    if (m_callNumberLines.isEmpty()) return;
+    const std::optional<FirstSheet> first = m_firstSheet->firstSheet(m_dialogs, this);
     if (!first) return;
-    LEE_CORD();
+    readCoordinates();
     const std::shared_ptr<DrawingSurface> printer = m_printerFactory();
     if (!confirmLabels(m_dialogs, this, spineCheck(kPrinterFace, *first), *printer)) return;
     const PrintOutcome outcome = printAndTell(
-        m_dialogs, this, spineWalk(m_lstClasify, m_coordinates, m_txttamanoOnly, kPrinterFace),
+        m_dialogs, this, spineWalk(m_callNumberLines, m_coordinates, m_fontSizeText, kPrinterFace),
         *printer, *first);
-    if (outcome.printed) m_inicio->printed(outcome.lastSheet);
+    if (outcome.printed) m_firstSheet->printed(outcome.lastSheet);
 }
 
-void frmPrincipal::HojaDePrueba() {
-    LEE_CORD();
-    printTestSheet(m_coordinates);
+void MainWindow::printTestSheet() {
+    readCoordinates();
+    printTestSheetOf(m_coordinates);
 }
 
-void frmPrincipal::printTestSheet(const CoordinateTable& table) {
+void MainWindow::printTestSheetOf(const CoordinateTable& table) {
     printAndTell(m_dialogs, this, testsheet::walk(testPositions(table)), *m_printerFactory(),
                  FirstSheet(kLabelsPerSheet));
 }
 
-void frmPrincipal::Ver() {
-    if (m_lstClasify.isEmpty()) return;
-    const std::optional<FirstSheet> first = m_inicio->firstSheet(m_dialogs, this);
+void MainWindow::preview() {
+    if (m_callNumberLines.isEmpty()) return;
+    const std::optional<FirstSheet> first = m_firstSheet->firstSheet(m_dialogs, this);
     if (!first) return;
     WaitCursor wait;
-    LEE_CORD();
+    readCoordinates();
     // Checked as it will print: on the printer, in its face.
     if (!confirmLabels(m_dialogs, this, spineCheck(kPrinterFace, *first), *m_printerFactory()))
         return;
-    if (!m_form1) m_form1 = new Form1(this);
-    m_form1->show();
-    m_form1->raise();
-    m_form1->activateWindow();
-    previewSheets(spineWalk(m_lstClasify, m_coordinates, m_txttamanoOnly, kPreviewFace),
-                  m_form1->picture()->surface(), *first, [this] {
-                      return m_dialogs.question(m_form1, QString(), QStringLiteral("Continuar"));
+    if (!m_preview) m_preview = new PreviewWindow(this);
+    m_preview->show();
+    m_preview->raise();
+    m_preview->activateWindow();
+    previewSheets(spineWalk(m_callNumberLines, m_coordinates, m_fontSizeText, kPreviewFace),
+                  m_preview->picture()->surface(), *first, [this] {
+                      return m_dialogs.question(m_preview, QString(), QStringLiteral("Continuar"));
                   });
 }
 
-void frmPrincipal::Configurar() {
-    if (m_configura) {
-        m_configura->show();
-        m_configura->raise();
-        m_configura->activateWindow();
+void MainWindow::openCoordinateEditor() {
+    if (m_editor) {
+        m_editor->show();
+        m_editor->raise();
+        m_editor->activateWindow();
         return;
     }
-    m_configura = new frmConfigura(m_dialogs, this);
-    connect(m_configura, &frmConfigura::testSheetRequested, this, &frmPrincipal::printTestSheet);
-    m_configura->show();
+    m_editor = new CoordinateEditor(m_dialogs, this);
+    connect(m_editor, &CoordinateEditor::testSheetRequested, this, &MainWindow::printTestSheetOf);
+    m_editor->show();
 }
 
-void frmPrincipal::Limpiar() {
-    m_lstClasify.clear();
+void MainWindow::clear() {
+    m_callNumberLines.clear();
     m_cutLabels.clear();
-    m_txtBase->clear();
-    m_txtDir->clear();
+    m_administrativeBase->clear();
+    m_clientDirectory->clear();
     showStatus(kNoLabels);
 }
 
-void frmPrincipal::showStatus(const QString& status) {
-    m_lblEspere->setText(status);
-    fitText(m_lblEspere, status, 14.25, 0);
+void MainWindow::showStatus(const QString& status) {
+    m_status->setText(status);
+    fitText(m_status, status, 14.25, 0);
 }
 
-void frmPrincipal::Tamano() {
-    if (!m_tamano) {
-        m_tamano = new frmTamano;
-        connect(m_tamano, &frmTamano::sizeChosen, this, &frmPrincipal::setFontSizeText);
+void MainWindow::openFontSizeDialog() {
+    if (!m_fontSizeDialog) {
+        m_fontSizeDialog = new FontSizeDialog;
+        connect(m_fontSizeDialog, &FontSizeDialog::sizeChosen, this, &MainWindow::setFontSizeText);
     }
-    m_tamano->show();
-    m_tamano->raise();
-    m_tamano->activateWindow();
+    m_fontSizeDialog->show();
+    m_fontSizeDialog->raise();
+    m_fontSizeDialog->activateWindow();
 }
 
-void frmPrincipal::setFontSizeText(const QString& size) {
-    m_txttamano->setText(QStringLiteral("Se va a imprimir con tamaño: ") + size);
-    m_txttamanoOnly = size;
+void MainWindow::setFontSizeText(const QString& size) {
+    m_fontSizeNote->setText(QStringLiteral("Se va a imprimir con tamaño: ") + size);
+    m_fontSizeText = size;
 }
 
-void frmPrincipal::Salir() {
+void MainWindow::quit() {
     // Every window goes at once; only coordinates edited and not saved are
     // asked about, and Cancelar there stays.
-    if (m_configura && !m_configura->close()) return;
-    if (m_form1) m_form1->close();
-    if (m_tamano) m_tamano->close();
+    if (m_editor && !m_editor->close()) return;
+    if (m_preview) m_preview->close();
+    if (m_fontSizeDialog) m_fontSizeDialog->close();
     m_exit();
 }
 

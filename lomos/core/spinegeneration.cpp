@@ -1,4 +1,4 @@
-#include "lomos/core/generation.h"
+#include "lomos/core/spinegeneration.h"
 
 #include <array>
 
@@ -19,17 +19,17 @@ SpineGeneration labelsOf(const Scan& scan) {
     const std::array<std::string_view, 1> tags = {kCallNumberTag};
     result.status = scan(tags, [&result](std::string_view line, std::span<const size_t> starts) {
         if (labellist::appendCallNumberLines(printfile::valueAt(line, starts[0]),
-                                             result.lstClasify)) {
+                                             result.callNumberLines)) {
             result.cutLabels.push_back(result.labelCount);
         }
         ++result.labelCount;
-        result.lstClasify.appendSeparator();
+        result.callNumberLines.appendSeparator();
     });
     return result;
 }
 
 SpineGeneration ended(SpineGeneration generation) {
-    generation.lstClasify.append(labellist::kEndMarker);
+    generation.callNumberLines.append(labellist::kEndMarker);
     return generation;
 }
 
@@ -43,7 +43,7 @@ SpineGeneration generateSpineLabels(const QString& printFilePath) {
                 [&](auto tags, auto onLine) { return printfile::scan(path, part, tags, onLine); });
         },
         [](SpineGeneration& generation, SpineGeneration&& more) {
-            generation.lstClasify.append(std::move(more.lstClasify));
+            generation.callNumberLines.append(std::move(more.callNumberLines));
             for (qint64 label : more.cutLabels) {
                 generation.cutLabels.push_back(generation.labelCount + label);
             }

@@ -1,4 +1,4 @@
-#include "lomos/ui/frmtamano.h"
+#include "lomos/ui/fontsizedialog.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -9,7 +9,7 @@
 
 namespace lomos {
 
-frmTamano::frmTamano() : QWidget(nullptr, Qt::Window) {
+FontSizeDialog::FontSizeDialog() : QWidget(nullptr, Qt::Window) {
     setObjectName(QStringLiteral("frmTamaño"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Tamaño de la Fuente"));
@@ -20,15 +20,15 @@ frmTamano::frmTamano() : QWidget(nullptr, Qt::Window) {
     label2->setFont(uiFont(QStringLiteral("Arial Narrow"), 14.25, true));
     twips::place(label2, 120, 240, 2505, 345);
 
-    m_cmbTamano = new QComboBox(this);
-    m_cmbTamano->setObjectName(QStringLiteral("cmbTamaño"));
-    m_cmbTamano->setEditable(true);
-    m_cmbTamano->setInsertPolicy(QComboBox::NoInsert);
-    m_cmbTamano->addItems({QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9"),
-                           QStringLiteral("10"), QStringLiteral("11")});
-    m_cmbTamano->setCurrentText(QStringLiteral("8"));
-    m_cmbTamano->setFont(uiFont(QStringLiteral("Arial Narrow"), 12, true));
-    twips::place(m_cmbTamano, 2760, 240, 735, 420);
+    m_sizes = new QComboBox(this);
+    m_sizes->setObjectName(QStringLiteral("cmbTamaño"));
+    m_sizes->setEditable(true);
+    m_sizes->setInsertPolicy(QComboBox::NoInsert);
+    m_sizes->addItems({QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9"),
+                       QStringLiteral("10"), QStringLiteral("11")});
+    m_sizes->setCurrentText(QStringLiteral("8"));
+    m_sizes->setFont(uiFont(QStringLiteral("Arial Narrow"), 12, true));
+    twips::place(m_sizes, 2760, 240, 735, 420);
 
     auto* label1 = new QLabel(QStringLiteral("(Se recomienda 8)"), this);
     label1->setObjectName(QStringLiteral("Label1"));
@@ -40,12 +40,12 @@ frmTamano::frmTamano() : QWidget(nullptr, Qt::Window) {
     ok->setFont(uiFont(QStringLiteral("Arial Narrow"), 12, true));
     ok->setDefault(true);
     twips::place(ok, 2640, 840, 975, 375);
-    connect(ok, &QPushButton::clicked, this, &frmTamano::cmdOK);
-    connect(m_cmbTamano->lineEdit(), &QLineEdit::returnPressed, this, &frmTamano::cmdOK);
+    connect(ok, &QPushButton::clicked, this, &FontSizeDialog::choose);
+    connect(m_sizes->lineEdit(), &QLineEdit::returnPressed, this, &FontSizeDialog::choose);
 }
 
-void frmTamano::cmdOK() {
-    const QString size = m_cmbTamano->currentText();
+void FontSizeDialog::choose() {
+    const QString size = m_sizes->currentText();
     if (size.isEmpty()) return;
     emit sizeChosen(size);
     close();

@@ -5,10 +5,10 @@
 #include <functional>
 #include <memory>
 
-#include "fichas/core/fullgeneration.h"
 #include "common/core/labelcheck.h"
 #include "common/ui/firstsheetpanel.h"
-#include "common/ui/form1.h"
+#include "common/ui/previewwindow.h"
+#include "fichas/core/fullgeneration.h"
 
 class Dialogs;
 class DrawingSurface;
@@ -21,7 +21,7 @@ namespace fichas {
 // The main window of fichas: the heading, the two settings fields, the five
 // buttons and the status label. It holds the four label lists that
 // generation fills and printing and preview read.
-class frmPrincipal : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Makes the surface that "Imprimir" draws on from the printer the dialog
@@ -29,22 +29,22 @@ public:
     using PrinterFactory =
         std::function<std::shared_ptr<DrawingSurface>(std::unique_ptr<QPrinter>)>;
 
-    explicit frmPrincipal(Dialogs& dialogs, QWidget* parent = nullptr);
-    ~frmPrincipal() override;
+    explicit MainWindow(Dialogs& dialogs, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
-    void cmdGenerar();
-    void cmdVer();
-    void cmdImprimir();
-    void cmdLimpiar();
-    void cmdHojaPrueba();  // the test sheet of the 36 places, after the printer dialog
-    void Salir();
+    void generate();
+    void preview();
+    void print();
+    void clear();
+    void printTestSheet();  // the test sheet of the 36 places, after the printer dialog
+    void quit();
 
     // The status label's caption, in a size that fits the label.
     void showStatus(const QString& status);
 
-    const FullGeneration& lists() const { return m_lists; }
-    Form1* form1() const { return m_form1; }
-    FirstSheetPanel* inicio() const { return m_inicio; }
+    const FullGeneration& labels() const { return m_labels; }
+    PreviewWindow* previewWindow() const { return m_preview; }
+    FirstSheetPanel* firstSheetPanel() const { return m_firstSheet; }
 
     void setPrinterFactory(PrinterFactory factory) { m_printerFactory = std::move(factory); }
     void setExitHandler(std::function<void()> handler) { m_exit = std::move(handler); }
@@ -57,13 +57,13 @@ private:
     std::shared_ptr<DrawingSurface> choosePrinter();
 
     Dialogs& m_dialogs;
-    QLineEdit* m_txtDir = nullptr;
-    QLineEdit* m_txtBase = nullptr;
-    QLabel* m_lblEspere = nullptr;
-    FirstSheetPanel* m_inicio = nullptr;
+    QLineEdit* m_clientDirectory = nullptr;
+    QLineEdit* m_administrativeBase = nullptr;
+    QLabel* m_status = nullptr;
+    FirstSheetPanel* m_firstSheet = nullptr;
 
-    FullGeneration m_lists;  // lstBarras, lstClasify, lstTitulo, lstAutor
-    QPointer<Form1> m_form1;
+    FullGeneration m_labels;  // barcodes, callNumberLines, titleLines, authorLines
+    QPointer<PreviewWindow> m_preview;
     PrinterFactory m_printerFactory;
     std::function<void()> m_exit;
 };

@@ -13,10 +13,10 @@ namespace lomos {
 // The coordinate editor: the 33 label positions laid out like the sheet,
 // each with its X field and, to its right, its Y field. It works on its own
 // copy of the table; only "Guardar" writes the coordinate file.
-class frmConfigura : public QMainWindow {
+class CoordinateEditor : public QMainWindow {
     Q_OBJECT
 public:
-    frmConfigura(Dialogs& dialogs, QWidget* mainWindow);
+    CoordinateEditor(Dialogs& dialogs, QWidget* mainWindow);
 
     // The fields as a table, and the other way round.
     CoordinateTable table() const;
@@ -24,10 +24,10 @@ public:
 
     void changeRow(int row);        // cmdFila0, cmdCh1, cmdch2 .. cmdch10
     void changeColumn(int column);  // cmdCambioColumna0 .. 2
-    void cmdRestablecer();          // "Inicializar Coordenadas"
-    void cmdGuardar();
-    void cmdRegresar();
-    void cmdHojaPrueba();  // the test sheet of the values on screen, saved or not
+    void resetToDefaults();         // "Inicializar Coordenadas"
+    void saveAndGoBack();
+    void goBack();
+    void printTestSheet();  // the test sheet of the values on screen, saved or not
 
 signals:
     void testSheetRequested(const CoordinateTable& table);
@@ -38,7 +38,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Form_Load();
+    void load();
     void backToMainWindow();
     bool save();
 

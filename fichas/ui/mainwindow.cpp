@@ -1,4 +1,4 @@
-#include "fichas/ui/frmprincipal.h"
+#include "fichas/ui/mainwindow.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -8,10 +8,8 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 
-#include "fichas/core/fullcheck.h"
-#include "fichas/core/fullwalk.h"
 #include "common/core/drivec.h"
-#include "common/core/generar.h"
+#include "common/core/generation.h"
 #include "common/core/messages.h"
 #include "common/core/settingsfile.h"
 #include "common/core/sheetflow.h"
@@ -20,13 +18,15 @@
 #include "common/ui/dialogs.h"
 #include "common/ui/twips.h"
 #include "common/ui/waitcursor.h"
+#include "fichas/core/fullcheck.h"
+#include "fichas/core/fullwalk.h"
 
 namespace fichas {
 
 using messages::kNoLabels;
 using messages::kTitle;
 
-frmPrincipal::frmPrincipal(Dialogs& dialogs, QWidget* parent)
+MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), m_dialogs(dialogs) {
     setObjectName(QStringLiteral("frmPrincipal"));
     setWindowTitle(QString());
@@ -40,18 +40,18 @@ frmPrincipal::frmPrincipal(Dialogs& dialogs, QWidget* parent)
     QAction* salir = menu->addAction(QStringLiteral("Salir"));
     salir->setObjectName(QStringLiteral("mnuSalir"));
     salir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    connect(salir, &QAction::triggered, this, &frmPrincipal::Salir);
+    connect(salir, &QAction::triggered, this, &MainWindow::quit);
 
     buildClientArea();
 
     const Settings settings = loadSettings(drivec::settingsFile());
-    m_txtDir->setText(settings.clientDirectory);
-    m_txtBase->setText(settings.administrativeBase);
+    m_clientDirectory->setText(settings.clientDirectory);
+    m_administrativeBase->setText(settings.administrativeBase);
 }
 
-frmPrincipal::~frmPrincipal() { delete m_form1; }
+MainWindow::~MainWindow() { delete m_preview; }
 
-void frmPrincipal::buildClientArea() {
+void MainWindow::buildClientArea() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
@@ -75,18 +75,18 @@ void frmPrincipal::buildClientArea() {
     twips::place(label6, 960, 2280, 1125, 270);
 
     const QFont fieldFont = uiFont(QStringLiteral("Arial"), 9, true);
-    m_txtDir = new QLineEdit(client);
-    m_txtDir->setObjectName(QStringLiteral("txtDir"));
-    m_txtDir->setFont(fieldFont);
-    twips::place(m_txtDir, 2160, 1800, 1935, 285);
-    m_txtBase = new QLineEdit(client);
-    m_txtBase->setObjectName(QStringLiteral("txtBase"));
-    m_txtBase->setFont(fieldFont);
-    twips::place(m_txtBase, 2160, 2280, 1935, 285);
+    m_clientDirectory = new QLineEdit(client);
+    m_clientDirectory->setObjectName(QStringLiteral("txtDir"));
+    m_clientDirectory->setFont(fieldFont);
+    twips::place(m_clientDirectory, 2160, 1800, 1935, 285);
+    m_administrativeBase = new QLineEdit(client);
+    m_administrativeBase->setObjectName(QStringLiteral("txtBase"));
+    m_administrativeBase->setFont(fieldFont);
+    twips::place(m_administrativeBase, 2160, 2280, 1935, 285);
 
     const QFont buttonFont = uiFont(QStringLiteral("Arial Narrow"), 12, true);
     auto button = [&](const char* name, const QString& caption, int left, int top, int width,
-                      int height, void (frmPrincipal::*handler)()) {
+                      int height, void (MainWindow::*handler)()) {
         auto* b = new QPushButton(caption, client);
         b->setObjectName(QString::fromLatin1(name));
         b->setFont(buttonFont);
@@ -96,45 +96,44 @@ void frmPrincipal::buildClientArea() {
     };
     // The caption wraps onto two lines within the button, as designed.
     button("cmdGenerar", QStringLiteral("Generar\nEtiquetas"), 600, 2880, 1215, 855,
-           &frmPrincipal::cmdGenerar);
-    button("cmdVer", QStringLiteral("Vista Previa"), 2280, 2880, 1455, 375, &frmPrincipal::cmdVer);
-    button("cmdImprimir", QStringLiteral("Imprimir"), 2280, 3360, 1455, 420,
-           &frmPrincipal::cmdImprimir);
-    button("cmdLimpiar", QStringLiteral("Limpiar"), 600, 3840, 1215, 615,
-           &frmPrincipal::cmdLimpiar);
-    button("cmdSalir", QStringLiteral("Salir"), 2280, 3840, 1455, 615, &frmPrincipal::Salir);
+           &MainWindow::generate);
+    button("cmdVer", QStringLiteral("Vista Previa"), 2280, 2880, 1455, 375, &MainWindow::preview);
+    button("cmdImprimir", QStringLiteral("Imprimir"), 2280, 3360, 1455, 420, &MainWindow::print);
+    button("cmdLimpiar", QStringLiteral("Limpiar"), 600, 3840, 1215, 615, &MainWindow::clear);
+    button("cmdSalir", QStringLiteral("Salir"), 2280, 3840, 1455, 615, &MainWindow::quit);
 
     // To the right: where on the sheet in the tray printing starts.
-    m_inicio = new FirstSheetPanel(QStringLiteral("fichas"), SheetPlaces::kPerSheet, 3, client);
-    twips::place(m_inicio, 4440, 240, 2040, 3840);
+    m_firstSheet = new FirstSheetPanel(QStringLiteral("fichas"), SheetPlaces::kPerSheet, 3, client);
+    twips::place(m_firstSheet, 4440, 240, 2040, 3840);
     QPushButton* prueba = button("cmdHojaPrueba", QStringLiteral("Hoja de prueba"), 4440, 4140,
-                                 2040, 420, &frmPrincipal::cmdHojaPrueba);
+                                 2040, 420, &MainWindow::printTestSheet);
     prueba->setFont(uiFont(QStringLiteral("Arial Narrow"), 10, true));
 
-    m_lblEspere = new QLabel(kNoLabels, client);
-    m_lblEspere->setObjectName(QStringLiteral("lblEspere"));
-    m_lblEspere->setFont(uiFont(QStringLiteral("Arial Narrow"), 18, true));
-    m_lblEspere->setAlignment(Qt::AlignCenter);
+    m_status = new QLabel(kNoLabels, client);
+    m_status->setObjectName(QStringLiteral("lblEspere"));
+    m_status->setFont(uiFont(QStringLiteral("Arial Narrow"), 18, true));
+    m_status->setAlignment(Qt::AlignCenter);
     // As wide as the window: the count of a million labels reads whole.
-    twips::place(m_lblEspere, 120, 4680, 6360, 495);
+    twips::place(m_status, 120, 4680, 6360, 495);
 
-    setTabOrder(m_txtDir, m_txtBase);
+    setTabOrder(m_clientDirectory, m_administrativeBase);
 }
 
-void frmPrincipal::showStatus(const QString& status) {
-    m_lblEspere->setText(status);
-    fitText(m_lblEspere, status, 18, 0);
+void MainWindow::showStatus(const QString& status) {
+    m_status->setText(status);
+    fitText(m_status, status, 18, 0);
 }
 
-void frmPrincipal::cmdGenerar() {
+void MainWindow::generate() {
     WaitCursor wait;
-    m_lists = FullGeneration{};
-    const generar::Report report = generar::run(
-        {m_txtDir->text(), m_txtBase->text()}, generar::SaveSettings::Yes,
-        [this](const QString& printFile) {
-            m_lists = generateFullLabels(printFile);
-            return generar::Generated{m_lists.labelCount, m_lists.status, mismatchWarning(m_lists)};
-        });
+    m_labels = FullGeneration{};
+    const generation::Report report =
+        generation::run({m_clientDirectory->text(), m_administrativeBase->text()},
+                        generation::SaveSettings::Yes, [this](const QString& printFile) {
+                            m_labels = generateFullLabels(printFile);
+                            return generation::Generated{m_labels.labelCount, m_labels.status,
+                                                         mismatchWarning(m_labels)};
+                        });
     showStatus(report.status);
     for (const QString& notice : report.notices) m_dialogs.message(this, kTitle, notice);
 }
@@ -145,66 +144,66 @@ std::unique_ptr<QPrinter> defaultPrinter() {
 }
 }  // namespace
 
-std::shared_ptr<DrawingSurface> frmPrincipal::choosePrinter() {
+std::shared_ptr<DrawingSurface> MainWindow::choosePrinter() {
     auto printer = defaultPrinter();
     // Cancel cancels: printing after it would waste sheets of labels.
     if (!m_dialogs.choosePrinter(this, *printer)) return nullptr;
     return m_printerFactory(std::move(printer));
 }
 
-labelcheck::Check frmPrincipal::fullCheck(const FirstSheet& first) const {
+labelcheck::Check MainWindow::fullCheck(const FirstSheet& first) const {
     return [this, first](DrawingSurface& surface) {
-        return checkFullLabels(m_lists, printedPlaces(), first, surface);
+        return checkFullLabels(m_labels, printedPlaces(), first, surface);
     };
 }
 
-void frmPrincipal::cmdImprimir() {
-    if (m_lists.lstClasify.isEmpty()) return;
-    const std::optional<FirstSheet> first = m_inicio->firstSheet(m_dialogs, this);
+void MainWindow::print() {
+    if (m_labels.callNumberLines.isEmpty()) return;
+    const std::optional<FirstSheet> first = m_firstSheet->firstSheet(m_dialogs, this);
     if (!first) return;
     const std::shared_ptr<DrawingSurface> surface = choosePrinter();
     if (!surface) return;
     if (!confirmLabels(m_dialogs, this, fullCheck(*first), *surface)) return;
     const PrintOutcome outcome =
-        printAndTell(m_dialogs, this, fullWalk(m_lists, printedPlaces()), *surface, *first);
-    if (outcome.printed) m_inicio->printed(outcome.lastSheet);
+        printAndTell(m_dialogs, this, fullWalk(m_labels, printedPlaces()), *surface, *first);
+    if (outcome.printed) m_firstSheet->printed(outcome.lastSheet);
 }
 
-void frmPrincipal::cmdHojaPrueba() {
+void MainWindow::printTestSheet() {
     const std::shared_ptr<DrawingSurface> surface = choosePrinter();
     if (!surface) return;
     printAndTell(m_dialogs, this, testsheet::walk(testPositions(printedPlaces())), *surface,
                  FirstSheet(SheetPlaces::kPerSheet));
 }
 
-void frmPrincipal::cmdVer() {
-    if (m_lists.lstClasify.isEmpty()) return;
-    const std::optional<FirstSheet> first = m_inicio->firstSheet(m_dialogs, this);
+void MainWindow::preview() {
+    if (m_labels.callNumberLines.isEmpty()) return;
+    const std::optional<FirstSheet> first = m_firstSheet->firstSheet(m_dialogs, this);
     if (!first) return;
     WaitCursor wait;
     // Checked as it will print: on the default printer, at the printed places.
     if (!confirmLabels(m_dialogs, this, fullCheck(*first), *m_printerFactory(defaultPrinter())))
         return;
-    if (!m_form1) m_form1 = new Form1(this);
-    m_form1->show();
-    m_form1->raise();
-    m_form1->activateWindow();
-    previewSheets(fullWalk(m_lists, previewPlaces()), m_form1->picture()->surface(), *first,
+    if (!m_preview) m_preview = new PreviewWindow(this);
+    m_preview->show();
+    m_preview->raise();
+    m_preview->activateWindow();
+    previewSheets(fullWalk(m_labels, previewPlaces()), m_preview->picture()->surface(), *first,
                   [this] {
-                      return m_dialogs.question(m_form1, QStringLiteral("Mensaje:"),
+                      return m_dialogs.question(m_preview, QStringLiteral("Mensaje:"),
                                                 QStringLiteral("¿Continuar?"));
                   });
 }
 
-void frmPrincipal::cmdLimpiar() {
-    m_lists = FullGeneration{};
-    m_txtBase->clear();
-    m_txtDir->clear();
+void MainWindow::clear() {
+    m_labels = FullGeneration{};
+    m_administrativeBase->clear();
+    m_clientDirectory->clear();
     showStatus(kNoLabels);
 }
 
-void frmPrincipal::Salir() {
-    if (m_form1) m_form1->close();
+void MainWindow::quit() {
+    if (m_preview) m_preview->close();
     m_exit();
 }
 

@@ -1,9 +1,9 @@
-#include "common/core/generar.h"
+#include "common/core/generation.h"
 
 #include "common/core/drivec.h"
 #include "common/core/messages.h"
 
-namespace generar {
+namespace generation {
 
 Report run(const Settings& settings, SaveSettings save, const Generate& generate) {
     Report report;
@@ -27,4 +27,4 @@ Report run(const Settings& settings, SaveSettings save, const Generate& generate
     return report;
 }
 
-}  // namespace generar
+}  // namespace generation
