@@ -77,7 +77,7 @@ void BM_LomosCheck(benchmark::State& state) {
     PdfSurface pdf(dir.filePath(QStringLiteral("never.pdf")), PdfSurface::Paper::A4);
     for (auto _ : state) {
         benchmark::DoNotOptimize(checkSpineLabels(g.callNumberLines, g.cutLabels, table, "8",
-                                                  kPrinterFace, FirstSheet(kLabelsPerSheet), pdf));
+                                                  kPrinterFace, FirstSheet(kSpineSheet.places()), pdf));
     }
     setRates(state, 0, g.labelCount);
 }
@@ -89,7 +89,7 @@ void BM_FichasCheck(benchmark::State& state) {
     PdfSurface pdf(dir.filePath(QStringLiteral("never.pdf")), PdfSurface::Paper::A4);
     for (auto _ : state) {
         benchmark::DoNotOptimize(fichas::checkFullLabels(
-            g, fichas::printedPlaces(), FirstSheet(fichas::SheetPlaces::kPerSheet), pdf));
+            g, fichas::printedPlaces(), FirstSheet(fichas::kFullSheet.places()), pdf));
     }
     setRates(state, 0, g.labelCount);
 }
@@ -101,7 +101,7 @@ void BM_SpineWalkRecording(benchmark::State& state) {
     for (auto _ : state) {
         RecordingSurface surface;
         printSheets(spineWalk(g.callNumberLines, table, QStringLiteral("8"), kPrinterFace), surface,
-                    FirstSheet(lomos::kLabelsPerSheet));
+                    FirstSheet(lomos::kSpineSheet.places()));
         benchmark::DoNotOptimize(surface.lines().size());
     }
     setRates(state, 0, g.labelCount);
@@ -113,7 +113,7 @@ void BM_FullWalkRecording(benchmark::State& state) {
     for (auto _ : state) {
         RecordingSurface surface;
         printSheets(fichas::fullWalk(g, fichas::printedPlaces()), surface,
-                    FirstSheet(fichas::SheetPlaces::kPerSheet));
+                    FirstSheet(fichas::kFullSheet.places()));
         benchmark::DoNotOptimize(surface.lines().size());
     }
     setRates(state, 0, g.labelCount);
@@ -128,7 +128,7 @@ void BM_SpinePdf100Sheets(benchmark::State& state) {
     for (auto _ : state) {
         PdfSurface pdf(dir.filePath(QStringLiteral("spine.pdf")), PdfSurface::Paper::A4);
         printSheets(spineWalk(g.callNumberLines, table, QStringLiteral("8"), kPrinterFace), pdf,
-                    FirstSheet(lomos::kLabelsPerSheet));
+                    FirstSheet(lomos::kSpineSheet.places()));
     }
     setRates(state, 0, g.labelCount);
 }
@@ -140,7 +140,7 @@ void BM_FullPdf100Sheets(benchmark::State& state) {
     for (auto _ : state) {
         PdfSurface pdf(dir.filePath(QStringLiteral("full.pdf")), PdfSurface::Paper::A4);
         printSheets(fichas::fullWalk(g, fichas::printedPlaces()), pdf,
-                    FirstSheet(fichas::SheetPlaces::kPerSheet));
+                    FirstSheet(fichas::kFullSheet.places()));
     }
     setRates(state, 0, g.labelCount);
 }
@@ -158,7 +158,7 @@ void BM_PreviewOneSheet(benchmark::State& state) {
         surface.cls();
         // "No" at the first question.
         previewSheets(spineWalk(g.callNumberLines, table, QStringLiteral("8"), kPreviewFace), surface,
-                      FirstSheet(lomos::kLabelsPerSheet), [] { return false; });
+                      FirstSheet(lomos::kSpineSheet.places()), [] { return false; });
     }
     setRates(state, 0, 33);
 }

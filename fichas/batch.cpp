@@ -54,7 +54,7 @@ int runBatch(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         // Lists out of step are printed all the same, with the warning.
         return generation::Generated{labels.labelCount, labels.status, mismatchWarning(labels)};
     };
-    program.placesPerSheet = SheetPlaces::kPerSheet;
+    program.placesPerSheet = kFullSheet.places();
     program.printWalk = [&labels](const BatchOptions&) {
         return fullWalk(labels, printedPlaces());
     };

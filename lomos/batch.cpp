@@ -57,7 +57,7 @@ int runBatch(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         labels = generateSpineLabels(printFile);
         return generation::Generated{labels.labelCount, labels.status, {}};
     };
-    program.placesPerSheet = kLabelsPerSheet;
+    program.placesPerSheet = kSpineSheet.places();
     program.printWalk = [&](const BatchOptions& options) {
         table = readCoordinateFile(drivec::coordinateFile());  // as readCoordinates does
         return spineWalk(labels.callNumberLines, table, options.fontSize, kPrinterFace);

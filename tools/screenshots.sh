@@ -14,7 +14,6 @@ cp demo/ini.prn demo/cy.txt "$drive/"
 export ETIQUETAS_UNIDAD_C="$drive" XDG_CONFIG_HOME="$drive/usuario"
 xvfb-run -a -s "-screen 0 1280x1024x24" build-shots/tools/screenshots/screenshots "$PWD/docs"
 for program in lomos fichas; do
-  folder=$([ $program = lomos ] && echo lomos || echo fichas)
-  "build-shots/$folder/$program" --pdf "$drive/$program.pdf" --test-sheet
+  "build-shots/$program/$program" --pdf "$drive/$program.pdf" --test-sheet
   pdftoppm -r 60 -png -singlefile "$drive/$program.pdf" "docs/$program-hoja-de-prueba"
 done

@@ -33,8 +33,8 @@ FirstSheet storedSheet(const QString& program, int places) {
 
 }  // namespace
 
-SheetMap::SheetMap(int places, int columns, QWidget* parent)
-    : QWidget(parent), m_sheet(places), m_columns(columns) {
+SheetMap::SheetMap(SheetShape shape, QWidget* parent)
+    : QWidget(parent), m_shape(shape), m_sheet(shape.places()) {
     setObjectName(QStringLiteral("picHoja"));
     setCursor(Qt::PointingHandCursor);
     setToolTip(QStringLiteral("Pulse una etiqueta para marcarla como usada o libre"));
@@ -46,10 +46,9 @@ void SheetMap::setSheet(const FirstSheet& sheet) {
 }
 
 QRect SheetMap::cellRect(int place) const {
-    const int rows = (m_sheet.size() + m_columns - 1) / m_columns;
-    const int w = (width() - 1) / m_columns;
-    const int h = (height() - 1) / rows;
-    return {place % m_columns * w, place / m_columns * h, w, h};
+    const int w = (width() - 1) / m_shape.columns;
+    const int h = (height() - 1) / m_shape.rows;
+    return {m_shape.columnOf(place) * w, m_shape.rowOf(place) * h, w, h};
 }
 
 void SheetMap::paintEvent(QPaintEvent*) {
@@ -79,7 +78,7 @@ void SheetMap::mousePressEvent(QMouseEvent* event) {
     }
 }
 
-FirstSheetPanel::FirstSheetPanel(const QString& program, int places, int columns, QWidget* parent)
+FirstSheetPanel::FirstSheetPanel(const QString& program, SheetShape shape, QWidget* parent)
     : QWidget(parent), m_program(program) {
     setObjectName(QStringLiteral("fraInicio"));
     auto* caption = new QLabel(QStringLiteral("Empezar en la etiqueta"), this);
@@ -91,8 +90,8 @@ FirstSheetPanel::FirstSheetPanel(const QString& program, int places, int columns
     m_field->setFont(uiFont(QStringLiteral("Arial"), 9, true));
     m_field->setAlignment(Qt::AlignCenter);
     m_field->setToolTip(
-        QStringLiteral("Primera etiqueta libre de la hoja, del 1 al %1").arg(places));
-    m_map = new SheetMap(places, columns, this);
+        QStringLiteral("Primera etiqueta libre de la hoja, del 1 al %1").arg(shape.places()));
+    m_map = new SheetMap(shape, this);
 
     auto* top = new QHBoxLayout;
     top->addWidget(caption, 1);
@@ -105,7 +104,7 @@ FirstSheetPanel::FirstSheetPanel(const QString& program, int places, int columns
 
     connect(m_field, &QLineEdit::editingFinished, this, &FirstSheetPanel::startEdited);
     connect(m_map, &SheetMap::toggled, this, &FirstSheetPanel::placeToggled);
-    show(storedSheet(program, places));
+    show(storedSheet(program, shape.places()));
 }
 
 void FirstSheetPanel::show(const FirstSheet& sheet) {

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "common/core/firstsheet.h"
+#include "common/core/sheetshape.h"
 
 class Dialogs;
 class QLabel;
@@ -14,7 +15,7 @@ class QLineEdit;
 class SheetMap : public QWidget {
     Q_OBJECT
 public:
-    SheetMap(int places, int columns, QWidget* parent);
+    SheetMap(SheetShape shape, QWidget* parent);
 
     const FirstSheet& sheet() const { return m_sheet; }
     void setSheet(const FirstSheet& sheet);
@@ -29,8 +30,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    SheetShape m_shape;
     FirstSheet m_sheet;
-    int m_columns;
 };
 
 // "Empezar en la etiqueta": the start field (txtInicio) and the map of the
@@ -39,7 +40,7 @@ private:
 class FirstSheetPanel : public QWidget {
     Q_OBJECT
 public:
-    FirstSheetPanel(const QString& program, int places, int columns, QWidget* parent);
+    FirstSheetPanel(const QString& program, SheetShape shape, QWidget* parent);
 
     // The first sheet for printing or the preview. When the field does not
     // hold a place of the sheet, or no place is free, tells the user why

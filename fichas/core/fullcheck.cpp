@@ -82,8 +82,9 @@ labelcheck::Result checkFullLabels(const FullGeneration& lists, const SheetPlace
         for (const LabelText& t : label.texts) {
             if (!t.text.isEmpty()) bottom = std::max(bottom, t.dy + heightOf(t));
         }
-        const bool lastRow = place + 3 >= SheetPlaces::kPerSheet;
-        const double room = (lastRow ? areaHeight : places.y(place + 3)) - places.y(place);
+        const bool lastRow = kFullSheet.inLastRow(place);
+        const double room =
+            (lastRow ? areaHeight : places.y(place + kFullSheet.columns)) - places.y(place);
         if (bottom > room) {
             report(lastRow ? QStringLiteral("se sale del papel por abajo")
                            : QStringLiteral("se monta sobre la etiqueta de abajo"));

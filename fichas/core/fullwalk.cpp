@@ -13,11 +13,11 @@ constexpr double kLineStepCm = 0.3;
 
 // The nominal row positions of the sheet; the printed sheet stands 2.5 cm
 // higher. The pitch is uneven: these are measured, not computed.
-constexpr std::array<double, 12> kRowCm = {2.6,  5.1,  7.6,  10.0, 12.5, 14.8,
-                                           17.2, 19.7, 22.2, 24.4, 26.8, 29.2};
+constexpr std::array<double, kFullSheet.rows> kRowCm = {2.6,  5.1,  7.6,  10.0, 12.5, 14.8,
+                                                        17.2, 19.7, 22.2, 24.4, 26.8, 29.2};
 constexpr double kPrintShiftCm = 2.5;
-constexpr std::array<double, 3> kPrintedColumnCm = {0.8, 7.2, 13.7};
-constexpr std::array<double, 3> kPreviewColumnCm = {1.0, 7.4, 14.2};
+constexpr std::array<double, kFullSheet.columns> kPrintedColumnCm = {0.8, 7.2, 13.7};
+constexpr std::array<double, kFullSheet.columns> kPreviewColumnCm = {1.0, 7.4, 14.2};
 
 // Out of a list's range reads as an empty line, and as the end of a group.
 QString entry(const labellist::LabelList& list, qsizetype index) {
@@ -36,19 +36,20 @@ void printAt(DrawingSurface& surface, double xCm, double yCm, const QString& tex
 }  // namespace
 
 SheetPlaces printedPlaces() {
-    return {[](int p) { return kPrintedColumnCm[p % 3]; },
-            [](int p) { return kRowCm[p / 3] - kPrintShiftCm; }};
+    return {[](int p) { return kPrintedColumnCm[kFullSheet.columnOf(p)]; },
+            [](int p) { return kRowCm[kFullSheet.rowOf(p)] - kPrintShiftCm; }};
 }
 
 SheetPlaces previewPlaces() {
-    return {[](int p) { return p == 1 ? 7.3 : kPreviewColumnCm[p % 3]; },
-            [](int p) { return kRowCm[p / 3]; }};
+    return {[](int p) { return p == 1 ? 7.3 : kPreviewColumnCm[kFullSheet.columnOf(p)]; },
+            [](int p) { return kRowCm[kFullSheet.rowOf(p)]; }};
 }
 
 std::vector<testsheet::Position> testPositions(const SheetPlaces& places) {
     std::vector<testsheet::Position> positions;
-    for (int p = 0; p < SheetPlaces::kPerSheet; ++p) {
-        positions.push_back({p + 1, p / 3, p % 3, places.x(p), places.y(p)});
+    for (int p = 0; p < kFullSheet.places(); ++p) {
+        positions.push_back(
+            {p + 1, kFullSheet.rowOf(p), kFullSheet.columnOf(p), places.x(p), places.y(p)});
     }
     return positions;
 }

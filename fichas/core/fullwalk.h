@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/core/sheetflow.h"
+#include "common/core/sheetshape.h"
 #include "common/core/testsheet.h"
 #include "fichas/core/fullgeneration.h"
 
@@ -11,10 +12,12 @@ class DrawingSurface;
 
 namespace fichas {
 
-// Where the 36 labels of a sheet stand: 3 columns by 12 rows, numbered row
-// by row. The printed sheet and the preview use different places.
+// A sheet of full labels: 36, in 12 rows of 3.
+inline constexpr SheetShape kFullSheet{12, 3};
+
+// Where the labels of a sheet stand, place by place in the sheet's order.
+// The printed sheet and the preview use different places.
 struct SheetPlaces {
-    static constexpr int kPerSheet = 36;
     double (*x)(int place);  // left edge of the label, cm
     double (*y)(int place);  // top of the label, cm
 };

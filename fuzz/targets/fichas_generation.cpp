@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     RecordingSurface surface;
     printSheets(fichas::fullWalk(g, fichas::printedPlaces()), surface,
-                FirstSheet(fichas::SheetPlaces::kPerSheet));
+                FirstSheet(fichas::kFullSheet.places()));
     FUZZ_CHECK(surface.ended());
     FUZZ_CHECK(surface.sheets() <= (g.labelCount + 35) / 36);
     return 0;

@@ -8,37 +8,36 @@ namespace lomos {
 
 CoordinateTable defaultCoordinateTable() {
     // The sheets' row pitch is uneven: these are measured, not computed.
-    static const std::array<const char*, CoordinateTable::kRows> rowY = {
+    static const std::array<const char*, kSpineSheet.rows> rowY = {
         "0", "2", "4.3", "7.1", "9.6", "12.28", "15", "17.5", "20.1", "22.9", "25.7"};
-    static const std::array<const char*, CoordinateTable::kColumns> columnX = {"2.8", "9.2",
-                                                                               "15.7"};
+    static const std::array<const char*, kSpineSheet.columns> columnX = {"2.8", "9.2", "15.7"};
     CoordinateTable table;
-    for (int p = 0; p < CoordinateTable::kPositions; ++p) {
-        table.y[p] = QString::fromLatin1(rowY[p / 3]);
-        table.x[p] = QString::fromLatin1(columnX[p % 3]);
+    for (int p = 0; p < kSpineSheet.places(); ++p) {
+        table.y[p] = QString::fromLatin1(rowY[kSpineSheet.rowOf(p)]);
+        table.x[p] = QString::fromLatin1(columnX[kSpineSheet.columnOf(p)]);
     }
     return table;
 }
 
 std::vector<testsheet::Position> testPositions(const CoordinateTable& table) {
     std::vector<testsheet::Position> positions;
-    for (int p = 0; p < CoordinateTable::kPositions; ++p) {
-        positions.push_back({p + 1, p / CoordinateTable::kColumns, p % CoordinateTable::kColumns,
+    for (int p = 0; p < kSpineSheet.places(); ++p) {
+        positions.push_back({p + 1, kSpineSheet.rowOf(p), kSpineSheet.columnOf(p),
                              parseNumber(table.x[p]), parseNumber(table.y[p])});
     }
     return positions;
 }
 
 CoordinateTable readCoordinateFile(const QString& path) {
-    const textfile::ReadResult read = textfile::readLines(path, 2 * CoordinateTable::kPositions);
+    const textfile::ReadResult read = textfile::readLines(path, 2 * kSpineSheet.places());
     CoordinateTable table;
     QString holding;  // a line not read keeps the last one that was
-    for (int i = 0; i < 2 * CoordinateTable::kPositions; ++i) {
+    for (int i = 0; i < 2 * kSpineSheet.places(); ++i) {
         if (i < read.lines.size()) holding = read.lines[i];
-        if (i < CoordinateTable::kPositions) {
+        if (i < kSpineSheet.places()) {
             table.y[i] = holding;
         } else {
-            table.x[i - CoordinateTable::kPositions] = holding;
+            table.x[i - kSpineSheet.places()] = holding;
         }
     }
     return table;
@@ -46,7 +45,7 @@ CoordinateTable readCoordinateFile(const QString& path) {
 
 textfile::WriteResult writeCoordinateFile(const QString& path, const CoordinateTable& table) {
     QStringList lines;
-    lines.reserve(2 * CoordinateTable::kPositions);
+    lines.reserve(2 * kSpineSheet.places());
     for (const QString& y : table.y) lines.append(y);
     for (const QString& x : table.x) lines.append(x);
     return textfile::writeLines(path, lines);

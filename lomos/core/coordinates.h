@@ -4,18 +4,20 @@
 #include <array>
 #include <vector>
 
+#include "common/core/sheetshape.h"
 #include "common/core/testsheet.h"
 #include "common/core/textfile.h"
 
 namespace lomos {
 
-// Where the 33 spine labels of a sheet land: 11 rows of 3, positions numbered
-// row by row (position p is row p / 3, column p % 3). Entries are text as read
-// or typed, in centimetres; they become numbers only when drawn.
+// A sheet of spine labels: 33, in 11 rows of 3.
+inline constexpr SheetShape kSpineSheet{11, 3};
+
+// Where the spine labels of a sheet land, position by position in the
+// sheet's order. Entries are text as read or typed, in centimetres; they
+// become numbers only when drawn.
 struct CoordinateTable {
-    static constexpr int kPositions = 33;
-    static constexpr int kRows = 11;
-    static constexpr int kColumns = 3;
+    static constexpr int kPositions = kSpineSheet.places();
 
     std::array<QString, kPositions> y;  // txt0 .. txt32
     std::array<QString, kPositions> x;  // txt0x .. txt32x

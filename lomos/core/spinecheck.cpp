@@ -22,10 +22,10 @@ Room roomOf(const CoordinateTable& table, int p, double areaWidth, double areaHe
     Room room;
     room.x = parseNumber(table.x[p]);
     room.y = parseNumber(table.y[p]);
-    room.lastColumn = p % CoordinateTable::kColumns == CoordinateTable::kColumns - 1;
-    room.lastRow = p + CoordinateTable::kColumns >= CoordinateTable::kPositions;
+    room.lastColumn = kSpineSheet.inLastColumn(p);
+    room.lastRow = kSpineSheet.inLastRow(p);
     room.right = room.lastColumn ? areaWidth : parseNumber(table.x[p + 1]);
-    room.bottom = room.lastRow ? areaHeight : parseNumber(table.y[p + CoordinateTable::kColumns]);
+    room.bottom = room.lastRow ? areaHeight : parseNumber(table.y[p + kSpineSheet.columns]);
     return room;
 }
 
@@ -42,8 +42,8 @@ labelcheck::Result checkSpineLabels(const labellist::LabelList& list,
     const double lineHeight = surface.lineHeightCm();
     const double areaWidth = surface.areaWidthCm();
     const double areaHeight = surface.areaHeightCm();
-    std::array<Room, CoordinateTable::kPositions> rooms;
-    for (int p = 0; p < CoordinateTable::kPositions; ++p) {
+    std::array<Room, kSpineSheet.places()> rooms;
+    for (int p = 0; p < kSpineSheet.places(); ++p) {
         rooms[size_t(p)] = roomOf(table, p, areaWidth, areaHeight);
     }
 

@@ -14,11 +14,13 @@ namespace lomos {
 // labels go one after another to the places `places` gives them (from the
 // first free place of the first sheet, 33 to a sheet), their lines 0.3 cm
 // apart from the position's (X, Y), each cut to 30 characters.
-constexpr int kLabelsPerSheet = 33;
 constexpr int kMaxLineLength = 30;
 constexpr double kLineStepCm = 0.3;
 
-// The face on paper and on screen, as each was always asked for.
+// The face on paper and on screen, as each was always asked for. The odd
+// capital in the printer's name is deliberate and harmless: face names match
+// without regard to case, and it is the name the label sheets were laid out
+// with, so it stays as it was.
 inline const QString kPrinterFace = QStringLiteral("Times NEw Roman");
 inline const QString kPreviewFace = QStringLiteral("Times New Roman");
 

@@ -25,12 +25,15 @@ int rowTop(int row) { return 480 + 600 * row; }
 
 const QString kFace = QStringLiteral("Arial Narrow");
 
-// The row buttons' names and captions, as the staff know them.
+// The row buttons' names and captions, as the staff know them. Their
+// oddities are deliberate: the uneven names (cmdFila0, cmdCh1, cmdch2...),
+// the small "fila" of row 6 and the "verticall" of row 9 are what the staff
+// guide, its pictures and the window tests show.
 struct RowButton {
     const char* name;
     const char* caption;
 };
-constexpr std::array<RowButton, CoordinateTable::kRows> kRowButtons = {{
+constexpr std::array<RowButton, kSpineSheet.rows> kRowButtons = {{
     {"cmdFila0", "Cambio vertical Fila 0"},
     {"cmdCh1", "Cambio vertical Fila 1"},
     {"cmdch2", "Cambio vertical Fila 2"},
@@ -73,9 +76,9 @@ CoordinateEditor::CoordinateEditor(Dialogs& dialogs, QWidget* mainWindow)
 
     // Fields first, row by row and left to right, so that Tab runs that way.
     const QFont fieldFont = uiFont(kFace, 12, true);
-    for (int row = 0; row < CoordinateTable::kRows; ++row) {
-        for (int column = 0; column < CoordinateTable::kColumns; ++column) {
-            const int p = 3 * row + column;
+    for (int row = 0; row < kSpineSheet.rows; ++row) {
+        for (int column = 0; column < kSpineSheet.columns; ++column) {
+            const int p = kSpineSheet.placeAt(row, column);
             auto* x = new QLineEdit(client);
             x->setObjectName(QStringLiteral("txt%1x").arg(p));
             x->setFont(fieldFont);
@@ -89,7 +92,7 @@ CoordinateEditor::CoordinateEditor(Dialogs& dialogs, QWidget* mainWindow)
         }
     }
 
-    for (int row = 0; row < CoordinateTable::kRows; ++row) {
+    for (int row = 0; row < kSpineSheet.rows; ++row) {
         auto* caption = new QLabel(QStringLiteral("Fila %1").arg(row), client);
         caption->setObjectName(QStringLiteral("lblFila%1").arg(row));
         caption->setFont(uiFont(kFace, 12, true));
@@ -103,7 +106,7 @@ CoordinateEditor::CoordinateEditor(Dialogs& dialogs, QWidget* mainWindow)
         connect(button, &QPushButton::clicked, this, [this, row] { changeRow(row); });
     }
 
-    for (int column = 0; column < CoordinateTable::kColumns; ++column) {
+    for (int column = 0; column < kSpineSheet.columns; ++column) {
         auto* button = makeButton(client, QStringLiteral("cmdCambioColumna%1").arg(column),
                                   QStringLiteral("Cambio columna %1").arg(column), 9);
         twips::place(button, kXLeft[column], 7200, 1215, 495);
@@ -141,7 +144,7 @@ void CoordinateEditor::load() {
 
 CoordinateTable CoordinateEditor::table() const {
     CoordinateTable table;
-    for (int p = 0; p < CoordinateTable::kPositions; ++p) {
+    for (int p = 0; p < kSpineSheet.places(); ++p) {
         table.x[p] = m_x[p]->text();
         table.y[p] = m_y[p]->text();
     }
@@ -149,7 +152,7 @@ CoordinateTable CoordinateEditor::table() const {
 }
 
 void CoordinateEditor::setTable(const CoordinateTable& table) {
-    for (int p = 0; p < CoordinateTable::kPositions; ++p) {
+    for (int p = 0; p < kSpineSheet.places(); ++p) {
         m_x[p]->setText(table.x[p]);
         m_y[p]->setText(table.y[p]);
     }
@@ -161,8 +164,8 @@ void CoordinateEditor::changeRow(int row) {
         QStringLiteral("Teclea el nuevo valor para las etiquetas de la fila %1").arg(row),
         QString());
     if (value.isEmpty()) return;
-    for (int column = 0; column < CoordinateTable::kColumns; ++column) {
-        m_y[3 * row + column]->setText(value);
+    for (int column = 0; column < kSpineSheet.columns; ++column) {
+        m_y[kSpineSheet.placeAt(row, column)]->setText(value);
     }
 }
 
@@ -173,8 +176,8 @@ void CoordinateEditor::changeColumn(int column) {
             .arg(column),
         QString());
     if (value.isEmpty()) return;
-    for (int row = 0; row < CoordinateTable::kRows; ++row) {
-        m_x[3 * row + column]->setText(value);
+    for (int row = 0; row < kSpineSheet.rows; ++row) {
+        m_x[kSpineSheet.placeAt(row, column)]->setText(value);
     }
 }
 

@@ -45,8 +45,8 @@ private:
     CoordinateTable m_saved;  // the table as the file holds it
     Dialogs& m_dialogs;
     QWidget* m_mainWindow;
-    std::array<QLineEdit*, CoordinateTable::kPositions> m_y{};  // txt0 .. txt32
-    std::array<QLineEdit*, CoordinateTable::kPositions> m_x{};  // txt0x .. txt32x
+    std::array<QLineEdit*, kSpineSheet.places()> m_y{};  // txt0 .. txt32
+    std::array<QLineEdit*, kSpineSheet.places()> m_x{};  // txt0x .. txt32x
 };
 
 }  // namespace lomos

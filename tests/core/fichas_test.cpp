@@ -57,7 +57,7 @@ FullGeneration labels(int n, QList<int> twoLineAuthors = {}, QList<int> twoLineT
 
 std::unique_ptr<RecordingSurface> print(const FullGeneration& g) {
     auto surface = std::make_unique<RecordingSurface>();
-    printSheets(fullWalk(g, printedPlaces()), *surface, FirstSheet(SheetPlaces::kPerSheet));
+    printSheets(fullWalk(g, printedPlaces()), *surface, FirstSheet(kFullSheet.places()));
     return surface;
 }
 
@@ -206,7 +206,7 @@ TEST(FullWalk, PreviewPlacesAndQuestions) {
     RecordingSurface surface;
     int asked = 0;
     const FullGeneration g = labels(37);
-    previewSheets(fullWalk(g, previewPlaces()), surface, FirstSheet(SheetPlaces::kPerSheet),
+    previewSheets(fullWalk(g, previewPlaces()), surface, FirstSheet(kFullSheet.places()),
                   [&] { return ++asked == 1; });
     EXPECT_EQ(asked, 1);
     for (const auto& line : surface.lines()) {
@@ -234,7 +234,7 @@ QByteArray item(const QByteArray& callNumber, const QByteArray& barcode = "B",
            tagged("z13-title", title) + tagged("z30-call-no", callNumber);
 }
 QStringList findings(const FullGeneration& g, DrawingSurface& surface, int start = 0) {
-    FirstSheet first(SheetPlaces::kPerSheet);
+    FirstSheet first(kFullSheet.places());
     first.startAt(start);
     const labelcheck::Result result = checkFullLabels(g, printedPlaces(), first, surface);
     QStringList found;

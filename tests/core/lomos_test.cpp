@@ -37,7 +37,7 @@ std::unique_ptr<RecordingSurface> print(const labellist::LabelList& list,
                                         const QString& size = QStringLiteral("8")) {
     auto surface = std::make_unique<RecordingSurface>();
     EXPECT_TRUE(printSheets(spineWalk(list, table, size, kPrinterFace), *surface,
-                            FirstSheet(kLabelsPerSheet))
+                            FirstSheet(kSpineSheet.places()))
                     .printed);
     return surface;
 }
@@ -138,7 +138,7 @@ TEST(SpineWalk, WhatIsNotANumberIsSkipped) {
     RecordingSurface surface;
     surface.setFontSize(11);
     printSheets(spineWalk(labels(2, 2), t, QStringLiteral("grande"), kPrinterFace), surface,
-                FirstSheet(kLabelsPerSheet));
+                FirstSheet(kSpineSheet.places()));
     const auto& lines = surface.lines();
     ASSERT_EQ(lines.size(), 4);
     const double spacing = RecordingSurface::lineSpacingFor(11);  // the size stays the surface's
@@ -164,7 +164,7 @@ TEST_P(SpinePreview, AsksAfterEveryFullSheet) {
     QList<bool> answers = c.answers;
     const labellist::LabelList list = labels(c.labels);
     const WalkEnd end = previewSheets(spineWalk(list, defaultCoordinateTable(), "8", kPreviewFace),
-                                      surface, FirstSheet(kLabelsPerSheet),
+                                      surface, FirstSheet(kSpineSheet.places()),
                                       [&] { return !answers.isEmpty() && answers.takeFirst(); });
     EXPECT_TRUE(answers.isEmpty()) << "questions not asked";
     EXPECT_EQ(surface.lines().size(), c.drawn);
@@ -190,7 +190,7 @@ struct StartCase {
 };
 class StartField : public testing::TestWithParam<StartCase> {};
 TEST_P(StartField, MarksThePlacesUsed) {
-    FirstSheet sheet(kLabelsPerSheet);
+    FirstSheet sheet(kSpineSheet.places());
     GetParam().edit(sheet);
     EXPECT_EQ(sheet.usedNumbers(), GetParam().used);
 }
@@ -228,7 +228,7 @@ struct ProposalCase {
 };
 QList<int> allPlaces() {
     QList<int> places;
-    for (int p = 1; p <= kLabelsPerSheet; ++p) places << p;
+    for (int p = 1; p <= kSpineSheet.places(); ++p) places << p;
     return places;
 }
 class NextStart : public testing::TestWithParam<ProposalCase> {};
@@ -238,12 +238,12 @@ TEST_P(NextStart, IsThePlaceAfterTheLastLabel) {
     RecordingSurface surface;
     const PrintOutcome outcome =
         printSheets(spineWalk(list, defaultCoordinateTable(), "8", kPrinterFace), surface,
-                    FirstSheet::withUsed(kLabelsPerSheet, c.usedBefore));
+                    FirstSheet::withUsed(kSpineSheet.places(), c.usedBefore));
     EXPECT_EQ(outcome.lastSheet.usedNumbers(), c.usedAfter);
     QList<int> places;
     const CoordinateTable t = defaultCoordinateTable();
     for (const auto& line : surface.lines()) {
-        for (int p = 0; p < kLabelsPerSheet && line.sheet == 1; ++p) {
+        for (int p = 0; p < kSpineSheet.places() && line.sheet == 1; ++p) {
             if (t.x[p].toDouble() == line.xCm && t.y[p].toDouble() == line.yCm) places << p + 1;
         }
     }
@@ -274,7 +274,7 @@ TEST_P(SpineCheck, FindsWhatWouldNotComeOutWhole) {
     const SpineGeneration g = generateFrom(printFileWithCallNumbers(c.callNumbers));
     RecordingSurface surface;
     surface.setArea(21, c.areaHeightCm);
-    FirstSheet first(kLabelsPerSheet);
+    FirstSheet first(kSpineSheet.places());
     first.startAt(c.start);
     const labelcheck::Result result =
         checkSpineLabels(g.callNumberLines, g.cutLabels, defaultCoordinateTable(), c.fontSize,
@@ -339,7 +339,7 @@ TEST(SpineCheck, TheDemoDataHasNothingToReport) {
     RecordingSurface surface;
     const labelcheck::Result result =
         checkSpineLabels(g.callNumberLines, g.cutLabels, defaultCoordinateTable(), "8", kPrinterFace,
-                         FirstSheet(kLabelsPerSheet), surface);
+                         FirstSheet(kSpineSheet.places()), surface);
     EXPECT_EQ(result.labels, 50);
     EXPECT_TRUE(result.findings.empty())
         << labelcheck::findingLines(result.findings).join('\n').toStdString();

@@ -37,7 +37,7 @@ class LomosWindowTest : public QObject {
     // Answers "Imprimir" with a recording printer.
     std::shared_ptr<RecordingSurface> recordPrinting() {
         auto recorded = std::make_shared<RecordingSurface>();
-        m_w->setPrinterFactory([recorded] { return recorded; });
+        m_w->setPrinterFactory([recorded](auto) { return recorded; });
         return recorded;
     }
     static qsizetype saying(const RecordingSurface& r, const QString& text) {

@@ -1,0 +1,141 @@
+#include "common/ui/mainwindowbase.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "common/core/drivec.h"
+#include "common/core/messages.h"
+#include "common/core/settingsfile.h"
+#include "common/paint/paintersurface.h"
+#include "common/ui/dialogs.h"
+#include "common/ui/firstsheetpanel.h"
+#include "common/ui/previewwindow.h"
+#include "common/ui/twips.h"
+#include "common/ui/waitcursor.h"
+
+MainWindowBase::MainWindowBase(Dialogs& dialogs, Traits traits, QWidget* parent)
+    : QMainWindow(parent), m_dialogs(dialogs), m_traits(std::move(traits)) {
+    setObjectName(QStringLiteral("frmPrincipal"));
+    setWindowTitle(QString());
+    m_printerFactory = [](std::unique_ptr<QPrinter> printer) {
+        return std::make_shared<PrinterSurface>(std::move(printer));
+    };
+    m_exit = [] { QApplication::exit(0); };
+
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(m_client);
+
+    const QFont fieldFont = uiFont(QStringLiteral("Arial"), 9, true);
+    m_clientDirectory = new QLineEdit(m_client);
+    m_clientDirectory->setObjectName(QStringLiteral("txtDir"));
+    m_clientDirectory->setFont(fieldFont);
+    m_administrativeBase = new QLineEdit(m_client);
+    m_administrativeBase->setObjectName(QStringLiteral("txtBase"));
+    m_administrativeBase->setFont(fieldFont);
+    setTabOrder(m_clientDirectory, m_administrativeBase);
+
+    m_status = new QLabel(messages::kNoLabels, m_client);
+    m_status->setObjectName(QStringLiteral("lblEspere"));
+    m_status->setFont(uiFont(QStringLiteral("Arial Narrow"), m_traits.statusPoints, true));
+    m_status->setAlignment(Qt::AlignCenter);
+
+    m_firstSheet = new FirstSheetPanel(m_traits.program, m_traits.sheet, m_client);
+
+    const Settings settings = loadSettings(drivec::settingsFile());
+    m_clientDirectory->setText(settings.clientDirectory);
+    m_administrativeBase->setText(settings.administrativeBase);
+}
+
+// The other windows have no parent: they are windows of their own.
+MainWindowBase::~MainWindowBase() { delete m_preview; }
+
+void MainWindowBase::showStatus(const QString& status) {
+    m_status->setText(status);
+    fitText(m_status, status, m_traits.statusPoints, 0);
+}
+
+void MainWindowBase::generate() {
+    WaitCursor wait;
+    dropLabels();
+    const generation::Report report = generation::run(
+        {m_clientDirectory->text(), m_administrativeBase->text()}, generation::SaveSettings::Yes,
+        [this](const QString& printFile) { return generateLabels(printFile); });
+    showStatus(report.status);
+    for (const QString& notice : report.notices) m_dialogs.message(this, messages::kTitle, notice);
+}
+
+namespace {
+std::unique_ptr<QPrinter> newDefaultPrinter() {
+    return std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+}
+}  // namespace
+
+std::shared_ptr<DrawingSurface> MainWindowBase::defaultPrinter() {
+    return m_printerFactory(newDefaultPrinter());
+}
+
+std::shared_ptr<DrawingSurface> MainWindowBase::printerForJob() {
+    if (!m_traits.printerDialog) return defaultPrinter();
+    std::unique_ptr<QPrinter> printer = newDefaultPrinter();
+    // Cancel cancels: printing after it would waste sheets of labels.
+    if (!m_dialogs.choosePrinter(this, *printer)) return nullptr;
+    return m_printerFactory(std::move(printer));
+}
+
+void MainWindowBase::print() {
+    if (!hasLabels()) return;
+    const std::optional<FirstSheet> first = m_firstSheet->firstSheet(m_dialogs, this);
+    if (!first) return;
+    loadPositions();
+    const std::shared_ptr<DrawingSurface> printer = printerForJob();
+    if (!printer) return;
+    if (!confirmLabels(m_dialogs, this, labelCheck(*first), *printer)) return;
+    const PrintOutcome outcome = printAndTell(m_dialogs, this, printWalk(), *printer, *first);
+    if (outcome.printed) m_firstSheet->printed(outcome.lastSheet);
+}
+
+void MainWindowBase::printTestSheetWalk(const LabelWalk& walk) {
+    const std::shared_ptr<DrawingSurface> printer = printerForJob();
+    if (!printer) return;
+    printAndTell(m_dialogs, this, walk, *printer, FirstSheet(m_traits.sheet.places()));
+}
+
+bool MainWindowBase::askNextSheet() {
+    return m_dialogs.question(m_preview, m_traits.continueTitle, m_traits.continueText);
+}
+
+void MainWindowBase::preview() {
+    if (!hasLabels()) return;
+    const std::optional<FirstSheet> first = m_firstSheet->firstSheet(m_dialogs, this);
+    if (!first) return;
+    WaitCursor wait;
+    loadPositions();
+    // Checked as it will print: on the default printer, at the printed places.
+    if (!confirmLabels(m_dialogs, this, labelCheck(*first), *defaultPrinter())) return;
+    if (!m_preview) m_preview = new PreviewWindow(this);
+    m_preview->show();
+    m_preview->raise();
+    m_preview->activateWindow();
+    previewSheets(previewWalk(), m_preview->picture()->surface(), *first,
+                  [this] { return askNextSheet(); });
+}
+
+void MainWindowBase::clear() {
+    dropLabels();
+    m_administrativeBase->clear();
+    m_clientDirectory->clear();
+    showStatus(messages::kNoLabels);
+}
+
+bool MainWindowBase::closeOtherWindows() {
+    if (m_preview) m_preview->close();
+    return true;
+}
+
+void MainWindowBase::quit() {
+    if (closeOtherWindows()) m_exit();
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+#include "common/core/generation.h"
+#include "common/core/labelcheck.h"
+#include "common/core/sheetflow.h"
+#include "common/core/sheetshape.h"
+#include "common/ui/firstsheetpanel.h"
+#include "common/ui/previewwindow.h"
+
+class Dialogs;
+class DrawingSurface;
+class QLabel;
+class QLineEdit;
+class QPrinter;
+
+// What both main windows share: the two settings fields, the status label,
+// the map of the first sheet, the preview window, and the commands both
+// offer, written once ("Generar", "Vista Previa", "Imprimir", "Limpiar",
+// "Salir", the test sheet). Each program's window lays the widgets out and
+// says what differs: its labels, its walks, its check.
+class MainWindowBase : public QMainWindow {
+    Q_OBJECT
+public:
+    // Makes the surface a job draws on from the printer it goes to; by
+    // default that printer itself.
+    using PrinterFactory =
+        std::function<std::shared_ptr<DrawingSurface>(std::unique_ptr<QPrinter>)>;
+
+    // What tells the two programs apart here.
+    struct Traits {
+        QString program;  // "lomos", "fichas": names the user's own settings
+        SheetShape sheet;
+        double statusPoints;    // lblEspere's size, as designed
+        bool printerDialog;     // "Imprimir" asks for the printer first
+        QString continueTitle;  // the question between preview sheets
+        QString continueText;
+    };
+
+    ~MainWindowBase() override;
+
+    void generate();  // "Generar"
+    void preview();   // "Vista Previa"
+    void print();     // "Imprimir"
+    void clear();     // "Limpiar"
+    void quit();      // "Salir"
+
+    // The status label's caption, in a size that fits the label.
+    void showStatus(const QString& status);
+
+    PreviewWindow* previewWindow() const { return m_preview; }
+    FirstSheetPanel* firstSheetPanel() const { return m_firstSheet; }
+
+    void setPrinterFactory(PrinterFactory factory) { m_printerFactory = std::move(factory); }
+    // What "Salir" runs at the end; by default it ends the application.
+    void setExitHandler(std::function<void()> handler) { m_exit = std::move(handler); }
+
+protected:
+    // Makes the client area with the shared widgets, unplaced, and fills the
+    // fields from the settings file.
+    MainWindowBase(Dialogs& dialogs, Traits traits, QWidget* parent);
+
+    // Generates into the program's labels from the print file at the path.
+    virtual generation::Generated generateLabels(const QString& printFile) = 0;
+    virtual bool hasLabels() const = 0;
+    virtual void dropLabels() = 0;
+    // Reads what the walks take from disk each time (lomos: the coordinates).
+    virtual void loadPositions() {}
+    virtual LabelWalk printWalk() const = 0;
+    virtual LabelWalk previewWalk() const = 0;
+    virtual labelcheck::Check labelCheck(const FirstSheet& first) const = 0;
+    // Closes the program's other windows before "Salir"; false stays open.
+    virtual bool closeOtherWindows();
+
+    // Prints a test sheet on the printer "Imprimir" uses.
+    void printTestSheetWalk(const LabelWalk& walk);
+
+    Dialogs& dialogs() { return m_dialogs; }
+    QWidget* client() const { return m_client; }
+    QLineEdit* clientDirectoryField() const { return m_clientDirectory; }
+    QLineEdit* administrativeBaseField() const { return m_administrativeBase; }
+    QLabel* statusLabel() const { return m_status; }
+
+private:
+    // The printer a job goes to, after the printer dialog when the program
+    // asks for one: none when the dialog was cancelled.
+    std::shared_ptr<DrawingSurface> printerForJob();
+    // The default printer, where the check measures before a preview.
+    std::shared_ptr<DrawingSurface> defaultPrinter();
+    bool askNextSheet();
+
+    Dialogs& m_dialogs;
+    const Traits m_traits;
+    QWidget* m_client;
+    QLineEdit* m_clientDirectory;     // txtDir
+    QLineEdit* m_administrativeBase;  // txtBase
+    QLabel* m_status;                 // lblEspere
+    FirstSheetPanel* m_firstSheet;    // txtInicio and picHoja
+    QPointer<PreviewWindow> m_preview;
+    PrinterFactory m_printerFactory;
+    std::function<void()> m_exit;
+};
