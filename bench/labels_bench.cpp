@@ -14,7 +14,7 @@
 #include "lomos/core/spinegeneration.h"
 #include "lomos/core/spinecheck.h"
 #include "lomos/core/spinewalk.h"
-#include "common/core/recordingsurface.h"
+#include "recordingsurface.h"
 #include "common/paint/paintersurface.h"
 #include "printfile_generator.h"
 

@@ -82,24 +82,11 @@ qsizetype LabelList::separatorCount() const {
     return n;
 }
 
-qsizetype LabelList::count(QStringView entry) const {
-    if (entry == kSeparator) return separatorCount();
-    const QByteArray wanted = entry.toUtf8();
-    qsizetype n = 0;
-    for (qsizetype i = 0; i < size(); ++i) {
-        n += !isSeparator(i) &&
-             utf8(i) == std::string_view(wanted.constData(), size_t(wanted.size()));
-    }
-    return n;
-}
-
-QStringList LabelList::mid(qsizetype from, qsizetype n) const {
+QStringList LabelList::toStringList() const {
     QStringList out;
-    for (qsizetype i = from; i < size() && i < from + n; ++i) out.append(at(i));
+    for (qsizetype i = 0; i < size(); ++i) out.append(at(i));
     return out;
 }
-
-QStringList LabelList::toStringList() const { return mid(0, size()); }
 
 bool LabelList::operator==(const LabelList& other) const {
     if (size() != other.size()) return false;
@@ -126,13 +113,6 @@ bool appendCallNumberLines(std::string_view callNumber, LabelList& out) {
     if (made == kMaxLines) return true;
     out.appendDecoded(rest);
     return false;
-}
-
-QStringList splitCallNumber(QStringView callNumber) {
-    LabelList lines;
-    const QByteArray bytes = codepage::encode(callNumber);
-    appendCallNumberLines(std::string_view(bytes.constData(), size_t(bytes.size())), lines);
-    return lines.toStringList();
 }
 
 }  // namespace labellist

@@ -15,17 +15,13 @@ namespace labellist {
 inline const QString kSeparator = QString(20, u' ') + QStringLiteral("_____");
 inline const QString kEndMarker = QStringLiteral("*");
 
-// The entries of a label list, kept one after another in UTF-8 strings: a
-// hundred thousand labels make half a million entries, and one allocation
-// for all of them instead of one each, in the bytes the print file brought,
-// keeps generation fast and small. An entry is decoded when it is read. The
-// separators, a quarter of the entries, take no room in the strings; an entry
-// whose text is the separator's is the separator.
+// The entries of a label list, kept one after another in UTF-8 strings, one
+// allocation for all of them rather than one each (docs/speed.md). An entry
+// is decoded when it is read. The separators take no room in the strings; an
+// entry whose text is the separator's is the separator.
 //
 // A list is built in one run of entries. Lists generated side by side are
-// joined by taking over their runs, never by copying their text: on a large
-// print file the copy and the fresh memory it needs cost a quarter of the
-// whole generation.
+// joined by taking over their runs, never by copying their text.
 class LabelList {
 public:
     LabelList() = default;
@@ -68,9 +64,7 @@ public:
     void clear();
 
     qsizetype separatorCount() const;
-    qsizetype count(QStringView entry) const;
     QStringList toStringList() const;
-    QStringList mid(qsizetype from, qsizetype n) const;
 
     bool operator==(const LabelList& other) const;
     bool operator==(const QStringList& entries) const;
@@ -118,8 +112,6 @@ private:
 // longer call number is dropped. The bytes are in the 8-bit code page.
 // Returns whether anything was dropped.
 bool appendCallNumberLines(std::string_view callNumber, LabelList& out);
-
-QStringList splitCallNumber(QStringView callNumber);
 
 // Whether the entry at `index` ends the list. The end is found by place, not
 // by text: only a last entry "*" is the end marker, so a call-number line "*"

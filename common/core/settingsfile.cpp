@@ -10,9 +10,9 @@ Settings loadSettings(const QString& path) {
     Settings settings;
     if (!pathExists(path)) return settings;
     if (QFileInfo(path).size() == 0) return settings;
-    const textfile::ReadResult read = textfile::readLines(path, 2);
-    if (read.lines.size() > 0) settings.clientDirectory = read.lines[0];
-    if (read.lines.size() > 1) settings.administrativeBase = read.lines[1];
+    const QStringList lines = textfile::readLines(path, 2);
+    if (lines.size() > 0) settings.clientDirectory = lines[0];
+    if (lines.size() > 1) settings.administrativeBase = lines[1];
     return settings;
 }
 

@@ -16,20 +16,16 @@ bool isRegularFile(const QString& path) {
     return info.isFile();  // follows links
 }
 
-ReadResult readLines(const QString& path, int maxLines) {
-    ReadResult result;
-    if (!isRegularFile(path)) return result;
+QStringList readLines(const QString& path, int maxLines) {
+    QStringList lines;
+    if (!isRegularFile(path)) return lines;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return result;
-    result.opened = true;
+    if (!file.open(QIODevice::ReadOnly)) return lines;
     // These files hold short values; a line past this bound is cut.
     LineReader reader(file, 64 * 1024);
     std::string_view line;
-    while (result.lines.size() < maxLines && reader.next(line)) {
-        result.lines.append(codepage::decode(line));
-    }
-    result.failed = reader.failed();
-    return result;
+    while (lines.size() < maxLines && reader.next(line)) lines.append(codepage::decode(line));
+    return lines;
 }
 
 WriteResult writeLines(const QString& path, const QStringList& lines) {

@@ -7,18 +7,14 @@
 // coordinate file.
 namespace textfile {
 
-struct ReadResult {
-    QStringList lines;  // at most the number asked for
-    bool opened = false;
-    bool failed = false;  // opened, but reading broke off
-};
 
 // True for a regular file, or a link to one. Folders, pipes and devices are
 // never read: a pipe would block and /dev/zero never ends.
 bool isRegularFile(const QString& path);
 
-// The first `maxLines` lines of the file (CR or CR LF ends a line).
-ReadResult readLines(const QString& path, int maxLines);
+// The first `maxLines` lines of the file (CR or CR LF ends a line); those
+// read before a failure, none when it cannot be opened.
+QStringList readLines(const QString& path, int maxLines);
 
 struct WriteResult {
     bool ok = false;

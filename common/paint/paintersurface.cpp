@@ -87,7 +87,6 @@ bool PagedSurface::startNextPage() {
     if (!pagedDevice()->newPage()) {
         return deviceFailure(QStringLiteral("no se pudo empezar una hoja nueva"));
     }
-    ++m_pages;
     return true;
 }
 
@@ -134,7 +133,6 @@ bool PrinterSurface::open() {
         return deviceFailure(
             QStringLiteral("la impresora «%1» no acepta el trabajo").arg(m_printer->printerName()));
     }
-    m_pages = 1;
     return true;
 }
 
@@ -199,7 +197,6 @@ bool PdfSurface::open() {
         m_file->cancelWriting();
         return deviceFailure(QStringLiteral("no se pudo escribir %1").arg(m_fileName));
     }
-    m_pages = 1;
     return true;
 }
 

@@ -63,15 +63,12 @@ private:
 class PagedSurface : public PainterSurface {
 public:
     bool endDoc() override;
-    int pagesStarted() const { return m_pages; }
 
 protected:
     bool startNextPage() override;
     virtual QPagedPaintDevice* pagedDevice() = 0;
     // Called when the job ended well, to check that it was handed on.
     virtual bool finish() { return true; }
-
-    int m_pages = 0;
 };
 
 // The default printer through the system's print spooler. Positions are from

@@ -40,6 +40,8 @@ SheetPlaces printedPlaces() {
             [](int p) { return kRowCm[kFullSheet.rowOf(p)] - kPrintShiftCm; }};
 }
 
+// Place 1 stands a millimetre left of its column: deliberate, as the
+// preview always showed it.
 SheetPlaces previewPlaces() {
     return {[](int p) { return p == 1 ? 7.3 : kPreviewColumnCm[kFullSheet.columnOf(p)]; },
             [](int p) { return kRowCm[kFullSheet.rowOf(p)]; }};

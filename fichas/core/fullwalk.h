@@ -74,6 +74,9 @@ WalkEnd walkFullLabels(const FullGeneration& lists, const SheetPlaces& places,
 // The walk bound to its labels: `lists` must outlive it.
 LabelWalk fullWalk(const FullGeneration& lists, const SheetPlaces& places);
 
+// The faces as the label sheets were laid out with them; "arial" in small
+// letters is deliberate and harmless, as face names match without regard to
+// case.
 inline const QString kTextFace = QStringLiteral("Times New Roman");
 inline const QString kCallNumberFace = QStringLiteral("arial");
 

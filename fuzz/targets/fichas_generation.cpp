@@ -4,7 +4,7 @@
 
 #include "fichas/core/fullgeneration.h"
 #include "fichas/core/fullwalk.h"
-#include "common/core/recordingsurface.h"
+#include "recordingsurface.h"
 #include "fuzz_check.h"
 
 namespace {

@@ -29,11 +29,11 @@ std::vector<testsheet::Position> testPositions(const CoordinateTable& table) {
 }
 
 CoordinateTable readCoordinateFile(const QString& path) {
-    const textfile::ReadResult read = textfile::readLines(path, 2 * kSpineSheet.places());
+    const QStringList lines = textfile::readLines(path, 2 * kSpineSheet.places());
     CoordinateTable table;
     QString holding;  // a line not read keeps the last one that was
     for (int i = 0; i < 2 * kSpineSheet.places(); ++i) {
-        if (i < read.lines.size()) holding = read.lines[i];
+        if (i < lines.size()) holding = lines[i];
         if (i < kSpineSheet.places()) {
             table.y[i] = holding;
         } else {

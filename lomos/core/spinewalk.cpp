@@ -29,7 +29,6 @@ WalkEnd walkSpineLabels(const labellist::LabelList& list, const CoordinateTable&
     WalkEnd walkEnd = WalkEnd::EndOfList;
     forEachSpineLabel(list, [&](qsizetype first, qsizetype end, bool closed) {
         Position at = positionOf(table, places.place());
-        surface.setScaleMode(DrawingSurface::kCentimetres);
         for (qsizetype index = first; index < end; ++index) {
             surface.setScaleMode(DrawingSurface::kCentimetres);
             surface.setBold(true);

@@ -2,6 +2,7 @@
 // puts every line, on a surface that records them.
 #include <gtest/gtest.h>
 
+#include "common/core/codepage.h"
 #include "lomos/core/spinegeneration.h"
 #include "lomos/core/spinecheck.h"
 #include "lomos/core/spinewalk.h"
@@ -51,7 +52,10 @@ struct SplitCase {
 };
 class CallNumberSplit : public testing::TestWithParam<SplitCase> {};
 TEST_P(CallNumberSplit, Lines) {
-    EXPECT_EQ(labellist::splitCallNumber(GetParam().callNumber), GetParam().lines);
+    const QByteArray bytes = codepage::encode(GetParam().callNumber);
+    labellist::LabelList lines;
+    labellist::appendCallNumberLines(std::string_view(bytes.constData(), size_t(bytes.size())), lines);
+    EXPECT_EQ(lines.toStringList(), GetParam().lines);
 }
 INSTANTIATE_TEST_SUITE_P(
     Lomos, CallNumberSplit,

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/core/recordingsurface.h"
+#include "recordingsurface.h"
 
 // What a walk drew on a recording surface.
 inline QStringList texts(const RecordingSurface& surface) {

@@ -7,7 +7,7 @@
 
 #include "lomos/ui/mainwindow.h"
 #include "common/core/messages.h"
-#include "common/core/recordingsurface.h"
+#include "recordingsurface.h"
 #include "common/core/startup.h"
 #include "scripteddialogs.h"
 #include "testenv.h"

@@ -1,4 +1,4 @@
-#include "common/core/recordingsurface.h"
+#include "recordingsurface.h"
 
 double RecordingSurface::drawText(double xCm, double yCm, const QString& text) {
     if (!m_failReason.isEmpty()) {
