@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libcups2-dev
   fonts-liberation fonts-liberation2
   poppler-utils
-  cups cups-client cups-bsd printer-driver-cups-pdf
+  cups cups-client cups-bsd cups-filters ghostscript
   xvfb xauth time python3 desktop-file-utils
 )
 if [ "${1:-}" = package ]; then

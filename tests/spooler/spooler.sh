@@ -1,51 +1,94 @@
 #!/usr/bin/env bash
-# Starts or stops the print spooler the tests print through: cupsd with a
-# cups-pdf queue "PDF" as the default printer, writing its PDFs to DIR/out.
-# Usage: spooler.sh start|stop DIR      (as root, as in CI)
+# Starts or stops the tests' own print spooler: a cupsd with its own
+# configuration, state, logs and socket in DIR, as CUPS's own test suite runs
+# its server. Nothing under /etc is read or changed and no port is opened, so
+# the suites of two clones run at once on one machine. Its queue "PDF", the
+# default printer, keeps each job as DIR/out/job-N.pdf; "Oficina" is a
+# second queue. Programs reach it with CUPS_SERVER=DIR/cups.sock.
+#   spooler.sh start|stop DIR
 set -u
 action=$1
-dir=$2
-conf=/etc/cups/cups-pdf.conf
-mkdir -p "$dir"
+dir=$(mkdir -p "$2" && cd "$2" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+export CUPS_SERVER=$dir/cups.sock
 
 fail() { echo "spooler: $*" >&2; exit 1; }
-
 running() { lpstat -r 2>/dev/null | grep -q 'is running'; }
+
+stop() {
+  [ -f "$dir/cupsd.pid" ] || return 0
+  local pid
+  pid=$(cat "$dir/cupsd.pid")
+  kill -TERM "$pid" 2>/dev/null
+  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  rm -f "$dir/cupsd.pid" "$CUPS_SERVER"
+}
+
+configure() {
+  # As root, the filters and the backend run as lp; otherwise as the user.
+  local users
+  if [ "$(id -u)" -eq 0 ]; then
+    users=$'User lp\nGroup lp\nSystemGroup root'
+  else
+    users="User $(id -un)"$'\n'"SystemGroup $(id -gn)"
+  fi
+  rm -rf "$dir/conf" "$dir/state" "$dir/cache" "$dir/spool" "$dir/log" "$dir/bin" "$dir/out"
+  mkdir -p "$dir/conf/ppd" "$dir/state" "$dir/cache" "$dir/spool/tmp" "$dir/log" \
+    "$dir/bin/backend" "$dir/out"
+  # The filters and the backend need to reach the folder.
+  chmod 0755 "$dir"
+  chmod 0777 "$dir/out"
+  for sub in filter daemon cgi-bin monitor notifier; do
+    ln -s "/usr/lib/cups/$sub" "$dir/bin/$sub"
+  done
+  install -m 0755 "$here/keep-backend" "$dir/bin/backend/keep"
+  cat > "$dir/conf/cups-files.conf" <<EOF
+$users
+ServerRoot $dir/conf
+StateDir $dir/state
+CacheDir $dir/cache
+DataDir /usr/share/cups
+ServerBin $dir/bin
+RequestRoot $dir/spool
+TempDir $dir/spool/tmp
+AccessLog $dir/log/access_log
+ErrorLog $dir/log/error_log
+PageLog $dir/log/page_log
+Printcap $dir/state/printcap
+EOF
+  cat > "$dir/conf/cupsd.conf" <<EOF
+Listen $CUPS_SERVER
+Browsing Off
+LogLevel warn
+MaxLogSize 0
+<Policy default>
+<Limit All>
+Order Allow,Deny
+</Limit>
+</Policy>
+EOF
+}
 
 case "$action" in
 start)
-  [ "$(id -u)" -eq 0 ] || fail "hace falta ser root para arrancar cupsd"
   command -v cupsd >/dev/null || fail "cupsd no está instalado (./test.sh lo instala)"
-  [ -f /usr/lib/cups/backend/cups-pdf ] || fail "printer-driver-cups-pdf no está instalado"
-  mkdir -p "$dir/out" /run/cups
-  chmod 0777 "$dir/out"
-  # The queue writes into our folder; the original settings come back at stop.
-  if [ -f "$conf" ] && [ ! -f "$dir/cups-pdf.conf.orig" ]; then cp "$conf" "$dir/cups-pdf.conf.orig"; fi
-  sed -i '/^Out /d' "$conf" 2>/dev/null || true
-  echo "Out $dir/out" >> "$conf"
-  rm -f "$dir/cupsd.pid"
-  if ! running; then
-    cupsd -f >"$dir/cupsd.log" 2>&1 &
-    echo $! > "$dir/cupsd.pid"
-    for _ in $(seq 100); do running && break; sleep 0.1; done
-    running || fail "cupsd no arrancó (véase $dir/cupsd.log)"
-  fi
-  ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
-  [ -f "$ppd" ] || ppd=$(ls /usr/share/ppd/cups-pdf/*.ppd 2>/dev/null | head -1)
-  lpadmin -p PDF -v cups-pdf:/ -P "$ppd" -o PageSize=A4 \
-    -o pdftops-renderer-default=pdftocairo -o printer-is-shared=false -E || fail "lpadmin falló"
+  [ ${#CUPS_SERVER} -lt 100 ] || fail "la ruta del socket es demasiado larga: $CUPS_SERVER"
+  stop
+  configure
+  cupsd -f -c "$dir/conf/cupsd.conf" -s "$dir/conf/cups-files.conf" >"$dir/log/cupsd.out" 2>&1 &
+  echo $! > "$dir/cupsd.pid"
+  for _ in $(seq 100); do running && break; sleep 0.1; done
+  running || fail "cupsd no arrancó: $(cat "$dir/log/cupsd.out" "$dir/log/error_log" 2>/dev/null)"
+  # lpadmin warns that printer descriptions are deprecated: said once, here.
+  for queue in PDF Oficina; do
+    said=$(lpadmin -p "$queue" -v "keep:$dir/out" -P "$here/pdf-queue.ppd" -o PageSize=A4 \
+      -o printer-is-shared=false -E 2>&1) || fail "lpadmin no creó la cola $queue: $said"
+  done
   lpadmin -d PDF || fail "lpadmin -d falló"
-  cupsenable PDF 2>/dev/null; cupsaccept PDF 2>/dev/null
-  echo "spooler: PDF queue ready, output in $dir/out"
+  echo "spooler: the PDF queue is the default; CUPS_SERVER=$CUPS_SERVER, jobs in $dir/out"
   ;;
 stop)
-  if [ -f "$dir/cupsd.pid" ]; then
-    pid=$(cat "$dir/cupsd.pid")
-    kill -TERM "$pid" 2>/dev/null
-    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-    rm -f "$dir/cupsd.pid"
-  fi
-  if [ -f "$dir/cups-pdf.conf.orig" ]; then cp "$dir/cups-pdf.conf.orig" "$conf"; rm -f "$dir/cups-pdf.conf.orig"; fi
+  stop
   echo "spooler: stopped"
   ;;
 *) fail "usage: spooler.sh start|stop DIR" ;;

@@ -1,9 +1,8 @@
-// Printing through the real spooler: a cupsd started for the test run with a
-// cups-pdf queue "PDF" as the default printer, writing each job as a PDF
-// into ETIQUETAS_SPOOLER_OUT. Positions are read back from those PDFs; they
-// lie the printer's own margin further in than the programs' positions,
-// which are measured from the printable area, and pdftotext puts a word's
-// bottom at its baseline.
+// Printing through the real spooler: the tests' own cupsd (spooler.sh) with
+// the queue "PDF" as the default printer, which keeps each job as a PDF in
+// ETIQUETAS_SPOOLER_OUT. Positions are read back from those PDFs; they lie
+// the printer's own margin further in than the programs' positions, which
+// are measured from the printable area.
 #include <QDir>
 #include <QFontMetricsF>
 #include <QImage>
@@ -52,22 +51,10 @@ QPointF printableOriginCm() {
     return QPointF(margins.left(), margins.top()) * cmPerUnit;
 }
 
-// The ascent in centimetres of a bold face at 8 points.
-double ascentCm(const QString& face) {
-    QImage fine(1, 1, QImage::Format_RGB32);
-    fine.setDotsPerMeterX(qRound(1200 / 0.0254));
-    fine.setDotsPerMeterY(qRound(1200 / 0.0254));
-    QFont font(face);
-    font.setPointSizeF(8);
-    font.setBold(true);
-    return QFontMetricsF(font, &fine).ascent() / 1200 * 2.54;
-}
-
 // The distance of `word` from where its line top was put.
-double errorCm(const PdfText& text, const QString& word, int page, double xCm, double yCm,
-               const QString& face) {
+double errorCm(const PdfText& text, const QString& word, int page, double xCm, double yCm) {
     const QPointF origin = printableOriginCm();
-    return text.distanceCm(word, page, xCm + origin.x(), yCm + origin.y(), ascentCm(face));
+    return text.distanceCm(word, page, xCm + origin.x(), yCm + origin.y());
 }
 
 }  // namespace
@@ -104,7 +91,7 @@ private Q_SLOTS:
             worst = std::max(
                 worst,
                 errorCm(text, QStringLiteral("%1%2").arg(k % 2 ? "A" : "K").arg(k / 2), k / 66 + 1,
-                        t.x[p].toDouble(), t.y[p].toDouble() + 0.3 * (k % 2), "Times NEw Roman"));
+                        t.x[p].toDouble(), t.y[p].toDouble() + 0.3 * (k % 2)));
         }
         qInfo("worst position error through the spooler: %.3f mm", worst * 10);
         QVERIFY(worst < 0.05);
@@ -125,10 +112,10 @@ private Q_SLOTS:
             const double x = std::array{0.8, 7.2, 13.7}[k % 3], y = rows[k % 36 / 3] - 2.5;
             const QString id = QString::number(k);
             const int page = k / 36 + 1;
-            worst = std::max({worst, errorCm(text, "K" + id, page, x, y, "arial"),
-                              errorCm(text, "B" + id, page, x + 1.5, y, "Times New Roman"),
-                              errorCm(text, "A" + id, page, x + 1, y + 0.5, "Times New Roman"),
-                              errorCm(text, "T" + id, page, x + 1, y + 0.8, "Times New Roman")});
+            worst = std::max({worst, errorCm(text, "K" + id, page, x, y),
+                              errorCm(text, "B" + id, page, x + 1.5, y),
+                              errorCm(text, "A" + id, page, x + 1, y + 0.5),
+                              errorCm(text, "T" + id, page, x + 1, y + 0.8)});
         }
         qInfo("worst position error through the spooler: %.3f mm", worst * 10);
         QVERIFY(worst < 0.05);

@@ -6,8 +6,8 @@
 #   C:\CLIENTE\...\PRINT), started from a plain Windows command line with no
 #   environment variable of ours: real text in the PDF, every word within
 #   0.1 mm of where the Linux build puts it (compare_pdfs.py);
-# - as root, "Imprimir" in both programs through Windows' print path and
-#   Wine's printer driver into the test spooler's cups-pdf queue, the default
+# - "Imprimir" in both programs through Windows' print path and Wine's
+#   printer driver into the tests' own spooler, its PDF queue the default
 #   printer (WINE_PRINT_TESTS_EXE, on a virtual display): every label within
 #   0.5 mm of the Linux build's PDF, judged by the ink. With
 #   ETIQUETAS_SCREENSHOTS naming a folder, both main windows are saved there.
@@ -71,6 +71,7 @@ done
 printing() {  # printing PRINT_TESTS_EXE QT_FOLDER
   local spool=$work/spooler
   "$here/tests/spooler/spooler.sh" start "$spool" >/dev/null || return 1
+  export CUPS_SERVER=$spool/cups.sock  # Wine's printers are those of the tests' own spooler
   mkdir -p "$work/print" && cp "$app"/*.dll "$1" "$2/bin/Qt6Test.dll" "$work/print/"
   cp -r "$app/platforms" "$app/styles" "$work/print/"
   (cd "$work/print" && ETIQUETAS_SCREENSHOTS=${ETIQUETAS_SCREENSHOTS:+Z:$ETIQUETAS_SCREENSHOTS} \
@@ -85,7 +86,7 @@ printing() {  # printing PRINT_TESTS_EXE QT_FOLDER
   [ "$status" -eq 0 ] && [ ${#jobs[@]} -eq 2 ] || { echo "the queue wrote ${#jobs[@]} jobs"; return 1; }
   cp "${jobs[0]}" "$work/lomos-printed.pdf" && cp "${jobs[1]}" "$work/fichas-printed.pdf"
 }
-if [ $# -ge 5 ] && [ "$(id -u)" -eq 0 ]; then
+if [ $# -ge 5 ]; then
   check "Imprimir en lomos.exe y, tras el cuadro de impresión, en fichas.exe" printing "$4" "$5"
   for program in lomos fichas; do
     check "$program.exe, Imprimir: as on Linux" python3 "$here/tests/wine/compare_pdfs.py" --printed \
