@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 
+#include "common/paint/paintersurface.h"
 #include "lomos/core/coordinates.h"
 #include "pdfwords.h"
 #include "testenv.h"
@@ -78,6 +79,16 @@ TEST(FichasPdf, SeventyTwoLabelsLandAtTheirPlacesOnTwoFullSheets) {
     }
 }
 
+TEST(PdfSurface, ASecondEndLeavesTheFileAsTheFirstWroteIt) {
+    QTemporaryDir out;
+    PdfSurface pdf(out.filePath("d.pdf"), PdfSurface::Paper::A4);
+    pdf.setCurrentX(2);
+    pdf.setCurrentY(3);
+    ASSERT_TRUE(pdf.print("QA76") && pdf.endDoc());
+    EXPECT_TRUE(pdf.endDoc());
+    expectWordAt(readPdfWords(out.filePath("d.pdf")), "QA76", 1, 2, 3);
+}
+
 TEST(FichasPdf, ListsOutOfStepAreWarnedAndTheJobGoesOn) {
     TempDriveC c;
     c.putPrintFile(printFileWithFullItems(2) + "<z30-call-no>X</z30-call-no>\r\n");
@@ -97,6 +108,7 @@ struct ExitCase {
     bool pdfIsAFolder;
     int exitCode;
     const char* message;  // the start of what goes to standard error
+    const char* fichasMessage = nullptr;  // when fichas says something else
 };
 class ExitStatus : public testing::TestWithParam<std::tuple<const char*, ExitCase>> {};
 TEST_P(ExitStatus, AndMessage) {
@@ -112,8 +124,10 @@ TEST_P(ExitStatus, AndMessage) {
     if (c.pdfIsAFolder) QDir().mkpath(pdf);
     const ProcessRun run =
         runProcess(QString::fromUtf8(program), QStringList{"--pdf", pdf} + c.options);
+    const bool fichas = QString::fromUtf8(program) == QStringLiteral(FICHAS_EXE);
+    const char* message = fichas && c.fichasMessage ? c.fichasMessage : c.message;
     EXPECT_EQ(run.exitCode, c.exitCode);
-    EXPECT_TRUE(run.err.startsWith(QString::fromUtf8(c.message))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.startsWith(QString::fromUtf8(message))) << run.err.toStdString();
     if (c.exitCode != 0) EXPECT_FALSE(QFileInfo(pdf).isFile());
 }
 INSTANTIATE_TEST_SUITE_P(
@@ -123,7 +137,8 @@ INSTANTIATE_TEST_SUITE_P(
         testing::Values(
             ExitCase{"wrong_paper", nullptr, {"--paper", "a3"}, false, 1, "Papel no válido: a3"},
             ExitCase{"unknown_option", nullptr, {"--imprimir"}, false, 1, "Opción desconocida"},
-            ExitCase{"font_size_not_a_number", nullptr, {"--font-size", "x"}, false, 1, ""},
+            ExitCase{"font_size_not_a_number", nullptr, {"--font-size", "x"}, false, 1,
+                     "Tamaño de letra no válido: x", "Opción desconocida: --font-size"},
             ExitCase{
                 "missing_settings", "\r\nBIB50\r\n", {}, false, 2, "Falta especificar información"},
             ExitCase{"unreadable_print_file",

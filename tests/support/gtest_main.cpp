@@ -1,10 +1,17 @@
-// GoogleTest under a QCoreApplication, for the programs' own Qt classes.
+// GoogleTest under a QCoreApplication, for the programs' own Qt classes; a
+// QGuiApplication for the tests that draw (TESTS_DRAW).
 #include <gtest/gtest.h>
 
+#ifdef TESTS_DRAW
+#include <QGuiApplication>
+using Application = QGuiApplication;
+#else
 #include <QCoreApplication>
+using Application = QCoreApplication;
+#endif
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    Application app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

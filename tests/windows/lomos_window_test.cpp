@@ -311,10 +311,11 @@ private Q_SLOTS:
         QTRY_VERIFY(!e);
         recorded = recordPrinting();
         m_w->print();
+        const CoordinateTable table = defaultCoordinateTable();
         for (const auto& line : recorded->lines()) {
             const int p = line.text.mid(1).toInt();
-            QCOMPARE(line.xCm, p % 3 == 2 ? 15.9 : p % 3 == 1 ? 9.2 : 2.8);
-            QCOMPARE(line.yCm, p / 3 == 5 ? 12.5 : p / 3 == 3 ? 7.1 : line.yCm);
+            QCOMPARE(line.xCm, p % 3 == 2 ? 15.9 : table.x[p].toDouble());
+            QCOMPARE(line.yCm, p / 3 == 5 ? 12.5 : table.y[p].toDouble());
         }
     }
 };
