@@ -70,29 +70,23 @@ struct WrapCase {
 };
 class TitleWrap : public testing::TestWithParam<WrapCase> {};
 TEST_P(TitleWrap, Lines) { EXPECT_EQ(titleLines(GetParam().value), GetParam().lines); }
-INSTANTIATE_TEST_SUITE_P(
-    Fichas, TitleWrap,
-    testing::Values(
-        WrapCase{"empty", "", {""}},
-        WrapCase{"twenty_eight_fit", QByteArray(28, 'a'), {QString(28, u'a')}},
-        WrapCase{"twenty_nine_without_blank", QByteArray(29, 'a'), {QString(28, u'a'), "a"}},
-        WrapCase{"last_blank_at_or_before_28_ends_line_1",
-                 "Introducci\xC3\xB3n a la teor\xC3\xAD"
-                 "a de los n\xC3\xBAmeros",
-                 {QStringLiteral("Introducción a la teoría de "), QStringLiteral("los números")}},
-        WrapCase{"blank_right_after_28_does_not_count",
-                 QByteArray(28, 'a') + " b",
-                 {QString(28, u'a'), " b"}},
-        WrapCase{"line_2_holds_36_the_rest_is_dropped",
-                 QByteArray(27, 'a') + " " + QByteArray(50, 'b'),
-                 {QString(27, u'a') + " ", QString(36, u'b')}},
-        WrapCase{"emoji_goes_whole_to_line_2",
-                 QByteArray(27, 'x') + "\xF0\x9F\x93\x9A" + QByteArray(40, 'y'),
-                 {QString(27, u'x'), QStringLiteral("\U0001F4DA") + QString(34, u'y')}},
-        WrapCase{"emoji_that_does_not_fit_line_2_is_dropped",
-                 QByteArray(28, 'x') + QByteArray(35, 'y') + "\xF0\x9F\x93\x9A",
-                 {QString(28, u'x'), QString(35, u'y')}}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Fichas, TitleWrap, testing::Values(
+    WrapCase{"empty", "", {""}},
+    WrapCase{"twenty_eight_fit", QByteArray(28, 'a'), {QString(28, u'a')}},
+    WrapCase{"twenty_nine_without_blank", QByteArray(29, 'a'), {QString(28, u'a'), "a"}},
+    WrapCase{"last_blank_at_or_before_28_ends_line_1",
+             "Introducci\xC3\xB3n a la teor\xC3\xAD" "a de los n\xC3\xBAmeros",
+             {QStringLiteral("Introducción a la teoría de "), QStringLiteral("los números")}},
+    WrapCase{"blank_right_after_28_does_not_count", QByteArray(28, 'a') + " b", {QString(28, u'a'), " b"}},
+    WrapCase{"line_2_holds_36_the_rest_is_dropped", QByteArray(27, 'a') + " " + QByteArray(50, 'b'),
+             {QString(27, u'a') + " ", QString(36, u'b')}},
+    WrapCase{"emoji_goes_whole_to_line_2", QByteArray(27, 'x') + "\xF0\x9F\x93\x9A" + QByteArray(40, 'y'),
+             {QString(27, u'x'), QStringLiteral("\U0001F4DA") + QString(34, u'y')}},
+    WrapCase{"emoji_that_does_not_fit_line_2_is_dropped",
+             QByteArray(28, 'x') + QByteArray(35, 'y') + "\xF0\x9F\x93\x9A", {QString(28, u'x'), QString(35, u'y')}}),
     CaseName());
+// clang-format on
 
 TEST(AuthorWrap, FortyAndForty) {
     EXPECT_EQ(titleLines(QByteArray(40, 'a'), "z13-author"), QStringList{QString(40, u'a')});
@@ -110,27 +104,19 @@ class AccentRepair : public testing::TestWithParam<RepairCase> {};
 TEST_P(AccentRepair, Title) {
     EXPECT_EQ(titleLines(GetParam().bytes), QStringList{GetParam().text});
 }
-INSTANTIATE_TEST_SUITE_P(
-    Fichas, AccentRepair,
-    testing::Values(RepairCase{"lower_case",
-                               "N\xC3\xBAmero \xC3\xAD\xC3\xB3\xC3\xA1\xC3\xB1\xC3\xA9",
-                               QStringLiteral("Número íóáñé")},
-                    RepairCase{"capitals_and_marks",
-                               "\xC2\xBF\xC3\x89tica? \xC3\x91u\xC3\xB1oa ping\xC3\xBCino",
-                               QStringLiteral("¿Ética? Ñuñoa pingüino")},
-                    RepairCase{"three_and_four_bytes",
-                               "\xE2\x80\x9C"
-                               "a"
-                               "\xE2\x80\x9D \xE2\x82\xAC \xF0\x9F\x93\x9A",
-                               QStringLiteral("“a” € \U0001F4DA")},
-                    RepairCase{"windows_1252_stays",
-                               "Espa\xF1"
-                               "a \x80",
-                               QStringLiteral("España €")},
-                    RepairCase{"cut_sequence_stays", "ab\xC3", QStringLiteral("abÃ")},
-                    RepairCase{"overlong_form_stays", "\xC0\xAF", QStringLiteral("À¯")},
-                    RepairCase{"surrogate_form_stays", "\xED\xA0\x80", QStringLiteral("í\u00A0€")}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Fichas, AccentRepair, testing::Values(
+    RepairCase{"lower_case", "N\xC3\xBAmero \xC3\xAD\xC3\xB3\xC3\xA1\xC3\xB1\xC3\xA9", QStringLiteral("Número íóáñé")},
+    RepairCase{"capitals_and_marks", "\xC2\xBF\xC3\x89tica? \xC3\x91u\xC3\xB1oa ping\xC3\xBCino",
+               QStringLiteral("¿Ética? Ñuñoa pingüino")},
+    RepairCase{"three_and_four_bytes", "\xE2\x80\x9C" "a" "\xE2\x80\x9D \xE2\x82\xAC \xF0\x9F\x93\x9A",
+               QStringLiteral("“a” € \U0001F4DA")},
+    RepairCase{"windows_1252_stays", "Espa\xF1" "a \x80", QStringLiteral("España €")},
+    RepairCase{"cut_sequence_stays", "ab\xC3", QStringLiteral("abÃ")},
+    RepairCase{"overlong_form_stays", "\xC0\xAF", QStringLiteral("À¯")},
+    RepairCase{"surrogate_form_stays", "\xED\xA0\x80", QStringLiteral("í\u00A0€")}),
     CaseName());
+// clang-format on
 
 TEST(FullGeneration, FourListsInAnyOrderOfTags) {
     const FullGeneration g = generateFrom(
@@ -250,49 +236,29 @@ TEST_P(FullCheck, FindsWhatWouldNotComeOutWhole) {
 }
 const QByteArray kLongAuthor = QByteArray("Apellido Nombre ").repeated(6);  // 96 characters
 const QByteArray kLongTitle = QByteArray("Palabra ").repeated(9);           // 72 characters
-INSTANTIATE_TEST_SUITE_P(
-    Labels, FullCheck,
-    testing::Values(
-        // 1.5 cm to the barcode: 10 characters fit, 11 do not.
-        FullCheckCase{"first_line_into_the_barcode",
-                      item("ABCDEFGHIJ", "B1") + item("ABCDEFGHIJK", "B2"),
-                      0,
-                      29.7,
-                      {"2 (B2): la línea «ABCDEFGHIJK» de la clasificación se monta sobre el "
-                       "código de barras"}},
-        FullCheckCase{"no_barcode_to_run_into", item("ABCDEFGHIJK", ""), 0, 29.7, {}},
-        // 1 cm to the author beside the second line: 7 characters fit, 8 do not.
-        FullCheckCase{"second_line_into_the_author",
-                      item("Q ABCDEFG", "B1") + item("Q ABCDEFGH", "B2"),
-                      0,
-                      29.7,
-                      {"2 (B2): la línea «ABCDEFGH» de la clasificación se monta sobre el autor"}},
-        FullCheckCase{"fourth_line_into_the_title",
-                      item("Q 1 2 ABCDEFGH", "B1"),
-                      0,
-                      29.7,
-                      {"1 (B1): la línea «ABCDEFGH» de la clasificación se monta sobre el título"}},
-        FullCheckCase{"a_line_cut_at_30",
-                      item(QByteArray(31, 'X'), "B1") + item(QByteArray(30, 'Y'), ""),
-                      0,
-                      29.7,
-                      {"1 (B1): la línea «" + QString(30, u'X') +
-                           "…» de la clasificación pasa de 30 caracteres y se corta",
-                       "1 (B1): la línea «" + QString(30, u'X') +
-                           "» de la clasificación se monta sobre el código de barras"}},
-        FullCheckCase{"author_and_title_lose_words",
-                      item("Q", "B1", kLongAuthor, "T") + item("Q", "B2", "A", kLongTitle),
-                      0,
-                      29.7,
-                      {"1 (B1): el autor no cabe en dos líneas y pierde palabras",
-                       "2 (B2): el título no cabe en dos líneas y pierde palabras"}},
-        // The last row's labels start 26.7 cm down; a title line ends 1.14 cm lower.
-        FullCheckCase{"off_the_bottom",
-                      item("Q", "B1") + item("Q", "B2"),
-                      32,
-                      27.8,
-                      {"2 (B2): se sale del papel por abajo"}}),
+const QString kX30 = QString(30, u'X');
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Labels, FullCheck, testing::Values(
+    // 1.5 cm to the barcode: 10 characters fit, 11 do not.
+    FullCheckCase{"first_line_into_the_barcode", item("ABCDEFGHIJ", "B1") + item("ABCDEFGHIJK", "B2"),
+                  0, 29.7, {"2 (B2): la línea «ABCDEFGHIJK» de la clasificación se monta sobre el código de barras"}},
+    FullCheckCase{"no_barcode_to_run_into", item("ABCDEFGHIJK", ""), 0, 29.7, {}},
+    // 1 cm to the author beside the second line: 7 characters fit, 8 do not.
+    FullCheckCase{"second_line_into_the_author", item("Q ABCDEFG", "B1") + item("Q ABCDEFGH", "B2"),
+                  0, 29.7, {"2 (B2): la línea «ABCDEFGH» de la clasificación se monta sobre el autor"}},
+    FullCheckCase{"fourth_line_into_the_title", item("Q 1 2 ABCDEFGH", "B1"),
+                  0, 29.7, {"1 (B1): la línea «ABCDEFGH» de la clasificación se monta sobre el título"}},
+    FullCheckCase{"a_line_cut_at_30", item(QByteArray(31, 'X'), "B1") + item(QByteArray(30, 'Y'), ""),
+                  0, 29.7, {"1 (B1): la línea «" + kX30 + "…» de la clasificación pasa de 30 caracteres y se corta",
+                            "1 (B1): la línea «" + kX30 + "» de la clasificación se monta sobre el código de barras"}},
+    FullCheckCase{"author_and_title_lose_words", item("Q", "B1", kLongAuthor, "T") + item("Q", "B2", "A", kLongTitle),
+                  0, 29.7, {"1 (B1): el autor no cabe en dos líneas y pierde palabras",
+                            "2 (B2): el título no cabe en dos líneas y pierde palabras"}},
+    // The last row's labels start 26.7 cm down; a title line ends 1.14 cm lower.
+    FullCheckCase{"off_the_bottom", item("Q", "B1") + item("Q", "B2"),
+                  32, 27.8, {"2 (B2): se sale del papel por abajo"}}),
     CaseName());
+// clang-format on
 
 // A face whose lines are 1.65 cm apart: the title ends 2.45 cm below the
 // label's top, past the next row 2.2 cm lower under row 8 and 2.4 cm lower

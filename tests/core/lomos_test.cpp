@@ -122,18 +122,16 @@ TEST_P(SpineLists, Printed) {
     }
     EXPECT_TRUE(p->ended());
 }
-INSTANTIATE_TEST_SUITE_P(
-    Lomos, SpineLists,
-    testing::Values(
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Lomos, SpineLists, testing::Values(
         ListCase{"empty_label_uses_its_place", {"A", kSep, kSep, "C", kSep, "*"}, {"A", "C"}, 15.7},
-        ListCase{"star_line_prints",
-                 {"A", kSep, "*", "X", kSep, "B", kSep, "*"},
-                 {"A", "*", "X", "B"},
-                 15.7},
+        ListCase{"star_line_prints", {"A", kSep, "*", "X", kSep, "B", kSep, "*"},
+                 {"A", "*", "X", "B"}, 15.7},
         ListCase{"end_marker_alone", {"*"}, {}, 0},
         ListCase{"no_separator_ends_at_the_list_end", {"A", "B"}, {"A", "B"}, 2.8},
         ListCase{"no_end_marker", {"A", kSep}, {"A"}, 2.8}),
     CaseName());
+// clang-format on
 
 TEST(SpineWalk, WhatIsNotANumberIsSkipped) {
     CoordinateTable t = defaultCoordinateTable();
@@ -198,29 +196,16 @@ TEST_P(StartField, MarksThePlacesUsed) {
     GetParam().edit(sheet);
     EXPECT_EQ(sheet.usedNumbers(), GetParam().used);
 }
-INSTANTIATE_TEST_SUITE_P(
-    FirstSheet, StartField,
-    testing::Values(StartCase{"start_5", [](FirstSheet& s) { s.startAt(4); }, {1, 2, 3, 4}},
-                    StartCase{"start_back_frees",
-                              [](FirstSheet& s) {
-                                  s.startAt(7);
-                                  s.startAt(2);
-                              },
-                              {1, 2}},
-                    StartCase{"holes_after_the_start_stay",
-                              [](FirstSheet& s) {
-                                  s.startAt(4);
-                                  s.setUsed(9, true);
-                                  s.startAt(1);
-                              },
-                              {1, 10}},
-                    StartCase{"start_on_a_hole_frees_it",
-                              [](FirstSheet& s) {
-                                  s.setUsed(4, true);
-                                  s.startAt(4);
-                              },
-                              {1, 2, 3, 4}}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(FirstSheet, StartField, testing::Values(
+    StartCase{"start_5", [](FirstSheet& s) { s.startAt(4); }, {1, 2, 3, 4}},
+    StartCase{"start_back_frees", [](FirstSheet& s) { s.startAt(7); s.startAt(2); }, {1, 2}},
+    StartCase{"holes_after_the_start_stay",
+              [](FirstSheet& s) { s.startAt(4); s.setUsed(9, true); s.startAt(1); }, {1, 10}},
+    StartCase{"start_on_a_hole_frees_it",
+              [](FirstSheet& s) { s.setUsed(4, true); s.startAt(4); }, {1, 2, 3, 4}}),
     CaseName());
+// clang-format on
 
 // After a job, the sheet it ended on: what the start field proposes next.
 struct ProposalCase {
@@ -291,52 +276,26 @@ TEST_P(SpineCheck, FindsWhatWouldNotComeOutWhole) {
         EXPECT_TRUE(found[i].startsWith(c.found[i])) << found[i].toStdString();
     }
 }
-INSTANTIATE_TEST_SUITE_P(
-    Labels, SpineCheck,
-    testing::Values(
-        // 26 characters at 14 points: wider than the 6.4 cm to the second
-        // column, not than the 6.5 cm from there to the third.
-        SpineCheckCase{
-            "wider_than_its_label",
-            {QString(26, u'B'), QString(26, u'B')},
-            "14",
-            0,
-            29.7,
-            {"1: la línea «BBBBBBBBBBBBBBBBBBBBBBBBBB» mide 6,42 cm y la etiqueta mide 6,40"}},
-        SpineCheckCase{
-            "past_the_right_edge",
-            {QString(22, u'C')},
-            "14",
-            2,
-            29.7,
-            {"1: la línea «CCCCCCCCCCCCCCCCCCCCCC» mide 5,43 cm y hasta el borde derecho "
-             "hay 5,30"}},
-        SpineCheckCase{"six_lines_fit_at_8_points", {"1 2 3 4 5 6"}, "8", 0, 29.7, {}},
-        SpineCheckCase{"six_lines_at_14_points_reach_the_next_row",
-                       {"1 2 3 4 5 6"},
-                       "14",
-                       0,
-                       29.7,
-                       {"1: sus líneas pasan a la etiqueta de abajo"}},
-        SpineCheckCase{"off_the_bottom_in_the_last_row",
-                       {"1 2 3"},
-                       "8",
-                       30,
-                       26.5,
-                       {"1: sus líneas se salen del papel por abajo"}},
-        SpineCheckCase{"more_than_six_parts",
-                       {"1 2 3 4 5 6 ", "1 2 3 4 5 6 7"},
-                       "8",
-                       0,
-                       29.7,
-                       {"2: la clasificación tiene más de seis partes"}},
-        SpineCheckCase{"no_line",
-                       {"QA76", "", "  "},
-                       "8",
-                       0,
-                       29.7,
-                       {"2: no tiene ninguna línea", "3: no tiene ninguna línea"}}),
+// 26 characters at 14 points are wider than the 6.4 cm to the second column,
+// not than the 6.5 cm from there to the third.
+const QString k26 = QString(26, u'B'), k22 = QString(22, u'C');
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Labels, SpineCheck, testing::Values(
+    SpineCheckCase{"wider_than_its_label", {k26, k26}, "14", 0, 29.7,
+                   {"1: la línea «" + k26 + "» mide 6,42 cm y la etiqueta mide 6,40"}},
+    SpineCheckCase{"past_the_right_edge", {k22}, "14", 2, 29.7,
+                   {"1: la línea «" + k22 + "» mide 5,43 cm y hasta el borde derecho hay 5,30"}},
+    SpineCheckCase{"six_lines_fit_at_8_points", {"1 2 3 4 5 6"}, "8", 0, 29.7, {}},
+    SpineCheckCase{"six_lines_at_14_points_reach_the_next_row", {"1 2 3 4 5 6"}, "14", 0, 29.7,
+                   {"1: sus líneas pasan a la etiqueta de abajo"}},
+    SpineCheckCase{"off_the_bottom_in_the_last_row", {"1 2 3"}, "8", 30, 26.5,
+                   {"1: sus líneas se salen del papel por abajo"}},
+    SpineCheckCase{"more_than_six_parts", {"1 2 3 4 5 6 ", "1 2 3 4 5 6 7"}, "8", 0, 29.7,
+                   {"2: la clasificación tiene más de seis partes"}},
+    SpineCheckCase{"no_line", {"QA76", "", "  "}, "8", 0, 29.7,
+                   {"2: no tiene ninguna línea", "3: no tiene ninguna línea"}}),
     CaseName());
+// clang-format on
 
 TEST(SpineCheck, TheDemoDataHasNothingToReport) {
     const SpineGeneration g = generateFrom(readAll(projectDir() + "/demo/itemlbl.prn"));
