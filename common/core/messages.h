@@ -28,6 +28,15 @@ inline QString unreadablePrintFile(const QString& path) {
            QDir::toNativeSeparators(path);
 }
 
+// A file of drive C the user may not write, saved in the user's own folder.
+inline QString savedForThisUser(const QString& what, const QString& driveCPath,
+                                const QString& userCopy) {
+    return what + QStringLiteral(" se guardaron solo para este usuario, en:\n") +
+           QDir::toNativeSeparators(userCopy) +
+           QStringLiteral("\n\nNo se puede escribir en ") + QDir::toNativeSeparators(driveCPath) +
+           QStringLiteral(". Mientras exista esa copia, es la que se usa.");
+}
+
 inline QString printFailed(const QString& reason) {
     return QStringLiteral("No se pudo imprimir: ") + reason;
 }

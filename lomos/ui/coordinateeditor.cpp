@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "common/core/drivec.h"
+#include "common/core/messages.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/twips.h"
 
@@ -189,10 +190,15 @@ bool CoordinateEditor::save() {
     const textfile::WriteResult written = writeCoordinateFile(path, onScreen);
     if (!written.ok) {
         // Nothing typed is lost: the editor stays open as it was.
-        m_dialogs.message(this, QStringLiteral("Estimado Usuario:"),
+        m_dialogs.message(this, messages::kTitle,
                           QStringLiteral("No se pudo guardar el archivo de coordenadas:\n") +
                               QDir::toNativeSeparators(path));
         return false;
+    }
+    if (written.savedTo != path) {
+        m_dialogs.message(this, messages::kTitle,
+                          messages::savedForThisUser(QStringLiteral("Las coordenadas"), path,
+                                                     written.savedTo));
     }
     m_saved = onScreen;
     return true;

@@ -9,8 +9,10 @@
 #include <QTemporaryDir>
 #include <csignal>
 
-#include "lomos/core/coordinates.h"
+#include "common/core/drivec.h"
 #include "common/core/settingsfile.h"
+#include "lomos/core/coordinates.h"
+#include "pdfwords.h"
 #include "testenv.h"
 
 namespace {
@@ -32,6 +34,61 @@ private:
 };
 
 }  // namespace
+
+struct RefusalCase {
+    const char* name;
+    bool folderRefuses;
+    bool filesRefuse;
+    bool savedOnDriveC;
+};
+class RefusingDriveC : public testing::TestWithParam<RefusalCase> {};
+TEST_P(RefusingDriveC, WhatIsSavedIsReadBackAndDriveCStaysWhole) {
+    const RefusalCase& r = GetParam();
+    if (geteuid() != 0) GTEST_SKIP() << "chattr needs root";
+    TempDriveC c;
+    c.putSettings("CLIENTE", "BIB50");
+    c.putDefaultCoordinates();
+    c.write("OTRO/CATALOG/FILES/BIB50/PRINT/itemlbl.prn", printFileWithFullItems(2));
+    QDir().mkpath(textfile::userFolder());
+    const QByteArray settings = c.read("ini.prn"), coordinates = c.read("cy.txt");
+    lomos::CoordinateTable table = lomos::defaultCoordinateTable();
+    table.x[4] = "9.75";
+    QStringList refusing;
+    if (r.folderRefuses) refusing << c.root();
+    if (r.filesRefuse) refusing << c.file("ini.prn") << c.file("cy.txt");
+    {
+        Immutable immutable(refusing);
+        ASSERT_TRUE(immutable.ok());
+        EXPECT_TRUE(saveSettings(drivec::settingsFile(), {"OTRO", "BIB50"}));
+        const textfile::WriteResult saved = lomos::writeCoordinateFile(drivec::coordinateFile(), table);
+        EXPECT_TRUE(saved.ok);
+        EXPECT_EQ(saved.savedTo, r.savedOnDriveC ? drivec::coordinateFile()
+                                                 : textfile::userCopyOf(drivec::coordinateFile()));
+        // The next start reads them, and so does the windowless job of both programs.
+        EXPECT_EQ(loadSettings(drivec::settingsFile()).clientDirectory, QStringLiteral("OTRO"));
+        EXPECT_EQ(lomos::readCoordinateFile(drivec::coordinateFile()), table);
+        for (const char* program : {LOMOS_EXE, FICHAS_EXE}) {
+            EXPECT_EQ(runProcess(program, {"--pdf", c.file("usuario/x.pdf")}).out,
+                      QStringLiteral("Se han generado 2 etiquetas\n"));
+        }
+        runProcess(LOMOS_EXE, {"--pdf", c.file("usuario/t.pdf"), "--test-sheet"});
+        EXPECT_EQ(readPdfWords(c.file("usuario/t.pdf")).find("9,75").size(), 1);
+    }
+    if (r.savedOnDriveC) {
+        EXPECT_EQ(c.read("ini.prn"), QByteArray("OTRO\r\nBIB50\r\n"));
+    } else {
+        EXPECT_EQ(c.read("ini.prn"), settings);
+        EXPECT_EQ(c.read("cy.txt"), coordinates);
+    }
+    EXPECT_EQ(QDir(c.root()).entryList(QDir::Files), (QStringList{"cy.txt", "ini.prn"}));
+}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Saves, RefusingDriveC, testing::Values(
+    RefusalCase{"folder_and_files_refuse", true, true, false},
+    RefusalCase{"files_refuse", false, true, false},
+    RefusalCase{"folder_refuses_files_writable", true, false, true}),
+    CaseName());
+// clang-format on
 
 TEST(Writes, AFullDiskLeavesTheOldSettingsAndCoordinatesWhole) {
     TempDriveC c;

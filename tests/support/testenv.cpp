@@ -10,8 +10,10 @@
 
 TempDriveC::TempDriveC() {
     qputenv("ETIQUETAS_UNIDAD_C", QFile::encodeName(m_dir.path()));
-    // The user's settings too live in the test's folder.
+    // The user's settings too live in the test's folder, for the programs it
+    // starts as well.
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, file(QStringLiteral("usuario")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(file(QStringLiteral("usuario"))));
 }
 
 TempDriveC::~TempDriveC() { qunsetenv("ETIQUETAS_UNIDAD_C"); }
@@ -65,6 +67,14 @@ QString projectDir() { return QStringLiteral(ETIQUETAS_SOURCE_DIR); }
 QByteArray readAll(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+Immutable::Immutable(const QStringList& paths) : m_paths(paths) {
+    for (const QString& p : m_paths) m_ok = m_ok && QProcess::execute("chattr", {"+i", p}) == 0;
+}
+
+Immutable::~Immutable() {
+    for (const QString& p : m_paths) QProcess::execute("chattr", {"-i", p});
 }
 
 ProcessRun runProcess(const QString& program, const QStringList& arguments) {

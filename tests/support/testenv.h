@@ -32,6 +32,20 @@ private:
     QTemporaryDir m_dir;
 };
 
+// While it lives, the paths can be neither changed nor created in nor removed
+// from, even by root (chattr +i, which needs root and ext4): as the root of a
+// Windows drive C and its files refuse a staff account.
+class Immutable {
+public:
+    explicit Immutable(const QStringList& paths);
+    ~Immutable();
+    bool ok() const { return m_ok; }
+
+private:
+    QStringList m_paths;
+    bool m_ok = true;
+};
+
 // A print file holding one item per call number, among untagged lines.
 QByteArray printFileWithCallNumbers(const QStringList& callNumbers);
 

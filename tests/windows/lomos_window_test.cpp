@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QToolBar>
+#include <unistd.h>
 
 #include "lomos/ui/mainwindow.h"
 #include "common/core/messages.h"
@@ -283,6 +284,23 @@ private Q_SLOTS:
             m_dialogs->messages(),
             QStringList{"No se pudo guardar el archivo de coordenadas:\n" + m_c->file("cy.txt")});
         QCOMPARE(m_c->read("cy.txt/inside"), QByteArray("old"));
+    }
+
+    void editorSaysWhereItSavedWhenDriveCRefuses() {
+        if (geteuid() != 0) QSKIP("chattr needs root");
+        m_c->putDefaultCoordinates();
+        QDir().mkpath(textfile::userFolder());
+        window();
+        Immutable refusing({m_c->root(), m_c->file("cy.txt")});
+        QVERIFY(refusing.ok());
+        QPointer<CoordinateEditor> e = editor();
+        e->findChild<QLineEdit*>("txt7x")->setText("3.3");
+        clickIn(e, "cmdGuardar");
+        QTRY_VERIFY(!e);
+        QCOMPARE(m_dialogs->messages(),
+                 QStringList{messages::savedForThisUser("Las coordenadas", m_c->file("cy.txt"),
+                                                        textfile::userCopyOf(m_c->file("cy.txt")))});
+        QCOMPARE(editor()->table().x[7], QStringLiteral("3.3"));  // and the editor opens on it
     }
 
     void rowAndColumnButtonsReachPrintingOnlyOnceSaved() {
