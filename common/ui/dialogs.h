@@ -32,6 +32,11 @@ public:
     virtual QString input(QWidget* parent, const QString& title, const QString& prompt,
                           const QString& initial) = 0;
 
+    // A list to pick one item from, `current` picked at first. The item
+    // picked on OK, an empty text on Cancel.
+    virtual QString pick(QWidget* parent, const QString& title, const QString& prompt,
+                         const QStringList& items, const QString& current) = 0;
+
     // The printer dialog on `printer`; true when the user confirmed it.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
 };
@@ -45,6 +50,8 @@ public:
                const QStringList& buttons) override;
     QString input(QWidget* parent, const QString& title, const QString& prompt,
                   const QString& initial) override;
+    QString pick(QWidget* parent, const QString& title, const QString& prompt,
+                 const QStringList& items, const QString& current) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
 };
 

@@ -12,6 +12,7 @@
 #include "common/paint/paintersurface.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/firstsheetpanel.h"
+#include "common/ui/labelprinter.h"
 #include "common/ui/previewwindow.h"
 #include "common/ui/twips.h"
 #include "common/ui/waitcursor.h"
@@ -45,6 +46,11 @@ MainWindowBase::MainWindowBase(Dialogs& dialogs, Traits traits, QWidget* parent)
 
     m_firstSheet = new FirstSheetPanel(m_traits.program, m_traits.sheet, m_client);
 
+    m_printer = new QLabel(m_client);
+    m_printer->setObjectName(QStringLiteral("lblImpresora"));
+    m_printer->setFont(uiFont(QStringLiteral("Arial Narrow"), 9.75, false));
+    showPrinter();
+
     const Settings settings = loadSettings(drivec::settingsFile());
     m_clientDirectory->setText(settings.clientDirectory);
     m_administrativeBase->setText(settings.administrativeBase);
@@ -68,22 +74,33 @@ void MainWindowBase::generate() {
     for (const QString& notice : report.notices) m_dialogs.message(this, messages::kTitle, notice);
 }
 
-namespace {
-std::unique_ptr<QPrinter> newDefaultPrinter() {
-    return std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-}
-}  // namespace
+void MainWindowBase::showPrinter() { m_printer->setText(labelprinter::describe()); }
 
-std::shared_ptr<DrawingSurface> MainWindowBase::defaultPrinter() {
-    return m_printerFactory(newDefaultPrinter());
+void MainWindowBase::chooseLabelPrinter() {
+    const QString defaultOne = QStringLiteral("La impresora predeterminada");
+    const QString current = labelprinter::chosen();
+    const QString picked = m_dialogs.pick(this, QStringLiteral("Impresora de etiquetas"),
+                                          QStringLiteral("Impresora a la que van las etiquetas:"),
+                                          QStringList{defaultOne} + labelprinter::available(),
+                                          current.isEmpty() ? defaultOne : current);
+    if (picked.isEmpty()) return;  // Cancel
+    labelprinter::choose(picked == defaultOne ? QString() : picked);
+    showPrinter();
+}
+
+std::shared_ptr<DrawingSurface> MainWindowBase::labelPrinter() {
+    return m_printerFactory(labelprinter::open().printer);
 }
 
 std::shared_ptr<DrawingSurface> MainWindowBase::printerForJob() {
-    if (!m_traits.printerDialog) return defaultPrinter();
-    std::unique_ptr<QPrinter> printer = newDefaultPrinter();
+    labelprinter::Target target = labelprinter::open();
+    showPrinter();
+    if (!target.missing.isEmpty()) {
+        m_dialogs.message(this, messages::kTitle, labelprinter::missingMessage(target.missing));
+    }
     // Cancel cancels: printing after it would waste sheets of labels.
-    if (!m_dialogs.choosePrinter(this, *printer)) return nullptr;
-    return m_printerFactory(std::move(printer));
+    if (m_traits.printerDialog && !m_dialogs.choosePrinter(this, *target.printer)) return nullptr;
+    return m_printerFactory(std::move(target.printer));
 }
 
 void MainWindowBase::print() {
@@ -114,8 +131,8 @@ void MainWindowBase::preview() {
     if (!first) return;
     WaitCursor wait;
     loadPositions();
-    // Checked as it will print: on the default printer, at the printed places.
-    if (!confirmLabels(m_dialogs, this, labelCheck(*first), *defaultPrinter())) return;
+    // Checked as it will print: on the label printer, at the printed places.
+    if (!confirmLabels(m_dialogs, this, labelCheck(*first), *labelPrinter())) return;
     if (!m_preview) m_preview = new PreviewWindow(this);
     m_preview->show();
     m_preview->raise();

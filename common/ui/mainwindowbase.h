@@ -48,6 +48,8 @@ public:
     void print();     // "Imprimir"
     void clear();     // "Limpiar"
     void quit();      // "Salir"
+    // "Impresora de etiquetas…": the printer the labels go to, for this user.
+    void chooseLabelPrinter();
 
     // The status label's caption, in a size that fits the label.
     void showStatus(const QString& status);
@@ -84,13 +86,15 @@ protected:
     QLineEdit* clientDirectoryField() const { return m_clientDirectory; }
     QLineEdit* administrativeBaseField() const { return m_administrativeBase; }
     QLabel* statusLabel() const { return m_status; }
+    QLabel* printerLabel() const { return m_printer; }
 
 private:
     // The printer a job goes to, after the printer dialog when the program
     // asks for one: none when the dialog was cancelled.
     std::shared_ptr<DrawingSurface> printerForJob();
-    // The default printer, where the check measures before a preview.
-    std::shared_ptr<DrawingSurface> defaultPrinter();
+    // The printer labels go to, where the check measures before a preview.
+    std::shared_ptr<DrawingSurface> labelPrinter();
+    void showPrinter();
     bool askNextSheet();
 
     Dialogs& m_dialogs;
@@ -99,6 +103,7 @@ private:
     QLineEdit* m_clientDirectory;     // txtDir
     QLineEdit* m_administrativeBase;  // txtBase
     QLabel* m_status;                 // lblEspere
+    QLabel* m_printer;                // lblImpresora
     FirstSheetPanel* m_firstSheet;    // txtInicio and picHoja
     QPointer<PreviewWindow> m_preview;
     PrinterFactory m_printerFactory;

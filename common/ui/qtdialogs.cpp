@@ -64,6 +64,16 @@ QString QtDialogs::input(QWidget* parent, const QString& title, const QString& p
     return ok ? text : QString();
 }
 
+QString QtDialogs::pick(QWidget* parent, const QString& title, const QString& prompt,
+                        const QStringList& items, const QString& current) {
+    ArrowCursor arrow;
+    bool ok = false;
+    const QString item =
+        QInputDialog::getItem(parent, title, prompt, items,
+                              int(std::max<qsizetype>(0, items.indexOf(current))), false, &ok);
+    return ok ? item : QString();
+}
+
 bool QtDialogs::choosePrinter(QWidget* parent, QPrinter& printer) {
     ArrowCursor arrow;
     QPrintDialog dialog(&printer, parent);

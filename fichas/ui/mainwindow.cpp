@@ -29,7 +29,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
 
 void MainWindow::layOut() {
     QWidget* area = client();
-    area->setFixedSize(twips::toPixels(area, 6600), twips::toPixels(area, 5475));
+    area->setFixedSize(twips::toPixels(area, 6600), twips::toPixels(area, 5580));
 
     auto* heading = new QLabel(QStringLiteral("Universidad Oderin Tesalore"), area);
     heading->setObjectName(QStringLiteral("Label1"));
@@ -46,7 +46,9 @@ void MainWindow::layOut() {
         twips::place(label, left, top, width, 270);
     };
     caption("Label5", QStringLiteral("Directorio cliente:"), 120, 1800, 1935);
-    caption("Label6", QStringLiteral("Base Adm."), 960, 2280, 1125);
+    // 60 twips wider than designed, into the gap before the field: the final
+    // period of Arial (or its twin) at 11.25 points ends past the design.
+    caption("Label6", QStringLiteral("Base Adm."), 960, 2280, 1185);
     twips::place(clientDirectoryField(), 2160, 1800, 1935, 285);
     twips::place(administrativeBaseField(), 2160, 2280, 1935, 285);
 
@@ -76,6 +78,8 @@ void MainWindow::layOut() {
 
     // As wide as the window: the count of a million labels reads whole.
     twips::place(statusLabel(), 120, 4680, 6360, 495);
+    // Where the printer dialog opens.
+    twips::place(printerLabel(), 120, 5220, 6360, 300);
 }
 
 generation::Generated MainWindow::generateLabels(const QString& printFile) {

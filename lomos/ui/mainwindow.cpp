@@ -42,6 +42,9 @@ void MainWindow::buildMenu() {
     fontSize->setObjectName(QStringLiteral("mnuTamao_fuente"));
     fontSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     connect(fontSize, &QAction::triggered, this, &MainWindow::openFontSizeDialog);
+    QAction* printer = menu->addAction(QStringLiteral("Impresora de etiquetas…"));
+    printer->setObjectName(QStringLiteral("mnuImpresora"));
+    connect(printer, &QAction::triggered, this, &MainWindow::chooseLabelPrinter);
     QAction* testSheet = menu->addAction(QStringLiteral("Hoja de prueba"));
     testSheet->setObjectName(QStringLiteral("mnuHojaPrueba"));
     connect(testSheet, &QAction::triggered, this, &MainWindow::printTestSheet);
@@ -109,7 +112,9 @@ void MainWindow::layOut() {
         twips::place(label, left, top, width, 270);
     };
     caption("Label5", "Directorio cliente:", 600, 1440, 1935);
-    caption("Label6", "Base administrativa:", 450, 1800, 2175);
+    // 75 twips wider than designed, into the gap before the field: the colon
+    // of Arial (or its twin) at 11.25 points ends a pixel past the design.
+    caption("Label6", "Base administrativa:", 450, 1800, 2250);
     twips::place(clientDirectoryField(), 2760, 1440, 1935, 285);
     twips::place(administrativeBaseField(), 2760, 1800, 1935, 285);
 
@@ -134,6 +139,7 @@ void MainWindow::layOut() {
     m_fontSizeNote->setReadOnly(true);  // a note: the size is chosen in "Tamaño de Fuente"
     m_fontSizeNote->setFocusPolicy(Qt::NoFocus);
     twips::place(m_fontSizeNote, 3240, 4680, 2415, 315);
+    twips::place(printerLabel(), 120, 4680, 3000, 315);  // where the labels go
 
     // Beside the rest: where on the sheet in the tray printing starts.
     twips::place(firstSheetPanel(), 5880, 1080, 1800, 3900);

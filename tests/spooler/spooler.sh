@@ -3,8 +3,9 @@
 # configuration, state, logs and socket in DIR, as CUPS's own test suite runs
 # its server. Nothing under /etc is read or changed and no port is opened, so
 # the suites of two clones run at once on one machine. Its queue "PDF", the
-# default printer, keeps each job as DIR/out/job-N.pdf; "Oficina" is a
-# second queue. Programs reach it with CUPS_SERVER=DIR/cups.sock.
+# default printer, keeps each job as DIR/out/job-N.pdf; a second queue,
+# "Oficina", in DIR/out-oficina. Programs reach it with
+# CUPS_SERVER=DIR/cups.sock.
 #   spooler.sh start|stop DIR
 set -u
 action=$1
@@ -32,7 +33,7 @@ configure() {
   else
     users="User $(id -un)"$'\n'"SystemGroup $(id -gn)"
   fi
-  rm -rf "$dir/conf" "$dir/state" "$dir/cache" "$dir/spool" "$dir/log" "$dir/bin" "$dir/out"
+  rm -rf "$dir/conf" "$dir/state" "$dir/cache" "$dir/spool" "$dir/log" "$dir/bin" "$dir"/out*
   mkdir -p "$dir/conf/ppd" "$dir/state" "$dir/cache" "$dir/spool/tmp" "$dir/log" \
     "$dir/bin/backend" "$dir/out"
   # The filters and the backend need to reach the folder.
@@ -80,11 +81,15 @@ start)
   for _ in $(seq 100); do running && break; sleep 0.1; done
   running || fail "cupsd no arrancó: $(cat "$dir/log/cupsd.out" "$dir/log/error_log" 2>/dev/null)"
   # lpadmin warns that printer descriptions are deprecated: said once, here.
-  for queue in PDF Oficina; do
-    said=$(lpadmin -p "$queue" -v "keep:$dir/out" -P "$here/pdf-queue.ppd" -o PageSize=A4 \
-      -o printer-is-shared=false -E 2>&1) || fail "lpadmin no creó la cola $queue: $said"
+  for queue in PDF:out Oficina:out-oficina; do
+    mkdir -p "$dir/${queue#*:}" && chmod 0777 "$dir/${queue#*:}"
+    said=$(lpadmin -p "${queue%%:*}" -v "keep:$dir/${queue#*:}" -P "$here/pdf-queue.ppd" \
+      -o PageSize=A4 -o printer-is-shared=false -E 2>&1) || fail "lpadmin no creó la cola $queue: $said"
   done
   lpadmin -d PDF || fail "lpadmin -d falló"
+  if [ "$(id -u)" -eq 0 ] && ! runuser -u lp -- test -w "$dir/out"; then
+    fail "el usuario lp no llega a $dir/out: alguna carpeta de la ruta no se puede atravesar"
+  fi
   echo "spooler: the PDF queue is the default; CUPS_SERVER=$CUPS_SERVER, jobs in $dir/out"
   ;;
 stop)

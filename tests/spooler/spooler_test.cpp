@@ -1,6 +1,6 @@
-// Printing through the real spooler: the tests' own cupsd (spooler.sh) with
-// the queue "PDF" as the default printer, which keeps each job as a PDF in
-// ETIQUETAS_SPOOLER_OUT. Positions are read back from those PDFs; they lie
+// Printing through the real spooler: the tests' own cupsd (spooler.sh, in the
+// folder ETIQUETAS_SPOOLER) with the queue "PDF" as the default printer and
+// a second queue "Oficina", each keeping its jobs as PDFs. Positions are read back from those PDFs; they lie
 // the printer's own margin further in than the programs' positions, which
 // are measured from the printable area.
 #include <QDir>
@@ -14,6 +14,7 @@
 
 #include "fichas/ui/mainwindow.h"
 #include "lomos/core/coordinates.h"
+#include "common/ui/labelprinter.h"
 #include "lomos/ui/mainwindow.h"
 #include "pdfwords.h"
 #include "scripteddialogs.h"
@@ -21,24 +22,29 @@
 
 namespace {
 
-QStringList pdfsNow() {
-    return QDir(qEnvironmentVariable("ETIQUETAS_SPOOLER_OUT")).entryList({"*.pdf"}, QDir::Files);
+// The jobs a queue of the tests' spooler has kept: "out" for PDF, the
+// default printer, and "out-oficina" for Oficina.
+QStringList jobsIn(const QString& queueFolder) {
+    return QDir(qEnvironmentVariable("ETIQUETAS_SPOOLER") + u'/' + queueFolder)
+        .entryList({"*.pdf"}, QDir::Files);
 }
 
-// Runs `print`, waits until the queue is empty and reads the new PDF back.
-PdfText printed(const std::function<void()>& print) {
-    const QStringList before = pdfsNow();
+// Runs `print`, waits until the spooler has no job left and reads back the
+// job the queue of `queueFolder` kept, if it kept one.
+PdfText printed(const std::function<void()>& print, const QString& queueFolder = "out") {
+    const QStringList before = jobsIn(queueFolder);
     print();
     for (int i = 0; i < 600; ++i, QTest::qWait(100)) {
         QProcess lpstat;
         lpstat.start(QStringLiteral("lpstat"), {"-W", "not-completed", "-o"});
         lpstat.waitForFinished();
         if (!lpstat.readAllStandardOutput().trimmed().isEmpty()) continue;
-        for (const QString& f : pdfsNow()) {
+        for (const QString& f : jobsIn(queueFolder)) {
             if (before.contains(f)) continue;
-            QTest::qWait(300);  // the backend closes the file after the job ends
-            return readPdfWords(QDir(qEnvironmentVariable("ETIQUETAS_SPOOLER_OUT")).filePath(f));
+            return readPdfWords(qEnvironmentVariable("ETIQUETAS_SPOOLER") + u'/' + queueFolder +
+                                u'/' + f);
         }
+        if (i > 10) break;  // the queue is empty and kept nothing new
     }
     return {};
 }
@@ -119,6 +125,39 @@ private Q_SLOTS:
         }
         qInfo("worst position error through the spooler: %.3f mm", worst * 10);
         QVERIFY(worst < 0.05);
+    }
+
+    void theLabelPrinterTakesTheJobsUntilItIsGone() {
+        m_c->putPrintFile(printFileWithCallNumbers({"QA76"}));
+        m_c->putDefaultCoordinates();
+        lomos::MainWindow w(m_dialogs);
+        w.generate();
+        m_dialogs.answerPick("Oficina");
+        w.findChild<QAction*>("mnuImpresora")->trigger();
+        QCOMPARE(w.findChild<QLabel*>("lblImpresora")->text(), QStringLiteral("Impresora: Oficina"));
+        const QStringList defaultJobs = jobsIn("out");
+        QCOMPARE(printed([&] { w.print(); }, "out-oficina").find("QA76").size(), 1);
+        QCOMPARE(jobsIn("out"), defaultJobs);  // the default printer printed nothing
+        // The label printer taken away: said, and the default printer prints.
+        QCOMPARE(QProcess::execute("lpadmin", {"-x", "Oficina"}), 0);
+        QCOMPARE(printed([&] { w.print(); }, "out").find("QA76").size(), 1);
+        QCOMPARE(QProcess::execute("lpadmin",
+                                   {"-p", "Oficina", "-v",
+                                    "keep:" + qEnvironmentVariable("ETIQUETAS_SPOOLER") + "/out-oficina",
+                                    "-P", projectDir() + "/tests/spooler/pdf-queue.ppd", "-E"}),
+                 0);
+        QCOMPARE(m_dialogs.messages(),
+                 (QStringList{"Recoja sus impresiones", labelprinter::missingMessage("Oficina"),
+                              "Recoja sus impresiones"}));
+        QCOMPARE(w.findChild<QLabel*>("lblImpresora")->text(),
+                 QStringLiteral("Impresora: Oficina (no está)"));
+        // fichas's printer dialog opens on the label printer.
+        fichas::MainWindow full(m_dialogs);
+        full.generate();
+        QString offered;
+        m_dialogs.answerPrinter(false, [&](QPrinter& p) { offered = p.printerName(); });
+        full.print();
+        QCOMPARE(offered, QStringLiteral("Oficina"));
     }
 
     void aQueueThatRefusesTheJobIsReported() {

@@ -38,6 +38,14 @@ QString ScriptedDialogs::input(QWidget*, const QString& title, const QString& pr
     return next(m_inputs, "input: " + prompt, QString());
 }
 
+QString ScriptedDialogs::pick(QWidget*, const QString& title, const QString& prompt,
+                              const QStringList& items, const QString& current) {
+    m_shown.append({QStringLiteral("pick"), title, prompt + u'\n' + items.join(u'|') + u'\n' + current});
+    const QString answer = next(m_picks, "pick: " + prompt, QString());
+    if (!answer.isEmpty() && !items.contains(answer)) m_unexpected.append("no item " + answer);
+    return answer;
+}
+
 bool ScriptedDialogs::choosePrinter(QWidget*, QPrinter& printer) {
     m_shown.append({QStringLiteral("printer"), {}, {}});
     return next(m_printers, QStringLiteral("printer dialog"),

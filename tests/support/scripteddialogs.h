@@ -15,7 +15,7 @@
 class ScriptedDialogs : public Dialogs {
 public:
     struct Shown {
-        QString kind;  // "message", "question", "choice", "input", "printer"
+        QString kind;  // "message", "question", "choice", "input", "pick", "printer"
         QString title;
         QString text;
     };
@@ -24,6 +24,7 @@ public:
     void answerQuestion(bool yes) { m_questions.enqueue(yes); }
     void answerInput(const QString& text) { m_inputs.enqueue(text); }  // empty: Cancel
     void answerChoice(const QString& button) { m_choices.enqueue(button); }
+    void answerPick(const QString& item) { m_picks.enqueue(item); }  // empty: Cancel
     void answerPrinter(bool confirm, std::function<void(QPrinter&)> change = {});
 
     void message(QWidget*, const QString& title, const QString& text) override;
@@ -31,6 +32,8 @@ public:
     int choose(QWidget*, const QString& title, const QString& text,
                const QStringList& buttons) override;
     QString input(QWidget*, const QString& title, const QString& prompt, const QString&) override;
+    QString pick(QWidget*, const QString& title, const QString& prompt, const QStringList& items,
+                 const QString& current) override;
     bool choosePrinter(QWidget*, QPrinter& printer) override;
 
     const QList<Shown>& shown() const { return m_shown; }
@@ -46,6 +49,7 @@ private:
     QQueue<bool> m_questions;
     QQueue<QString> m_inputs;
     QQueue<QString> m_choices;
+    QQueue<QString> m_picks;
     QQueue<PrinterAnswer> m_printers;
 };
 

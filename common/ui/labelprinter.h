@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class QPrinter;
+
+// The printer the labels go to, chosen once by each user ("Impresora de
+// etiquetas…" in lomos) and kept with their own values, for both programs.
+// Windows makes the printer used last the default one, so a sheet of labels
+// could otherwise come out of the office printer on plain paper. With none
+// chosen, the labels go to the default printer.
+namespace labelprinter {
+
+// The name chosen, or empty for the default printer.
+QString chosen();
+// Keeps `name` as the user's choice; empty goes back to the default printer.
+void choose(const QString& name);
+
+// The printers there are now, by name.
+QStringList available();
+
+struct Target {
+    std::unique_ptr<QPrinter> printer;  // the chosen printer, or the default one
+    QString missing;                    // the chosen printer, when it is no longer there
+};
+// The printer for a job now.
+Target open();
+
+// Where the labels will go, for the main window: "Impresora: PDF".
+QString describe();
+
+// What the user is told when the chosen printer is no longer there.
+QString missingMessage(const QString& name);
+
+}  // namespace labelprinter
