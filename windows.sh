@@ -1,13 +1,20 @@
 #!/usr/bin/env bash
 # Builds lomos.exe and fichas.exe for Windows here, tests them under Wine,
-# and writes dist/etiquetas-VERSION-windows-x64.zip: the whole installation
-# (the programs, the Qt and MinGW libraries they load, Qt's Spanish texts and
-# LEAME.txt for the staff). Installs what is missing first.
-#   ./windows.sh              build, zip and test
-#   ./windows.sh --no-tests   build and zip only
+# and writes the installation twice: dist/etiquetas-VERSION-windows-x64.msi,
+# per machine, for the IT department, and the same files in
+# dist/etiquetas-VERSION-windows-x64.zip, for a quick try (the programs, the
+# Qt and MinGW libraries they load, Qt's Spanish texts and LEAME.txt for the
+# staff). Installs what is missing first.
+#   ./windows.sh              build, package and test
+#   ./windows.sh --no-tests   build and package only
+# With ETIQUETAS_SIGN_CERT and ETIQUETAS_SIGN_KEY naming the library's
+# code-signing certificate and its key (PEM files), the programs and the MSI
+# are signed with osslsigncode (and time-stamped by ETIQUETAS_SIGN_TIMESTAMP,
+# a time-stamping server's address, when set); without them nothing is signed.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./tools/install-deps.sh windows
+[ -z "${ETIQUETAS_SIGN_CERT:-}" ] || ./tools/install-deps.sh signing
 qt=$(tools/windows-qt.sh)
 mingw=/usr/lib/gcc/x86_64-w64-mingw32/12-posix
 
@@ -30,9 +37,22 @@ cp /usr/share/qt6/translations/qtbase_es.qm "$app/translations/"
 printf '[Paths]\nTranslations = translations\n' > "$app/qt.conf"
 sed "s/@VERSION@/$version/" windows/LEAME.txt | sed 's/$/\r/' > "$app/LEAME.txt"
 x86_64-w64-mingw32-strip --strip-unneeded "$app"/*.exe "$app"/*.dll "$app"/*/*.dll
-mkdir -p dist && rm -f "dist/$name.zip"
+sign() {  # sign FILE: with the library's certificate, when there is one
+  [ -n "${ETIQUETAS_SIGN_CERT:-}" ] || return 0
+  osslsigncode sign -certs "$ETIQUETAS_SIGN_CERT" -key "$ETIQUETAS_SIGN_KEY" -h sha256 \
+    -n "Etiquetas de la biblioteca" ${ETIQUETAS_SIGN_TIMESTAMP:+-t "$ETIQUETAS_SIGN_TIMESTAMP"} \
+    -in "$1" -out "$1.signed" >/dev/null
+  mv "$1.signed" "$1"
+}
+for exe in "$app"/*.exe; do sign "$exe"; done
+mkdir -p dist && rm -f "dist/$name.zip" "dist/$name.msi"
 (cd build-windows && zip -qr9 "../dist/$name.zip" "$name")
 echo "dist/$name.zip: $(du -h "dist/$name.zip" | cut -f1)"
+# wixl takes paths relative to where it runs.
+wixl -a x64 -D Version="$version" -D AppDir="$app" -D WindowsDir=windows \
+  -o "dist/$name.msi" windows/etiquetas.wxs
+sign "dist/$name.msi"
+echo "dist/$name.msi: $(du -h "dist/$name.msi" | cut -f1)"
 
 if [ "${1:-}" != --no-tests ]; then
   echo "== Pruebas bajo Wine"
@@ -46,6 +66,6 @@ if [ "${1:-}" != --no-tests ]; then
   unzipped=$(mktemp -d)
   trap 'rm -rf "$unzipped"' EXIT
   unzip -q "dist/$name.zip" -d "$unzipped"
-  ETIQUETAS_SCREENSHOTS=$PWD/build-windows tests/wine/run.sh "$unzipped/$name" build-windows/tests/core_tests.exe "$linux" \
-    build-windows/tests/wine_print_tests.exe "$qt"
+  ETIQUETAS_MSI=dist/$name.msi ETIQUETAS_SCREENSHOTS=$PWD/build-windows tests/wine/run.sh "$unzipped/$name" build-windows/tests/core_tests.exe "$linux" \
+    build-windows/tests/wine_window_tests.exe "$qt"
 fi

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the demo and the tests need;
 # with "windows", also those of the Windows build and its tests under Wine;
-# with "package", those that make and check the Debian package.
+# with "package", those that make and check the Debian package; with
+# "signing", the signing tool alone.
 # Only what is missing is installed; runs apt-get as root or through sudo.
 set -euo pipefail
 
@@ -17,9 +18,12 @@ packages=(
 if [ "${1:-}" = package ]; then
   packages+=(dpkg-dev lintian desktop-file-utils fakeroot)
 fi
+if [ "${1:-}" = signing ]; then
+  packages=(osslsigncode)
+fi
 if [ "${1:-}" = windows ]; then
   packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools qt6-base-dev-tools googletest
-             wine64 zip unzip xz-utils)
+             wine64 zip unzip xz-utils wixl msitools)
 fi
 
 missing=()

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "fichas/ui/mainwindow.h"
+#include "captions.h"
 #include "recordingsurface.h"
 #include "scripteddialogs.h"
 #include "testenv.h"
@@ -61,6 +62,21 @@ private Q_SLOTS:
         QCOMPARE(chosen, QStringLiteral("elegida"));  // the printer the dialog set up
         QCOMPARE(recorded->lines().size(), 8);
         QCOMPARE(m_dialogs->messages(), QStringList{"Recoja sus impresiones"});
+    }
+
+    void everyCaptionReadsWhole() {
+        window({});
+        const QStringList cut = windowtest::cutCaptions(m_w.get());
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
+    }
+
+    void ctrlSAndSalirEnd() {
+        window(printFileWithFullItems(1));
+        int exits = 0;
+        m_w->setExitHandler([&] { ++exits; });
+        QTest::keyClick(m_w.get(), Qt::Key_S, Qt::ControlModifier);
+        click("cmdSalir");
+        QCOMPARE(exits, 2);
     }
 
     void previewAsksEveryThirtySixAndShowsTheWholeSheet() {

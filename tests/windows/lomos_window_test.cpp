@@ -8,6 +8,7 @@
 
 #include "lomos/ui/mainwindow.h"
 #include "common/core/messages.h"
+#include "captions.h"
 #include "recordingsurface.h"
 #include "common/core/startup.h"
 #include "scripteddialogs.h"
@@ -211,6 +212,14 @@ private Q_SLOTS:
         QPointer<PreviewWindow> form = m_w->previewWindow();
         clickIn(form, "cmdRegresar");
         QTRY_VERIFY(!form);
+    }
+
+    void everyCaptionReadsWhole() {
+        window();
+        QStringList cut = windowtest::cutCaptions(m_w.get()) + windowtest::cutCaptions(editor());
+        m_w->openFontSizeDialog();
+        cut += windowtest::cutCaptions(m_w->fontSizeDialog());
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
     }
 
     void qtSpeaksSpanish() {
