@@ -32,8 +32,8 @@ inline QString unreadablePrintFile(const QString& path) {
 inline QString savedForThisUser(const QString& what, const QString& driveCPath,
                                 const QString& userCopy) {
     return what + QStringLiteral(" se guardaron solo para este usuario, en:\n") +
-           QDir::toNativeSeparators(userCopy) +
-           QStringLiteral("\n\nNo se puede escribir en ") + QDir::toNativeSeparators(driveCPath) +
+           QDir::toNativeSeparators(userCopy) + QStringLiteral("\n\nNo se puede escribir en ") +
+           QDir::toNativeSeparators(driveCPath) +
            QStringLiteral(". Mientras exista esa copia, es la que se usa.");
 }
 

@@ -25,9 +25,7 @@ QString userFolder() {
     return QFileInfo(user.fileName()).absolutePath();
 }
 
-QString userCopyOf(const QString& path) {
-    return userFolder() + u'/' + QFileInfo(path).fileName();
-}
+QString userCopyOf(const QString& path) { return userFolder() + u'/' + QFileInfo(path).fileName(); }
 
 QStringList readLines(const QString& path, int maxLines) {
     const QString copy = userCopyOf(path);
@@ -78,7 +76,8 @@ Replaced replaceWhole(const QString& path, const QByteArray& bytes, QString& err
 bool writeInPlace(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) return false;
-    const bool written = file.write(bytes) == bytes.size() && file.resize(bytes.size()) && file.flush();
+    const bool written =
+        file.write(bytes) == bytes.size() && file.resize(bytes.size()) && file.flush();
     file.close();
     if (!written || !file.open(QIODevice::ReadOnly)) return false;
     return file.readAll() == bytes;

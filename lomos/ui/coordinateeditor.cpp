@@ -196,9 +196,9 @@ bool CoordinateEditor::save() {
         return false;
     }
     if (written.savedTo != path) {
-        m_dialogs.message(this, messages::kTitle,
-                          messages::savedForThisUser(QStringLiteral("Las coordenadas"), path,
-                                                     written.savedTo));
+        m_dialogs.message(
+            this, messages::kTitle,
+            messages::savedForThisUser(QStringLiteral("Las coordenadas"), path, written.savedTo));
     }
     m_saved = onScreen;
     return true;
