@@ -5,6 +5,7 @@
 #include "common/core/codepage.h"
 #include "lomos/core/spinegeneration.h"
 #include "lomos/core/spinecheck.h"
+#include "fichas/core/fullwalk.h"
 #include "lomos/core/spinewalk.h"
 #include "recorded.h"
 #include "testenv.h"
@@ -238,14 +239,14 @@ TEST_P(NextStart, IsThePlaceAfterTheLastLabel) {
     }
     EXPECT_EQ(places, c.firstSheetPlaces);
 }
-INSTANTIATE_TEST_SUITE_P(
-    FirstSheet, NextStart,
-    testing::Values(
-        ProposalCase{"forty_from_1_proposes_8", 40, {}, {1, 2, 3, 4, 5, 6, 7}, allPlaces()},
-        ProposalCase{"a_full_sheet_proposes_a_fresh_one", 33, {}, {}, allPlaces()},
-        ProposalCase{"holes_are_skipped", 3, {1, 3, 6}, {1, 2, 3, 4, 5, 6}, {2, 4, 5}},
-        ProposalCase{"holes_after_the_labels_stay", 1, {3}, {1, 3}, {1}}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(FirstSheet, NextStart, testing::Values(
+    ProposalCase{"forty_from_1_proposes_8", 40, {}, {1, 2, 3, 4, 5, 6, 7}, allPlaces()},
+    ProposalCase{"a_full_sheet_proposes_a_fresh_one", 33, {}, {}, allPlaces()},
+    ProposalCase{"holes_are_skipped", 3, {1, 3, 6}, {1, 2, 3, 4, 5, 6}, {2, 4, 5}},
+    ProposalCase{"holes_after_the_labels_stay", 1, {3}, {1, 3}, {1}}),
     CaseName());
+// clang-format on
 
 // The check before printing, on a surface whose texts are half their size
 // wide for each character: 8 points make 0.141 cm a character.
@@ -306,4 +307,33 @@ TEST(SpineCheck, TheDemoDataHasNothingToReport) {
     EXPECT_EQ(result.labels, 50);
     EXPECT_TRUE(result.findings.empty())
         << labelcheck::findingLines(result.findings).join('\n').toStdString();
+}
+
+// The test sheet of either program: at each position a cross centred on it,
+// its numbers beside it; a position that is not a number, at the foot.
+TEST(TestSheet, CrossesAndNumbersAtThePositions) {
+    std::vector<testsheet::Position> spine = testPositions(defaultCoordinateTable());
+    spine[7].xCm.reset();
+    for (const auto& positions : {spine, fichas::testPositions(fichas::printedPlaces())}) {
+        RecordingSurface surface;
+        printSheets(testsheet::walk(positions), surface, FirstSheet(kSpineSheet.places()));
+        const testsheet::Position& p = positions[4];  // place 5, row 1, column 1
+        const double x = *p.xCm, y = *p.yCm, arm = testsheet::kCrossArmCm;
+        for (const std::array<double, 4>& line : {std::array{x - arm, y, x + arm, y},
+                                                  std::array{x, y - arm, x, y + arm}}) {
+            EXPECT_TRUE(std::any_of(surface.segments().begin(), surface.segments().end(),
+                                    [&](const RecordingSurface::Segment& s) {
+                                        return std::abs(s.x1Cm - line[0]) + std::abs(s.y1Cm - line[1]) +
+                                                   std::abs(s.x2Cm - line[2]) + std::abs(s.y2Cm - line[3]) < 1e-9;
+                                    }));
+        }
+        expectAt(surface, "5: fila 1, col. 1", 1, x + 0.1, y + 0.05);
+        expectAt(surface, testsheet::coordinates(p), 1, x + 0.1, y + 0.3);
+        EXPECT_EQ(std::count_if(surface.lines().begin(), surface.lines().end(),
+                                [](const auto& l) { return l.text.contains("fila"); }),
+                  qsizetype(positions.size()));
+    }
+    RecordingSurface surface;
+    printSheets(testsheet::walk(spine), surface, FirstSheet(kSpineSheet.places()));
+    expectAt(surface, "8: fila 2, col. 1: sin coordenadas (X ?  Y 4,30)", 1, 1.0, 29.7 - 1.0);
 }

@@ -148,62 +148,6 @@ INSTANTIATE_TEST_SUITE_P(Programs, ExitStatus, testing::Combine(
     });
 // clang-format on
 
-// Where the labels of a job land, in runs of places one after another.
-struct PlaceRun {
-    int sheet;
-    int firstPlace;  // from 1
-    int count;
-};
-struct PlacesCase {
-    const char* name;
-    bool fichas;
-    int labels;
-    QStringList options;
-    std::vector<PlaceRun> runs;
-};
-class StartPlaces : public testing::TestWithParam<PlacesCase> {};
-TEST_P(StartPlaces, LabelsLandOnTheFreePlacesOnly) {
-    const PlacesCase& c = GetParam();
-    TempDriveC drive;
-    QStringList callNumbers;
-    for (int k = 0; k < c.labels; ++k) callNumbers << QStringLiteral("K%1 A%1").arg(k);
-    drive.putPrintFile(c.fichas ? printFileWithFullItems(c.labels)
-                                : printFileWithCallNumbers(callNumbers));
-    drive.putDefaultCoordinates();
-    QTemporaryDir out;
-    const QString pdf = out.filePath("p.pdf");
-    const ProcessRun run =
-        runProcess(c.fichas ? FICHAS_EXE : LOMOS_EXE, QStringList{"--pdf", pdf} + c.options);
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const PdfText text = readPdfWords(pdf);
-    const lomos::CoordinateTable t = lomos::defaultCoordinateTable();
-    const double rows[] = {2.6, 5.1, 7.6, 10.0, 12.5, 14.8, 17.2, 19.7, 22.2, 24.4, 26.8, 29.2};
-    int k = 0;
-    for (const PlaceRun& r : c.runs) {
-        for (int p = r.firstPlace - 1; p < r.firstPlace - 1 + r.count; ++p, ++k) {
-            const QString id = QString::number(k);
-            if (c.fichas) {
-                const double x = std::array{0.8, 7.2, 13.7}[p % 3], y = rows[p / 3] - 2.5;
-                expectWordAt(text, "K" + id, r.sheet, x, y);
-                expectWordAt(text, "B" + id, r.sheet, x + 1.5, y);
-            } else {
-                expectWordAt(text, "K" + id, r.sheet, t.x[p].toDouble(), t.y[p].toDouble());
-                expectWordAt(text, "A" + id, r.sheet, t.x[p].toDouble(), t.y[p].toDouble() + 0.3);
-            }
-        }
-    }
-    EXPECT_EQ(k, c.labels);
-    EXPECT_EQ(text.pages, c.runs.back().sheet);
-}
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Jobs, StartPlaces, testing::Values(
-    PlacesCase{"lomos_start_5_skip_7", false, 40, {"--start", "5", "--skip", "7"},
-               {{1, 5, 2}, {1, 8, 26}, {2, 1, 12}}},
-    PlacesCase{"fichas_start_30_skip_36", true, 40, {"--start", "30", "--skip", "36"},
-               {{1, 30, 6}, {2, 1, 34}}}),
-    CaseName());
-// clang-format on
-
 TEST(LomosPdf, TooWideALineIsReportedAndStrictWritesNothing) {
     TempDriveC c;
     c.putPrintFile(printFileWithCallNumbers({"QA76", QString(30, u'W') + " B2"}));
@@ -219,55 +163,4 @@ TEST(LomosPdf, TooWideALineIsReportedAndStrictWritesNothing) {
     EXPECT_EQ(strict.exitCode, 5);
     EXPECT_EQ(strict.err, lenient.err);
     EXPECT_FALSE(QFileInfo::exists(out.filePath("s.pdf")));
-}
-
-// The darkness of the pixels of a page rendered at 100 dpi, 0 black.
-struct Raster {
-    int width = 0;
-    QByteArray pixels;
-    int at(double xCm, double yCm) const {
-        const int x = int(std::lround(xCm / 2.54 * 100)), y = int(std::lround(yCm / 2.54 * 100));
-        return quint8(pixels[y * width + x]);
-    }
-};
-Raster rasterOf(const QString& pdf) {
-    QTemporaryDir dir;
-    runProcess("pdftoppm", {"-r", "100", "-gray", "-singlefile", pdf, dir.filePath("p")});
-    const QByteArray pgm = readAll(dir.filePath("p.pgm"));
-    const QList<QByteArray> header = pgm.left(64).split('\n');  // P5, size, depth, pixels
-    Raster r;
-    r.width = header.value(1).split(' ').value(0).toInt();
-    r.pixels = pgm.mid(header[0].size() + header[1].size() + header[2].size() + 3);
-    return r;
-}
-
-// Each cross has its centre at its position; its numbers stand beside it.
-TEST(TestSheet, CrossesAndNumbersAtThePositions) {
-    for (const bool fichas : {false, true}) {
-        TempDriveC c;  // no settings and no print file are needed
-        c.putDefaultCoordinates();
-        QTemporaryDir out;
-        const QString pdf = out.filePath("t.pdf");
-        const ProcessRun run =
-            runProcess(fichas ? FICHAS_EXE : LOMOS_EXE, {"--pdf", pdf, "--test-sheet"});
-        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-        const PdfText text = readPdfWords(pdf);
-        const Raster raster = rasterOf(pdf);
-        // Places 4 and 5, the first two of the second row.
-        const double x4 = fichas ? 0.8 : 2.8, x5 = fichas ? 7.2 : 9.2, y = fichas ? 2.6 : 2.0;
-        for (const auto& [place, x] : {std::pair{4, x4}, std::pair{5, x5}}) {
-            SCOPED_TRACE(place);
-            EXPECT_LT(raster.at(x, y), 128);  // the centre and the four arms are inked
-            EXPECT_LT(raster.at(x - 0.2, y), 128);
-            EXPECT_LT(raster.at(x + 0.2, y), 128);
-            EXPECT_LT(raster.at(x, y - 0.2), 128);
-            EXPECT_LT(raster.at(x, y + 0.2), 128);
-            EXPECT_GT(raster.at(x - 0.2, y - 0.2), 200);  // between the arms, paper
-            const QString number = QString::number(place) + ":";
-            EXPECT_LT(text.distanceCm(number, 1, x + 0.1, y + 0.05), 0.02) << number.toStdString();
-        }
-        const QString x5Text = QLocale(QLocale::Spanish).toString(x5, 'f', 2);
-        EXPECT_EQ(text.find(x5Text).size(), fichas ? 12 : 11);  // "X 9,20" down its column
-        EXPECT_EQ(text.find("fila").size(), fichas ? 36 : 33);
-    }
 }

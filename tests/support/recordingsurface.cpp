@@ -1,10 +1,6 @@
 #include "recordingsurface.h"
 
 double RecordingSurface::drawText(double xCm, double yCm, const QString& text) {
-    if (!m_failReason.isEmpty()) {
-        deviceFailure(m_failReason);
-        return -1;
-    }
     startPendingSheet();
     m_lines.append({m_sheets, xCm, yCm, text, fontName(), fontSize(), bold()});
     m_log.append(QStringLiteral("print(%1)").arg(text));

@@ -44,9 +44,6 @@ public:
     bool endDoc() override;
     bool cls() override;
 
-    // Makes every drawing fail from now on, as a missing printer does.
-    void failDrawing(const QString& reason) { m_failReason = reason; }
-
     const QList<Line>& lines() const { return m_lines; }
     const QList<Segment>& segments() const { return m_segments; }
     // The sheet the last line was drawn on: a page break counts only once
@@ -72,7 +69,6 @@ private:
     QList<Line> m_lines;
     QList<Segment> m_segments;
     QStringList m_log;
-    QString m_failReason;
     int m_sheets = 0;
     int m_pageBreaks = 0;
     int m_clears = 0;

@@ -1,6 +1,6 @@
 // fichas through its window: what its window does that lomos's does not (the
-// printer dialog before printing, the preview's question, the warning about
-// lists out of step). The commands both windows share are tested in lomos's.
+// printer dialog before printing, the preview's question). The commands both
+// windows share are tested in lomos's.
 #include <QPrinter>
 #include <QPushButton>
 
@@ -35,14 +35,6 @@ private Q_SLOTS:
     void cleanup() {
         m_w.reset();
         QVERIFY2(m_dialogs->unexpected().isEmpty(), qPrintable(m_dialogs->unexpected().join('\n')));
-    }
-
-    void generarWarnsWhenTheListsDisagree() {
-        window(printFileWithFullItems(2) + "<z30-call-no>X</z30-call-no>\r\n");
-        click("cmdGenerar");
-        QCOMPARE(windowtest::caption(m_w.get()), QStringLiteral("Se han generado 3 etiquetas"));
-        QCOMPARE(m_dialogs->shown().size(), 1);
-        QVERIFY(m_dialogs->messages()[0].contains("2 códigos de barras, 3 clasificaciones"));
     }
 
     void imprimirAfterTheDialogAndNothingAfterCancel() {

@@ -193,7 +193,7 @@ private Q_SLOTS:
         QCOMPARE(saying(*recorded, "X 9,20  Y 2,00"), 1);
         recorded = recordPrinting();
         QPointer<CoordinateEditor> e = editor();
-        e->findChild<QLineEdit*>("txt4x")->setText("9.75");
+        field(e, "txt4x")->setText("9.75");
         clickIn(e, "cmdHojaPrueba");  // not saved, yet on the sheet
         QCOMPARE(saying(*recorded, "X 9,75  Y 2,00"), 1);
         QCOMPARE(m_dialogs->messages(),
@@ -214,12 +214,18 @@ private Q_SLOTS:
         QTRY_VERIFY(!form);
     }
 
-    void everyCaptionReadsWhole() {
+    void everyCaptionReadsWholeAndTheEditorsAreAsDesigned() {
         window();
-        QStringList cut = windowtest::cutCaptions(m_w.get()) + windowtest::cutCaptions(editor());
+        CoordinateEditor* e = editor();
+        QCOMPARE(editor(), e);  // "Configurar" again brings the same editor
         m_w->openFontSizeDialog();
-        cut += windowtest::cutCaptions(m_w->fontSizeDialog());
+        const QStringList cut = windowtest::cutCaptions(m_w.get()) + windowtest::cutCaptions(e) +
+                                windowtest::cutCaptions(m_w->fontSizeDialog());
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
+        QCOMPARE(e->findChild<QPushButton*>("cmdch6")->text(), "Cambio vertical fila 6");
+        QCOMPARE(e->findChild<QPushButton*>("cmdch9")->text(), "Cambio verticall Fila 9");
+        // Tab runs through each row, left to right.
+        QCOMPARE(field(e, "txt0")->nextInFocusChain()->objectName(), "txt1x");
     }
 
     void qtSpeaksSpanish() {
@@ -237,18 +243,6 @@ private Q_SLOTS:
         QTest::keyClick(m_w.get(), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(exits, 1);
         QTRY_VERIFY(!configura);
-    }
-
-    void editorCaptionsAndTabOrder() {
-        window();
-        CoordinateEditor* e = editor();
-        QCOMPARE(editor(), e);  // "Configurar" again brings the same editor
-        QCOMPARE(e->findChild<QPushButton*>("cmdch6")->text(),
-                 QStringLiteral("Cambio vertical fila 6"));
-        QCOMPARE(e->findChild<QPushButton*>("cmdch9")->text(),
-                 QStringLiteral("Cambio verticall Fila 9"));
-        // Tab runs through each row, left to right.
-        QCOMPARE(e->findChild<QLineEdit*>("txt0")->nextInFocusChain()->objectName(), "txt1x");
     }
 
     void editorResetGuardarAndRegresar() {
@@ -276,7 +270,7 @@ private Q_SLOTS:
         QTRY_VERIFY(!e);
         QCOMPARE(m_c->read("cy.txt"), readAll(projectDir() + "/demo/cy.txt"));
         e = editor();
-        e->findChild<QLineEdit*>("txt0")->setText("0.5");
+        field(e, "txt0")->setText("0.5");
         clickIn(e, "cmdGuardar");  // saved: nothing to ask
         QTRY_VERIFY(!e);
         QCOMPARE(m_dialogs->shown().size(), 3);
@@ -286,12 +280,11 @@ private Q_SLOTS:
         m_c->write("cy.txt/inside", "old");  // a folder: the file cannot be replaced
         window();
         QPointer<CoordinateEditor> e = editor();
-        e->findChild<QLineEdit*>("txt7x")->setText("3.3");
+        field(e, "txt7x")->setText("3.3");
         clickIn(e, "cmdGuardar");
-        QVERIFY(e && e->findChild<QLineEdit*>("txt7x")->text() == "3.3");
-        QCOMPARE(
-            m_dialogs->messages(),
-            QStringList{"No se pudo guardar el archivo de coordenadas:\n" + m_c->file("cy.txt")});
+        QVERIFY(e && field(e, "txt7x")->text() == "3.3");
+        QCOMPARE(m_dialogs->messages(),
+                 QStringList{"No se pudo guardar el archivo de coordenadas:\n" + m_c->file("cy.txt")});
         QCOMPARE(m_c->read("cy.txt/inside"), QByteArray("old"));
     }
 
@@ -301,14 +294,13 @@ private Q_SLOTS:
         QDir().mkpath(textfile::userFolder());
         window();
         Immutable refusing({m_c->root(), m_c->file("cy.txt")});
-        QVERIFY(refusing.ok());
         QPointer<CoordinateEditor> e = editor();
-        e->findChild<QLineEdit*>("txt7x")->setText("3.3");
+        field(e, "txt7x")->setText("3.3");
         clickIn(e, "cmdGuardar");
         QTRY_VERIFY(!e);
-        QCOMPARE(m_dialogs->messages(),
-                 QStringList{messages::savedForThisUser("Las coordenadas", m_c->file("cy.txt"),
-                                                        textfile::userCopyOf(m_c->file("cy.txt")))});
+        const QString copy = textfile::userCopyOf(m_c->file("cy.txt"));
+        QCOMPARE(m_dialogs->messages(), QStringList{messages::savedForThisUser(
+                                            "Las coordenadas", m_c->file("cy.txt"), copy)});
         QCOMPARE(editor()->table().x[7], QStringLiteral("3.3"));  // and the editor opens on it
     }
 
