@@ -12,7 +12,7 @@ namespace {
 
 const char* const kHelp =
     "Uso: fichas --pdf ARCHIVO.pdf [--paper a4|letter] [--start N] [--skip LISTA]\n"
-    "              [--strict]\n"
+    "              [--labels LISTA] [--copies N] [--strict]\n"
     "       fichas --pdf ARCHIVO.pdf --test-sheet [--paper a4|letter]\n"
     "\n"
     "Genera las etiquetas completas (código de barras, clasificación, autor y\n"
@@ -28,6 +28,10 @@ const char* const kHelp =
     "  --start N           empieza en la etiqueta N (1 a 36) de la primera hoja\n"
     "  --skip LISTA        deja vacías en la primera hoja las etiquetas de la lista,\n"
     "                      separadas por comas (por ejemplo 3,7,12)\n"
+    "  --labels LISTA      imprime solo las etiquetas de la lista, en ese orden:\n"
+    "                      números desde 1 separados por comas, o intervalos\n"
+    "                      (por ejemplo 2,5-6)\n"
+    "  --copies N          imprime N copias de cada etiqueta, seguidas (1 a 99)\n"
     "  --strict            no escribe el PDF si alguna etiqueta no cabe (estado 5)\n"
     "  --test-sheet        escribe la hoja de prueba de los 36 sitios en lugar de\n"
     "                      las etiquetas (no necesita configuración)\n"
@@ -53,6 +57,9 @@ int runBatch(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         labels = generateFullLabels(printFile);
         // Lists out of step are printed all the same, with the warning.
         return generation::Generated{labels.labelCount, labels.status, mismatchWarning(labels)};
+    };
+    program.select = [&labels](const jobselection::Selection& selection) {
+        labels = selectFullLabels(labels, selection);
     };
     program.placesPerSheet = kFullSheet.places();
     program.printWalk = [&labels](const BatchOptions&) {

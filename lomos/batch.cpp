@@ -14,7 +14,8 @@ namespace {
 
 const char* const kHelp =
     "Uso: lomos --pdf ARCHIVO.pdf [--font-size N] [--paper a4|letter]\n"
-    "             [--start N] [--skip LISTA] [--strict]\n"
+    "             [--start N] [--skip LISTA] [--labels LISTA] [--copies N]\n"
+    "             [--strict]\n"
     "       lomos --pdf ARCHIVO.pdf --test-sheet [--paper a4|letter]\n"
     "\n"
     "Genera las etiquetas de lomo sin abrir ninguna ventana, igual que al pulsar\n"
@@ -31,6 +32,10 @@ const char* const kHelp =
     "  --start N           empieza en la etiqueta N (1 a 33) de la primera hoja\n"
     "  --skip LISTA        deja vacías en la primera hoja las etiquetas de la lista,\n"
     "                      separadas por comas (por ejemplo 3,7,12)\n"
+    "  --labels LISTA      imprime solo las etiquetas de la lista, en ese orden:\n"
+    "                      números desde 1 separados por comas, o intervalos\n"
+    "                      (por ejemplo 2,5-6)\n"
+    "  --copies N          imprime N copias de cada etiqueta, seguidas (1 a 99)\n"
     "  --strict            no escribe el PDF si alguna etiqueta no cabe (estado 5)\n"
     "  --test-sheet        escribe la hoja de prueba de las 33 posiciones en lugar\n"
     "                      de las etiquetas (no necesita configuración)\n"
@@ -56,6 +61,9 @@ int runBatch(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     program.generate = [&labels](const QString& printFile) {
         labels = generateSpineLabels(printFile);
         return generation::Generated{labels.labelCount, labels.status, {}};
+    };
+    program.select = [&labels](const jobselection::Selection& selection) {
+        labels = selectSpineLabels(labels, selection);
     };
     program.placesPerSheet = kSpineSheet.places();
     program.printWalk = [&](const BatchOptions& options) {

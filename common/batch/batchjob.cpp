@@ -42,6 +42,14 @@ QString parseBatchOptions(const QStringList& arguments, bool withFontSize, Batch
             if (!value(options.start)) return QStringLiteral("Falta la etiqueta tras --start");
         } else if (arg == QLatin1String("--skip")) {
             if (!value(options.skip)) return QStringLiteral("Falta la lista tras --skip");
+        } else if (arg == QLatin1String("--labels")) {
+            if (!value(options.labels)) return QStringLiteral("Falta la lista tras --labels");
+            QString problem;
+            if (!jobselection::parseNumbers(options.labels, -1, problem)) return problem;
+        } else if (arg == QLatin1String("--copies")) {
+            if (!value(options.copies)) return QStringLiteral("Falta el número tras --copies");
+            QString problem;
+            if (!jobselection::parseCopies(options.copies, problem)) return problem;
         } else if (arg == QLatin1String("--test-sheet")) {
             options.testSheet = true;
         } else if (arg == QLatin1String("--strict")) {
@@ -80,6 +88,22 @@ QString firstSheetOf(const BatchOptions& options, int places, FirstSheet& first)
 }
 
 namespace {
+
+// Keeps the labels --labels and --copies name, in their order; the problem
+// in Spanish when a number is past the labels generated.
+QString selectLabels(const BatchOptions& options, const BatchProgram& program, qint64 count) {
+    if (options.labels.isEmpty() && options.copies == QLatin1String("1")) return {};
+    QString problem;
+    const int copies = jobselection::parseCopies(options.copies, problem).value_or(1);
+    if (options.labels.isEmpty()) {
+        program.select(jobselection::everyLabel(count, copies));
+        return {};
+    }
+    const auto numbers = jobselection::parseNumbers(options.labels, count, problem);
+    if (!numbers) return problem;
+    program.select(jobselection::ofNumbers(*numbers, copies));
+    return {};
+}
 
 // Draws `walk` into the PDF. Returns the exit status.
 int writePdf(const LabelWalk& walk, PdfSurface& pdf, const FirstSheet& first, QTextStream& err) {
@@ -127,6 +151,10 @@ int runBatchJob(const QStringList& arguments, const BatchProgram& program, QText
             return kBatchUnreadablePrintFile;
         case generation::Outcome::Generated:
             break;
+    }
+    if (const QString wrong = selectLabels(options, program, report.labelCount); !wrong.isEmpty()) {
+        err << wrong << "\n";
+        return kBatchUsage;
     }
     out << report.status << "\n";
     out.flush();

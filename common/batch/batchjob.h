@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "common/core/generation.h"
+#include "common/core/jobselection.h"
 #include "common/core/sheetflow.h"
 #include "common/paint/paintersurface.h"
 
@@ -11,14 +12,17 @@ class QTextStream;
 
 // The windowless job both programs offer: "Generar" then "Imprimir" into a
 // PDF, PROGRAM --pdf ARCHIVO.pdf [--font-size N] [--paper a4|letter]
-// [--start N] [--skip LISTA] [--strict], or the test sheet with --test-sheet.
+// [--start N] [--skip LISTA] [--labels LISTA] [--copies N] [--strict], or
+// the test sheet with --test-sheet.
 
 struct BatchOptions {
     QString pdf;
     QString fontSize = QStringLiteral("8");
     PdfSurface::Paper paper = PdfSurface::Paper::A4;
     QString start = QStringLiteral("1");
-    QString skip;  // places separated by commas
+    QString skip;    // places separated by commas
+    QString labels;  // the labels to print, by number ("2,5-6"); empty: all
+    QString copies = QStringLiteral("1");
     bool testSheet = false;
     bool strict = false;
     bool help = false;
@@ -55,6 +59,8 @@ struct BatchProgram {
     bool withFontSize = false;
     // Fills the program's labels, as its "Generar" does.
     generation::Generate generate;
+    // Keeps of the program's labels those of the job, in its order.
+    std::function<void(const jobselection::Selection&)> select;
     int placesPerSheet = 0;
     // The walk its "Imprimir" does over those labels.
     std::function<LabelWalk(const BatchOptions&)> printWalk;

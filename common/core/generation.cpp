@@ -18,6 +18,7 @@ Report run(const Settings& settings, SaveSettings save, const Generate& generate
     }
     report.printFile = drivec::printFile(settings.clientDirectory, settings.administrativeBase);
     const Generated generated = generate(report.printFile);
+    report.labelCount = generated.labelCount;
     report.status = messages::generated(generated.labelCount);
     if (!printfile::readable(generated.status)) {
         report.outcome = Outcome::UnreadablePrintFile;

@@ -26,7 +26,8 @@ enum class Outcome { Generated, MissingSettings, UnreadablePrintFile };
 
 struct Report {
     Outcome outcome = Outcome::Generated;
-    QString printFile;    // the path tried, once the settings gave one
+    QString printFile;  // the path tried, once the settings gave one
+    qint64 labelCount = 0;
     QString status;       // what the status label shows afterwards
     QStringList notices;  // the messages for the user, in order
 };

@@ -98,6 +98,24 @@ bool LabelList::operator==(const LabelList& other) const {
 
 bool LabelList::operator==(const QStringList& entries) const { return *this == LabelList(entries); }
 
+std::vector<qsizetype> labelStarts(const LabelList& list) {
+    std::vector<qsizetype> starts;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        if (!list.isSeparator(i)) continue;
+        starts.push_back(start);
+        start = i + 1;
+    }
+    return starts;
+}
+
+void appendLabel(const LabelList& from, qsizetype start, LabelList& out) {
+    for (qsizetype i = start; i < from.size(); ++i) {
+        if (from.isSeparator(i)) return out.appendSeparator();
+        out.appendUtf8(from.utf8(i));
+    }
+}
+
 bool appendCallNumberLines(std::string_view callNumber, LabelList& out) {
     constexpr int kMaxLines = 6;
     int made = 0;

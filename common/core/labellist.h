@@ -107,6 +107,15 @@ private:
     Run m_last;                   // where new entries go
 };
 
+// Where each label of `list` begins: the index of its first entry (of its
+// separator, when it has no line). Labels are closed by separators; the end
+// marker, and anything after the last separator, belongs to none.
+std::vector<qsizetype> labelStarts(const LabelList& list);
+
+// Appends the label that begins at `start` in `from` to `out`: its entries
+// up to and with its separator.
+void appendLabel(const LabelList& from, qsizetype start, LabelList& out);
+
 // Appends the lines of a call number: every blank ends a line, so two blanks
 // give an empty line; nothing is trimmed; at most six lines, the rest of a
 // longer call number is dropped. The bytes are in the 8-bit code page.

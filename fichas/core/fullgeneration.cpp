@@ -216,6 +216,49 @@ FullGeneration generateFullLabels(QIODevice& printFile) {
         0, [&](auto tags, auto onLine) { return printfile::scan(printFile, tags, onLine); }));
 }
 
+namespace {
+
+// One list of a job: the group of `label` in `from`, or an empty one.
+struct ListCopy {
+    const labellist::LabelList& from;
+    labellist::LabelList& to;
+    bool emptyLine;  // what a missing group reads as: an empty line, or nothing
+    std::vector<qsizetype> starts = labellist::labelStarts(from);
+
+    void append(qint64 label) {
+        if (label < qint64(starts.size()))
+            return labellist::appendLabel(from, starts[size_t(label)], to);
+        if (emptyLine) to.appendUtf8({});
+        to.appendSeparator();
+    }
+};
+
+bool contains(const std::vector<qint64>& sorted, qint64 value) {
+    return std::binary_search(sorted.begin(), sorted.end(), value);
+}
+
+}  // namespace
+
+FullGeneration selectFullLabels(const FullGeneration& generated,
+                                const jobselection::Selection& selection) {
+    FullGeneration job;
+    ListCopy lists[] = {{generated.barcodes, job.barcodes, true},
+                        {generated.callNumberLines, job.callNumberLines, false},
+                        {generated.titleLines, job.titleLines, true},
+                        {generated.authorLines, job.authorLines, true}};
+    for (const jobselection::Entry& entry : selection) {
+        for (int copy = 0; copy < entry.copies; ++copy) {
+            if (contains(generated.shortenedAuthors, entry.label))
+                job.shortenedAuthors.push_back(job.labelCount);
+            if (contains(generated.shortenedTitles, entry.label))
+                job.shortenedTitles.push_back(job.labelCount);
+            for (ListCopy& list : lists) list.append(entry.label);
+            ++job.labelCount;
+        }
+    }
+    return ended(std::move(job));
+}
+
 QString mismatchWarning(const FullGeneration& g) {
     const qint64 barcodes = g.barcodes.separatorCount();
     const qint64 callNumbers = g.callNumberLines.separatorCount();

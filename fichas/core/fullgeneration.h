@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "common/core/jobselection.h"
 #include "common/core/labellist.h"
 #include "common/core/printfile.h"
 
@@ -26,6 +27,12 @@ struct FullGeneration {
 FullGeneration generateFullLabels(const QString& printFilePath);
 // The same from a device open for reading.
 FullGeneration generateFullLabels(QIODevice& printFile);
+
+// The labels of a job: those of `generated` that `selection` names, in its
+// order and as many times. Label k takes the k-th group of each list; a list
+// too short for it gives an empty line, as the walk reads it.
+FullGeneration selectFullLabels(const FullGeneration& generated,
+                                const jobselection::Selection& selection);
 
 // The warning shown when the four lists hold different numbers of labels;
 // empty when they agree.

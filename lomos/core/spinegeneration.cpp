@@ -1,5 +1,6 @@
 #include "lomos/core/spinegeneration.h"
 
+#include <algorithm>
 #include <array>
 
 #include "common/core/codepage.h"
@@ -55,6 +56,24 @@ SpineGeneration generateSpineLabels(const QString& printFilePath) {
 SpineGeneration generateSpineLabels(QIODevice& printFile) {
     return ended(
         labelsOf([&](auto tags, auto onLine) { return printfile::scan(printFile, tags, onLine); }));
+}
+
+SpineGeneration selectSpineLabels(const SpineGeneration& generated,
+                                  const jobselection::Selection& selection) {
+    const std::vector<qsizetype> starts = labellist::labelStarts(generated.callNumberLines);
+    SpineGeneration job;
+    for (const jobselection::Entry& entry : selection) {
+        if (entry.label < 0 || entry.label >= qint64(starts.size())) continue;
+        const bool cut =
+            std::binary_search(generated.cutLabels.begin(), generated.cutLabels.end(), entry.label);
+        for (int copy = 0; copy < entry.copies; ++copy) {
+            if (cut) job.cutLabels.push_back(job.labelCount);
+            labellist::appendLabel(generated.callNumberLines, starts[size_t(entry.label)],
+                                   job.callNumberLines);
+            ++job.labelCount;
+        }
+    }
+    return ended(std::move(job));
 }
 
 }  // namespace lomos

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "common/core/jobselection.h"
 #include "common/core/labellist.h"
 #include "common/core/printfile.h"
 
@@ -23,5 +24,10 @@ struct SpineGeneration {
 SpineGeneration generateSpineLabels(const QString& printFilePath);
 // The same from a device open for reading.
 SpineGeneration generateSpineLabels(QIODevice& printFile);
+
+// The labels of a job: those of `generated` that `selection` names, in its
+// order and as many times, closed by the end marker.
+SpineGeneration selectSpineLabels(const SpineGeneration& generated,
+                                  const jobselection::Selection& selection);
 
 }  // namespace lomos

@@ -8,6 +8,7 @@
 #include "fichas/core/fullgeneration.h"
 #include "lomos/core/spinegeneration.h"
 #include "common/core/generation.h"
+#include "common/core/jobselection.h"
 #include "testenv.h"
 
 namespace {
@@ -80,4 +81,49 @@ TEST(Generation, ReadsAPrintFileTheClientStillHasOpen) {
     client.write(printFileWithCallNumbers({"A B"}));
     client.flush();
     EXPECT_EQ(lomos::generateSpineLabels(c.file("f.prn")).labelCount, 1);
+}
+
+struct SelectionCase {
+    const char* name;
+    const char* labels;
+    const char* copies;
+    std::vector<qint64> numbers;  // empty: refused
+    int copiesRead;               // 0: refused
+};
+class JobSelection : public testing::TestWithParam<SelectionCase> {};
+TEST_P(JobSelection, NumbersAndCopies) {
+    QString problem;
+    const auto numbers = jobselection::parseNumbers(GetParam().labels, 6, problem);
+    EXPECT_EQ(numbers.value_or(std::vector<qint64>{}), GetParam().numbers) << problem.toStdString();
+    EXPECT_EQ(jobselection::parseCopies(GetParam().copies, problem).value_or(0), GetParam().copiesRead);
+}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Batch, JobSelection, testing::Values(
+    SelectionCase{"in_the_order_written", "5,2-3", "1", {5, 2, 3}, 1},
+    SelectionCase{"a_range_of_one_and_blanks", " 4-4 , 6", "99", {4, 6}, 99},
+    SelectionCase{"past_the_list", "6-7", "100", {}, 0},
+    SelectionCase{"backwards", "3-1", "0", {}, 0},
+    SelectionCase{"empty_item", "1,,2", "x", {}, 0},
+    SelectionCase{"two_dashes", "1-2-3", "", {}, 0}),
+    CaseName());
+// clang-format on
+
+// A job of some labels, some twice: a copy of a call number cut after its
+// sixth part is reported each time; a list too short gives empty lines.
+TEST(JobSelection, LabelsOfBothProgramsInTheOrderAndNumberAsked) {
+    TempDriveC c;
+    c.write("f.prn", printFileWithCallNumbers({"A", "B C", "1 2 3 4 5 6 7"}));
+    const lomos::SpineGeneration spine = lomos::selectSpineLabels(
+        lomos::generateSpineLabels(c.file("f.prn")), {{2, 2}, {0, 1}});
+    const QString sep = labellist::kSeparator;
+    EXPECT_EQ(spine.callNumberLines, (QStringList{"1", "2", "3", "4", "5", "6", sep, "1", "2", "3",
+                                                  "4", "5", "6", sep, "A", sep, "*"}));
+    EXPECT_EQ(spine.cutLabels, (std::vector<qint64>{0, 1}));
+    EXPECT_EQ(spine.labelCount, 3);
+    c.write("g.prn", printFileWithFullItems(2) + "<z30-call-no>X</z30-call-no>\r\n");
+    const fichas::FullGeneration full =
+        fichas::selectFullLabels(fichas::generateFullLabels(c.file("g.prn")), {{2, 1}, {0, 2}});
+    EXPECT_EQ(full.callNumberLines, (QStringList{"X", sep, "K0", sep, "K0", sep, "*"}));
+    EXPECT_EQ(full.barcodes, (QStringList{"", sep, "B0", sep, "B0", sep}));
+    EXPECT_EQ(full.authorLines, (QStringList{"", sep, "A0", sep, "A0", sep, "*"}));
 }

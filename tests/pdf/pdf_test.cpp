@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "common/paint/paintersurface.h"
+#include "fichas/core/fullwalk.h"
 #include "lomos/core/coordinates.h"
 #include "pdfwords.h"
 #include "testenv.h"
@@ -142,10 +143,51 @@ INSTANTIATE_TEST_SUITE_P(Programs, ExitStatus, testing::Combine(
                  "No se pudo leer el archivo de etiquetas:\n"},
         ExitCase{"pdf_not_written", nullptr, {}, true, 4, "No se pudo escribir el PDF"},
         ExitCase{"start_past_the_sheet", nullptr, {"--start", "37"}, false, 1, "La etiqueta «37» no existe"},
-        ExitCase{"skip_not_a_number", nullptr, {"--skip", "2,x"}, false, 1, "La etiqueta «x» no existe"})),
+        ExitCase{"skip_not_a_number", nullptr, {"--skip", "2,x"}, false, 1, "La etiqueta «x» no existe"},
+        ExitCase{"labels_malformed", nullptr, {"--labels", "2,x"}, false, 1, "Lista de etiquetas no válida: «2,x»"},
+        ExitCase{"labels_range_backwards", nullptr, {"--labels", "3-1"}, false, 1, "Lista de etiquetas no válida: «3-1»"},
+        ExitCase{"label_past_the_list", nullptr, {"--labels", "1,2"}, false, 1, "La etiqueta 2 no está en la lista: hay 1"},
+        ExitCase{"copies_100", nullptr, {"--copies", "100"}, false, 1, "Número de copias no válido: «100»"},
+        ExitCase{"copies_0", nullptr, {"--copies", "0"}, false, 1, "Número de copias no válido: «0»"})),
     [](const auto& info) {
-        return std::string(info.index < 8 ? "lomos_" : "fichas_") + std::get<1>(info.param).name;
+        return std::string(info.index < 13 ? "lomos_" : "fichas_") + std::get<1>(info.param).name;
     });
+
+// --labels and --copies: the labels named, in that order, each as many times,
+// from the first free place; the print file is left as it was.
+TEST(BothPdf, LabelsAndCopiesFromTheFirstFreePlace) {
+    for (const bool fichas : {false, true}) {
+        TempDriveC c;
+        QStringList callNumbers;
+        for (int k = 1; k <= 6; ++k) callNumbers << QStringLiteral("K%1 A%1").arg(k);
+        c.putPrintFile(fichas ? printFileWithFullItems(7) : printFileWithCallNumbers(callNumbers));
+        c.putDefaultCoordinates();
+        const QByteArray printFile = c.read("CLIENTE/CATALOG/FILES/BIB50/PRINT/itemlbl.prn");
+        QTemporaryDir out;
+        const ProcessRun run = runProcess(fichas ? FICHAS_EXE : LOMOS_EXE,
+                                          {"--pdf", out.filePath("j.pdf"), "--labels", "5,2-3",
+                                           "--copies", "2", "--start", "2", "--skip", "4"});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const PdfText text = readPdfWords(out.filePath("j.pdf"));
+        const lomos::CoordinateTable t = lomos::defaultCoordinateTable();
+        const fichas::SheetPlaces places = fichas::printedPlaces();
+        // Label 5 on places 2 and 3, label 2 on 5 and 6, label 3 on 7 and 8.
+        const int numbers[] = {5, 5, 2, 2, 3, 3}, at[] = {1, 2, 4, 5, 6, 7};
+        for (int i = 0; i < 6; ++i) {
+            const QString word = QStringLiteral("K%1").arg(numbers[i] - (fichas ? 1 : 0));
+            const double x = fichas ? places.x(at[i]) : t.x[at[i]].toDouble();
+            const double y = fichas ? places.y(at[i]) : t.y[at[i]].toDouble();
+            const QList<PdfWord> found = text.find(word);
+            ASSERT_EQ(found.size(), 2) << word.toStdString();
+            EXPECT_LT(std::abs(found[i % 2].xMinCm - x) + std::abs(found[i % 2].yMinCm - y), kTolCm)
+                << word.toStdString() << " " << at[i];
+        }
+        const int offset = fichas ? 1 : 0;  // fichas's items count from K0
+        EXPECT_TRUE(text.find(QStringLiteral("K%1").arg(1 - offset)).isEmpty());
+        EXPECT_TRUE(text.find(QStringLiteral("K%1").arg(4 - offset)).isEmpty());
+        EXPECT_EQ(c.read("CLIENTE/CATALOG/FILES/BIB50/PRINT/itemlbl.prn"), printFile);
+    }
+}
 // clang-format on
 
 TEST(LomosPdf, TooWideALineIsReportedAndStrictWritesNothing) {
