@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -58,6 +59,20 @@ MainWindowBase::MainWindowBase(Dialogs& dialogs, Traits traits, QWidget* parent)
 
 // The other windows have no parent: they are windows of their own.
 MainWindowBase::~MainWindowBase() { delete m_preview; }
+
+void MainWindowBase::buildMenu(const std::vector<MenuItem>& items) {
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("Menú"));
+    menu->setObjectName(QStringLiteral("mnuMenu"));
+    auto add = [&](const MenuItem& item) {
+        QAction* action = menu->addAction(item.caption);
+        action->setObjectName(item.name);
+        action->setShortcut(item.shortcut);
+        connect(action, &QAction::triggered, this, item.command);
+    };
+    for (const MenuItem& item : items) add(item);
+    add({QStringLiteral("Salir"), QStringLiteral("mnuSalir"), QKeySequence(Qt::CTRL | Qt::Key_S),
+         [this] { quit(); }});
+}
 
 void MainWindowBase::showStatus(const QString& status) {
     m_status->setText(status);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
@@ -77,6 +78,15 @@ protected:
     virtual labelcheck::Check labelCheck(const FirstSheet& first) const = 0;
     // Closes the program's other windows before "Salir"; false stays open.
     virtual bool closeOtherWindows();
+
+    // The menu "Menú": the program's own items, then "Salir" (Ctrl+S).
+    struct MenuItem {
+        QString caption;
+        QString name;  // the object name
+        QKeySequence shortcut;
+        std::function<void()> command;
+    };
+    void buildMenu(const std::vector<MenuItem>& items);
 
     // Prints a test sheet on the printer "Imprimir" uses.
     void printTestSheetWalk(const LabelWalk& walk);

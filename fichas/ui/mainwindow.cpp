@@ -18,12 +18,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
                      {QStringLiteral("fichas"), kFullSheet, 18, true, QStringLiteral("Mensaje:"),
                       QStringLiteral("¿Continuar?")},
                      parent) {
-    QMenu* menu = menuBar()->addMenu(QStringLiteral("Menú"));
-    menu->setObjectName(QStringLiteral("mnuMenu"));
-    QAction* quitAction = menu->addAction(QStringLiteral("Salir"));
-    quitAction->setObjectName(QStringLiteral("mnuSalir"));
-    quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    connect(quitAction, &QAction::triggered, this, &MainWindow::quit);
+    buildMenu({});
     layOut();
 }
 

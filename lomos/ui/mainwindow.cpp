@@ -26,32 +26,21 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
                      {QStringLiteral("lomos"), kSpineSheet, 14.25, false, QString(),
                       QStringLiteral("Continuar")},
                      parent) {
-    buildMenu();
+    buildMenu({{QStringLiteral("Tamaño de Fuente"), QStringLiteral("mnuTamao_fuente"),
+                QKeySequence(Qt::CTRL | Qt::Key_T), [this] { openFontSizeDialog(); }},
+               {QStringLiteral("Impresora de etiquetas…"),
+                QStringLiteral("mnuImpresora"),
+                {},
+                [this] { chooseLabelPrinter(); }},
+               {QStringLiteral("Hoja de prueba"), QStringLiteral("mnuHojaPrueba"), {}, [this] {
+                    printTestSheet();
+                }}});
     layOut();
 }
 
 MainWindow::~MainWindow() {
     delete m_editor;
     delete m_fontSizeDialog;
-}
-
-void MainWindow::buildMenu() {
-    QMenu* menu = menuBar()->addMenu(QStringLiteral("Menú"));
-    menu->setObjectName(QStringLiteral("mnuMenu"));
-    QAction* fontSize = menu->addAction(QStringLiteral("Tamaño de Fuente"));
-    fontSize->setObjectName(QStringLiteral("mnuTamao_fuente"));
-    fontSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    connect(fontSize, &QAction::triggered, this, &MainWindow::openFontSizeDialog);
-    QAction* printer = menu->addAction(QStringLiteral("Impresora de etiquetas…"));
-    printer->setObjectName(QStringLiteral("mnuImpresora"));
-    connect(printer, &QAction::triggered, this, &MainWindow::chooseLabelPrinter);
-    QAction* testSheet = menu->addAction(QStringLiteral("Hoja de prueba"));
-    testSheet->setObjectName(QStringLiteral("mnuHojaPrueba"));
-    connect(testSheet, &QAction::triggered, this, &MainWindow::printTestSheet);
-    QAction* quitAction = menu->addAction(QStringLiteral("Salir"));
-    quitAction->setObjectName(QStringLiteral("mnuSalir"));
-    quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    connect(quitAction, &QAction::triggered, this, &MainWindow::quit);
 }
 
 void MainWindow::buildToolbar(QToolBar* toolbar) {

@@ -51,7 +51,6 @@ protected:
     bool closeOtherWindows() override;
 
 private:
-    void buildMenu();
     void buildToolbar(QToolBar* toolbar);
     void layOut();
 
