@@ -41,14 +41,18 @@ def load(list_file):
 
 
 def copy_tree(dest):
-    """Copies the working tree's files (tracked, or new and not ignored) to dest."""
+    """Copies the working tree's files (tracked, or new and not ignored) to dest.
+    Only a file whose bytes differ is written, and it gets a new time: a copy
+    keeping an older time than what was built from it would not be rebuilt."""
     listed = subprocess.run(["git", "ls-files", "-co", "--exclude-standard", "-z"], cwd=ROOT,
                             stdout=subprocess.PIPE, check=True).stdout.decode().split("\0")
     for name in filter(None, listed):
-        target = dest / name
+        source, target = ROOT / name, dest / name
+        if not source.is_file() or (target.is_file() and target.read_bytes() == source.read_bytes()):
+            continue
         target.parent.mkdir(parents=True, exist_ok=True)
-        if (ROOT / name).is_file():
-            shutil.copy2(ROOT / name, target)
+        shutil.copyfile(source, target)
+        shutil.copymode(source, target)
 
 
 def run(cmd, cwd, timeout=None):
