@@ -7,7 +7,11 @@ cmake -S . -B build-shots -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DETIQUETAS
   -DETIQUETAS_SCREENSHOTS=ON >/dev/null
 cmake --build build-shots
 drive=$(mktemp -d)
-trap 'rm -rf "$drive"' EXIT
+chmod 0755 "$drive"
+# A printer to show: the tests' own spooler, its PDF queue the default.
+tests/spooler/spooler.sh start "$drive/spooler" >/dev/null
+export CUPS_SERVER=$drive/spooler/cups.sock
+trap 'tests/spooler/spooler.sh stop "$drive/spooler" >/dev/null; rm -rf "$drive"' EXIT
 mkdir -p "$drive/CLIENTE/CATALOG/FILES/BIB50/PRINT" "$drive/usuario"
 cp demo/itemlbl.prn "$drive/CLIENTE/CATALOG/FILES/BIB50/PRINT/"
 cp demo/ini.prn demo/cy.txt "$drive/"
