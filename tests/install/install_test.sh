@@ -7,6 +7,7 @@ set -uo pipefail
 build=$1
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
+export ETIQUETAS_UNIDAD_C=$root/c  # the programs make their drive C at start
 DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null || { echo "cmake --install failed"; exit 1; }
 passed=0; failed=0
 check() { if "${@:2}" >/dev/null 2>&1; then passed=$((passed + 1)); else echo "FAIL: $1"; failed=$((failed + 1)); fi; }
