@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test with ctest. Needs no
 # display. The tests are built with AddressSanitizer and UBSan unless
-# ETIQUETAS_SANITIZE=OFF. Printing through the spooler needs root (it starts
-# its own cupsd), as in CI.
+# ETIQUETAS_SANITIZE=OFF. Printing goes through a print spooler of the
+# tests' own, in the build folder; the tests that make drive C refuse the
+# user need root (chattr), as in CI, and are skipped otherwise.
 set -euo pipefail
 cd "$(dirname "$0")"
 
