@@ -26,25 +26,8 @@ const char* const kHelp =
     "  --pdf ARCHIVO.pdf   archivo PDF que se crea (se reemplaza si existe)\n"
     "  --paper a4|letter   tamaño del papel (a4 si no se indica)\n"
     "  --start N           empieza en la etiqueta N (1 a 36) de la primera hoja\n"
-    "  --skip LISTA        deja vacías en la primera hoja las etiquetas de la lista,\n"
-    "                      separadas por comas (por ejemplo 3,7,12)\n"
-    "  --labels LISTA      imprime solo las etiquetas de la lista, en ese orden:\n"
-    "                      números desde 1 separados por comas, o intervalos\n"
-    "                      (por ejemplo 2,5-6)\n"
-    "  --copies N          imprime N copias de cada etiqueta, seguidas (1 a 99)\n"
-    "  --strict            no escribe el PDF si alguna etiqueta no cabe (estado 5)\n"
     "  --test-sheet        escribe la hoja de prueba de los 36 sitios en lugar de\n"
-    "                      las etiquetas (no necesita configuración)\n"
-    "  --help              muestra esta ayuda\n"
-    "  --version           muestra la versión\n"
-    "\n"
-    "Escribe \"Se han generado n etiquetas\" en la salida estándar. Si falta\n"
-    "información, no se puede leer el archivo de etiquetas o no se puede escribir\n"
-    "el PDF, escribe el aviso en la salida de errores y termina con el estado 2, 3\n"
-    "o 4 respectivamente (1 si la orden está mal escrita). Si los datos de los\n"
-    "ejemplares no coinciden, lo avisa en la salida de errores y sigue. Antes de\n"
-    "escribir el PDF comprueba que cada etiqueta cabe en su sitio y escribe lo que\n"
-    "no cabe en la salida de errores.\n";
+    "                      las etiquetas (no necesita configuración)\n";
 
 }  // namespace
 
@@ -53,6 +36,9 @@ int runBatch(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     BatchProgram program;
     program.name = QStringLiteral("fichas");
     program.help = QString::fromUtf8(kHelp);
+    program.helpNote = QStringLiteral(
+        "Si los datos de los ejemplares no coinciden, lo avisa en la salida de errores\n"
+        "y sigue.\n");
     program.generate = [&labels](const QString& printFile) {
         labels = generateFullLabels(printFile);
         // Lists out of step are printed all the same, with the warning.

@@ -30,24 +30,8 @@ const char* const kHelp =
     "  --font-size N       tamaño de la letra en puntos (8 si no se indica)\n"
     "  --paper a4|letter   tamaño del papel (a4 si no se indica)\n"
     "  --start N           empieza en la etiqueta N (1 a 33) de la primera hoja\n"
-    "  --skip LISTA        deja vacías en la primera hoja las etiquetas de la lista,\n"
-    "                      separadas por comas (por ejemplo 3,7,12)\n"
-    "  --labels LISTA      imprime solo las etiquetas de la lista, en ese orden:\n"
-    "                      números desde 1 separados por comas, o intervalos\n"
-    "                      (por ejemplo 2,5-6)\n"
-    "  --copies N          imprime N copias de cada etiqueta, seguidas (1 a 99)\n"
-    "  --strict            no escribe el PDF si alguna etiqueta no cabe (estado 5)\n"
     "  --test-sheet        escribe la hoja de prueba de las 33 posiciones en lugar\n"
-    "                      de las etiquetas (no necesita configuración)\n"
-    "  --help              muestra esta ayuda\n"
-    "  --version           muestra la versión\n"
-    "\n"
-    "Escribe \"Se han generado n etiquetas\" en la salida estándar. Si falta\n"
-    "información, no se puede leer el archivo de etiquetas o no se puede escribir\n"
-    "el PDF, escribe el aviso en la salida de errores y termina con el estado 2, 3\n"
-    "o 4 respectivamente (1 si la orden está mal escrita). Antes de escribir el PDF\n"
-    "comprueba que cada etiqueta cabe en su sitio y escribe lo que no cabe en la\n"
-    "salida de errores.\n";
+    "                      de las etiquetas (no necesita configuración)\n";
 
 }  // namespace
 

@@ -89,6 +89,30 @@ QString firstSheetOf(const BatchOptions& options, int places, FirstSheet& first)
 
 namespace {
 
+// The options both programs take, and what the job writes, after each
+// program's own part of --help.
+QString helpText(const BatchProgram& program) {
+    return program.help +
+           QStringLiteral(
+               "  --skip LISTA        deja vacías en la primera hoja las etiquetas de la lista,\n"
+               "                      separadas por comas (por ejemplo 3,7,12)\n"
+               "  --labels LISTA      imprime solo las etiquetas de la lista, en ese orden:\n"
+               "                      números desde 1 separados por comas, o intervalos\n"
+               "                      (por ejemplo 2,5-6)\n"
+               "  --copies N          imprime N copias de cada etiqueta, seguidas (1 a 99)\n"
+               "  --strict            no escribe el PDF si alguna etiqueta no cabe (estado 5)\n"
+               "  --help              muestra esta ayuda\n"
+               "  --version           muestra la versión\n"
+               "\n"
+               "Escribe \"Se han generado n etiquetas\" en la salida estándar. Si falta\n"
+               "información, no se puede leer el archivo de etiquetas o no se puede escribir\n"
+               "el PDF, escribe el aviso en la salida de errores y termina con el estado 2, 3\n"
+               "o 4 respectivamente (1 si la orden está mal escrita). Antes de escribir el PDF\n"
+               "comprueba que cada etiqueta cabe en su sitio y escribe lo que no cabe en la\n"
+               "salida de errores.\n") +
+           (program.helpNote.isEmpty() ? QString() : QStringLiteral("\n") + program.helpNote);
+}
+
 // Keeps the labels --labels and --copies name, in their order; the problem
 // in Spanish when a number is past the labels generated.
 QString selectLabels(const BatchOptions& options, const BatchProgram& program, qint64 count) {
@@ -124,11 +148,11 @@ int runBatchJob(const QStringList& arguments, const BatchProgram& program, QText
         return kBatchOk;
     }
     if (options.help) {
-        out << program.help;
+        out << helpText(program);
         return kBatchOk;
     }
     if (!problem.isEmpty()) {
-        err << problem << "\n" << program.help;
+        err << problem << "\n" << helpText(program);
         return kBatchUsage;
     }
     FirstSheet first(program.placesPerSheet);

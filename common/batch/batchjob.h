@@ -54,8 +54,9 @@ QString firstSheetOf(const BatchOptions& options, int places, FirstSheet& first)
 
 // What a program puts into the job.
 struct BatchProgram {
-    QString name;  // "lomos", "fichas"
-    QString help;  // the text of --help
+    QString name;      // "lomos", "fichas"
+    QString help;      // --help: the usage, what it does and the program's own options
+    QString helpNote;  // a paragraph of its own at the end of --help, if any
     bool withFontSize = false;
     // Fills the program's labels, as its "Generar" does.
     generation::Generate generate;
