@@ -68,10 +68,10 @@ TEST(FichasPdf, SeventyTwoLabelsLandAtTheirPlacesOnTwoFullSheets) {
     const PdfText text = readPdfWords(out.filePath("f.pdf"));
     EXPECT_EQ(text.pages, 2);  // and no blank third
     EXPECT_EQ(text.find("L").size(), 72);
-    const double rows[] = {2.6, 5.1, 7.6, 10.0, 12.5, 14.8, 17.2, 19.7, 22.2, 24.4, 26.8, 29.2};
+    const fichas::SheetPlaces places = fichas::printedPlaces();
     for (int k = 0; k < 72; ++k) {
         const int page = k / 36 + 1;
-        const double x = std::array{0.8, 7.2, 13.7}[k % 3], y = rows[(k % 36) / 3] - 2.5;
+        const double x = places.x(k % 36), y = places.y(k % 36);
         const QString id = QString::number(k);
         expectWordAt(text, "K" + id, page, x, y);
         expectWordAt(text, "B" + id, page, x + 1.5, y);

@@ -12,7 +12,6 @@
 #include <QProcess>
 #include <QTest>
 
-#include "fichas/core/fullwalk.h"
 #include "fichas/ui/mainwindow.h"
 #include "lomos/core/coordinates.h"
 #include "common/ui/labelprinter.h"
@@ -98,26 +97,6 @@ private Q_SLOTS:
             const QString id = QString::number(k);
             worst = std::max({worst, errorCm(text, "K" + id, k / 33 + 1, x, y),
                               errorCm(text, "A" + id, k / 33 + 1, x, y + 0.3)});
-        }
-        qInfo("worst position error through the spooler: %.3f mm", worst * 10);
-        QVERIFY(worst < 0.05);
-    }
-
-    void fichasThroughTheDialogLandsWithinHalfAMillimetre() {
-        m_c->putPrintFile(printFileWithFullItems(37));
-        fichas::MainWindow w(m_dialogs);
-        w.generate();
-        m_dialogs.answerPrinter(true);
-        const PdfText text = printed([&] { w.print(); });
-        QCOMPARE(text.pages, 2);
-        const fichas::SheetPlaces places = fichas::printedPlaces();
-        double worst = 0;
-        for (int k = 0; k < 37; ++k) {
-            const double x = places.x(k % 36), y = places.y(k % 36);
-            const QString id = QString::number(k);
-            worst = std::max({worst, errorCm(text, "K" + id, k / 36 + 1, x, y),
-                              errorCm(text, "B" + id, k / 36 + 1, x + 1.5, y),
-                              errorCm(text, "T" + id, k / 36 + 1, x + 1, y + 0.8)});
         }
         qInfo("worst position error through the spooler: %.3f mm", worst * 10);
         QVERIFY(worst < 0.05);
