@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -11,9 +12,14 @@ namespace jobselection {
 
 constexpr int kMaxCopies = 99;
 
+// A label's lines as the user edited them for this job, field by field
+// (lomos: the call number; fichas: barcode, call number, author, title).
+using Fields = std::vector<QStringList>;
+
 struct Entry {
     qint64 label;  // its place in the generated list, from 0
     int copies;
+    const Fields* edited = nullptr;  // what prints instead of the generated lines
 };
 using Selection = std::vector<Entry>;
 

@@ -117,10 +117,9 @@ void appendLabel(const LabelList& from, qsizetype start, LabelList& out) {
 }
 
 bool appendCallNumberLines(std::string_view callNumber, LabelList& out) {
-    constexpr int kMaxLines = 6;
     int made = 0;
     std::string_view rest = callNumber;
-    while (made < kMaxLines) {
+    while (made < kMaxCallNumberLines) {
         const size_t blank = rest.find(' ');
         if (blank == std::string_view::npos) break;
         out.appendDecoded(rest.substr(0, blank));
@@ -128,7 +127,7 @@ bool appendCallNumberLines(std::string_view callNumber, LabelList& out) {
         ++made;
     }
     if (rest.empty()) return false;
-    if (made == kMaxLines) return true;
+    if (made == kMaxCallNumberLines) return true;
     out.appendDecoded(rest);
     return false;
 }

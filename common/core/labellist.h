@@ -116,6 +116,8 @@ std::vector<qsizetype> labelStarts(const LabelList& list);
 // up to and with its separator.
 void appendLabel(const LabelList& from, qsizetype start, LabelList& out);
 
+constexpr int kMaxCallNumberLines = 6;
+
 // Appends the lines of a call number: every blank ends a line, so two blanks
 // give an empty line; nothing is trimmed; at most six lines, the rest of a
 // longer call number is dropped. The bytes are in the 8-bit code page.

@@ -15,6 +15,8 @@ inline const QString kNoFreePlace = QStringLiteral(
     "No queda ninguna etiqueta libre en la primera hoja: desmarque alguna en el mapa de la hoja.");
 inline const QString kPrintAnyway = QStringLiteral("Imprimir de todos modos");
 inline const QString kCancel = QStringLiteral("Cancelar");
+inline const QString kReview = QStringLiteral("Revisar");
+inline const QString kDiscardReview = QStringLiteral("¿Descartar los cambios de la revisión?");
 
 // "Se han generado 12 etiquetas"
 inline QString generated(qint64 labelCount) {

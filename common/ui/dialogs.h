@@ -2,7 +2,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <optional>
 
+#include "common/core/jobselection.h"
 #include "common/core/labelcheck.h"
 #include "common/core/sheetflow.h"
 
@@ -39,6 +42,12 @@ public:
 
     // The printer dialog on `printer`; true when the user confirmed it.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
+
+    // A label's fields to edit, each a box of lines under its caption. The
+    // lines on OK, nothing on Cancel.
+    virtual std::optional<jobselection::Fields> editLabel(QWidget* parent, const QString& title,
+                                                          const QStringList& captions,
+                                                          const jobselection::Fields& fields) = 0;
 };
 
 // The real boxes: QMessageBox, QInputDialog, QPrintDialog.
@@ -53,6 +62,9 @@ public:
     QString pick(QWidget* parent, const QString& title, const QString& prompt,
                  const QStringList& items, const QString& current) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+    std::optional<jobselection::Fields> editLabel(QWidget* parent, const QString& title,
+                                                  const QStringList& captions,
+                                                  const jobselection::Fields& fields) override;
 };
 
 // Prints the walk on `surface` from the free places of `first`, under a wait
@@ -61,7 +73,9 @@ PrintOutcome printAndTell(Dialogs& dialogs, QWidget* parent, const LabelWalk& wa
                           DrawingSurface& surface, const FirstSheet& first);
 
 // The check before printing, asked through `dialogs`: "No hay ninguna
-// etiqueta que imprimir", or the findings with "Imprimir de todos modos" and
-// "Cancelar". True to go ahead.
-bool confirmLabels(Dialogs& dialogs, QWidget* parent, const labelcheck::Check& check,
-                   DrawingSurface& surface);
+// etiqueta que imprimir", or the findings with "Imprimir de todos modos",
+// "Revisar" (when `review` is given: it gets the findings) and "Cancelar".
+// True to go ahead.
+bool confirmLabels(
+    Dialogs& dialogs, QWidget* parent, const labelcheck::Check& check, DrawingSurface& surface,
+    const std::function<void(const std::vector<labelcheck::Finding>&)>& review = {});

@@ -113,6 +113,7 @@ void FirstSheetPanel::show(const FirstSheet& sheet) {
     QStringList used;
     for (int n : sheet.usedNumbers()) used.append(QString::number(n));
     userSettings(m_program).setValue(kUsedKey, used.join(u','));
+    emit changed();
 }
 
 void FirstSheetPanel::startEdited() {

@@ -53,6 +53,9 @@ public:
     SheetMap* map() const { return m_map; }
     QLineEdit* field() const { return m_field; }
 
+signals:
+    void changed();  // the places used on the first sheet
+
 private:
     void show(const FirstSheet& sheet);  // on the map and in the field, and kept
     void startEdited();

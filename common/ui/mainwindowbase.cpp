@@ -46,6 +46,9 @@ MainWindowBase::MainWindowBase(Dialogs& dialogs, Traits traits, QWidget* parent)
     m_status->setAlignment(Qt::AlignCenter);
 
     m_firstSheet = new FirstSheetPanel(m_traits.program, m_traits.sheet, m_client);
+    connect(m_firstSheet, &FirstSheetPanel::changed, this, [this] {
+        if (m_reviewWindow) reviewChanged();
+    });
 
     m_printer = new QLabel(m_client);
     m_printer->setObjectName(QStringLiteral("lblImpresora"));
@@ -58,7 +61,10 @@ MainWindowBase::MainWindowBase(Dialogs& dialogs, Traits traits, QWidget* parent)
 }
 
 // The other windows have no parent: they are windows of their own.
-MainWindowBase::~MainWindowBase() { delete m_preview; }
+MainWindowBase::~MainWindowBase() {
+    delete m_preview;
+    delete m_reviewWindow;
+}
 
 void MainWindowBase::buildMenu(const std::vector<MenuItem>& items) {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("Menú"));
@@ -80,13 +86,81 @@ void MainWindowBase::showStatus(const QString& status) {
 }
 
 void MainWindowBase::generate() {
+    if (!dropReview()) return;
     WaitCursor wait;
     dropLabels();
     const generation::Report report = generation::run(
         {m_clientDirectory->text(), m_administrativeBase->text()}, generation::SaveSettings::Yes,
         [this](const QString& printFile) { return generateLabels(printFile); });
+    if (hasLabels()) {
+        m_source = reviewSource();
+        m_review = review::Review(m_source->count(), m_traits.sheet.places());
+    }
+    m_generatedStatus = report.status;
     showStatus(report.status);
     for (const QString& notice : report.notices) m_dialogs.message(this, messages::kTitle, notice);
+}
+
+bool MainWindowBase::dropReview() {
+    if (m_review.changed() &&
+        !m_dialogs.question(this, messages::kTitle, messages::kDiscardReview)) {
+        return false;
+    }
+    delete m_reviewWindow;
+    m_review = review::Review();
+    m_source.reset();
+    m_checkPrinter.reset();
+    return true;
+}
+
+jobselection::Selection MainWindowBase::selectReviewedJob() {
+    jobselection::Selection job = m_review.selection();
+    selectJob(m_review.changed() ? &job : nullptr);
+    return job;
+}
+
+void MainWindowBase::openReview() {
+    if (!hasLabels()) return;
+    if (!m_reviewWindow) {
+        WaitCursor wait;
+        m_reviewWindow = new ReviewWindow(m_dialogs, m_review, *m_source);
+        connect(m_reviewWindow, &ReviewWindow::jobChanged, this, &MainWindowBase::reviewChanged);
+        connect(m_reviewWindow, &ReviewWindow::printChosen, this,
+                [this](const std::vector<qint64>& labels) {
+                    printSelection(m_review.selectionOf(labels));
+                });
+        reviewChanged();
+    }
+    m_reviewWindow->show();
+    m_reviewWindow->raise();
+    m_reviewWindow->activateWindow();
+}
+
+void MainWindowBase::reviewChanged() {
+    WaitCursor wait;
+    const FirstSheet first = m_firstSheet->map()->sheet();
+    m_review.place(first);
+    const jobselection::Selection job = selectReviewedJob();
+    loadPositions();
+    if (!m_checkPrinter) m_checkPrinter = labelPrinter();
+    m_review.setFindings(labelCheck(first)(*m_checkPrinter).findings, job);
+    if (m_reviewWindow) m_reviewWindow->refresh();
+    showCount();
+}
+
+void MainWindowBase::reviewFindings(const std::vector<labelcheck::Finding>& findings,
+                                    const jobselection::Selection& job) {
+    openReview();
+    m_review.setFindings(findings, job);
+    m_reviewWindow->refresh();
+    if (const auto first = m_review.firstFlagged()) m_reviewWindow->showLabel(*first);
+}
+
+void MainWindowBase::showCount() {
+    if (!m_review.changed()) return showStatus(m_generatedStatus);
+    showStatus(QStringLiteral("Se imprimirán %1 etiquetas (%2 generadas)")
+                   .arg(m_review.labelsToPrint())
+                   .arg(m_review.count()));
 }
 
 void MainWindowBase::showPrinter() { m_printer->setText(labelprinter::describe()); }
@@ -100,6 +174,7 @@ void MainWindowBase::chooseLabelPrinter() {
                                           current.isEmpty() ? defaultOne : current);
     if (picked.isEmpty()) return;  // Cancel
     labelprinter::choose(picked == defaultOne ? QString() : picked);
+    m_checkPrinter.reset();
     showPrinter();
 }
 
@@ -119,14 +194,23 @@ std::shared_ptr<DrawingSurface> MainWindowBase::printerForJob() {
 }
 
 void MainWindowBase::print() {
-    if (!hasLabels()) return;
+    if (hasLabels()) printSelection(m_review.selection());
+}
+
+void MainWindowBase::printSelection(const jobselection::Selection& selection) {
     const std::optional<FirstSheet> first = m_firstSheet->firstSheet(m_dialogs, this);
     if (!first) return;
+    // The whole list unchanged prints as generated, without a copy of it.
+    const bool asGenerated = !m_review.changed() && selection.size() == size_t(m_review.count());
+    selectJob(asGenerated ? nullptr : &selection);
     loadPositions();
     const std::shared_ptr<DrawingSurface> printer = printerForJob();
-    if (!printer) return;
-    if (!confirmLabels(m_dialogs, this, labelCheck(*first), *printer)) return;
-    const PrintOutcome outcome = printAndTell(m_dialogs, this, printWalk(), *printer, *first);
+    PrintOutcome outcome;
+    if (printer && confirmLabels(m_dialogs, this, labelCheck(*first), *printer,
+                                 [&](const auto& findings) { reviewFindings(findings, selection); })) {
+        outcome = printAndTell(m_dialogs, this, printWalk(), *printer, *first);
+    }
+    selectReviewedJob();
     if (outcome.printed) m_firstSheet->printed(outcome.lastSheet);
 }
 
@@ -145,9 +229,13 @@ void MainWindowBase::preview() {
     const std::optional<FirstSheet> first = m_firstSheet->firstSheet(m_dialogs, this);
     if (!first) return;
     WaitCursor wait;
+    const jobselection::Selection job = selectReviewedJob();
     loadPositions();
     // Checked as it will print: on the label printer, at the printed places.
-    if (!confirmLabels(m_dialogs, this, labelCheck(*first), *labelPrinter())) return;
+    if (!confirmLabels(m_dialogs, this, labelCheck(*first), *labelPrinter(),
+                       [&](const auto& findings) { reviewFindings(findings, job); })) {
+        return;
+    }
     if (!m_preview) m_preview = new PreviewWindow(this);
     m_preview->show();
     m_preview->raise();
@@ -157,6 +245,7 @@ void MainWindowBase::preview() {
 }
 
 void MainWindowBase::clear() {
+    if (!dropReview()) return;
     dropLabels();
     m_administrativeBase->clear();
     m_clientDirectory->clear();
@@ -165,6 +254,7 @@ void MainWindowBase::clear() {
 
 bool MainWindowBase::closeOtherWindows() {
     if (m_preview) m_preview->close();
+    if (m_reviewWindow) m_reviewWindow->close();
     return true;
 }
 

@@ -8,10 +8,12 @@
 
 #include "common/core/generation.h"
 #include "common/core/labelcheck.h"
+#include "common/core/review.h"
 #include "common/core/sheetflow.h"
 #include "common/core/sheetshape.h"
 #include "common/ui/firstsheetpanel.h"
 #include "common/ui/previewwindow.h"
+#include "common/ui/reviewwindow.h"
 
 class Dialogs;
 class DrawingSurface;
@@ -49,6 +51,9 @@ public:
     void print();     // "Imprimir"
     void clear();     // "Limpiar"
     void quit();      // "Salir"
+    // "Revisar": the list of the job's labels, where they can be left out,
+    // copied and edited for this job.
+    void openReview();
     // "Impresora de etiquetas…": the printer the labels go to, for this user.
     void chooseLabelPrinter();
 
@@ -56,6 +61,8 @@ public:
     void showStatus(const QString& status);
 
     PreviewWindow* previewWindow() const { return m_preview; }
+    ReviewWindow* reviewWindow() const { return m_reviewWindow; }
+    const review::Review& labelReview() const { return m_review; }
     FirstSheetPanel* firstSheetPanel() const { return m_firstSheet; }
 
     void setPrinterFactory(PrinterFactory factory) { m_printerFactory = std::move(factory); }
@@ -71,6 +78,12 @@ protected:
     virtual generation::Generated generateLabels(const QString& printFile) = 0;
     virtual bool hasLabels() const = 0;
     virtual void dropLabels() = 0;
+    // The generated labels, as the review reads them.
+    virtual std::unique_ptr<review::LabelSource> reviewSource() const = 0;
+    // What the walks and the check read from now on: the labels `selection`
+    // names, with their copies and edits; every generated label once, as
+    // generated, when there is none.
+    virtual void selectJob(const jobselection::Selection* selection) = 0;
     // Reads what the walks take from disk each time (lomos: the coordinates).
     virtual void loadPositions() {}
     virtual LabelWalk printWalk() const = 0;
@@ -106,6 +119,17 @@ private:
     std::shared_ptr<DrawingSurface> labelPrinter();
     void showPrinter();
     bool askNextSheet();
+    // "Imprimir" of the labels of `selection`.
+    void printSelection(const jobselection::Selection& selection);
+    // Makes the review's job the one the walks read, and gives it.
+    jobselection::Selection selectReviewedJob();
+    // Asks before edits are dropped; false keeps them (and the labels).
+    bool dropReview();
+    // After the job or the first sheet changed: places, the check, the count.
+    void reviewChanged();
+    void showCount();
+    void reviewFindings(const std::vector<labelcheck::Finding>& findings,
+                        const jobselection::Selection& job);
 
     Dialogs& m_dialogs;
     const Traits m_traits;
@@ -116,6 +140,11 @@ private:
     QLabel* m_printer;                // lblImpresora
     FirstSheetPanel* m_firstSheet;    // txtInicio and picHoja
     QPointer<PreviewWindow> m_preview;
+    review::Review m_review;
+    std::unique_ptr<review::LabelSource> m_source;
+    QPointer<ReviewWindow> m_reviewWindow;
+    QString m_generatedStatus;  // lblEspere after "Generar"
+    std::shared_ptr<DrawingSurface> m_checkPrinter;  // where the review's check measures
     PrinterFactory m_printerFactory;
     std::function<void()> m_exit;
 };

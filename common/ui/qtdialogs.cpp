@@ -1,5 +1,8 @@
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QInputDialog>
+#include <QPlainTextEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -80,6 +83,40 @@ bool QtDialogs::choosePrinter(QWidget* parent, QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+std::optional<jobselection::Fields> QtDialogs::editLabel(QWidget* parent, const QString& title,
+                                                         const QStringList& captions,
+                                                         const jobselection::Fields& fields) {
+    ArrowCursor arrow;
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("frmEditar"));
+    dialog.setWindowTitle(title);
+    auto* form = new QFormLayout(&dialog);
+    std::vector<QPlainTextEdit*> boxes;
+    const QFontMetrics metrics(dialog.font());
+    for (size_t f = 0; f < fields.size(); ++f) {
+        auto* box = new QPlainTextEdit(fields[f].join(u'\n'), &dialog);
+        box->setObjectName(QStringLiteral("txtCampo%1").arg(f + 1));
+        box->setTabChangesFocus(true);
+        box->setLineWrapMode(QPlainTextEdit::NoWrap);
+        box->setMinimumWidth(metrics.horizontalAdvance(QString(42, u'M')) / 2);
+        box->setFixedHeight(metrics.lineSpacing() * int(std::max<qsizetype>(2, fields[f].size() + 1)) +
+                            12);
+        form->addRow(captions.value(qsizetype(f)), box);
+        boxes.push_back(box);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    jobselection::Fields edited;
+    for (QPlainTextEdit* box : boxes) {
+        const QString text = box->toPlainText();
+        edited.push_back(text.isEmpty() ? QStringList() : text.split(u'\n'));
+    }
+    return edited;
+}
+
 PrintOutcome printAndTell(Dialogs& dialogs, QWidget* parent, const LabelWalk& walk,
                           DrawingSurface& surface, const FirstSheet& first) {
     PrintOutcome outcome;
@@ -91,14 +128,19 @@ PrintOutcome printAndTell(Dialogs& dialogs, QWidget* parent, const LabelWalk& wa
     return outcome;
 }
 
-bool confirmLabels(Dialogs& dialogs, QWidget* parent, const labelcheck::Check& check,
-                   DrawingSurface& surface) {
+bool confirmLabels(
+    Dialogs& dialogs, QWidget* parent, const labelcheck::Check& check, DrawingSurface& surface,
+    const std::function<void(const std::vector<labelcheck::Finding>&)>& review) {
     WaitCursor wait;  // the boxes show the arrow
     return checkBeforePrinting(
         check, surface,
         [&](const QString& text) { dialogs.message(parent, messages::kTitle, text); },
         [&](const std::vector<labelcheck::Finding>& findings) {
-            return dialogs.choose(parent, messages::kTitle, labelcheck::findingsMessage(findings),
-                                  {messages::kPrintAnyway, messages::kCancel}) == 0;
+            QStringList buttons{messages::kPrintAnyway, messages::kCancel};
+            if (review) buttons.insert(1, messages::kReview);
+            const QString pressed = buttons.value(dialogs.choose(
+                parent, messages::kTitle, labelcheck::findingsMessage(findings), buttons));
+            if (pressed == messages::kReview) review(findings);
+            return pressed == messages::kPrintAnyway;
         });
 }

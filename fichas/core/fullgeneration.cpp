@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "common/core/bytesearch.h"
+#include "fichas/core/fullwalk.h"
 #include "common/core/codepage.h"
 #include "common/core/labellist.h"
 
@@ -231,6 +232,19 @@ struct ListCopy {
         if (emptyLine) to.appendUtf8({});
         to.appendSeparator();
     }
+    // Lines edited for this job instead of the generated group.
+    void append(const QStringList& lines) {
+        for (const QString& line : lines) to.append(line);
+        if (lines.isEmpty() && emptyLine) to.appendUtf8({});
+        to.appendSeparator();
+    }
+    QStringList linesOf(qint64 label) const {
+        QStringList lines;
+        if (label >= qint64(starts.size())) return lines;
+        for (qsizetype i = starts[size_t(label)]; i < from.size() && !from.isSeparator(i); ++i)
+            lines.append(from.at(i));
+        return lines;
+    }
 };
 
 bool contains(const std::vector<qint64>& sorted, qint64 value) {
@@ -247,16 +261,66 @@ FullGeneration selectFullLabels(const FullGeneration& generated,
                         {generated.titleLines, job.titleLines, true},
                         {generated.authorLines, job.authorLines, true}};
     for (const jobselection::Entry& entry : selection) {
+        // An author or a title the user edited has lost no words to wrapping:
+        // what is left is what the user chose.
+        const bool authorAsGenerated = !entry.edited || entry.edited->at(kAuthorField) ==
+                                                            lists[3].linesOf(entry.label);
+        const bool titleAsGenerated = !entry.edited || entry.edited->at(kTitleField) ==
+                                                           lists[2].linesOf(entry.label);
         for (int copy = 0; copy < entry.copies; ++copy) {
-            if (contains(generated.shortenedAuthors, entry.label))
+            if (authorAsGenerated && contains(generated.shortenedAuthors, entry.label))
                 job.shortenedAuthors.push_back(job.labelCount);
-            if (contains(generated.shortenedTitles, entry.label))
+            if (titleAsGenerated && contains(generated.shortenedTitles, entry.label))
                 job.shortenedTitles.push_back(job.labelCount);
-            for (ListCopy& list : lists) list.append(entry.label);
+            if (entry.edited) {
+                const jobselection::Fields& fields = *entry.edited;
+                lists[0].append(fields.at(kBarcodeField));
+                lists[1].append(fields.at(kCallNumberField).mid(0, labellist::kMaxCallNumberLines));
+                lists[2].append(fields.at(kTitleField));
+                lists[3].append(fields.at(kAuthorField));
+            } else {
+                for (ListCopy& list : lists) list.append(entry.label);
+            }
             ++job.labelCount;
         }
     }
     return ended(std::move(job));
+}
+
+namespace {
+
+class FullSource : public review::LabelSource {
+public:
+    explicit FullSource(const FullGeneration& g) : m_generated(g) {}
+    qint64 count() const override { return m_generated.labelCount; }
+    review::Fields fields(qint64 label) const override {
+        return {m_lists[0].linesOf(label), m_lists[1].linesOf(label), m_lists[2].linesOf(label),
+                m_lists[3].linesOf(label)};
+    }
+    std::vector<review::FieldRule> rules() const override {
+        return {{QStringLiteral("Código de barras"), 1, {}},
+                {QStringLiteral("Clasificación"),
+                 labellist::kMaxCallNumberLines, {kMaxCallNumberLine}},
+                {QStringLiteral("Autor"), 2,
+                 {kAuthorLimit, kAuthorSecond}},
+                {QStringLiteral("Título"), 2,
+                 {kTitleLimit, kTitleSecond}}};
+    }
+
+private:
+    const FullGeneration& m_generated;
+    labellist::LabelList m_none;
+    // Read only: ListCopy's target is never written here.
+    ListCopy m_lists[4] = {{m_generated.barcodes, m_none, true},
+                           {m_generated.callNumberLines, m_none, false},
+                           {m_generated.authorLines, m_none, true},
+                           {m_generated.titleLines, m_none, true}};
+};
+
+}  // namespace
+
+std::unique_ptr<review::LabelSource> reviewSource(const FullGeneration& generated) {
+    return std::make_unique<FullSource>(generated);
 }
 
 QString mismatchWarning(const FullGeneration& g) {

@@ -6,6 +6,8 @@
 #include "common/core/jobselection.h"
 #include "common/core/labellist.h"
 #include "common/core/printfile.h"
+#include "common/core/review.h"
+#include <memory>
 
 namespace fichas {
 
@@ -33,6 +35,12 @@ FullGeneration generateFullLabels(QIODevice& printFile);
 // too short for it gives an empty line, as the walk reads it.
 FullGeneration selectFullLabels(const FullGeneration& generated,
                                 const jobselection::Selection& selection);
+
+// The fields of a full label as the review shows and edits them.
+enum ReviewField { kBarcodeField, kCallNumberField, kAuthorField, kTitleField };
+
+// The labels of `generated` for the review; `generated` must outlive it.
+std::unique_ptr<review::LabelSource> reviewSource(const FullGeneration& generated);
 
 // The warning shown when the four lists hold different numbers of labels;
 // empty when they agree.

@@ -61,9 +61,10 @@ void MainWindow::layOut() {
     button("cmdGenerar", QStringLiteral("Generar\nEtiquetas"), 600, 2880, 1215, 855,
            &MainWindow::generate);
     button("cmdVer", QStringLiteral("Vista Previa"), 2280, 2880, 1455, 375, &MainWindow::preview);
-    button("cmdImprimir", QStringLiteral("Imprimir"), 2280, 3360, 1455, 420, &MainWindow::print);
+    button("cmdRevisar", QStringLiteral("Revisar"), 2280, 3300, 1455, 375, &MainWindow::openReview);
+    button("cmdImprimir", QStringLiteral("Imprimir"), 2280, 3720, 1455, 375, &MainWindow::print);
     button("cmdLimpiar", QStringLiteral("Limpiar"), 600, 3840, 1215, 615, &MainWindow::clear);
-    button("cmdSalir", QStringLiteral("Salir"), 2280, 3840, 1455, 615, &MainWindow::quit);
+    button("cmdSalir", QStringLiteral("Salir"), 2280, 4140, 1455, 375, &MainWindow::quit);
 
     // To the right: where on the sheet in the tray printing starts.
     twips::place(firstSheetPanel(), 4440, 240, 2040, 3840);
@@ -82,13 +83,30 @@ generation::Generated MainWindow::generateLabels(const QString& printFile) {
     return {m_labels.labelCount, m_labels.status, mismatchWarning(m_labels)};
 }
 
-LabelWalk MainWindow::printWalk() const { return fullWalk(m_labels, printedPlaces()); }
+void MainWindow::dropLabels() {
+    m_labels = FullGeneration{};
+    m_job.reset();
+}
 
-LabelWalk MainWindow::previewWalk() const { return fullWalk(m_labels, previewPlaces()); }
+std::unique_ptr<review::LabelSource> MainWindow::reviewSource() const {
+    return fichas::reviewSource(m_labels);
+}
+
+void MainWindow::selectJob(const jobselection::Selection* selection) {
+    if (selection) {
+        m_job = selectFullLabels(m_labels, *selection);
+    } else {
+        m_job.reset();
+    }
+}
+
+LabelWalk MainWindow::printWalk() const { return fullWalk(job(), printedPlaces()); }
+
+LabelWalk MainWindow::previewWalk() const { return fullWalk(job(), previewPlaces()); }
 
 labelcheck::Check MainWindow::labelCheck(const FirstSheet& first) const {
     return [this, first](DrawingSurface& surface) {
-        return checkFullLabels(m_labels, printedPlaces(), first, surface);
+        return checkFullLabels(job(), printedPlaces(), first, surface);
     };
 }
 

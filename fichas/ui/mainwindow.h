@@ -20,7 +20,9 @@ public:
 protected:
     generation::Generated generateLabels(const QString& printFile) override;
     bool hasLabels() const override { return !m_labels.callNumberLines.isEmpty(); }
-    void dropLabels() override { m_labels = FullGeneration{}; }
+    void dropLabels() override;
+    std::unique_ptr<review::LabelSource> reviewSource() const override;
+    void selectJob(const jobselection::Selection* selection) override;
     LabelWalk printWalk() const override;
     LabelWalk previewWalk() const override;
     labelcheck::Check labelCheck(const FirstSheet& first) const override;
@@ -28,7 +30,10 @@ protected:
 private:
     void layOut();
 
+    const FullGeneration& job() const { return m_job ? *m_job : m_labels; }
+
     FullGeneration m_labels;  // lstBarras, lstClasify, lstTitulo, lstAutor
+    std::optional<FullGeneration> m_job;  // the reviewed labels, when the review changed them
 };
 
 }  // namespace fichas

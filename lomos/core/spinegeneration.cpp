@@ -5,6 +5,7 @@
 
 #include "common/core/codepage.h"
 #include "common/core/labellist.h"
+#include "lomos/core/spinewalk.h"
 
 namespace lomos {
 
@@ -64,16 +65,55 @@ SpineGeneration selectSpineLabels(const SpineGeneration& generated,
     SpineGeneration job;
     for (const jobselection::Entry& entry : selection) {
         if (entry.label < 0 || entry.label >= qint64(starts.size())) continue;
-        const bool cut =
-            std::binary_search(generated.cutLabels.begin(), generated.cutLabels.end(), entry.label);
+        // An edited label prints the lines the user left, none of them cut.
+        const bool cut = !entry.edited && std::binary_search(generated.cutLabels.begin(),
+                                                             generated.cutLabels.end(), entry.label);
         for (int copy = 0; copy < entry.copies; ++copy) {
             if (cut) job.cutLabels.push_back(job.labelCount);
-            labellist::appendLabel(generated.callNumberLines, starts[size_t(entry.label)],
-                                   job.callNumberLines);
+            if (entry.edited) {
+                for (const QString& line : entry.edited->front().mid(0, labellist::kMaxCallNumberLines))
+                    job.callNumberLines.append(line);
+                job.callNumberLines.appendSeparator();
+            } else {
+                labellist::appendLabel(generated.callNumberLines, starts[size_t(entry.label)],
+                                       job.callNumberLines);
+            }
             ++job.labelCount;
         }
     }
     return ended(std::move(job));
+}
+
+namespace {
+
+class SpineSource : public review::LabelSource {
+public:
+    explicit SpineSource(const SpineGeneration& g)
+        : m_list(g.callNumberLines), m_starts(labellist::labelStarts(g.callNumberLines)) {}
+    qint64 count() const override { return qint64(m_starts.size()); }
+    review::Fields fields(qint64 label) const override {
+        QStringList lines;
+        for (qsizetype i = m_starts[size_t(label)]; i < m_list.size() && !m_list.isSeparator(i);
+             ++i)
+            lines.append(m_list.at(i));
+        return {lines};
+    }
+    std::vector<review::FieldRule> rules() const override {
+        // The walk prints 30 characters of a line: the edit keeps within them.
+        return {{QStringLiteral("Clasificación"),
+                 labellist::kMaxCallNumberLines,
+                 {kMaxLineLength}}};
+    }
+
+private:
+    const labellist::LabelList& m_list;
+    std::vector<qsizetype> m_starts;
+};
+
+}  // namespace
+
+std::unique_ptr<review::LabelSource> reviewSource(const SpineGeneration& generated) {
+    return std::make_unique<SpineSource>(generated);
 }
 
 }  // namespace lomos

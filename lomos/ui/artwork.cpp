@@ -55,6 +55,23 @@ void drawPreview(QPainter& p) {
     p.drawLine(QPointF(24, 23), QPointF(30, 29));
 }
 
+// A list of labels, one ticked, one crossed out.
+void drawReview(QPainter& p) {
+    sheet(p, QRectF(3, 2, 22, 27));
+    for (int row = 0; row < 4; ++row) {
+        const double y = 8 + row * 5.5;
+        textLines(p, 12, y, 10, 1, 0);
+        if (row == 2) {
+            p.setPen(QPen(kRed, 2, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(6, y - 2), QPointF(10, y + 2));
+            p.drawLine(QPointF(10, y - 2), QPointF(6, y + 2));
+        } else {
+            p.setPen(QPen(kGreen, 2, Qt::SolidLine, Qt::RoundCap));
+            p.drawPolyline(QPolygonF({QPointF(6, y), QPointF(8, y + 2), QPointF(11, y - 2.5)}));
+        }
+    }
+}
+
 void drawPrint(QPainter& p) {
     p.setPen(QPen(kInk, 1.2));
     p.setBrush(kPaper);
@@ -129,6 +146,9 @@ QIcon toolIcon(ToolIcon which) {
             break;
         case ToolIcon::Preview:
             drawPreview(p);
+            break;
+        case ToolIcon::Review:
+            drawReview(p);
             break;
         case ToolIcon::Print:
             drawPrint(p);

@@ -9,7 +9,7 @@ namespace lomos {
 // decoration of the main window.
 namespace artwork {
 
-enum class ToolIcon { Generate, Preview, Print, Configure, Clear, Quit };
+enum class ToolIcon { Generate, Preview, Review, Print, Configure, Clear, Quit };
 
 QIcon toolIcon(ToolIcon which);
 

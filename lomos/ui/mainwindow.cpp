@@ -51,8 +51,9 @@ void MainWindow::buildToolbar(QToolBar* toolbar) {
     };
     static const Button buttons[] = {
         {"Generar", ToolIcon::Generate}, {"Vista Previa", ToolIcon::Preview},
-        {"Imprimir", ToolIcon::Print},   {"Configurar", ToolIcon::Configure},
-        {"Limpiar", ToolIcon::Clear},    {"Salir", ToolIcon::Quit},
+        {"Revisar", ToolIcon::Review},   {"Imprimir", ToolIcon::Print},
+        {"Configurar", ToolIcon::Configure}, {"Limpiar", ToolIcon::Clear},
+        {"Salir", ToolIcon::Quit},
     };
     toolbar->setIconSize(QSize(32, 32));
     toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -60,9 +61,8 @@ void MainWindow::buildToolbar(QToolBar* toolbar) {
     toolbar->setFont(uiFont(QStringLiteral("Arial"), 8, false));
     toolbar->setContentsMargins(0, 0, 0, 0);
     toolbar->layout()->setSpacing(0);
-    // Six buttons of one width share the window's width, as on the sheet of
-    // the toolbar's design.
-    const int buttonWidth = (twips::toPixels(toolbar, 5700) - 8) / 6;
+    // The buttons share the window's width, one width for all.
+    const int buttonWidth = (twips::toPixels(toolbar, 7860) - 8) / int(std::size(buttons));
     int index = 1;
     for (const Button& b : buttons) {
         QAction* action =
@@ -80,7 +80,7 @@ void MainWindow::layOut() {
 
     auto* toolbar = new QToolBar(area);
     toolbar->setObjectName(QStringLiteral("Toolbar1"));
-    twips::place(toolbar, 0, 0, 5700, 870);
+    twips::place(toolbar, 0, 0, 7860, 870);
     buildToolbar(toolbar);
 
     auto* frame = new QGroupBox(area);
@@ -143,15 +143,18 @@ void MainWindow::runToolbarButton(int index) {
             preview();
             break;
         case 3:
-            print();
+            openReview();
             break;
         case 4:
-            openCoordinateEditor();
+            print();
             break;
         case 5:
-            clear();
+            openCoordinateEditor();
             break;
         case 6:
+            clear();
+            break;
+        case 7:
             quit();
             break;
         default:
@@ -160,32 +163,42 @@ void MainWindow::runToolbarButton(int index) {
 }
 
 generation::Generated MainWindow::generateLabels(const QString& printFile) {
-    SpineGeneration generated = generateSpineLabels(printFile);
-    m_callNumberLines = std::move(generated.callNumberLines);
-    m_cutLabels = std::move(generated.cutLabels);
-    return {generated.labelCount, generated.status, {}};
+    m_generated = generateSpineLabels(printFile);
+    return {m_generated.labelCount, m_generated.status, {}};
 }
 
 void MainWindow::dropLabels() {
-    m_callNumberLines.clear();
-    m_cutLabels.clear();
+    m_generated = SpineGeneration{};
+    m_job.reset();
+}
+
+std::unique_ptr<review::LabelSource> MainWindow::reviewSource() const {
+    return lomos::reviewSource(m_generated);
+}
+
+void MainWindow::selectJob(const jobselection::Selection* selection) {
+    if (selection) {
+        m_job = selectSpineLabels(m_generated, *selection);
+    } else {
+        m_job.reset();
+    }
 }
 
 void MainWindow::loadPositions() { m_coordinates = readCoordinateFile(drivec::coordinateFile()); }
 
 LabelWalk MainWindow::printWalk() const {
-    return spineWalk(m_callNumberLines, m_coordinates, m_fontSizeText, kPrinterFace);
+    return spineWalk(job().callNumberLines, m_coordinates, m_fontSizeText, kPrinterFace);
 }
 
 LabelWalk MainWindow::previewWalk() const {
-    return spineWalk(m_callNumberLines, m_coordinates, m_fontSizeText, kPreviewFace);
+    return spineWalk(job().callNumberLines, m_coordinates, m_fontSizeText, kPreviewFace);
 }
 
 // Checked as it will print, in the printer's face, for the preview too.
 labelcheck::Check MainWindow::labelCheck(const FirstSheet& first) const {
     return [this, first](DrawingSurface& surface) {
-        return checkSpineLabels(m_callNumberLines, m_cutLabels, m_coordinates, m_fontSizeText,
-                                kPrinterFace, first, surface);
+        return checkSpineLabels(job().callNumberLines, job().cutLabels, m_coordinates,
+                                m_fontSizeText, kPrinterFace, first, surface);
     };
 }
 

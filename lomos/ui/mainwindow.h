@@ -5,6 +5,7 @@
 #include "common/core/labellist.h"
 #include "common/ui/mainwindowbase.h"
 #include "lomos/core/coordinates.h"
+#include "lomos/core/spinegeneration.h"
 #include "lomos/ui/coordinateeditor.h"
 #include "lomos/ui/fontsizedialog.h"
 
@@ -26,7 +27,7 @@ public:
     void openCoordinateEditor();  // "Configurar"
     void openFontSizeDialog();    // menu "Tamaño de Fuente"
     void printTestSheet();        // menu "Hoja de prueba": the coordinate file's positions
-    // Toolbar button by its index, 1 to 6 from the left; others do nothing.
+    // Toolbar button by its index, 1 to 7 from the left; others do nothing.
     void runToolbarButton(int index);
 
     // Prints the test sheet of `table` on the printer and says how it went.
@@ -34,7 +35,7 @@ public:
     // The size chosen in the font-size box.
     void setFontSizeText(const QString& size);
 
-    const labellist::LabelList& callNumberLines() const { return m_callNumberLines; }
+    const labellist::LabelList& callNumberLines() const { return m_generated.callNumberLines; }
     const QString& fontSizeText() const { return m_fontSizeText; }
     const CoordinateTable& coordinates() const { return m_coordinates; }
     CoordinateEditor* coordinateEditor() const { return m_editor; }
@@ -42,8 +43,10 @@ public:
 
 protected:
     generation::Generated generateLabels(const QString& printFile) override;
-    bool hasLabels() const override { return !m_callNumberLines.isEmpty(); }
+    bool hasLabels() const override { return !m_generated.callNumberLines.isEmpty(); }
     void dropLabels() override;
+    std::unique_ptr<review::LabelSource> reviewSource() const override;
+    void selectJob(const jobselection::Selection* selection) override;
     void loadPositions() override;  // the coordinate file, as it is now
     LabelWalk printWalk() const override;
     LabelWalk previewWalk() const override;
@@ -54,8 +57,10 @@ private:
     void buildToolbar(QToolBar* toolbar);
     void layOut();
 
-    labellist::LabelList m_callNumberLines;  // lstClasify
-    std::vector<qint64> m_cutLabels;  // labels whose call number lost its parts after the sixth
+    const SpineGeneration& job() const { return m_job ? *m_job : m_generated; }
+
+    SpineGeneration m_generated;            // lstClasify, as "Generar" built it
+    std::optional<SpineGeneration> m_job;  // the reviewed labels, when the review changed them
     QString m_fontSizeText = QStringLiteral("8");  // txttamaño_only
     CoordinateTable m_coordinates;                 // txt0..txt32, txt0x..txt32x
     QLineEdit* m_fontSizeNote = nullptr;           // txttamaño

@@ -129,7 +129,9 @@ TEST_P(ExitStatus, AndMessage) {
     const char* message = fichas && c.fichasMessage ? c.fichasMessage : c.message;
     EXPECT_EQ(run.exitCode, c.exitCode);
     EXPECT_TRUE(run.err.startsWith(QString::fromUtf8(message))) << run.err.toStdString();
-    if (c.exitCode != 0) EXPECT_FALSE(QFileInfo(pdf).isFile());
+    if (c.exitCode != 0) {
+        EXPECT_FALSE(QFileInfo(pdf).isFile());
+    }
 }
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Programs, ExitStatus, testing::Combine(

@@ -52,6 +52,14 @@ bool ScriptedDialogs::choosePrinter(QWidget*, QPrinter& printer) {
                 PrinterAnswer([](QPrinter&) { return false; }))(printer);
 }
 
+std::optional<jobselection::Fields> ScriptedDialogs::editLabel(QWidget*, const QString& title,
+                                                               const QStringList& captions,
+                                                               const jobselection::Fields& fields) {
+    m_shown.append({QStringLiteral("edit"), title, captions.join(u'|')});
+    return next(m_edits, "edit: " + title,
+                EditAnswer([](const jobselection::Fields&) { return std::nullopt; }))(fields);
+}
+
 QStringList ScriptedDialogs::messages() const {
     QStringList texts;
     for (const Shown& s : m_shown) {

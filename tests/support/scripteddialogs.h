@@ -15,17 +15,21 @@
 class ScriptedDialogs : public Dialogs {
 public:
     struct Shown {
-        QString kind;  // "message", "question", "choice", "input", "pick", "printer"
+        QString kind;  // "message", "question", "choice", "input", "pick", "printer", "edit"
         QString title;
         QString text;
     };
     using PrinterAnswer = std::function<bool(QPrinter&)>;  // true confirms
+    // Gets a label's fields as the box shows them; nothing cancels.
+    using EditAnswer =
+        std::function<std::optional<jobselection::Fields>(const jobselection::Fields&)>;
 
     void answerQuestion(bool yes) { m_questions.enqueue(yes); }
     void answerInput(const QString& text) { m_inputs.enqueue(text); }  // empty: Cancel
     void answerChoice(const QString& button) { m_choices.enqueue(button); }
     void answerPick(const QString& item) { m_picks.enqueue(item); }  // empty: Cancel
     void answerPrinter(bool confirm, std::function<void(QPrinter&)> change = {});
+    void answerEdit(EditAnswer edit) { m_edits.enqueue(std::move(edit)); }
 
     void message(QWidget*, const QString& title, const QString& text) override;
     bool question(QWidget*, const QString& title, const QString& text) override;
@@ -35,6 +39,9 @@ public:
     QString pick(QWidget*, const QString& title, const QString& prompt, const QStringList& items,
                  const QString& current) override;
     bool choosePrinter(QWidget*, QPrinter& printer) override;
+    std::optional<jobselection::Fields> editLabel(QWidget*, const QString& title,
+                                                  const QStringList& captions,
+                                                  const jobselection::Fields& fields) override;
 
     const QList<Shown>& shown() const { return m_shown; }
     QStringList messages() const;  // the texts of the messages shown, in order
@@ -51,6 +58,7 @@ private:
     QQueue<QString> m_choices;
     QQueue<QString> m_picks;
     QQueue<PrinterAnswer> m_printers;
+    QQueue<EditAnswer> m_edits;
 };
 
 // Widgets are found by their object names.

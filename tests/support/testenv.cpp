@@ -16,7 +16,11 @@ TempDriveC::TempDriveC() {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(file(QStringLiteral("usuario"))));
 }
 
-TempDriveC::~TempDriveC() { qunsetenv("ETIQUETAS_UNIDAD_C"); }
+// A drive C made before this one is destroyed leaves the newer one in place.
+TempDriveC::~TempDriveC() {
+    if (qgetenv("ETIQUETAS_UNIDAD_C") == QFile::encodeName(m_dir.path()))
+        qunsetenv("ETIQUETAS_UNIDAD_C");
+}
 
 void TempDriveC::write(const QString& relative, const QByteArray& bytes) const {
     QDir().mkpath(QFileInfo(file(relative)).absolutePath());

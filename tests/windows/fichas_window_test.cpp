@@ -4,7 +4,12 @@
 #include <QPrinter>
 #include <QPushButton>
 
+#include <QTemporaryDir>
+
+#include "common/paint/paintersurface.h"
+#include "fichas/core/fullwalk.h"
 #include "fichas/ui/mainwindow.h"
+#include "pdfwords.h"
 #include "captions.h"
 #include "recordingsurface.h"
 #include "scripteddialogs.h"
@@ -54,6 +59,39 @@ private Q_SLOTS:
         QCOMPARE(chosen, QStringLiteral("elegida"));  // the printer the dialog set up
         QCOMPARE(recorded->lines().size(), 8);
         QCOMPARE(m_dialogs->messages(), QStringList{"Recoja sus impresiones"});
+    }
+
+    // One label printed again, edited and twice, at the start place chosen.
+    void revisarPrintsTheChosenLabelsAloneFromTheStartPlace() {
+        window(printFileWithFullItems(3));
+        click("cmdGenerar");
+        click("cmdRevisar");
+        ReviewWindow* list = m_w->reviewWindow();
+        QVERIFY(list);
+        m_dialogs->answerEdit([](review::Fields f) {
+            f[fichas::kBarcodeField] = {"B1-NUEVO"};
+            return std::optional(f);
+        });
+        list->editLabel(1);
+        list->model()->setData(list->model()->index(1, ReviewModel::Copies), 2, Qt::EditRole);
+        QCOMPARE(windowtest::caption(m_w.get()), QStringLiteral("Se imprimirán 4 etiquetas (3 generadas)"));
+        windowtest::field(m_w.get(), "txtInicio")->setText("5");
+        list->showLabel(1);
+        QTemporaryDir out;
+        m_w->setPrinterFactory([&](auto) {
+            return std::make_shared<PdfSurface>(out.filePath("f.pdf"), PdfSurface::Paper::A4);
+        });
+        m_dialogs->answerPrinter(true);
+        QTest::mouseClick(list->findChild<QPushButton*>("cmdImprimirSeleccion"), Qt::LeftButton);
+        const PdfText pdf = readPdfWords(out.filePath("f.pdf"));
+        const fichas::SheetPlaces places = fichas::printedPlaces();
+        const QList<PdfWord> barcodes = pdf.find("B1-NUEVO");
+        QCOMPARE(barcodes.size(), 2);
+        for (int copy = 0; copy < 2; ++copy) {
+            QVERIFY(std::hypot(barcodes[copy].xMinCm - places.x(4 + copy) - 1.5,
+                               barcodes[copy].yMinCm - places.y(4 + copy)) < 0.01);
+        }
+        QVERIFY(pdf.find("K0").isEmpty() && pdf.find("K2").isEmpty() && pdf.find("K1").size() == 2);
     }
 
     void everyCaptionReadsWhole() {

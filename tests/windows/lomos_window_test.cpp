@@ -6,7 +6,11 @@
 #include <QToolBar>
 #include <unistd.h>
 
+#include <QTemporaryDir>
+
+#include "common/paint/paintersurface.h"
 #include "lomos/ui/mainwindow.h"
+#include "pdfwords.h"
 #include "common/core/messages.h"
 #include "captions.h"
 #include "recordingsurface.h"
@@ -81,7 +85,7 @@ private Q_SLOTS:
         QCOMPARE(caption(m_w.get()), QStringLiteral("Se han generado 2 etiquetas"));
         QCOMPARE(m_c->read("ini.prn"), QByteArray("CLIENTE\r\nBIB50\r\n"));
         QVERIFY(m_dialogs->shown().isEmpty());
-        clickToolbar(5);  // "Limpiar": the list and the fields, not the settings file
+        clickToolbar(6);  // "Limpiar": the list and the fields, not the settings file
         QVERIFY(m_w->callNumberLines().isEmpty() && field(m_w.get(), "txtDir")->text().isEmpty());
         QCOMPARE(caption(m_w.get()), QStringLiteral("0 Etiquetas"));
         QCOMPARE(m_c->read("ini.prn"), QByteArray("CLIENTE\r\nBIB50\r\n"));
@@ -111,7 +115,7 @@ private Q_SLOTS:
         QCOMPARE(field(m_w.get(), "txttamaño")->text(),
                  QStringLiteral("Se va a imprimir con tamaño: 10"));
         auto recorded = recordPrinting();
-        clickToolbar(3);
+        clickToolbar(4);
         QCOMPARE(recorded->lines().size(), 2);
         QCOMPARE(recorded->lines()[1].sizePt, 10.0);
         QCOMPARE(m_dialogs->messages(), QStringList{"Recoja sus impresiones"});
@@ -166,7 +170,7 @@ private Q_SLOTS:
                                 "(sin clasificación): no tiene ninguna línea que imprimir\n"),
                  qPrintable(box));
         QVERIFY(box.contains("\nEtiqueta 3 (1): la clasificación tiene más de seis partes"));
-        QVERIFY(box.endsWith("\nImprimir de todos modos|Cancelar"));
+        QVERIFY(box.endsWith("\nImprimir de todos modos|Revisar|Cancelar"));
         m_dialogs->answerChoice("Imprimir de todos modos");
         m_w->print();
         QCOMPARE(m_dialogs->messages(), QStringList{"Recoja sus impresiones"});
@@ -175,6 +179,70 @@ private Q_SLOTS:
         m_w->print();
         QCOMPARE(m_dialogs->messages().last(),
                  QStringLiteral("No hay ninguna etiqueta que imprimir."));
+    }
+
+    // The list opens from the check's box at the first label it flags; left
+    // out, copied and edited labels print, at the places the list shows, and
+    // the print file stays as it was.
+    void revisarChangesWhatPrintsAndNeverThePrintFile() {
+        m_c->putDefaultCoordinates();
+        window({"QA76 .C15", "", "1 2 3 4 5 6 7", "TESIS"});
+        const QString printFile = QStringLiteral("CLIENTE/CATALOG/FILES/BIB50/PRINT/itemlbl.prn");
+        const QByteArray printFileBytes = m_c->read(printFile);
+        m_w->generate();
+        field(m_w.get(), "txtInicio")->setText("2");
+        m_dialogs->answerChoice("Revisar");
+        clickToolbar(4);
+        ReviewWindow* list = m_w->reviewWindow();
+        QVERIFY(list && list->isVisible());
+        QCOMPARE(list->chosenLabels(), std::vector<qint64>{1});
+        ReviewModel* model = list->model();
+        auto cell = [&](int row, int column) { return model->index(row, column).data().toString(); };
+        QCOMPARE(cell(1, ReviewModel::Findings), QStringLiteral("no tiene ninguna línea que imprimir"));
+
+        m_dialogs->answerEdit([](const review::Fields& f) {
+            return f == review::Fields{{}} ? std::optional(review::Fields{{"NUEVA", "2001"}})
+                                           : std::nullopt;
+        });
+        list->editLabel(1);
+        QCOMPARE(cell(1, ReviewModel::Findings), QStringLiteral("editada"));  // checked again
+        QCOMPARE(cell(1, ReviewModel::Lines), QStringLiteral("NUEVA / 2001"));
+        model->setData(model->index(0, ReviewModel::Print), Qt::Unchecked, Qt::CheckStateRole);
+        model->setData(model->index(3, ReviewModel::Copies), 3, Qt::EditRole);
+        QCOMPARE(cell(0, ReviewModel::Place), QStringLiteral("—"));
+        QCOMPARE(cell(3, ReviewModel::Place), QStringLiteral("1 · 4"));
+        QCOMPARE(caption(m_w.get()), QStringLiteral("Se imprimirán 5 etiquetas (4 generadas)"));
+
+        QTemporaryDir out;
+        m_w->setPrinterFactory([&](auto) {
+            return std::make_shared<PdfSurface>(out.filePath("r.pdf"), PdfSurface::Paper::A4);
+        });
+        m_dialogs->answerChoice("Imprimir de todos modos");  // label 3 lost its seventh part
+        clickToolbar(4);
+        const PdfText pdf = readPdfWords(out.filePath("r.pdf"));
+        const CoordinateTable t = defaultCoordinateTable();
+        auto at = [&](const PdfWord& w, int place) {
+            return std::hypot(w.xMinCm - t.x[place].toDouble(), w.yMinCm - t.y[place].toDouble()) < 0.01;
+        };
+        QVERIFY(pdf.find("QA76").isEmpty());
+        QVERIFY(at(pdf.find("NUEVA").value(0), 1) && at(pdf.find("1").value(0), 2) &&
+                pdf.find("7").isEmpty());
+        const QList<PdfWord> copies = pdf.find("TESIS");
+        QVERIFY(copies.size() == 3 && at(copies[0], 3) && at(copies[1], 4) && at(copies[2], 5));
+        QCOMPARE(m_c->read(printFile), printFileBytes);
+
+        list->showLabel(1);
+        clickIn(list, "cmdDeshacer");
+        QCOMPARE(cell(1, ReviewModel::Lines), QString());
+        QCOMPARE(cell(1, ReviewModel::Findings), QStringLiteral("no tiene ninguna línea que imprimir"));
+        m_dialogs->answerQuestion(false);  // "Generar" keeps the changes
+        clickToolbar(1);
+        QVERIFY(m_w->reviewWindow());
+        QCOMPARE(caption(m_w.get()), QStringLiteral("Se imprimirán 5 etiquetas (4 generadas)"));
+        m_dialogs->answerQuestion(true);  // "Limpiar" drops them
+        clickToolbar(6);
+        QVERIFY(!m_w->reviewWindow() && m_w->callNumberLines().isEmpty());
+        QCOMPARE(m_dialogs->shown().last().text, QStringLiteral("¿Descartar los cambios de la revisión?"));
     }
 
     void testSheetOfTheFileAndOfTheEditorsValues() {
