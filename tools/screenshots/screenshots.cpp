@@ -1,9 +1,12 @@
 // Saves pictures of the windows, as a person would see them on the demo
 // data, into the folder given: the main windows with the start field and the
-// map, the coordinate editor, and the box of the check before printing.
+// map, the coordinate editor, the box of the check before printing, and the
+// list of "Revisar" of both programs with a label left out, one copied and
+// one edited.
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTableView>
 #include <QThread>
 
 #include "fichas/ui/mainwindow.h"
@@ -24,13 +27,37 @@ bool save(QWidget& window, const QString& path) {
     return window.grab().save(path);
 }
 
+// The real boxes, but for the label's edit, which is made here.
+class EditingDialogs : public QtDialogs {
+public:
+    std::optional<jobselection::Fields> editLabel(QWidget*, const QString&, const QStringList&,
+                                                  const jobselection::Fields& fields) override {
+        jobselection::Fields edited = fields;
+        edited[m_field].last() += QStringLiteral(" c.2");
+        return edited;
+    }
+    size_t m_field = 0;
+};
+
+// Leaves label 2 out, asks for 3 copies of label 3, edits label 4.
+void changeTheReview(MainWindowBase& window, EditingDialogs& dialogs, size_t field) {
+    window.openReview();
+    ReviewWindow* list = window.reviewWindow();
+    ReviewModel* model = list->model();
+    model->setData(model->index(1, ReviewModel::Print), Qt::Unchecked, Qt::CheckStateRole);
+    model->setData(model->index(2, ReviewModel::Copies), 3, Qt::EditRole);
+    dialogs.m_field = field;
+    list->editLabel(3);
+    list->showLabel(3);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     setUpApplication(app);
     const QString folder = app.arguments().value(1);
-    QtDialogs dialogs;
+    EditingDialogs dialogs;
     bool saved = true;
 
     lomos::MainWindow spine(dialogs);
@@ -42,9 +69,14 @@ int main(int argc, char** argv) {
     spine.openCoordinateEditor();
     saved &= save(*spine.coordinateEditor(), folder + QStringLiteral("/lomos-configurar.png"));
 
+    changeTheReview(spine, dialogs, 0);
+    saved &= save(*spine.reviewWindow(), folder + QStringLiteral("/lomos-revisar.png"));
+
     fichas::MainWindow full(dialogs);
     full.generate();
     saved &= save(full, folder + QStringLiteral("/fichas-principal.png"));
+    changeTheReview(full, dialogs, fichas::kCallNumberField);
+    saved &= save(*full.reviewWindow(), folder + QStringLiteral("/fichas-revisar.png"));
 
     const std::vector<labelcheck::Finding> findings = {
         {12, QStringLiteral("PQ6613"),
@@ -54,6 +86,7 @@ int main(int argc, char** argv) {
                         "se imprime")}};
     QMessageBox box(QMessageBox::NoIcon, messages::kTitle, labelcheck::findingsMessage(findings));
     box.addButton(messages::kPrintAnyway, QMessageBox::AcceptRole);
+    box.addButton(messages::kReview, QMessageBox::ActionRole);
     box.addButton(messages::kCancel, QMessageBox::RejectRole);
     saved &= save(box, folder + QStringLiteral("/comprobacion.png"));
     return saved ? 0 : 1;

@@ -1,0 +1,133 @@
+// "Revisar" on a hundred thousand labels: opening the list (places, the check
+// on the label printer, the table's first paint) and scrolling it a page at a
+// time, as the main windows run them.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <random>
+
+#include "common/ui/dialogs.h"
+#include "fichas/ui/mainwindow.h"
+#include "lomos/ui/mainwindow.h"
+#include "printfile_generator.h"
+
+namespace {
+
+// Boxes nobody answers: none is expected on the way.
+class SilentDialogs : public Dialogs {
+public:
+    void message(QWidget*, const QString&, const QString&) override {}
+    bool question(QWidget*, const QString&, const QString&) override { return false; }
+    int choose(QWidget*, const QString&, const QString&, const QStringList& b) override {
+        return int(b.size() - 1);
+    }
+    QString input(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString pick(QWidget*, const QString&, const QString&, const QStringList&,
+                 const QString&) override {
+        return {};
+    }
+    bool choosePrinter(QWidget*, QPrinter&) override { return false; }
+    std::optional<jobselection::Fields> editLabel(QWidget*, const QString&, const QStringList&,
+                                                  const jobselection::Fields&) override {
+        return std::nullopt;
+    }
+};
+
+// A drive C with the demo settings, the default coordinates and a print file
+// of `items` items, for the programs' windows.
+void makeDriveC(const QTemporaryDir& dir, int items) {
+    const QString print = dir.filePath(QStringLiteral("CLIENTE/CATALOG/FILES/BIB50/PRINT"));
+    QDir().mkpath(print);
+    QFile prn(print + QStringLiteral("/itemlbl.prn"));
+    prn.open(QIODevice::WriteOnly);
+    prn.write(makePrintFile(items));
+    for (const char* name : {"ini.prn", "cy.txt"}) {
+        QFile::copy(QStringLiteral(ETIQUETAS_DEMO_DIR "/") + QLatin1String(name),
+                    dir.filePath(QLatin1String(name)));
+    }
+    qputenv("ETIQUETAS_UNIDAD_C", QFile::encodeName(dir.path()));
+}
+
+template <class Window>
+void openReview(benchmark::State& state) {
+    QTemporaryDir c;
+    makeDriveC(c, int(state.range(0)));
+    SilentDialogs dialogs;
+    Window w(dialogs);
+    w.generate();
+    for (auto _ : state) {
+        w.openReview();
+        benchmark::DoNotOptimize(w.reviewWindow()->grab());  // the first paint
+        state.PauseTiming();
+        delete w.reviewWindow();
+        state.ResumeTiming();
+    }
+}
+
+template <class Window>
+void scrollReview(benchmark::State& state) {
+    QTemporaryDir c;
+    makeDriveC(c, int(state.range(0)));
+    SilentDialogs dialogs;
+    Window w(dialogs);
+    w.generate();
+    w.openReview();
+    QTableView* table = w.reviewWindow()->table();
+    QScrollBar* bar = table->verticalScrollBar();
+    std::mt19937 random(1);
+    for (auto _ : state) {
+        // A page down from anywhere in the list, repainted.
+        bar->setValue(int(random() % unsigned(bar->maximum())));
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        benchmark::DoNotOptimize(table->viewport()->grab());
+    }
+}
+
+// One row left out or taken back: places, the check and the table again.
+template <class Window>
+void toggleRow(benchmark::State& state) {
+    QTemporaryDir c;
+    makeDriveC(c, int(state.range(0)));
+    SilentDialogs dialogs;
+    Window w(dialogs);
+    w.generate();
+    w.openReview();
+    ReviewModel* model = w.reviewWindow()->model();
+    const QModelIndex row = model->index(5000, ReviewModel::Print);
+    bool printed = true;
+    for (auto _ : state) {
+        printed = !printed;
+        model->setData(row, printed ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
+        benchmark::DoNotOptimize(w.reviewWindow()->table()->viewport()->grab());
+    }
+}
+
+void BM_LomosReviewOpen(benchmark::State& s) { openReview<lomos::MainWindow>(s); }
+void BM_FichasReviewOpen(benchmark::State& s) { openReview<fichas::MainWindow>(s); }
+void BM_LomosReviewScrollPage(benchmark::State& s) { scrollReview<lomos::MainWindow>(s); }
+void BM_FichasReviewScrollPage(benchmark::State& s) { scrollReview<fichas::MainWindow>(s); }
+void BM_LomosReviewToggleRow(benchmark::State& s) { toggleRow<lomos::MainWindow>(s); }
+void BM_FichasReviewToggleRow(benchmark::State& s) { toggleRow<fichas::MainWindow>(s); }
+BENCHMARK(BM_LomosReviewToggleRow)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FichasReviewToggleRow)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LomosReviewOpen)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FichasReviewOpen)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LomosReviewScrollPage)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FichasReviewScrollPage)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
