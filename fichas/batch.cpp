@@ -56,7 +56,8 @@ int runBatch(const QStringList& arguments, QTextStream& out, QTextStream& err) {
             return checkFullLabels(labels, printedPlaces(), first, surface);
         };
     };
-    program.testSheet = [] { return testsheet::walk(testPositions(printedPlaces())); };
+    program.columns = kFullSheet.columns;
+    program.crosses = [] { return testPositions(printedPlaces()); };
     return runBatchJob(arguments, program, out, err);
 }
 

@@ -61,9 +61,8 @@ int runBatch(const QStringList& arguments, QTextStream& out, QTextStream& err) {
                                     options.fontSize, kPrinterFace, first, surface);
         };
     };
-    program.testSheet = [&] {
-        return testsheet::walk(testPositions(readCoordinateFile(drivec::coordinateFile())));
-    };
+    program.columns = kSpineSheet.columns;
+    program.crosses = [] { return testPositions(readCoordinateFile(drivec::coordinateFile())); };
     return runBatchJob(arguments, program, out, err);
 }
 

@@ -4,6 +4,7 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include "common/core/correction.h"
 #include "common/core/drivec.h"
 #include "common/core/messages.h"
 #include "common/core/number.h"
@@ -50,6 +51,11 @@ QString parseBatchOptions(const QStringList& arguments, bool withFontSize, Batch
             if (!value(options.copies)) return QStringLiteral("Falta el número tras --copies");
             QString problem;
             if (!jobselection::parseCopies(options.copies, problem)) return problem;
+        } else if (arg == QLatin1String("--correction-from")) {
+            if (!value(options.correctionFrom))
+                return QStringLiteral("Faltan las medidas tras --correction-from");
+            QString problem;
+            if (!correction::parseMeasures(options.correctionFrom, problem)) return problem;
         } else if (arg == QLatin1String("--test-sheet")) {
             options.testSheet = true;
         } else if (arg == QLatin1String("--strict")) {
@@ -100,6 +106,11 @@ QString helpText(const BatchProgram& program) {
                "                      números desde 1 separados por comas, o intervalos\n"
                "                      (por ejemplo 2,5-6)\n"
                "  --copies N          imprime N copias de cada etiqueta, seguidas (1 a 99)\n"
+               "  --correction-from \"P:x,y;P:x,y;...\"\n"
+               "                      corrige el error de una impresora medido en su hoja de\n"
+               "                      prueba: para tres o más cruces, la etiqueta y las\n"
+               "                      distancias de su centro a los bordes izquierdo y superior\n"
+               "                      del papel, en milímetros (1:28.4,20.6;3:...)\n"
                "  --strict            no escribe el PDF si alguna etiqueta no cabe (estado 5)\n"
                "  --help              muestra esta ayuda\n"
                "  --version           muestra la versión\n"
@@ -129,8 +140,24 @@ QString selectLabels(const BatchOptions& options, const BatchProgram& program, q
     return {};
 }
 
+// The PDF of the job, through the correction --correction-from measured;
+// the problem in Spanish when the measures give none.
+QString correctedPdf(const BatchOptions& options, const BatchProgram& program, PdfSurface& pdf,
+                     std::shared_ptr<DrawingSurface>& surface) {
+    surface = std::shared_ptr<DrawingSurface>(&pdf, [](DrawingSurface*) {});
+    if (options.correctionFrom.isEmpty()) return {};
+    QString problem;
+    const auto measures = correction::parseMeasures(options.correctionFrom, problem);
+    // The page of a PDF is the paper: its drawing area starts at the corner.
+    const correction::Fit fit = correction::fit(*measures, program.crosses(), program.columns, 0, 0);
+    if (!fit.printer) return fit.problem;
+    surface = correction::corrected(surface, fit.printer, 0, 0);
+    return {};
+}
+
 // Draws `walk` into the PDF. Returns the exit status.
-int writePdf(const LabelWalk& walk, PdfSurface& pdf, const FirstSheet& first, QTextStream& err) {
+int writePdf(const LabelWalk& walk, DrawingSurface& pdf, const FirstSheet& first,
+             QTextStream& err) {
     const PrintOutcome outcome = printSheets(walk, pdf, first);
     if (outcome.printed) return kBatchOk;
     err << "No se pudo escribir el PDF: " << outcome.reason << "\n";
@@ -162,7 +189,12 @@ int runBatchJob(const QStringList& arguments, const BatchProgram& program, QText
         return kBatchUsage;
     }
     PdfSurface pdf(options.pdf, options.paper);  // nothing is written before the walk
-    if (options.testSheet) return writePdf(program.testSheet(), pdf, first, err);
+    std::shared_ptr<DrawingSurface> job;
+    if (const QString wrong = correctedPdf(options, program, pdf, job); !wrong.isEmpty()) {
+        err << wrong << "\n";
+        return kBatchUsage;
+    }
+    if (options.testSheet) return writePdf(testsheet::walk(program.crosses()), *job, first, err);
 
     const generation::Report report = generation::run(
         loadSettings(drivec::settingsFile()), generation::SaveSettings::No, program.generate);
@@ -198,7 +230,7 @@ int runBatchJob(const QStringList& arguments, const BatchProgram& program, QText
         });
     err.flush();
     if (found && options.strict) return kBatchCheckFailed;
-    return writePdf(program.printWalk(options), pdf, first, err);
+    return writePdf(program.printWalk(options), *job, first, err);
 }
 
 int runWithoutWindow(int argc, char** argv, int (*job)(const QStringList& arguments)) {

@@ -6,6 +6,7 @@
 #include "common/core/generation.h"
 #include "common/core/jobselection.h"
 #include "common/core/sheetflow.h"
+#include "common/core/testsheet.h"
 #include "common/paint/paintersurface.h"
 
 class QTextStream;
@@ -23,6 +24,7 @@ struct BatchOptions {
     QString skip;    // places separated by commas
     QString labels;  // the labels to print, by number ("2,5-6"); empty: all
     QString copies = QStringLiteral("1");
+    QString correctionFrom;  // measured crosses, "P:x,y;P:x,y;..."
     bool testSheet = false;
     bool strict = false;
     bool help = false;
@@ -67,8 +69,9 @@ struct BatchProgram {
     std::function<LabelWalk(const BatchOptions&)> printWalk;
     // The check before printing them.
     std::function<labelcheck::Check(const BatchOptions&, const FirstSheet&)> check;
-    // The test sheet of its places.
-    std::function<LabelWalk()> testSheet;
+    // Where the crosses of its test sheet stand, and its columns.
+    std::function<std::vector<testsheet::Position>()> crosses;
+    int columns = 0;
 };
 
 // Runs the job: the options, the settings file as the window's load step

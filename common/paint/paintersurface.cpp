@@ -146,6 +146,10 @@ QRectF printableAreaMm(const QPrinter& printer) {
 }
 }  // namespace
 
+QPointF PrinterSurface::printableCornerCm(const QPrinter& printer) {
+    return printableAreaMm(printer).topLeft() / 10.0;
+}
+
 double PrinterSurface::areaWidthCm() { return printableAreaMm(*m_printer).width() / 10.0; }
 double PrinterSurface::areaHeightCm() { return printableAreaMm(*m_printer).height() / 10.0; }
 

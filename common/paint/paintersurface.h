@@ -82,6 +82,8 @@ public:
     ~PrinterSurface() override;
 
     QPrinter& printer() { return *m_printer; }
+    // Where the printable area starts on the paper, as open() sets it up.
+    static QPointF printableCornerCm(const QPrinter& printer);
 
     // The printable area as open() will set it up, before the job starts.
     double areaWidthCm() override;

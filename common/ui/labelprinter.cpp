@@ -9,6 +9,12 @@ namespace {
 
 const QString kKey = QStringLiteral("impresora/etiquetas");
 
+// A key per printer; its name may hold what a key may not.
+QString correctionKey(const QString& printerName) {
+    return QStringLiteral("correccion/") +
+           QString::fromLatin1(printerName.toUtf8().toPercentEncoding());
+}
+
 QSettings userSettings() {
     return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Etiquetas"),
                      QStringLiteral("etiquetas"));
@@ -45,16 +51,39 @@ Target open() {
     return target;
 }
 
+std::optional<correction::Affine> correctionFor(const QString& printerName) {
+    if (printerName.isEmpty()) return std::nullopt;
+    return correction::Affine::fromText(userSettings().value(correctionKey(printerName)).toString());
+}
+
+void keepCorrection(const QString& printerName, const std::optional<correction::Affine>& map) {
+    QSettings settings = userSettings();
+    if (map) {
+        settings.setValue(correctionKey(printerName), map->toText());
+    } else {
+        settings.remove(correctionKey(printerName));
+    }
+}
+
+QString currentName() {
+    const QString name = chosen();
+    if (!name.isEmpty() && !QPrinterInfo::printerInfo(name).isNull()) return name;
+    return QPrinterInfo::defaultPrinterName();
+}
+
 QString describe() {
     const QString name = chosen();
+    const QString corrected =
+        correctionFor(currentName()) ? QStringLiteral(", corregida") : QString();
     if (!name.isEmpty()) {
         return QPrinterInfo::printerInfo(name).isNull()
                    ? QStringLiteral("Impresora: %1 (no está)").arg(name)
-                   : QStringLiteral("Impresora: %1").arg(name);
+                   : QStringLiteral("Impresora: %1%2").arg(name, corrected);
     }
     const QString fallback = QPrinterInfo::defaultPrinterName();
-    return fallback.isEmpty() ? QStringLiteral("Impresora: no hay ninguna")
-                              : QStringLiteral("Impresora: %1 (predeterminada)").arg(fallback);
+    return fallback.isEmpty()
+               ? QStringLiteral("Impresora: no hay ninguna")
+               : QStringLiteral("Impresora: %1 (predeterminada)%2").arg(fallback, corrected);
 }
 
 QString missingMessage(const QString& name) {

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
+
+#include "common/core/correction.h"
 
 class QPrinter;
 
@@ -30,6 +33,13 @@ Target open();
 
 // Where the labels will go, for the main window: "Impresora: PDF".
 QString describe();
+
+// The correction kept for the printer of that name (by this user), if any.
+std::optional<correction::Affine> correctionFor(const QString& printerName);
+// Keeps it; none removes it ("Quitar corrección").
+void keepCorrection(const QString& printerName, const std::optional<correction::Affine>& map);
+// The name of the printer a job goes to now.
+QString currentName();
 
 // What the user is told when the chosen printer is no longer there.
 QString missingMessage(const QString& name);

@@ -64,6 +64,21 @@ MainWindowBase::MainWindowBase(Dialogs& dialogs, Traits traits, QWidget* parent)
 MainWindowBase::~MainWindowBase() {
     delete m_preview;
     delete m_reviewWindow;
+    delete m_correction;
+}
+
+void MainWindowBase::openPrinterCorrection() {
+    if (!m_correction) {
+        const SheetShape sheet = m_traits.sheet;
+        m_correction = new CorrectionDialog(
+            m_dialogs, crossPositions(), sheet.columns,
+            {1, sheet.columns, sheet.places() - sheet.columns + 1, sheet.places()});
+        connect(m_correction, &CorrectionDialog::correctionChanged, this,
+                &MainWindowBase::showPrinter);
+    }
+    m_correction->show();
+    m_correction->raise();
+    m_correction->activateWindow();
 }
 
 void MainWindowBase::buildMenu(const std::vector<MenuItem>& items) {
@@ -190,7 +205,11 @@ std::shared_ptr<DrawingSurface> MainWindowBase::printerForJob() {
     }
     // Cancel cancels: printing after it would waste sheets of labels.
     if (m_traits.printerDialog && !m_dialogs.choosePrinter(this, *target.printer)) return nullptr;
-    return m_printerFactory(std::move(target.printer));
+    // The printer's own error, measured once, is taken out of every line.
+    const auto printerError = labelprinter::correctionFor(target.printer->printerName());
+    const QPointF corner = PrinterSurface::printableCornerCm(*target.printer);
+    return correction::corrected(m_printerFactory(std::move(target.printer)), printerError,
+                                 corner.x(), corner.y());
 }
 
 void MainWindowBase::print() {
@@ -255,6 +274,7 @@ void MainWindowBase::clear() {
 bool MainWindowBase::closeOtherWindows() {
     if (m_preview) m_preview->close();
     if (m_reviewWindow) m_reviewWindow->close();
+    if (m_correction) m_correction->close();
     return true;
 }
 

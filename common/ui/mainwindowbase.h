@@ -11,6 +11,8 @@
 #include "common/core/review.h"
 #include "common/core/sheetflow.h"
 #include "common/core/sheetshape.h"
+#include "common/core/testsheet.h"
+#include "common/ui/correctiondialog.h"
 #include "common/ui/firstsheetpanel.h"
 #include "common/ui/previewwindow.h"
 #include "common/ui/reviewwindow.h"
@@ -54,6 +56,8 @@ public:
     // "Revisar": the list of the job's labels, where they can be left out,
     // copied and edited for this job.
     void openReview();
+    // "Corregir impresora…": the label printer's error, from the test sheet.
+    void openPrinterCorrection();
     // "Impresora de etiquetas…": the printer the labels go to, for this user.
     void chooseLabelPrinter();
 
@@ -62,6 +66,7 @@ public:
 
     PreviewWindow* previewWindow() const { return m_preview; }
     ReviewWindow* reviewWindow() const { return m_reviewWindow; }
+    CorrectionDialog* correctionDialog() const { return m_correction; }
     const review::Review& labelReview() const { return m_review; }
     FirstSheetPanel* firstSheetPanel() const { return m_firstSheet; }
 
@@ -89,6 +94,8 @@ protected:
     virtual LabelWalk printWalk() const = 0;
     virtual LabelWalk previewWalk() const = 0;
     virtual labelcheck::Check labelCheck(const FirstSheet& first) const = 0;
+    // Where the test sheet's crosses are meant to be, in the printable area.
+    virtual std::vector<testsheet::Position> crossPositions() = 0;
     // Closes the program's other windows before "Salir"; false stays open.
     virtual bool closeOtherWindows();
 
@@ -143,6 +150,7 @@ private:
     review::Review m_review;
     std::unique_ptr<review::LabelSource> m_source;
     QPointer<ReviewWindow> m_reviewWindow;
+    QPointer<CorrectionDialog> m_correction;
     QString m_generatedStatus;  // lblEspere after "Generar"
     std::shared_ptr<DrawingSurface> m_checkPrinter;  // where the review's check measures
     PrinterFactory m_printerFactory;

@@ -67,10 +67,13 @@ void MainWindow::layOut() {
     button("cmdSalir", QStringLiteral("Salir"), 2280, 4140, 1455, 375, &MainWindow::quit);
 
     // To the right: where on the sheet in the tray printing starts.
-    twips::place(firstSheetPanel(), 4440, 240, 2040, 3840);
-    QPushButton* testSheet = button("cmdHojaPrueba", QStringLiteral("Hoja de prueba"), 4440, 4140,
+    twips::place(firstSheetPanel(), 4440, 240, 2040, 3420);
+    QPushButton* testSheet = button("cmdHojaPrueba", QStringLiteral("Hoja de prueba"), 4440, 3720,
                                     2040, 420, &MainWindow::printTestSheet);
     testSheet->setFont(uiFont(QStringLiteral("Arial Narrow"), 10, true));
+    QPushButton* correct = button("cmdCorregir", QStringLiteral("Corregir impresora…"), 4440, 4200,
+                                  2040, 420, &MainWindow::openPrinterCorrection);
+    correct->setFont(uiFont(QStringLiteral("Arial Narrow"), 10, true));
 
     // As wide as the window: the count of a million labels reads whole.
     twips::place(statusLabel(), 120, 4680, 6360, 495);
@@ -108,6 +111,10 @@ labelcheck::Check MainWindow::labelCheck(const FirstSheet& first) const {
     return [this, first](DrawingSurface& surface) {
         return checkFullLabels(job(), printedPlaces(), first, surface);
     };
+}
+
+std::vector<testsheet::Position> MainWindow::crossPositions() {
+    return testPositions(printedPlaces());
 }
 
 void MainWindow::printTestSheet() {

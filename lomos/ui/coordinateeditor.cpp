@@ -132,8 +132,14 @@ CoordinateEditor::CoordinateEditor(Dialogs& dialogs, QWidget* mainWindow)
 
     auto* prueba =
         makeButton(client, QStringLiteral("cmdHojaPrueba"), QStringLiteral("Hoja de prueba"), 12);
-    twips::place(prueba, 1080, 8880, 4215, 735);
+    twips::place(prueba, 1080, 8880, 2055, 735);
     connect(prueba, &QPushButton::clicked, this, &CoordinateEditor::printTestSheet);
+
+    auto* corregir = makeButton(client, QStringLiteral("cmdCorregir"),
+                                QStringLiteral("Corregir impresora…"), 12);
+    twips::place(corregir, 3240, 8880, 2055, 735);
+    fitText(corregir, corregir->text(), 12);
+    connect(corregir, &QPushButton::clicked, this, &CoordinateEditor::printerCorrectionRequested);
 
     load();
 }

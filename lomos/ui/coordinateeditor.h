@@ -31,6 +31,7 @@ public:
 
 signals:
     void testSheetRequested(const CoordinateTable& table);
+    void printerCorrectionRequested();
 
 protected:
     // Values changed since the last save are asked about: Sí saves them, No

@@ -34,6 +34,9 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
                 [this] { chooseLabelPrinter(); }},
                {QStringLiteral("Hoja de prueba"), QStringLiteral("mnuHojaPrueba"), {}, [this] {
                     printTestSheet();
+                }},
+               {QStringLiteral("Corregir impresora…"), QStringLiteral("mnuCorregir"), {}, [this] {
+                    openPrinterCorrection();
                 }}});
     layOut();
 }
@@ -202,6 +205,11 @@ labelcheck::Check MainWindow::labelCheck(const FirstSheet& first) const {
     };
 }
 
+std::vector<testsheet::Position> MainWindow::crossPositions() {
+    loadPositions();
+    return testPositions(m_coordinates);
+}
+
 void MainWindow::printTestSheet() {
     loadPositions();
     printTestSheetOf(m_coordinates);
@@ -216,6 +224,8 @@ void MainWindow::openCoordinateEditor() {
         m_editor = new CoordinateEditor(dialogs(), this);
         connect(m_editor, &CoordinateEditor::testSheetRequested, this,
                 &MainWindow::printTestSheetOf);
+        connect(m_editor, &CoordinateEditor::printerCorrectionRequested, this,
+                &MainWindow::openPrinterCorrection);
     }
     m_editor->show();
     m_editor->raise();

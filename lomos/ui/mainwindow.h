@@ -51,6 +51,7 @@ protected:
     LabelWalk printWalk() const override;
     LabelWalk previewWalk() const override;
     labelcheck::Check labelCheck(const FirstSheet& first) const override;
+    std::vector<testsheet::Position> crossPositions() override;
     bool closeOtherWindows() override;
 
 private:

@@ -115,6 +115,7 @@ class ExitStatus : public testing::TestWithParam<std::tuple<const char*, ExitCas
 TEST_P(ExitStatus, AndMessage) {
     const auto& [program, c] = GetParam();
     TempDriveC drive;
+    drive.putDefaultCoordinates();
     if (c.settings) {
         drive.write("ini.prn", c.settings);
     } else {
@@ -150,10 +151,28 @@ INSTANTIATE_TEST_SUITE_P(Programs, ExitStatus, testing::Combine(
         ExitCase{"labels_range_backwards", nullptr, {"--labels", "3-1"}, false, 1, "Lista de etiquetas no válida: «3-1»"},
         ExitCase{"label_past_the_list", nullptr, {"--labels", "1,2"}, false, 1, "La etiqueta 2 no está en la lista: hay 1"},
         ExitCase{"copies_100", nullptr, {"--copies", "100"}, false, 1, "Número de copias no válido: «100»"},
-        ExitCase{"copies_0", nullptr, {"--copies", "0"}, false, 1, "Número de copias no válido: «0»"})),
+        ExitCase{"copies_0", nullptr, {"--copies", "0"}, false, 1, "Número de copias no válido: «0»"},
+        ExitCase{"correction_malformed", nullptr, {"--correction-from", "1:28;3:157,0"}, false, 1, "Medida no válida: «1:28»"},
+        ExitCase{"correction_one_row", nullptr, {"--correction-from", "1:28,0;2:92,0;3:157,0"}, false, 1, "Las cruces están todas en una fila"})),
     [](const auto& info) {
-        return std::string(info.index < 13 ? "lomos_" : "fichas_") + std::get<1>(info.param).name;
+        return std::string(std::get<0>(info.param) == std::string(LOMOS_EXE) ? "lomos_" : "fichas_") +
+               std::get<1>(info.param).name;
     });
+
+// --correction-from: a printer measured 1 mm to the right and 2 mm down of
+// every cross; the job is drawn that much up and to the left.
+TEST(LomosPdf, CorrectionFromMeasuresMovesEveryLine) {
+    TempDriveC c;
+    c.putPrintFile(printFileWithCallNumbers({"QA76 .C15", "TESIS"}));
+    c.putDefaultCoordinates();
+    QTemporaryDir out;
+    const ProcessRun run = runLomos({"--pdf", out.filePath("c.pdf"), "--correction-from",
+                                     "1:29,2;3:158,2;31:29,259;33:158,259"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const PdfText text = readPdfWords(out.filePath("c.pdf"));
+    expectWordAt(text, "QA76", 1, 2.8 - 0.1, 0 - 0.2);
+    expectWordAt(text, "TESIS", 1, 9.2 - 0.1, 0 - 0.2);
+}
 
 // --labels and --copies: the labels named, in that order, each as many times,
 // from the first free place; the print file is left as it was.

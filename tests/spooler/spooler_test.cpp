@@ -14,6 +14,10 @@
 
 #include "fichas/ui/mainwindow.h"
 #include "lomos/core/coordinates.h"
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "common/paint/paintersurface.h"
 #include "common/ui/labelprinter.h"
 #include "lomos/ui/mainwindow.h"
 #include "pdfwords.h"
@@ -133,6 +137,65 @@ private Q_SLOTS:
         m_dialogs.answerPrinter(false, [&](QPrinter& p) { offered = p.printerName(); });
         full.print();
         QCOMPARE(offered, QStringLiteral("Oficina"));
+    }
+
+    // A queue that shrinks the page into margins of its own, as a printer
+    // that moves and scales: four crosses of its test sheet, measured from
+    // the queue's PDF, give a correction that puts the labels back in place.
+    void aCorrectionFromTheTestSheetPutsTheLabelsBack() {
+        const QString folder = qEnvironmentVariable("ETIQUETAS_SPOOLER") + "/out-escala";
+        QDir().mkpath(folder);
+        QFile::setPermissions(folder, QFileDevice::Permissions(0x7777));
+        QCOMPARE(QProcess::execute("lpadmin",
+                                   {"-p", "Escala", "-v", "keep:" + folder, "-P",
+                                    projectDir() + "/tests/spooler/pdf-queue.ppd", "-E", "-o",
+                                    "fit-to-page-default=true", "-o", "page-left-default=40", "-o",
+                                    "page-top-default=30", "-o", "page-right-default=20"}),
+                 0);
+        labelprinter::choose("Escala");
+        QStringList callNumbers;
+        for (int k = 0; k < 33; ++k) callNumbers << QStringLiteral("K%1").arg(k);
+        m_c->putPrintFile(printFileWithCallNumbers(callNumbers));
+        m_c->putDefaultCoordinates();
+        lomos::MainWindow w(m_dialogs);
+        const PdfText sheet =
+            printed([&] { w.findChild<QAction*>("mnuHojaPrueba")->trigger(); }, "out-escala");
+        // A cross's number stands 1 mm right of its centre and 0.5 mm below.
+        w.openPrinterCorrection();
+        CorrectionDialog* dialog = w.correctionDialog();
+        for (int row = 1; row <= 4; ++row) {
+            const QString place = dialog->findChild<QLineEdit*>(QStringLiteral("txtEtiqueta%1").arg(row))->text();
+            const QList<PdfWord> number = sheet.find(place + ":");
+            QCOMPARE(number.size(), 1);
+            dialog->findChild<QLineEdit*>(QStringLiteral("txtX%1").arg(row))
+                ->setText(QString::number(number[0].xMinCm * 10 - 1.0));
+            dialog->findChild<QLineEdit*>(QStringLiteral("txtY%1").arg(row))
+                ->setText(QString::number(number[0].yMinCm * 10 - 0.5));
+        }
+        m_dialogs.answerQuestion(true);
+        QTest::mouseClick(dialog->findChild<QPushButton*>("cmdCalcular"), Qt::LeftButton);
+        QVERIFY2(m_dialogs.shown().last().text.startsWith("La impresora desplaza"),
+                 qPrintable(m_dialogs.shown().last().text));
+        qInfo("%s", qPrintable(m_dialogs.shown().last().text.section(u'\n', 0, 0)));
+        QCOMPARE(w.findChild<QLabel*>("lblImpresora")->text(),
+                 QStringLiteral("Impresora: Escala, corregida"));
+
+        w.generate();
+        const PdfText labels = printed([&] { w.print(); }, "out-escala");
+        const QPointF corner =
+            PrinterSurface::printableCornerCm(QPrinter(QPrinterInfo::printerInfo("Escala")));
+        const lomos::CoordinateTable t = lomos::defaultCoordinateTable();
+        double worst = 0;
+        for (int k = 0; k < 33; ++k) {
+            worst = std::max(worst, labels.distanceCm(QStringLiteral("K%1").arg(k), 1,
+                                                      t.x[k].toDouble() + corner.x(),
+                                                      t.y[k].toDouble() + corner.y()));
+        }
+        qInfo("worst label after the correction, through a shrinking queue: %.3f mm", worst * 10);
+        QVERIFY(worst < 0.03);
+        QTest::mouseClick(dialog->findChild<QPushButton*>("cmdQuitar"), Qt::LeftButton);
+        QCOMPARE(w.findChild<QLabel*>("lblImpresora")->text(), QStringLiteral("Impresora: Escala"));
+        QCOMPARE(QProcess::execute("lpadmin", {"-x", "Escala"}), 0);
     }
 
     void aQueueThatRefusesTheJobIsReported() {

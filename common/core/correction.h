@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "common/core/surface.h"
+#include "common/core/testsheet.h"
+
+// A printer's error, measured once from a printed test sheet and taken out
+// of every job on that printer: the coordinate table then describes the
+// label stock alone.
+namespace correction {
+
+// Where a printer puts what was meant for a point of the paper:
+// x' = a x + b y + c, y' = d x + e y + f, in centimetres from the paper's
+// top-left corner. Shift, a scale in each direction, and the small skew a
+// tray gives.
+struct Affine {
+    double a = 1, b = 0, c = 0;
+    double d = 0, e = 1, f = 0;
+
+    double mapX(double x, double y) const { return a * x + b * y + c; }
+    double mapY(double x, double y) const { return d * x + e * y + f; }
+    // The map that undoes this one; none when it folds the paper flat.
+    std::optional<Affine> inverse() const;
+    // This map after `first`: x -> this(first(x)).
+    Affine after(const Affine& first) const;
+    bool isIdentity() const;
+
+    // "a;b;c;d;e;f", as it is kept per printer.
+    QString toText() const;
+    static std::optional<Affine> fromText(const QString& text);
+};
+
+// A cross of the test sheet as measured with a ruler: its place (from 1) and
+// the distances of its centre from the paper's left and top edges, in mm.
+struct Measure {
+    int place;
+    double xMm;
+    double yMm;
+};
+
+// Reads "P:x,y;P:x,y;…" (the place, then the distances in millimetres; a
+// decimal comma or point). Nothing, and why not in `problem`, when it is not
+// that.
+std::optional<std::vector<Measure>> parseMeasures(const QString& text, QString& problem);
+
+struct Fit {
+    std::optional<Affine> printer;  // where the printer puts what was meant
+    QString problem;                // why there is none, in Spanish
+    int badPlace = 0;               // a measure that disagrees with the rest, when that is why
+};
+
+// Fits the printer's map from measured crosses. `crosses` are the test
+// sheet's positions (area coordinates); `areaLeftCm`, `areaTopCm` where the
+// printer's drawing area starts on the paper. Three crosses give the map
+// exactly; more, by least squares, and then a cross more than 1 mm off the
+// map the others give is named. Refused: fewer than three, a place the sheet
+// has not, crosses all in one row or one column (or on one line).
+Fit fit(const std::vector<Measure>& measures, const std::vector<testsheet::Position>& crosses,
+        int columns, double areaLeftCm, double areaTopCm);
+
+// The map in words: "la impresora desplaza 1,5 mm a la derecha y 0,8 mm
+// hacia abajo, y estira la hoja un 1,2 % de arriba abajo".
+QString describe(const Affine& printer);
+
+// Draws on `inner` so that, through a printer that maps the paper by
+// `printer`, every line lands where it was meant. Each line is placed on its
+// own; sizes and fonts are those of the inner surface.
+class CorrectedSurface : public DrawingSurface {
+public:
+    CorrectedSurface(std::shared_ptr<DrawingSurface> inner, const Affine& printer,
+                     double areaLeftCm, double areaTopCm);
+
+    double textWidthCm(const QString& text) override;
+    double areaWidthCm() override { return m_inner->areaWidthCm(); }
+    double areaHeightCm() override { return m_inner->areaHeightCm(); }
+    bool newPage() override;
+    bool endDoc() override;
+    bool cls() override;
+
+protected:
+    double drawText(double xCm, double yCm, const QString& text) override;
+    double lineSpacingCm() override;
+    bool drawSegment(double x1Cm, double y1Cm, double x2Cm, double y2Cm) override;
+
+private:
+    void passFont();
+    bool passed(bool ok);  // a failure of the inner surface is this one's
+    double toAreaX(double x, double y) const;
+    double toAreaY(double x, double y) const;
+
+    std::shared_ptr<DrawingSurface> m_inner;
+    Affine m_undo;  // from where a line is meant to where it is drawn, on the paper
+    double m_left, m_top;
+};
+
+// The surface a job draws on: `inner` itself without a correction.
+std::shared_ptr<DrawingSurface> corrected(std::shared_ptr<DrawingSurface> inner,
+                                          const std::optional<Affine>& printer, double areaLeftCm,
+                                          double areaTopCm);
+
+}  // namespace correction

@@ -1,0 +1,130 @@
+#include "common/ui/correctiondialog.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+
+#include "common/core/messages.h"
+#include "common/core/number.h"
+#include "common/paint/paintersurface.h"
+#include "common/ui/dialogs.h"
+#include "common/ui/labelprinter.h"
+
+CorrectionDialog::CorrectionDialog(Dialogs& dialogs, std::vector<testsheet::Position> crosses,
+                                   int columns, const std::vector<int>& corners, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      m_dialogs(dialogs),
+      m_crosses(std::move(crosses)),
+      m_columns(columns),
+      m_current(new QLabel(this)) {
+    setObjectName(QStringLiteral("frmCorregir"));
+    setWindowTitle(QStringLiteral("Corregir impresora"));
+    auto* grid = new QGridLayout(this);
+    auto* how = new QLabel(
+        QStringLiteral("Imprima la hoja de prueba. Con una regla, mida en milímetros la distancia "
+                       "del centro de cada cruz al borde izquierdo y al borde superior del papel. "
+                       "Bastan tres o cuatro cruces que no estén en una misma fila ni en una misma "
+                       "columna; las esquinas son las mejores."),
+        this);
+    how->setWordWrap(true);
+    grid->addWidget(how, 0, 0, 1, 3);
+    m_current->setObjectName(QStringLiteral("lblCorreccion"));
+    m_current->setWordWrap(true);
+    grid->addWidget(m_current, 1, 0, 1, 3);
+    grid->addWidget(new QLabel(QStringLiteral("Etiqueta"), this), 2, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Desde la izquierda (mm)"), this), 2, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Desde arriba (mm)"), this), 2, 2);
+    for (int row = 0; row < kRows; ++row) {
+        auto field = [&](const char* name, int column) {
+            auto* edit = new QLineEdit(this);
+            edit->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(name)).arg(row + 1));
+            grid->addWidget(edit, row + 3, column);
+            return edit;
+        };
+        m_place[row] = field("txtEtiqueta", 0);
+        m_x[row] = field("txtX", 1);
+        m_y[row] = field("txtY", 2);
+        if (size_t(row) < corners.size()) m_place[row]->setText(QString::number(corners[size_t(row)]));
+    }
+    auto button = [this, grid](const char* name, const QString& text, int column, auto command) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(QLatin1String(name));
+        connect(b, &QPushButton::clicked, this, command);
+        grid->addWidget(b, kRows + 3, column);
+    };
+    button("cmdCalcular", QStringLiteral("Calcular"), 0, [this] { fitAndKeep(); });
+    button("cmdQuitar", QStringLiteral("Quitar corrección"), 1, [this] { remove(); });
+    button("cmdCerrar", QStringLiteral("Cerrar"), 2, [this] { close(); });
+    showCurrent();
+}
+
+void CorrectionDialog::showCurrent() {
+    const QString printer = labelprinter::currentName();
+    const auto map = labelprinter::correctionFor(printer);
+    m_current->setText(QStringLiteral("Impresora: %1. ").arg(printer) +
+                       (map ? QStringLiteral("Corrección en uso: ") + correction::describe(*map) +
+                                  QStringLiteral(".")
+                            : QStringLiteral("Sin corrección.")));
+}
+
+void CorrectionDialog::fitAndKeep() {
+    std::vector<correction::Measure> measures;
+    for (int row = 0; row < kRows; ++row) {
+        if (m_x[row]->text().trimmed().isEmpty() && m_y[row]->text().trimmed().isEmpty()) continue;
+        bool placeOk = false;
+        const int place = m_place[row]->text().trimmed().toInt(&placeOk);
+        const auto x = parseNumber(m_x[row]->text());
+        const auto y = parseNumber(m_y[row]->text());
+        if (!placeOk || !x || !y) {
+            m_dialogs.message(this, messages::kTitle,
+                              QStringLiteral("La fila %1 no tiene una etiqueta y dos medidas en "
+                                             "milímetros: «%2», «%3», «%4».")
+                                  .arg(row + 1)
+                                  .arg(m_place[row]->text(), m_x[row]->text(), m_y[row]->text()));
+            return;
+        }
+        measures.push_back({place, *x, *y});
+    }
+    const QString printer = labelprinter::currentName();
+    if (printer.isEmpty()) {
+        m_dialogs.message(this, messages::kTitle,
+                          QStringLiteral("No hay ninguna impresora a la que corregir."));
+        return;
+    }
+    std::unique_ptr<QPrinter> device = labelprinter::open().printer;
+    const QPointF corner = PrinterSurface::printableCornerCm(*device);
+    const correction::Fit fit =
+        correction::fit(measures, m_crosses, m_columns, corner.x(), corner.y());
+    if (!fit.printer) {
+        m_dialogs.message(this, messages::kTitle, fit.problem);
+        for (int row = 0; row < kRows; ++row) {
+            if (fit.badPlace && m_place[row]->text().trimmed() == QString::number(fit.badPlace)) {
+                m_x[row]->setFocus();
+                m_x[row]->selectAll();
+            }
+        }
+        return;
+    }
+    // The test sheet was printed through the correction already kept, if any:
+    // the printer's own error is what was measured after it.
+    const correction::Affine old = labelprinter::correctionFor(printer).value_or(correction::Affine{});
+    const correction::Affine printerMap = fit.printer->after(old);
+    const QString text = correction::describe(printerMap) +
+                         QStringLiteral(".\n\n¿Guardar esta corrección para la impresora «%1»? Se "
+                                        "aplicará a todo lo que se imprima en ella.")
+                             .arg(printer);
+    QString sentence = text;
+    sentence[0] = sentence[0].toUpper();
+    if (!m_dialogs.question(this, messages::kTitle, sentence)) return;
+    labelprinter::keepCorrection(printer, printerMap);
+    showCurrent();
+    emit correctionChanged();
+}
+
+void CorrectionDialog::remove() {
+    labelprinter::keepCorrection(labelprinter::currentName(), std::nullopt);
+    showCurrent();
+    emit correctionChanged();
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+#include "common/core/correction.h"
+#include "common/core/testsheet.h"
+
+class Dialogs;
+class QLabel;
+class QLineEdit;
+
+// "Corregir impresora…" (frmCorregir): the distances of a few crosses of the
+// printed test sheet from the paper's edges, as measured with a ruler; from
+// them, the printer's error, kept for that printer and taken out of every
+// job printed on it.
+class CorrectionDialog : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kRows = 6;
+
+    // `crosses` are the test sheet's positions, on a sheet of `columns`
+    // columns; `corners` the places proposed at first.
+    CorrectionDialog(Dialogs& dialogs, std::vector<testsheet::Position> crosses, int columns,
+                     const std::vector<int>& corners, QWidget* parent = nullptr);
+
+    // "Calcular": fits the correction and, once the user agrees, keeps it.
+    void fitAndKeep();
+    // "Quitar corrección".
+    void remove();
+
+signals:
+    void correctionChanged();
+
+private:
+    void showCurrent();
+
+    Dialogs& m_dialogs;
+    std::vector<testsheet::Position> m_crosses;
+    int m_columns;
+    QLabel* m_current;  // lblCorreccion
+    QLineEdit* m_place[kRows];
+    QLineEdit* m_x[kRows];
+    QLineEdit* m_y[kRows];
+};

@@ -1,0 +1,175 @@
+// The printer correction: fitted from crosses measured on a test sheet that a
+// simulated printer moved, stretched and skewed, it puts every line of a job
+// where the table says, through that printer.
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+
+#include "common/core/correction.h"
+#include "fichas/core/fullwalk.h"
+#include "lomos/core/coordinates.h"
+#include "lomos/core/spinegeneration.h"
+#include "lomos/core/spinewalk.h"
+#include "recordingsurface.h"
+#include "testenv.h"
+
+namespace {
+
+// Shifts 1.5 mm right and 0.8 mm down, shrinks 0.5 % across, stretches 1.2 %
+// from top to bottom and skews a little, as a tray does.
+const correction::Affine kPrinter{0.995, 0.002, 0.15, -0.001, 1.012, 0.08};
+
+struct PrinterCase {
+    const char* name;
+    bool fichas;
+    std::vector<int> places;  // the crosses measured
+    double areaLeftCm, areaTopCm;
+};
+
+template <class Generation, class Generate>
+Generation generated(QByteArray bytes, Generate generate) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return generate(buffer);
+}
+
+// Draws `walk` as it is and through the correction; every line and segment
+// the corrected one drew, passed through the printer, is where the plain one
+// put it.
+void expectCorrected(const LabelWalk& walk, const correction::Affine& fitted, double left,
+                     double top, int sheets) {
+    RecordingSurface plain;
+    printSheets(walk, plain, FirstSheet(sheets));
+    auto recorded = std::make_shared<RecordingSurface>();
+    correction::CorrectedSurface corrected(recorded, fitted, left, top);
+    printSheets(walk, corrected, FirstSheet(sheets));
+    auto landed = [&](double x, double y) {
+        return std::pair(kPrinter.mapX(x + left, y + top) - left,
+                         kPrinter.mapY(x + left, y + top) - top);
+    };
+    ASSERT_EQ(recorded->lines().size(), plain.lines().size());
+    ASSERT_GT(plain.lines().size(), 0);
+    for (qsizetype i = 0; i < plain.lines().size(); ++i) {
+        const auto [x, y] = landed(recorded->lines()[i].xCm, recorded->lines()[i].yCm);
+        EXPECT_NEAR(x, plain.lines()[i].xCm, 0.01) << plain.lines()[i].text.toStdString();
+        EXPECT_NEAR(y, plain.lines()[i].yCm, 0.01) << plain.lines()[i].text.toStdString();
+        EXPECT_EQ(recorded->lines()[i].sizePt, plain.lines()[i].sizePt);
+    }
+    ASSERT_EQ(recorded->segments().size(), plain.segments().size());
+    for (qsizetype i = 0; i < plain.segments().size(); ++i) {
+        const auto [x1, y1] = landed(recorded->segments()[i].x1Cm, recorded->segments()[i].y1Cm);
+        const auto [x2, y2] = landed(recorded->segments()[i].x2Cm, recorded->segments()[i].y2Cm);
+        EXPECT_NEAR(x1, plain.segments()[i].x1Cm, 0.01);
+        EXPECT_NEAR(y1, plain.segments()[i].y1Cm, 0.01);
+        EXPECT_NEAR(x2, plain.segments()[i].x2Cm, 0.01);
+        EXPECT_NEAR(y2, plain.segments()[i].y2Cm, 0.01);
+    }
+}
+
+}  // namespace
+
+class SimulatedPrinter : public testing::TestWithParam<PrinterCase> {};
+
+TEST_P(SimulatedPrinter, EveryLineLandsWhereTheTableSays) {
+    const PrinterCase& c = GetParam();
+    const std::vector<testsheet::Position> crosses =
+        c.fichas ? fichas::testPositions(fichas::printedPlaces())
+                 : lomos::testPositions(lomos::defaultCoordinateTable());
+    std::vector<correction::Measure> measures;
+    for (int place : c.places) {
+        const testsheet::Position& p = crosses[size_t(place - 1)];
+        const double x = *p.xCm + c.areaLeftCm, y = *p.yCm + c.areaTopCm;
+        measures.push_back({place, kPrinter.mapX(x, y) * 10, kPrinter.mapY(x, y) * 10});
+    }
+    const int columns = c.fichas ? fichas::kFullSheet.columns : lomos::kSpineSheet.columns;
+    const correction::Fit fit =
+        correction::fit(measures, crosses, columns, c.areaLeftCm, c.areaTopCm);
+    ASSERT_TRUE(fit.printer) << fit.problem.toStdString();
+
+    QStringList callNumbers;
+    for (int k = 0; k < 40; ++k) callNumbers << QStringLiteral("K%1 A%1 B%1").arg(k);
+    if (c.fichas) {
+        const fichas::FullGeneration labels = generated<fichas::FullGeneration>(
+            printFileWithFullItems(40), [](QIODevice& d) { return fichas::generateFullLabels(d); });
+        expectCorrected(fichas::fullWalk(labels, fichas::printedPlaces()), *fit.printer,
+                        c.areaLeftCm, c.areaTopCm, fichas::kFullSheet.places());
+    } else {
+        const lomos::SpineGeneration labels = generated<lomos::SpineGeneration>(
+            printFileWithCallNumbers(callNumbers),
+            [](QIODevice& d) { return lomos::generateSpineLabels(d); });
+        expectCorrected(lomos::spineWalk(labels.callNumberLines, lomos::defaultCoordinateTable(),
+                                         "8", lomos::kPrinterFace),
+                        *fit.printer, c.areaLeftCm, c.areaTopCm, lomos::kSpineSheet.places());
+    }
+    expectCorrected(testsheet::walk(crosses), *fit.printer, c.areaLeftCm, c.areaTopCm,
+                    int(crosses.size()));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Correction, SimulatedPrinter, testing::Values(
+    PrinterCase{"lomos_three_crosses", false, {1, 3, 31}, 0, 0},
+    PrinterCase{"lomos_four_corners_printable_area_inset", false, {1, 3, 31, 33}, 0.42, 0.31},
+    PrinterCase{"fichas_three_crosses", true, {2, 34, 36}, 0, 0},
+    PrinterCase{"fichas_four_crosses", true, {1, 3, 17, 36}, 0.42, 0.31}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+struct RefusalCase {
+    const char* name;
+    const char* measures;  // over the default coordinates
+    const char* problem;
+    int badPlace = 0;
+};
+
+class MeasuresRefused : public testing::TestWithParam<RefusalCase> {};
+
+TEST_P(MeasuresRefused, WithTheReason) {
+    QString problem;
+    const auto measures = correction::parseMeasures(QString::fromUtf8(GetParam().measures), problem);
+    const correction::Fit fit =
+        measures ? correction::fit(*measures, lomos::testPositions(lomos::defaultCoordinateTable()),
+                                   3, 0, 0)
+                 : correction::Fit{std::nullopt, problem, 0};
+    EXPECT_FALSE(fit.printer);
+    EXPECT_TRUE(fit.problem.startsWith(QString::fromUtf8(GetParam().problem)))
+        << fit.problem.toStdString();
+    EXPECT_EQ(fit.badPlace, GetParam().badPlace);
+}
+
+// Place 1 is meant at (28, 0) mm, 3 at (157, 0), 17 at (92, 122.8), 31 at
+// (28, 257), 33 at (157, 257).
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Correction, MeasuresRefused, testing::Values(
+    RefusalCase{"not_a_number", "1:28,0;3:x,0;31:28,257", "Medida no válida: «3:x,0»"},
+    RefusalCase{"no_colon", "1 28,0;3:157,0;31:28,257", "Medida no válida: «1 28,0»"},
+    RefusalCase{"place_past_the_sheet", "1:28,0;3:157,0;34:28,257", "La etiqueta 34 no existe: la hoja tiene de la 1 a la 33."},
+    RefusalCase{"two_crosses", "1:28,0;33:157,257", "Hacen falta al menos tres cruces medidas."},
+    RefusalCase{"one_row", "1:28,0;2:92,0;3:157,0", "Las cruces están todas en una fila"},
+    RefusalCase{"one_column", "1:28,0;16:28,100;31:28,257", "Las cruces están todas en una columna"},
+    RefusalCase{"measured_twice", "1:28,0;3:157,0;1:28,0;31:28,257", "La cruz 1 está medida dos veces."},
+    RefusalCase{"one_of_four_off", "1:28,0;3:157,0;31:28,257;33:159,257", "Las medidas no concuerdan entre sí (una se aparta 2,00 mm)"},
+    RefusalCase{"one_of_five_off_is_named", "1:28,0;3:157,0;31:28,257;33:157,257;17:92,125", "La medida de la cruz 17 no concuerda con las demás: se aparta 2,20 mm.", 17}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST(Correction, DecimalCommasAndWithinAMillimetreAreTaken) {
+    QString problem;
+    const auto measures =
+        correction::parseMeasures("1:28,5,0,4;3:157.5,0.4;31:28.5,257.4;33:157.4,257.5", problem);
+    ASSERT_TRUE(measures) << problem.toStdString();
+    EXPECT_EQ((*measures)[0].xMm, 28.5);
+    EXPECT_EQ((*measures)[0].yMm, 0.4);
+    EXPECT_TRUE(correction::fit(*measures, lomos::testPositions(lomos::defaultCoordinateTable()), 3,
+                                0, 0)
+                    .printer);
+}
+
+TEST(Correction, SaidInWords) {
+    EXPECT_EQ(correction::describe({1, 0, 0.15, 0, 1.012, 0.08}),
+              QStringLiteral("la impresora desplaza 1,50 mm a la derecha y 0,80 mm hacia abajo, "
+                             "y estira la hoja un 1,20 % de arriba abajo"));
+    EXPECT_EQ(correction::describe({0.99, 0, -0.1, 0, 1, 0}),
+              QStringLiteral("la impresora desplaza 1,00 mm a la izquierda, y encoge la hoja un "
+                             "1,00 % de izquierda a derecha"));
+    EXPECT_EQ(correction::describe({}), QStringLiteral("la impresora pone cada cruz en su sitio"));
+}
