@@ -2,7 +2,7 @@
 // data, into the folder given: the main windows with the start field and the
 // map, the coordinate editor, the box of the check before printing, and the
 // list of "Revisar" of both programs with a label left out, one copied and
-// one edited.
+// one edited, and "Corregir impresora…" with four crosses measured.
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -71,6 +71,14 @@ int main(int argc, char** argv) {
 
     changeTheReview(spine, dialogs, 0);
     saved &= save(*spine.reviewWindow(), folder + QStringLiteral("/lomos-revisar.png"));
+    spine.openPrinterCorrection();
+    CorrectionDialog* correction = spine.correctionDialog();
+    const char* measured[][2] = {{"29,5", "0,8"}, {"158,6", "0,9"}, {"29,6", "260,1"}, {"158,7", "260,2"}};
+    for (int row = 0; row < 4; ++row) {
+        correction->findChild<QLineEdit*>(QStringLiteral("txtX%1").arg(row + 1))->setText(measured[row][0]);
+        correction->findChild<QLineEdit*>(QStringLiteral("txtY%1").arg(row + 1))->setText(measured[row][1]);
+    }
+    saved &= save(*correction, folder + QStringLiteral("/corregir-impresora.png"));
 
     fichas::MainWindow full(dialogs);
     full.generate();
