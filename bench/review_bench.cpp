@@ -38,46 +38,47 @@ public:
     }
 };
 
-// A drive C with the demo settings, the default coordinates and a print file
-// of `items` items, for the programs' windows.
-void makeDriveC(const QTemporaryDir& dir, int items) {
-    const QString print = dir.filePath(QStringLiteral("CLIENTE/CATALOG/FILES/BIB50/PRINT"));
-    QDir().mkpath(print);
-    QFile prn(print + QStringLiteral("/itemlbl.prn"));
-    prn.open(QIODevice::WriteOnly);
-    prn.write(makePrintFile(items));
-    for (const char* name : {"ini.prn", "cy.txt"}) {
-        QFile::copy(QStringLiteral(ETIQUETAS_DEMO_DIR "/") + QLatin1String(name),
-                    dir.filePath(QLatin1String(name)));
+// A program's main window on a drive C of its own (the demo settings, the
+// default coordinates, a print file of `items` items), its labels generated.
+template <class Window>
+struct Generated {
+    explicit Generated(int items) {
+        const QString print = drive.filePath(QStringLiteral("CLIENTE/CATALOG/FILES/BIB50/PRINT"));
+        QDir().mkpath(print);
+        QFile prn(print + QStringLiteral("/itemlbl.prn"));
+        prn.open(QIODevice::WriteOnly);
+        prn.write(makePrintFile(items));
+        prn.close();
+        for (const char* name : {"ini.prn", "cy.txt"}) {
+            QFile::copy(QStringLiteral(ETIQUETAS_DEMO_DIR "/") + QLatin1String(name),
+                        drive.filePath(QLatin1String(name)));
+        }
+        qputenv("ETIQUETAS_UNIDAD_C", QFile::encodeName(drive.path()));
+        window = std::make_unique<Window>(dialogs);
+        window->generate();
     }
-    qputenv("ETIQUETAS_UNIDAD_C", QFile::encodeName(dir.path()));
-}
+    QTemporaryDir drive;
+    SilentDialogs dialogs;
+    std::unique_ptr<Window> window;
+};
 
 template <class Window>
 void openReview(benchmark::State& state) {
-    QTemporaryDir c;
-    makeDriveC(c, int(state.range(0)));
-    SilentDialogs dialogs;
-    Window w(dialogs);
-    w.generate();
+    Generated<Window> g(int(state.range(0)));
     for (auto _ : state) {
-        w.openReview();
-        benchmark::DoNotOptimize(w.reviewWindow()->grab());  // the first paint
+        g.window->openReview();
+        benchmark::DoNotOptimize(g.window->reviewWindow()->grab());  // the first paint
         state.PauseTiming();
-        delete w.reviewWindow();
+        delete g.window->reviewWindow();
         state.ResumeTiming();
     }
 }
 
 template <class Window>
 void scrollReview(benchmark::State& state) {
-    QTemporaryDir c;
-    makeDriveC(c, int(state.range(0)));
-    SilentDialogs dialogs;
-    Window w(dialogs);
-    w.generate();
-    w.openReview();
-    QTableView* table = w.reviewWindow()->table();
+    Generated<Window> g(int(state.range(0)));
+    g.window->openReview();
+    QTableView* table = g.window->reviewWindow()->table();
     QScrollBar* bar = table->verticalScrollBar();
     std::mt19937 random(1);
     for (auto _ : state) {
@@ -91,19 +92,15 @@ void scrollReview(benchmark::State& state) {
 // One row left out or taken back: places, the check and the table again.
 template <class Window>
 void toggleRow(benchmark::State& state) {
-    QTemporaryDir c;
-    makeDriveC(c, int(state.range(0)));
-    SilentDialogs dialogs;
-    Window w(dialogs);
-    w.generate();
-    w.openReview();
-    ReviewModel* model = w.reviewWindow()->model();
+    Generated<Window> g(int(state.range(0)));
+    g.window->openReview();
+    ReviewModel* model = g.window->reviewWindow()->model();
     const QModelIndex row = model->index(5000, ReviewModel::Print);
     bool printed = true;
     for (auto _ : state) {
         printed = !printed;
         model->setData(row, printed ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
-        benchmark::DoNotOptimize(w.reviewWindow()->table()->viewport()->grab());
+        benchmark::DoNotOptimize(g.window->reviewWindow()->table()->viewport()->grab());
     }
 }
 
