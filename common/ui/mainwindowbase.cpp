@@ -116,11 +116,13 @@ void MainWindowBase::generate() {
     for (const QString& notice : report.notices) m_dialogs.message(this, messages::kTitle, notice);
 }
 
+bool MainWindowBase::reviewKept() {
+    return m_review.changed() &&
+           !m_dialogs.question(this, messages::kTitle, messages::kDiscardReview);
+}
+
 bool MainWindowBase::dropReview() {
-    if (m_review.changed() &&
-        !m_dialogs.question(this, messages::kTitle, messages::kDiscardReview)) {
-        return false;
-    }
+    if (reviewKept()) return false;
     delete m_reviewWindow;
     m_review = review::Review();
     m_source.reset();
@@ -278,6 +280,8 @@ bool MainWindowBase::closeOtherWindows() {
     return true;
 }
 
+// Changes to the review are this job's work: asked about as "Generar" asks.
 void MainWindowBase::quit() {
+    if (reviewKept()) return;
     if (closeOtherWindows()) m_exit();
 }

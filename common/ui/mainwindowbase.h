@@ -130,7 +130,10 @@ private:
     void printSelection(const jobselection::Selection& selection);
     // Makes the review's job the one the walks read, and gives it.
     jobselection::Selection selectReviewedJob();
-    // Asks before edits are dropped; false keeps them (and the labels).
+    // When the review holds changes, asks before they go: true when the user
+    // keeps them.
+    bool reviewKept();
+    // Drops the review, once asked; false keeps it (and the labels).
     bool dropReview();
     // After the job or the first sheet changed: places, the check, the count.
     void reviewChanged();

@@ -238,6 +238,11 @@ private Q_SLOTS:
         m_dialogs->answerQuestion(false);  // "Generar" keeps the changes
         clickToolbar(1);
         QVERIFY(m_w->reviewWindow());
+        int exits = 0;
+        m_w->setExitHandler([&] { ++exits; });
+        m_dialogs->answerQuestion(false);  // and so does "Salir"
+        clickToolbar(7);
+        QCOMPARE(exits, 0);
         QCOMPARE(caption(m_w.get()), QStringLiteral("Se imprimirán 5 etiquetas (4 generadas)"));
         m_dialogs->answerQuestion(true);  // "Limpiar" drops them
         clickToolbar(6);
