@@ -112,6 +112,7 @@ void MainWindowBase::generate() {
         m_review = review::Review(m_source->count(), m_traits.sheet.places());
     }
     m_generatedStatus = report.status;
+    emit labelsPresent(hasLabels());
     showStatus(report.status);
     for (const QString& notice : report.notices) m_dialogs.message(this, messages::kTitle, notice);
 }
@@ -268,6 +269,7 @@ void MainWindowBase::preview() {
 void MainWindowBase::clear() {
     if (!dropReview()) return;
     dropLabels();
+    emit labelsPresent(false);
     m_administrativeBase->clear();
     m_clientDirectory->clear();
     showStatus(messages::kNoLabels);

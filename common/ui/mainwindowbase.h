@@ -74,6 +74,10 @@ public:
     // What "Salir" runs at the end; by default it ends the application.
     void setExitHandler(std::function<void()> handler) { m_exit = std::move(handler); }
 
+signals:
+    // There are labels to review, or no longer any ("Revisar" follows it).
+    void labelsPresent(bool present);
+
 protected:
     // Makes the client area with the shared widgets, unplaced, and fills the
     // fields from the settings file.

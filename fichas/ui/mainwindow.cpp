@@ -61,7 +61,10 @@ void MainWindow::layOut() {
     button("cmdGenerar", QStringLiteral("Generar\nEtiquetas"), 600, 2880, 1215, 855,
            &MainWindow::generate);
     button("cmdVer", QStringLiteral("Vista Previa"), 2280, 2880, 1455, 375, &MainWindow::preview);
-    button("cmdRevisar", QStringLiteral("Revisar"), 2280, 3300, 1455, 375, &MainWindow::openReview);
+    QPushButton* review =
+        button("cmdRevisar", QStringLiteral("Revisar"), 2280, 3300, 1455, 375, &MainWindow::openReview);
+    review->setEnabled(false);  // until there are labels
+    connect(this, &MainWindowBase::labelsPresent, review, &QPushButton::setEnabled);
     button("cmdImprimir", QStringLiteral("Imprimir"), 2280, 3720, 1455, 375, &MainWindow::print);
     button("cmdLimpiar", QStringLiteral("Limpiar"), 600, 3840, 1215, 615, &MainWindow::clear);
     button("cmdSalir", QStringLiteral("Salir"), 2280, 4140, 1455, 375, &MainWindow::quit);

@@ -72,6 +72,10 @@ void MainWindow::buildToolbar(QToolBar* toolbar) {
             toolbar->addAction(artwork::toolIcon(b.icon), QString::fromUtf8(b.caption));
         action->setObjectName(QStringLiteral("Toolbar1_%1").arg(index));
         connect(action, &QAction::triggered, this, [this, index] { runToolbarButton(index); });
+        if (b.icon == ToolIcon::Review) {
+            action->setEnabled(false);  // until there are labels
+            connect(this, &MainWindowBase::labelsPresent, action, &QAction::setEnabled);
+        }
         if (QWidget* button = toolbar->widgetForAction(action)) button->setFixedWidth(buttonWidth);
         ++index;
     }

@@ -64,6 +64,7 @@ private Q_SLOTS:
     // One label printed again, edited and twice, at the start place chosen.
     void revisarPrintsTheChosenLabelsAloneFromTheStartPlace() {
         window(printFileWithFullItems(3));
+        QVERIFY(!m_w->findChild<QPushButton*>("cmdRevisar")->isEnabled());  // no labels yet
         click("cmdGenerar");
         click("cmdRevisar");
         ReviewWindow* list = m_w->reviewWindow();

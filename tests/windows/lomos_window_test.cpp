@@ -247,6 +247,7 @@ private Q_SLOTS:
         m_dialogs->answerQuestion(true);  // "Limpiar" drops them
         clickToolbar(6);
         QVERIFY(!m_w->reviewWindow() && m_w->callNumberLines().isEmpty());
+        QVERIFY(!m_w->findChild<QAction*>("Toolbar1_3")->isEnabled());  // nothing to review
         QCOMPARE(m_dialogs->shown().last().text, QStringLiteral("¿Descartar los cambios de la revisión?"));
     }
 
