@@ -12,7 +12,8 @@ namespace {
 
 const char* const kHelp =
     "Uso: fichas --pdf ARCHIVO.pdf [--paper a4|letter] [--start N] [--skip LISTA]\n"
-    "              [--labels LISTA] [--copies N] [--strict]\n"
+    "              [--labels LISTA] [--copies N] [--correction-from MEDIDAS]\n"
+    "              [--strict]\n"
     "       fichas --pdf ARCHIVO.pdf --test-sheet [--paper a4|letter]\n"
     "\n"
     "Genera las etiquetas completas (código de barras, clasificación, autor y\n"

@@ -15,7 +15,7 @@ namespace {
 const char* const kHelp =
     "Uso: lomos --pdf ARCHIVO.pdf [--font-size N] [--paper a4|letter]\n"
     "             [--start N] [--skip LISTA] [--labels LISTA] [--copies N]\n"
-    "             [--strict]\n"
+    "             [--correction-from MEDIDAS] [--strict]\n"
     "       lomos --pdf ARCHIVO.pdf --test-sheet [--paper a4|letter]\n"
     "\n"
     "Genera las etiquetas de lomo sin abrir ninguna ventana, igual que al pulsar\n"
