@@ -57,7 +57,6 @@ int runBatch(const QStringList& arguments, QTextStream& out, QTextStream& err) {
             return checkFullLabels(labels, printedPlaces(), first, surface);
         };
     };
-    program.columns = kFullSheet.columns;
     program.crosses = [] { return testPositions(printedPlaces()); };
     return runBatchJob(arguments, program, out, err);
 }

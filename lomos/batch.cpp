@@ -61,7 +61,6 @@ int runBatch(const QStringList& arguments, QTextStream& out, QTextStream& err) {
                                     options.fontSize, kPrinterFace, first, surface);
         };
     };
-    program.columns = kSpineSheet.columns;
     program.crosses = [] { return testPositions(readCoordinateFile(drivec::coordinateFile())); };
     return runBatchJob(arguments, program, out, err);
 }

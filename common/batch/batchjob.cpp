@@ -149,7 +149,7 @@ QString correctedPdf(const BatchOptions& options, const BatchProgram& program, P
     QString problem;
     const auto measures = correction::parseMeasures(options.correctionFrom, problem);
     // The page of a PDF is the paper: its drawing area starts at the corner.
-    const correction::Fit fit = correction::fit(*measures, program.crosses(), program.columns, 0, 0);
+    const correction::Fit fit = correction::fit(*measures, program.crosses(), 0, 0);
     if (!fit.printer) return fit.problem;
     surface = correction::corrected(surface, fit.printer, 0, 0);
     return {};

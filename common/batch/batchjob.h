@@ -69,9 +69,8 @@ struct BatchProgram {
     std::function<LabelWalk(const BatchOptions&)> printWalk;
     // The check before printing them.
     std::function<labelcheck::Check(const BatchOptions&, const FirstSheet&)> check;
-    // Where the crosses of its test sheet stand, and its columns.
+    // Where the crosses of its test sheet stand.
     std::function<std::vector<testsheet::Position>()> crosses;
-    int columns = 0;
 };
 
 // Runs the job: the options, the settings file as the window's load step

@@ -161,7 +161,7 @@ QString millimetres(double cm) { return formatCentimetres(cm * 10); }
 }  // namespace
 
 Fit fit(const std::vector<Measure>& measures, const std::vector<testsheet::Position>& crosses,
-        int columns, double areaLeftCm, double areaTopCm) {
+        double areaLeftCm, double areaTopCm) {
     Fit result;
     if (measures.size() < 3) {
         result.problem = QStringLiteral("Hacen falta al menos tres cruces medidas.");
@@ -194,8 +194,8 @@ Fit fit(const std::vector<Measure>& measures, const std::vector<testsheet::Posit
         }
         pairs.push_back({m.place, *cross->xCm + areaLeftCm, *cross->yCm + areaTopCm, m.xMm / 10,
                          m.yMm / 10});
-        rows.push_back((m.place - 1) / columns);
-        cols.push_back((m.place - 1) % columns);
+        rows.push_back(cross->row);
+        cols.push_back(cross->column);
     }
     if (std::all_of(rows.begin(), rows.end(), [&](int r) { return r == rows.front(); })) {
         result.problem = QStringLiteral(

@@ -56,11 +56,11 @@ struct Fit {
 // Fits the printer's map from measured crosses. `crosses` are the test
 // sheet's positions (area coordinates); `areaLeftCm`, `areaTopCm` where the
 // printer's drawing area starts on the paper. Three crosses give the map
-// exactly; more, by least squares, and then a cross more than 1 mm off the
-// map the others give is named. Refused: fewer than three, a place the sheet
+// exactly; more, by least squares. A cross more than 1 mm off the map the
+// others give is refused, and named from five crosses on. Refused too: fewer than three, a place the sheet
 // has not, crosses all in one row or one column (or on one line).
 Fit fit(const std::vector<Measure>& measures, const std::vector<testsheet::Position>& crosses,
-        int columns, double areaLeftCm, double areaTopCm);
+        double areaLeftCm, double areaTopCm);
 
 // The map in words: "la impresora desplaza 1,5 mm a la derecha y 0,8 mm
 // hacia abajo, y estira la hoja un 1,2 % de arriba abajo".

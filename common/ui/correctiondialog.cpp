@@ -13,11 +13,10 @@
 #include "common/ui/labelprinter.h"
 
 CorrectionDialog::CorrectionDialog(Dialogs& dialogs, std::vector<testsheet::Position> crosses,
-                                   int columns, const std::vector<int>& corners, QWidget* parent)
+                                   const std::vector<int>& corners, QWidget* parent)
     : QWidget(parent, Qt::Window),
       m_dialogs(dialogs),
       m_crosses(std::move(crosses)),
-      m_columns(columns),
       m_current(new QLabel(this)) {
     setObjectName(QStringLiteral("frmCorregir"));
     setWindowTitle(QStringLiteral("Corregir impresora"));
@@ -96,7 +95,7 @@ void CorrectionDialog::fitAndKeep() {
     std::unique_ptr<QPrinter> device = labelprinter::open().printer;
     const QPointF corner = PrinterSurface::printableCornerCm(*device);
     const correction::Fit fit =
-        correction::fit(measures, m_crosses, m_columns, corner.x(), corner.y());
+        correction::fit(measures, m_crosses, corner.x(), corner.y());
     if (!fit.printer) {
         m_dialogs.message(this, messages::kTitle, fit.problem);
         for (int row = 0; row < kRows; ++row) {

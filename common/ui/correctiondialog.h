@@ -19,9 +19,9 @@ class CorrectionDialog : public QWidget {
 public:
     static constexpr int kRows = 6;
 
-    // `crosses` are the test sheet's positions, on a sheet of `columns`
-    // columns; `corners` the places proposed at first.
-    CorrectionDialog(Dialogs& dialogs, std::vector<testsheet::Position> crosses, int columns,
+    // `crosses` are the test sheet's positions; `corners` the places
+    // proposed at first.
+    CorrectionDialog(Dialogs& dialogs, std::vector<testsheet::Position> crosses,
                      const std::vector<int>& corners, QWidget* parent = nullptr);
 
     // "Calcular": fits the correction and, once the user agrees, keeps it.
@@ -37,7 +37,6 @@ private:
 
     Dialogs& m_dialogs;
     std::vector<testsheet::Position> m_crosses;
-    int m_columns;
     QLabel* m_current;  // lblCorreccion
     QLineEdit* m_place[kRows];
     QLineEdit* m_x[kRows];

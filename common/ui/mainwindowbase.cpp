@@ -71,7 +71,7 @@ void MainWindowBase::openPrinterCorrection() {
     if (!m_correction) {
         const SheetShape sheet = m_traits.sheet;
         m_correction = new CorrectionDialog(
-            m_dialogs, crossPositions(), sheet.columns,
+            m_dialogs, crossPositions(),
             {1, sheet.columns, sheet.places() - sheet.columns + 1, sheet.places()});
         connect(m_correction, &CorrectionDialog::correctionChanged, this,
                 &MainWindowBase::showPrinter);

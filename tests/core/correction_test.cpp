@@ -83,9 +83,7 @@ TEST_P(SimulatedPrinter, EveryLineLandsWhereTheTableSays) {
         const double x = *p.xCm + c.areaLeftCm, y = *p.yCm + c.areaTopCm;
         measures.push_back({place, kPrinter.mapX(x, y) * 10, kPrinter.mapY(x, y) * 10});
     }
-    const int columns = c.fichas ? fichas::kFullSheet.columns : lomos::kSpineSheet.columns;
-    const correction::Fit fit =
-        correction::fit(measures, crosses, columns, c.areaLeftCm, c.areaTopCm);
+    const correction::Fit fit = correction::fit(measures, crosses, c.areaLeftCm, c.areaTopCm);
     ASSERT_TRUE(fit.printer) << fit.problem.toStdString();
 
     QStringList callNumbers;
@@ -129,8 +127,7 @@ TEST_P(MeasuresRefused, WithTheReason) {
     QString problem;
     const auto measures = correction::parseMeasures(QString::fromUtf8(GetParam().measures), problem);
     const correction::Fit fit =
-        measures ? correction::fit(*measures, lomos::testPositions(lomos::defaultCoordinateTable()),
-                                   3, 0, 0)
+        measures ? correction::fit(*measures, lomos::testPositions(lomos::defaultCoordinateTable()), 0, 0)
                  : correction::Fit{std::nullopt, problem, 0};
     EXPECT_FALSE(fit.printer);
     EXPECT_TRUE(fit.problem.startsWith(QString::fromUtf8(GetParam().problem)))
@@ -161,9 +158,9 @@ TEST(Correction, DecimalCommasAndWithinAMillimetreAreTaken) {
     ASSERT_TRUE(measures) << problem.toStdString();
     EXPECT_EQ((*measures)[0].xMm, 28.5);
     EXPECT_EQ((*measures)[0].yMm, 0.4);
-    EXPECT_TRUE(correction::fit(*measures, lomos::testPositions(lomos::defaultCoordinateTable()), 3,
-                                0, 0)
-                    .printer);
+    EXPECT_TRUE(
+        correction::fit(*measures, lomos::testPositions(lomos::defaultCoordinateTable()), 0, 0)
+            .printer);
 }
 
 TEST(Correction, SaidInWords) {
