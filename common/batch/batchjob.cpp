@@ -108,7 +108,7 @@ QString helpText(const BatchProgram& program) {
                "  --copies N          imprime N copias de cada etiqueta, seguidas (1 a 99)\n"
                "  --correction-from \"P:x,y;P:x,y;...\"\n"
                "                      corrige el error de una impresora medido en su hoja de\n"
-               "                      prueba: para tres o más cruces, la etiqueta y las\n"
+               "                      prueba: para cuatro o más cruces, la etiqueta y las\n"
                "                      distancias de su centro a los bordes izquierdo y superior\n"
                "                      del papel, en milímetros (1:28.4,20.6;3:...)\n"
                "  --strict            no escribe el PDF si alguna etiqueta no cabe (estado 5)\n"

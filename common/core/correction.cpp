@@ -33,9 +33,7 @@ Affine Affine::after(const Affine& first) const {
     return r;
 }
 
-bool Affine::isIdentity() const {
-    return a == 1 && b == 0 && c == 0 && d == 0 && e == 1 && f == 0;
-}
+bool Affine::isIdentity() const { return a == 1 && b == 0 && c == 0 && d == 0 && e == 1 && f == 0; }
 
 QString Affine::toText() const {
     QStringList parts;
@@ -61,12 +59,12 @@ std::optional<std::vector<Measure>> parseMeasures(const QString& text, QString& 
     std::vector<Measure> measures;
     for (const QString& item : text.split(u';', Qt::SkipEmptyParts)) {
         const QStringList placeAndPoint = item.split(u':');
-        // A decimal comma would split the point: "12,5,30" is 12,5 and 30.
-        const QStringList numbers =
-            placeAndPoint.value(1).count(u',') == 3
-                ? QStringList{placeAndPoint.value(1).section(u',', 0, 1),
-                              placeAndPoint.value(1).section(u',', 2, 3)}
-                : placeAndPoint.value(1).split(u',');
+        // Decimal commas: "12,5,30,2" is 12,5 and 30,2. With a comma in one
+        // number alone ("12,5,30") the point cannot be told apart: refused.
+        const QStringList numbers = placeAndPoint.value(1).count(u',') == 3
+                                        ? QStringList{placeAndPoint.value(1).section(u',', 0, 1),
+                                                      placeAndPoint.value(1).section(u',', 2, 3)}
+                                        : placeAndPoint.value(1).split(u',');
         bool placeOk = false;
         const int place = placeAndPoint.first().trimmed().toInt(&placeOk);
         const auto x = parseNumber(numbers.value(0));
@@ -158,13 +156,55 @@ double offBy(const Affine& map, const Pair& p) {
 // Millimetres as the staff read them: "1,50".
 QString millimetres(double cm) { return formatCentimetres(cm * 10); }
 
+// What no printer does to a sheet. Its paper path moves a page a few
+// millimetres at most, stretches it by a fraction of a percent and skews it
+// less than that; a scale of several percent is a driver fitting the page to
+// the paper, and a larger shift a ruler read wrong.
+constexpr double kMaxShiftCm = 1.0;
+constexpr double kMaxStretch = 0.02;
+constexpr double kMaxSkew = 0.01;
+
+// Why no printer makes `map`, with the likely cause; empty when one may.
+QString implausible(const Affine& map) {
+    const double scale = std::abs(map.a - 1) > std::abs(map.e - 1) ? map.a : map.e;
+    if (std::abs(scale - 1) > kMaxStretch) {
+        return QStringLiteral(
+                   "Según estas medidas, la impresora %1 la hoja un %2 %: ninguna impresora lo "
+                   "hace. Seguramente está activada la opción «Ajustar a la página» (o «Ajustar "
+                   "al tamaño del papel») en las preferencias de la impresora: desactívela, "
+                   "imprima otra hoja de prueba y mida de nuevo. Si no, revise que las medidas "
+                   "estén en milímetros.")
+            .arg(scale > 1 ? QStringLiteral("estira") : QStringLiteral("encoge"),
+                 formatCentimetres(std::abs(scale - 1) * 100));
+    }
+    const double shift = std::max(std::abs(map.c), std::abs(map.f));
+    if (shift > kMaxShiftCm) {
+        return QStringLiteral(
+                   "Según estas medidas, la impresora desplaza la hoja %1 mm: ninguna lo hace "
+                   "tanto. Revise las medidas: son los milímetros del borde izquierdo y del "
+                   "superior del papel al centro de cada cruz, y cada fila lleva el número de "
+                   "su cruz.")
+            .arg(millimetres(shift));
+    }
+    const double skew = std::max(std::abs(map.b), std::abs(map.d));
+    if (skew > kMaxSkew) {
+        return QStringLiteral(
+                   "Según estas medidas, la impresora tuerce la hoja %1 mm cada 10 cm: revise que "
+                   "el papel entra recto en la bandeja, y las medidas.")
+            .arg(millimetres(skew * 10));
+    }
+    return {};
+}
+
 }  // namespace
 
 Fit fit(const std::vector<Measure>& measures, const std::vector<testsheet::Position>& crosses,
         double areaLeftCm, double areaTopCm) {
     Fit result;
-    if (measures.size() < 3) {
-        result.problem = QStringLiteral("Hacen falta al menos tres cruces medidas.");
+    if (measures.size() < kMinCrosses) {
+        result.problem = QStringLiteral(
+            "Hacen falta al menos cuatro cruces medidas: con tres, un error al medir no se "
+            "notaría.");
         return result;
     }
     std::vector<Pair> pairs;
@@ -174,9 +214,10 @@ Fit fit(const std::vector<Measure>& measures, const std::vector<testsheet::Posit
             std::find_if(crosses.begin(), crosses.end(),
                          [&](const testsheet::Position& p) { return p.place == m.place; });
         if (cross == crosses.end()) {
-            result.problem = QStringLiteral("La etiqueta %1 no existe: la hoja tiene de la 1 a la %2.")
-                                 .arg(m.place)
-                                 .arg(crosses.size());
+            result.problem =
+                QStringLiteral("La etiqueta %1 no existe: la hoja tiene de la 1 a la %2.")
+                    .arg(m.place)
+                    .arg(crosses.size());
             return result;
         }
         if (!cross->xCm || !cross->yCm) {
@@ -192,8 +233,8 @@ Fit fit(const std::vector<Measure>& measures, const std::vector<testsheet::Posit
                 return result;
             }
         }
-        pairs.push_back({m.place, *cross->xCm + areaLeftCm, *cross->yCm + areaTopCm, m.xMm / 10,
-                         m.yMm / 10});
+        pairs.push_back(
+            {m.place, *cross->xCm + areaLeftCm, *cross->yCm + areaTopCm, m.xMm / 10, m.yMm / 10});
         rows.push_back(cross->row);
         cols.push_back(cross->column);
     }
@@ -219,7 +260,7 @@ Fit fit(const std::vector<Measure>& measures, const std::vector<testsheet::Posit
     // is the one to measure again; four can tell only that one of them is.
     double farthest = 0;
     int farthestPlace = 0;
-    for (size_t i = 0; pairs.size() >= 4 && i < pairs.size(); ++i) {
+    for (size_t i = 0; i < pairs.size(); ++i) {
         std::vector<Pair> others = pairs;
         others.erase(others.begin() + qsizetype(i));
         const std::optional<Affine> theirs = leastSquares(others);
@@ -230,7 +271,8 @@ Fit fit(const std::vector<Measure>& measures, const std::vector<testsheet::Posit
         }
     }
     if (farthest <= kDisagreeCm) {
-        result.printer = map;
+        result.problem = implausible(*map);
+        if (result.problem.isEmpty()) result.printer = map;
         return result;
     }
     if (pairs.size() >= 5) {
@@ -260,11 +302,12 @@ QString describe(const Affine& printer) {
     }
     if (std::abs(printer.f) >= 0.005) {
         moves.append(QStringLiteral("%1 mm hacia %2")
-                         .arg(mm(printer.f), printer.f > 0 ? QStringLiteral("abajo")
-                                                           : QStringLiteral("arriba")));
+                         .arg(mm(printer.f),
+                              printer.f > 0 ? QStringLiteral("abajo") : QStringLiteral("arriba")));
     }
     QStringList parts;
-    if (!moves.isEmpty()) parts.append(QStringLiteral("desplaza ") + moves.join(QStringLiteral(" y ")));
+    if (!moves.isEmpty())
+        parts.append(QStringLiteral("desplaza ") + moves.join(QStringLiteral(" y ")));
     auto scale = [&](double s, const QString& direction) {
         if (std::abs(s - 1) < 0.0005) return;
         parts.append(QStringLiteral("%1 la hoja un %2 % %3")
@@ -284,7 +327,8 @@ QString describe(const Affine& printer) {
     if (parts.isEmpty()) return QStringLiteral("la impresora pone cada cruz en su sitio");
     const QString last = parts.takeLast();
     return QStringLiteral("la impresora ") +
-           (parts.isEmpty() ? last : parts.join(QStringLiteral(", ")) + QStringLiteral(", y ") + last);
+           (parts.isEmpty() ? last
+                            : parts.join(QStringLiteral(", ")) + QStringLiteral(", y ") + last);
 }
 
 CorrectedSurface::CorrectedSurface(std::shared_ptr<DrawingSurface> inner, const Affine& printer,
@@ -331,8 +375,8 @@ double CorrectedSurface::drawText(double xCm, double yCm, const QString& text) {
 }
 
 bool CorrectedSurface::drawSegment(double x1Cm, double y1Cm, double x2Cm, double y2Cm) {
-    return passed(m_inner->drawLine(toAreaX(x1Cm, y1Cm), toAreaY(x1Cm, y1Cm),
-                                    toAreaX(x2Cm, y2Cm), toAreaY(x2Cm, y2Cm)));
+    return passed(m_inner->drawLine(toAreaX(x1Cm, y1Cm), toAreaY(x1Cm, y1Cm), toAreaX(x2Cm, y2Cm),
+                                    toAreaY(x2Cm, y2Cm)));
 }
 
 bool CorrectedSurface::newPage() {

@@ -53,12 +53,18 @@ struct Fit {
     int badPlace = 0;               // a measure that disagrees with the rest, when that is why
 };
 
-// Fits the printer's map from measured crosses. `crosses` are the test
-// sheet's positions (area coordinates); `areaLeftCm`, `areaTopCm` where the
-// printer's drawing area starts on the paper. Three crosses give the map
-// exactly; more, by least squares. A cross more than 1 mm off the map the
-// others give is refused, and named from five crosses on. Refused too: fewer than three, a place the sheet
-// has not, crosses all in one row or one column (or on one line).
+// Three crosses would give the map exactly, leaving a slip of the ruler
+// nothing to be checked against.
+constexpr size_t kMinCrosses = 4;
+
+// Fits the printer's map from measured crosses by least squares. `crosses`
+// are the test sheet's positions (area coordinates); `areaLeftCm`,
+// `areaTopCm` where the printer's drawing area starts on the paper. A cross
+// more than 1 mm off the map the others give is refused, and named from
+// five crosses on. Refused too: fewer than four, a place the sheet has not,
+// crosses all in one row or one column (or on one line), and a map no
+// printer makes (a stretch of percents, a shift past a centimetre), with its
+// likely cause.
 Fit fit(const std::vector<Measure>& measures, const std::vector<testsheet::Position>& crosses,
         double areaLeftCm, double areaTopCm);
 

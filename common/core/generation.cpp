@@ -7,9 +7,12 @@ namespace generation {
 
 Report run(const Settings& settings, SaveSettings save, const Generate& generate) {
     Report report;
-    // A settings file that cannot be written is not reported: the labels
-    // can still be made from the values on screen.
-    if (save == SaveSettings::Yes) saveSettings(drivec::settingsFile(), settings);
+    // The labels are made from the values on screen all the same; the window
+    // says that they will not be remembered.
+    if (save == SaveSettings::Yes) {
+        const textfile::WriteResult saved = saveSettings(drivec::settingsFile(), settings);
+        if (!saved.ok) report.unsaved = messages::settingsNotSaved(saved);
+    }
     if (settings.clientDirectory.isEmpty() || settings.administrativeBase.isEmpty()) {
         report.outcome = Outcome::MissingSettings;
         report.status = messages::kNoLabels;

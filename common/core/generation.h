@@ -30,6 +30,9 @@ struct Report {
     qint64 labelCount = 0;
     QString status;       // what the status label shows afterwards
     QStringList notices;  // the messages for the user, in order
+    // Why the settings could be saved nowhere, neither on drive C nor in
+    // the user's own copy; empty when they were saved (or not asked to be).
+    QString unsaved;
 };
 
 enum class SaveSettings { Yes, No };

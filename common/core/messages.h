@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QString>
 
+#include "common/core/textfile.h"
+
 // The fixed texts both programs show.
 namespace messages {
 
@@ -37,6 +39,15 @@ inline QString savedForThisUser(const QString& what, const QString& driveCPath,
            QDir::toNativeSeparators(userCopy) + QStringLiteral("\n\nNo se puede escribir en ") +
            QDir::toNativeSeparators(driveCPath) +
            QStringLiteral(". Mientras exista esa copia, es la que se usa.");
+}
+
+// The settings could be saved nowhere: where the last try went, and why not.
+inline QString settingsNotSaved(const textfile::WriteResult& last) {
+    return QStringLiteral(
+               "No se pudieron guardar el directorio cliente y la base administrativa "
+               "en %1: %2.\n\nLas etiquetas se hacen con lo escrito, pero la próxima "
+               "vez habrá que escribirlo de nuevo.")
+        .arg(QDir::toNativeSeparators(last.savedTo), last.error);
 }
 
 inline QString printFailed(const QString& reason) {

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "common/core/textfile.h"
+
 // The settings file "c:\ini.prn", shared by both programs: the client
 // directory on line 1 and the administrative base on line 2, each as typed.
 struct Settings {
@@ -9,14 +11,13 @@ struct Settings {
     QString administrativeBase;  // txtBase
 };
 
-// True when the file system can report the attributes of the path; a folder
-// counts as existing.
-bool pathExists(const QString& path);
-
-// The load step: a missing, empty or unreadable file leaves the values it
-// does not give empty.
+// The load step, from the file a save of `path` lands in: the user's own copy
+// when there is one, otherwise the file at `path`. A missing, empty or
+// unreadable file (a folder of that name, say) leaves the values it does not
+// give empty.
 Settings loadSettings(const QString& path);
 
-// Writes both values, each followed by CR LF, replacing the file whole.
-// False when the file could not be written; the old file is then unchanged.
-bool saveSettings(const QString& path, const Settings& settings);
+// Writes both values, each followed by CR LF, replacing the file whole (or
+// the user's own copy of it, textfile::writeLines). Not ok when it could be
+// written nowhere; the old file is then unchanged.
+textfile::WriteResult saveSettings(const QString& path, const Settings& settings);

@@ -43,7 +43,8 @@ QStringList readLines(const QString& path, int maxLines) {
 
 namespace {
 
-enum class Replaced { Yes, FolderRefuses, FileRefuses, No };
+// No: the file could not be replaced (it refuses the user, or stayed busy).
+enum class Replaced { Yes, FolderRefuses, No };
 
 // Whether the file may be opened for writing, without changing it.
 bool writable(const QString& path) {
@@ -66,7 +67,7 @@ Replaced replaceWhole(const QString& path, const QByteArray& bytes, QString& err
         file.write(bytes);
         if (file.commitWhole()) return Replaced::Yes;
         error = file.errorString();
-        if (QFileInfo::exists(path) && !writable(path)) return Replaced::FileRefuses;
+        if (QFileInfo::exists(path) && !writable(path)) return Replaced::No;
     }
     return Replaced::No;
 }
@@ -118,12 +119,15 @@ WriteResult writeLines(const QString& path, const QStringList& lines) {
                 return result;
             }
             break;
-        case Replaced::FileRefuses:
         case Replaced::No:
             break;
     }
     // Nothing typed is lost: the user keeps their own copy.
-    if (!QDir().mkpath(userFolder())) return result;
+    if (!QDir().mkpath(userFolder())) {
+        return {false, copy,
+                QStringLiteral("no se pudo crear la carpeta %1")
+                    .arg(QDir::toNativeSeparators(userFolder()))};
+    }
     return replacedAt(copy, bytes);
 }
 

@@ -12,7 +12,7 @@
 #include "common/ui/dialogs.h"
 #include "common/ui/labelprinter.h"
 
-CorrectionDialog::CorrectionDialog(Dialogs& dialogs, std::vector<testsheet::Position> crosses,
+CorrectionDialog::CorrectionDialog(Dialogs& dialogs, Crosses crosses,
                                    const std::vector<int>& corners, QWidget* parent)
     : QWidget(parent, Qt::Window),
       m_dialogs(dialogs),
@@ -24,8 +24,9 @@ CorrectionDialog::CorrectionDialog(Dialogs& dialogs, std::vector<testsheet::Posi
     auto* how = new QLabel(
         QStringLiteral("Imprima la hoja de prueba. Con una regla, mida en milímetros la distancia "
                        "del centro de cada cruz al borde izquierdo y al borde superior del papel. "
-                       "Bastan tres o cuatro cruces que no estén en una misma fila ni en una misma "
-                       "columna; las esquinas son las mejores."),
+                       "Mida al menos cuatro cruces que no estén en una misma fila ni en una misma "
+                       "columna (las esquinas son las mejores): con tres, un error al medir no se "
+                       "notaría."),
         this);
     how->setWordWrap(true);
     grid->addWidget(how, 0, 0, 1, 3);
@@ -45,7 +46,8 @@ CorrectionDialog::CorrectionDialog(Dialogs& dialogs, std::vector<testsheet::Posi
         m_place[row] = field("txtEtiqueta", 0);
         m_x[row] = field("txtX", 1);
         m_y[row] = field("txtY", 2);
-        if (size_t(row) < corners.size()) m_place[row]->setText(QString::number(corners[size_t(row)]));
+        if (size_t(row) < corners.size())
+            m_place[row]->setText(QString::number(corners[size_t(row)]));
     }
     auto button = [this, grid](const char* name, const QString& text, int column, auto command) {
         auto* b = new QPushButton(text, this);
@@ -94,8 +96,7 @@ void CorrectionDialog::fitAndKeep() {
     }
     std::unique_ptr<QPrinter> device = labelprinter::open().printer;
     const QPointF corner = PrinterSurface::printableCornerCm(*device);
-    const correction::Fit fit =
-        correction::fit(measures, m_crosses, corner.x(), corner.y());
+    const correction::Fit fit = correction::fit(measures, m_crosses(), corner.x(), corner.y());
     if (!fit.printer) {
         m_dialogs.message(this, messages::kTitle, fit.problem);
         for (int row = 0; row < kRows; ++row) {
@@ -106,13 +107,15 @@ void CorrectionDialog::fitAndKeep() {
         }
         return;
     }
-    // The test sheet was printed through the correction already kept, if any:
-    // the printer's own error is what was measured after it.
-    const correction::Affine old = labelprinter::correctionFor(printer).value_or(correction::Affine{});
+    // The sheet measured was printed through a correction, maybe: the printer's
+    // own error is what was measured after it, whatever is kept now.
+    const correction::Affine old =
+        labelprinter::sheetCorrectionFor(printer).value_or(correction::Affine{});
     const correction::Affine printerMap = fit.printer->after(old);
     const QString text = correction::describe(printerMap) +
-                         QStringLiteral(".\n\n¿Guardar esta corrección para la impresora «%1»? Se "
-                                        "aplicará a todo lo que se imprima en ella.")
+                         QStringLiteral(
+                             ".\n\n¿Guardar esta corrección para la impresora «%1»? Se "
+                             "aplicará a todo lo que se imprima en ella.")
                              .arg(printer);
     QString sentence = text;
     sentence[0] = sentence[0].toUpper();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "common/core/correction.h"
@@ -19,10 +20,13 @@ class CorrectionDialog : public QWidget {
 public:
     static constexpr int kRows = 6;
 
-    // `crosses` are the test sheet's positions; `corners` the places
-    // proposed at first.
-    CorrectionDialog(Dialogs& dialogs, std::vector<testsheet::Position> crosses,
-                     const std::vector<int>& corners, QWidget* parent = nullptr);
+    // Where the test sheet's crosses are, read when "Calcular" is pressed:
+    // the sheet measured was printed from what was saved by then.
+    using Crosses = std::function<std::vector<testsheet::Position>()>;
+
+    // `corners`: the places proposed at first.
+    CorrectionDialog(Dialogs& dialogs, Crosses crosses, const std::vector<int>& corners,
+                     QWidget* parent = nullptr);
 
     // "Calcular": fits the correction and, once the user agrees, keeps it.
     void fitAndKeep();
@@ -36,7 +40,7 @@ private:
     void showCurrent();
 
     Dialogs& m_dialogs;
-    std::vector<testsheet::Position> m_crosses;
+    Crosses m_crosses;
     QLabel* m_current;  // lblCorreccion
     QLineEdit* m_place[kRows];
     QLineEdit* m_x[kRows];

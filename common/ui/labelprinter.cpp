@@ -10,10 +10,12 @@ namespace {
 const QString kKey = QStringLiteral("impresora/etiquetas");
 
 // A key per printer; its name may hold what a key may not.
-QString correctionKey(const QString& printerName) {
-    return QStringLiteral("correccion/") +
+QString printerKey(const char* group, const QString& printerName) {
+    return QLatin1String(group) + u'/' +
            QString::fromLatin1(printerName.toUtf8().toPercentEncoding());
 }
+QString correctionKey(const QString& printerName) { return printerKey("correccion", printerName); }
+QString sheetKey(const QString& printerName) { return printerKey("hoja_de_prueba", printerName); }
 
 QSettings userSettings() {
     return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Etiquetas"),
@@ -53,7 +55,8 @@ Target open() {
 
 std::optional<correction::Affine> correctionFor(const QString& printerName) {
     if (printerName.isEmpty()) return std::nullopt;
-    return correction::Affine::fromText(userSettings().value(correctionKey(printerName)).toString());
+    return correction::Affine::fromText(
+        userSettings().value(correctionKey(printerName)).toString());
 }
 
 void keepCorrection(const QString& printerName, const std::optional<correction::Affine>& map) {
@@ -63,6 +66,14 @@ void keepCorrection(const QString& printerName, const std::optional<correction::
     } else {
         settings.remove(correctionKey(printerName));
     }
+}
+
+std::optional<correction::Affine> sheetCorrectionFor(const QString& printerName) {
+    return correction::Affine::fromText(userSettings().value(sheetKey(printerName)).toString());
+}
+
+void keepSheetCorrection(const QString& printerName, const std::optional<correction::Affine>& map) {
+    userSettings().setValue(sheetKey(printerName), map ? map->toText() : QString());
 }
 
 QString currentName() {

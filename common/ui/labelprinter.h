@@ -38,6 +38,11 @@ QString describe();
 std::optional<correction::Affine> correctionFor(const QString& printerName);
 // Keeps it; none removes it ("Quitar corrección").
 void keepCorrection(const QString& printerName, const std::optional<correction::Affine>& map);
+// The correction the last test sheet printed on that printer went through
+// (none: it printed as it is). What is measured on that sheet is the error
+// that correction left, whatever is kept by the time it is measured.
+std::optional<correction::Affine> sheetCorrectionFor(const QString& printerName);
+void keepSheetCorrection(const QString& printerName, const std::optional<correction::Affine>& map);
 // The name of the printer a job goes to now.
 QString currentName();
 

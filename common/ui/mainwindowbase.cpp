@@ -71,7 +71,7 @@ void MainWindowBase::openPrinterCorrection() {
     if (!m_correction) {
         const SheetShape sheet = m_traits.sheet;
         m_correction = new CorrectionDialog(
-            m_dialogs, crossPositions(),
+            m_dialogs, [this] { return crossPositions(); },
             {1, sheet.columns, sheet.places() - sheet.columns + 1, sheet.places()});
         connect(m_correction, &CorrectionDialog::correctionChanged, this,
                 &MainWindowBase::showPrinter);
@@ -114,6 +114,11 @@ void MainWindowBase::generate() {
     m_generatedStatus = report.status;
     emit labelsPresent(hasLabels());
     showStatus(report.status);
+    // Said once a run: the values on screen serve until the program ends.
+    if (!report.unsaved.isEmpty() && !m_toldUnsaved) {
+        m_toldUnsaved = true;
+        m_dialogs.message(this, messages::kTitle, report.unsaved);
+    }
     for (const QString& notice : report.notices) m_dialogs.message(this, messages::kTitle, notice);
 }
 
@@ -200,19 +205,22 @@ std::shared_ptr<DrawingSurface> MainWindowBase::labelPrinter() {
     return m_printerFactory(labelprinter::open().printer);
 }
 
-std::shared_ptr<DrawingSurface> MainWindowBase::printerForJob() {
+MainWindowBase::JobPrinter MainWindowBase::printerForJob() {
     labelprinter::Target target = labelprinter::open();
     showPrinter();
     if (!target.missing.isEmpty()) {
         m_dialogs.message(this, messages::kTitle, labelprinter::missingMessage(target.missing));
     }
     // Cancel cancels: printing after it would waste sheets of labels.
-    if (m_traits.printerDialog && !m_dialogs.choosePrinter(this, *target.printer)) return nullptr;
+    if (m_traits.printerDialog && !m_dialogs.choosePrinter(this, *target.printer)) return {};
     // The printer's own error, measured once, is taken out of every line.
-    const auto printerError = labelprinter::correctionFor(target.printer->printerName());
+    JobPrinter job;
+    job.name = target.printer->printerName();
+    job.correction = labelprinter::correctionFor(job.name);
     const QPointF corner = PrinterSurface::printableCornerCm(*target.printer);
-    return correction::corrected(m_printerFactory(std::move(target.printer)), printerError,
-                                 corner.x(), corner.y());
+    job.surface = correction::corrected(m_printerFactory(std::move(target.printer)), job.correction,
+                                        corner.x(), corner.y());
+    return job;
 }
 
 void MainWindowBase::print() {
@@ -226,10 +234,11 @@ void MainWindowBase::printSelection(const jobselection::Selection& selection) {
     const bool asGenerated = !m_review.changed() && selection.size() == size_t(m_review.count());
     selectJob(asGenerated ? nullptr : &selection);
     loadPositions();
-    const std::shared_ptr<DrawingSurface> printer = printerForJob();
+    const std::shared_ptr<DrawingSurface> printer = printerForJob().surface;
     PrintOutcome outcome;
-    if (printer && confirmLabels(m_dialogs, this, labelCheck(*first), *printer,
-                                 [&](const auto& findings) { reviewFindings(findings, selection); })) {
+    if (printer &&
+        confirmLabels(m_dialogs, this, labelCheck(*first), *printer,
+                      [&](const auto& findings) { reviewFindings(findings, selection); })) {
         outcome = printAndTell(m_dialogs, this, printWalk(), *printer, *first);
     }
     selectReviewedJob();
@@ -237,9 +246,13 @@ void MainWindowBase::printSelection(const jobselection::Selection& selection) {
 }
 
 void MainWindowBase::printTestSheetWalk(const LabelWalk& walk) {
-    const std::shared_ptr<DrawingSurface> printer = printerForJob();
-    if (!printer) return;
-    printAndTell(m_dialogs, this, walk, *printer, FirstSheet(m_traits.sheet.places()));
+    const JobPrinter printer = printerForJob();
+    if (!printer.surface) return;
+    // What is measured on this sheet is what its correction left.
+    if (printAndTell(m_dialogs, this, walk, *printer.surface, FirstSheet(m_traits.sheet.places()))
+            .printed) {
+        labelprinter::keepSheetCorrection(printer.name, printer.correction);
+    }
 }
 
 bool MainWindowBase::askNextSheet() {

@@ -123,9 +123,14 @@ protected:
     QLabel* printerLabel() const { return m_printer; }
 
 private:
-    // The printer a job goes to, after the printer dialog when the program
-    // asks for one: none when the dialog was cancelled.
-    std::shared_ptr<DrawingSurface> printerForJob();
+    // The printer a job goes to, through the correction kept for it.
+    struct JobPrinter {
+        std::shared_ptr<DrawingSurface> surface;  // none: the dialog was cancelled
+        QString name;
+        std::optional<correction::Affine> correction;
+    };
+    // After the printer dialog when the program asks for one.
+    JobPrinter printerForJob();
     // The printer labels go to, where the check measures before a preview.
     std::shared_ptr<DrawingSurface> labelPrinter();
     void showPrinter();
@@ -158,7 +163,8 @@ private:
     std::unique_ptr<review::LabelSource> m_source;
     QPointer<ReviewWindow> m_reviewWindow;
     QPointer<CorrectionDialog> m_correction;
-    QString m_generatedStatus;  // lblEspere after "Generar"
+    QString m_generatedStatus;                       // lblEspere after "Generar"
+    bool m_toldUnsaved = false;                      // that the settings could be saved nowhere
     std::shared_ptr<DrawingSurface> m_checkPrinter;  // where the review's check measures
     PrinterFactory m_printerFactory;
     std::function<void()> m_exit;

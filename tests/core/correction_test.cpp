@@ -1,11 +1,12 @@
 // The printer correction: fitted from crosses measured on a test sheet that a
 // simulated printer moved, stretched and skewed, it puts every line of a job
 // where the table says, through that printer.
+#include "common/core/correction.h"
+
 #include <gtest/gtest.h>
 
 #include <QBuffer>
 
-#include "common/core/correction.h"
 #include "fichas/core/fullwalk.h"
 #include "lomos/core/coordinates.h"
 #include "lomos/core/spinegeneration.h"
@@ -107,10 +108,10 @@ TEST_P(SimulatedPrinter, EveryLineLandsWhereTheTableSays) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Correction, SimulatedPrinter, testing::Values(
-    PrinterCase{"lomos_three_crosses", false, {1, 3, 31}, 0, 0},
+    PrinterCase{"lomos_four_crosses", false, {1, 3, 31, 17}, 0, 0},
     PrinterCase{"lomos_four_corners_printable_area_inset", false, {1, 3, 31, 33}, 0.42, 0.31},
-    PrinterCase{"fichas_three_crosses", true, {2, 34, 36}, 0, 0},
-    PrinterCase{"fichas_four_crosses", true, {1, 3, 17, 36}, 0.42, 0.31}),
+    PrinterCase{"fichas_four_crosses_from_the_corner", true, {2, 34, 36, 13}, 0, 0},
+    PrinterCase{"fichas_four_crosses_printable_area_inset", true, {1, 3, 17, 36}, 0.42, 0.31}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -125,9 +126,11 @@ class MeasuresRefused : public testing::TestWithParam<RefusalCase> {};
 
 TEST_P(MeasuresRefused, WithTheReason) {
     QString problem;
-    const auto measures = correction::parseMeasures(QString::fromUtf8(GetParam().measures), problem);
+    const auto measures =
+        correction::parseMeasures(QString::fromUtf8(GetParam().measures), problem);
     const correction::Fit fit =
-        measures ? correction::fit(*measures, lomos::testPositions(lomos::defaultCoordinateTable()), 0, 0)
+        measures ? correction::fit(*measures, lomos::testPositions(lomos::defaultCoordinateTable()),
+                                   0, 0)
                  : correction::Fit{std::nullopt, problem, 0};
     EXPECT_FALSE(fit.printer);
     EXPECT_TRUE(fit.problem.startsWith(QString::fromUtf8(GetParam().problem)))
@@ -135,18 +138,19 @@ TEST_P(MeasuresRefused, WithTheReason) {
     EXPECT_EQ(fit.badPlace, GetParam().badPlace);
 }
 
-// Place 1 is meant at (28, 0) mm, 3 at (157, 0), 17 at (92, 122.8), 31 at
-// (28, 257), 33 at (157, 257).
+// Place 1 is meant at (28, 0) mm, 3 at (157, 0), 4 at (28, 20), 17 at
+// (92, 122.8), 31 at (28, 257), 33 at (157, 257).
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Correction, MeasuresRefused, testing::Values(
     RefusalCase{"not_a_number", "1:28,0;3:x,0;31:28,257", "Medida no válida: «3:x,0»"},
     RefusalCase{"no_colon", "1 28,0;3:157,0;31:28,257", "Medida no válida: «1 28,0»"},
-    RefusalCase{"place_past_the_sheet", "1:28,0;3:157,0;34:28,257", "La etiqueta 34 no existe: la hoja tiene de la 1 a la 33."},
-    RefusalCase{"two_crosses", "1:28,0;33:157,257", "Hacen falta al menos tres cruces medidas."},
-    RefusalCase{"one_row", "1:28,0;2:92,0;3:157,0", "Las cruces están todas en una fila"},
-    RefusalCase{"one_column", "1:28,0;16:28,100;31:28,257", "Las cruces están todas en una columna"},
+    RefusalCase{"place_past_the_sheet", "1:28,0;3:157,0;33:157,257;34:28,257", "La etiqueta 34 no existe: la hoja tiene de la 1 a la 33."},
+    RefusalCase{"three_crosses", "1:28,0;3:157,0;31:28,257", "Hacen falta al menos cuatro cruces medidas"},
+    RefusalCase{"one_column", "1:28,0;4:28,20;16:28,100;31:28,257", "Las cruces están todas en una columna"},
     RefusalCase{"measured_twice", "1:28,0;3:157,0;1:28,0;31:28,257", "La cruz 1 está medida dos veces."},
     RefusalCase{"one_of_four_off", "1:28,0;3:157,0;31:28,257;33:159,257", "Las medidas no concuerdan entre sí (una se aparta 2,00 mm)"},
+    RefusalCase{"fit_to_page_on", "1:39.2,20;3:155.3,20;31:39.2,251.3;33:155.3,251.3", "Según estas medidas, la impresora encoge la hoja un 10,00 %: ninguna impresora lo hace. Seguramente está activada la opción «Ajustar a la página»"},
+    RefusalCase{"shift_past_a_centimetre", "1:40,0;3:169,0;31:40,257;33:169,257", "Según estas medidas, la impresora desplaza la hoja 12,00 mm"},
     RefusalCase{"one_of_five_off_is_named", "1:28,0;3:157,0;31:28,257;33:157,257;17:92,125", "La medida de la cruz 17 no concuerda con las demás: se aparta 2,20 mm.", 17}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on

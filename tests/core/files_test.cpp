@@ -6,11 +6,11 @@
 #include <QFile>
 #include <thread>
 
-#include "lomos/core/coordinates.h"
 #include "common/core/codepage.h"
 #include "common/core/drivec.h"
 #include "common/core/number.h"
 #include "common/core/settingsfile.h"
+#include "lomos/core/coordinates.h"
 #include "testenv.h"
 
 using lomos::CoordinateTable;
@@ -53,10 +53,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SettingsFile, TwoLinesAsTypedInTheCodePage) {
     TempDriveC c;
-    ASSERT_TRUE(saveSettings(c.file("ini.prn"), {QStringLiteral(" Año "), QStringLiteral("Ωx")}));
+    ASSERT_TRUE(
+        saveSettings(c.file("ini.prn"), {QStringLiteral(" Año "), QStringLiteral("Ωx")}).ok);
     EXPECT_EQ(c.read("ini.prn"), QByteArray(" A\xF1o \r\n?x\r\n"));
     EXPECT_EQ(loadSettings(c.file("ini.prn")).clientDirectory, QStringLiteral(" Año "));
-    ASSERT_TRUE(saveSettings(c.file("ini.prn"), {}));
+    ASSERT_TRUE(saveSettings(c.file("ini.prn"), {}).ok);
     EXPECT_EQ(c.read("ini.prn"), QByteArray("\r\n\r\n"));
 }
 
@@ -69,7 +70,7 @@ TEST(SettingsFile, ASaveWaitsForAnotherProgramReadingIt) {
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         reader->close();
     });
-    EXPECT_TRUE(saveSettings(c.file("ini.prn"), {"NEW", "B"}));
+    EXPECT_TRUE(saveSettings(c.file("ini.prn"), {"NEW", "B"}).ok);
     letGo.join();
     EXPECT_EQ(c.read("ini.prn"), QByteArray("NEW\r\nB\r\n"));
 }
@@ -100,13 +101,38 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SettingsFile, WhatIsNotAFileGivesEmptyValuesAndIsNotReplaced) {
     TempDriveC c;
-    EXPECT_FALSE(pathExists(c.file("ini.prn")));
     c.write("ini.prn/inside", "x");  // a folder named ini.prn
-    EXPECT_TRUE(pathExists(c.file("ini.prn")));
     EXPECT_TRUE(loadSettings(c.file("ini.prn")).clientDirectory.isEmpty());
-    EXPECT_FALSE(saveSettings(c.file("ini.prn"), {QStringLiteral("a"), QStringLiteral("b")}));
+    EXPECT_FALSE(saveSettings(c.file("ini.prn"), {QStringLiteral("a"), QStringLiteral("b")}).ok);
     EXPECT_EQ(c.read("ini.prn/inside"), QByteArray("x"));
 }
+
+// Where drive C refuses a staff account, a save lands in the user's own
+// copy: the next start reads that copy first, whether drive C holds a file
+// of its own or none, and drive C's file when the user has no copy.
+struct ReadCase : Named {
+    bool onDriveC;
+    bool userCopy;
+    const char* read;
+};
+class ReadWhereSaved : public testing::TestWithParam<ReadCase> {};
+TEST_P(ReadWhereSaved, SettingsAndCoordinates) {
+    TempDriveC c;
+    QDir().mkpath(textfile::userFolder());
+    for (const char* name : {"ini.prn", "cy.txt"}) {
+        if (GetParam().onDriveC) c.write(name, "C\r\nC\r\n");
+        if (GetParam().userCopy) c.write("usuario/Etiquetas/" + QString(name), "U\r\nU\r\n");
+    }
+    ASSERT_EQ(textfile::userCopyOf(c.file("cy.txt")), c.file("usuario/Etiquetas/cy.txt"));
+    EXPECT_EQ(loadSettings(drivec::settingsFile()).administrativeBase, GetParam().read);
+    EXPECT_EQ(lomos::readCoordinateFile(drivec::coordinateFile()).x[32], GetParam().read);
+}
+INSTANTIATE_TEST_SUITE_P(Files, ReadWhereSaved,
+                         testing::Values(ReadCase{{"drive_c_alone"}, true, false, "C"},
+                                         ReadCase{{"user_copy_alone"}, false, true, "U"},
+                                         ReadCase{{"user_copy_first"}, true, true, "U"},
+                                         ReadCase{{"neither"}, false, false, ""}),
+                         CaseName());
 
 namespace {
 // A coordinate file whose line i holds the number i.

@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     const Settings settings{QString(4000, letter), QString(4000, letter.toLower())};
     int failed = 0;
     for (int i = 0; i < count; ++i) {
-        if (!saveSettings(drivec::settingsFile(), settings)) ++failed;
+        if (!saveSettings(drivec::settingsFile(), settings).ok) ++failed;
     }
     return failed == 0 ? 0 : 1;
 }

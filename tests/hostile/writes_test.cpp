@@ -40,14 +40,17 @@ struct RefusalCase {
     bool folderRefuses;
     bool filesRefuse;
     bool savedOnDriveC;
+    bool driveCEmpty = false;  // a new install: no ini.prn, no cy.txt
 };
 class RefusingDriveC : public testing::TestWithParam<RefusalCase> {};
 TEST_P(RefusingDriveC, WhatIsSavedIsReadBackAndDriveCStaysWhole) {
     const RefusalCase& r = GetParam();
     if (geteuid() != 0) GTEST_SKIP() << "chattr needs root";
     TempDriveC c;
-    c.putSettings("CLIENTE", "BIB50");
-    c.putDefaultCoordinates();
+    if (!r.driveCEmpty) {
+        c.putSettings("CLIENTE", "BIB50");
+        c.putDefaultCoordinates();
+    }
     c.write("OTRO/CATALOG/FILES/BIB50/PRINT/itemlbl.prn", printFileWithFullItems(2));
     QDir().mkpath(textfile::userFolder());
     const QByteArray settings = c.read("ini.prn"), coordinates = c.read("cy.txt");
@@ -59,8 +62,9 @@ TEST_P(RefusingDriveC, WhatIsSavedIsReadBackAndDriveCStaysWhole) {
     {
         Immutable immutable(refusing);
         ASSERT_TRUE(immutable.ok());
-        EXPECT_TRUE(saveSettings(drivec::settingsFile(), {"OTRO", "BIB50"}));
-        const textfile::WriteResult saved = lomos::writeCoordinateFile(drivec::coordinateFile(), table);
+        EXPECT_TRUE(saveSettings(drivec::settingsFile(), {"OTRO", "BIB50"}).ok);
+        const textfile::WriteResult saved =
+            lomos::writeCoordinateFile(drivec::coordinateFile(), table);
         EXPECT_TRUE(saved.ok);
         EXPECT_EQ(saved.savedTo, r.savedOnDriveC ? drivec::coordinateFile()
                                                  : textfile::userCopyOf(drivec::coordinateFile()));
@@ -80,13 +84,15 @@ TEST_P(RefusingDriveC, WhatIsSavedIsReadBackAndDriveCStaysWhole) {
         EXPECT_EQ(c.read("ini.prn"), settings);
         EXPECT_EQ(c.read("cy.txt"), coordinates);
     }
-    EXPECT_EQ(QDir(c.root()).entryList(QDir::Files), (QStringList{"cy.txt", "ini.prn"}));
+    const QStringList files = r.driveCEmpty ? QStringList() : QStringList{"cy.txt", "ini.prn"};
+    EXPECT_EQ(QDir(c.root()).entryList(QDir::Files), files);
 }
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Saves, RefusingDriveC, testing::Values(
     RefusalCase{"folder_and_files_refuse", true, true, false},
     RefusalCase{"files_refuse", false, true, false},
-    RefusalCase{"folder_refuses_files_writable", true, false, true}),
+    RefusalCase{"folder_refuses_files_writable", true, false, true},
+    RefusalCase{"empty_and_refusing", true, false, false, true}),
     CaseName());
 // clang-format on
 
@@ -97,7 +103,7 @@ TEST(Writes, AFullDiskLeavesTheOldSettingsAndCoordinatesWhole) {
     const QByteArray coordinates = c.read("cy.txt");
     {
         FileSizeLimit limit(8);
-        EXPECT_FALSE(saveSettings(c.file("ini.prn"), {"NEW-DIRECTORY", "NEW-BASE"}));
+        EXPECT_FALSE(saveSettings(c.file("ini.prn"), {"NEW-DIRECTORY", "NEW-BASE"}).ok);
         EXPECT_FALSE(lomos::writeCoordinateFile(c.file("cy.txt"), {}).ok);
     }
     EXPECT_EQ(c.read("ini.prn"), QByteArray("OLD\r\nBASE\r\n"));
@@ -109,7 +115,7 @@ TEST(Writes, WhatALinkPointsToIsNotReplacedUnlessAFile) {
     TempDriveC c;
     ASSERT_EQ(mkfifo(QFile::encodeName(c.file("pipe")).constData(), 0600), 0);
     ASSERT_EQ(symlink("pipe", QFile::encodeName(c.file("ini.prn")).constData()), 0);
-    EXPECT_FALSE(saveSettings(c.file("ini.prn"), {"A", "B"}));
+    EXPECT_FALSE(saveSettings(c.file("ini.prn"), {"A", "B"}).ok);
     EXPECT_FALSE(QFileInfo(c.file("pipe")).isFile());
 }
 

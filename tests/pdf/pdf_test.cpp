@@ -108,7 +108,7 @@ struct ExitCase {
     QStringList options;   // after --pdf FILE
     bool pdfIsAFolder;
     int exitCode;
-    const char* message;  // the start of what goes to standard error
+    const char* message;                  // the start of what goes to standard error
     const char* fichasMessage = nullptr;  // when fichas says something else
 };
 class ExitStatus : public testing::TestWithParam<std::tuple<const char*, ExitCase>> {};
@@ -153,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(Programs, ExitStatus, testing::Combine(
         ExitCase{"copies_100", nullptr, {"--copies", "100"}, false, 1, "Número de copias no válido: «100»"},
         ExitCase{"copies_0", nullptr, {"--copies", "0"}, false, 1, "Número de copias no válido: «0»"},
         ExitCase{"correction_malformed", nullptr, {"--correction-from", "1:28;3:157,0"}, false, 1, "Medida no válida: «1:28»"},
-        ExitCase{"correction_one_row", nullptr, {"--correction-from", "1:28,0;2:92,0;3:157,0"}, false, 1, "Las cruces están todas en una fila"})),
+        ExitCase{"correction_three_crosses", nullptr, {"--correction-from", "1:28,0;3:157,0;31:28,257"}, false, 1, "Hacen falta al menos cuatro cruces"})),
     [](const auto& info) {
         return std::string(std::get<0>(info.param) == std::string(LOMOS_EXE) ? "lomos_" : "fichas_") +
                std::get<1>(info.param).name;

@@ -1,28 +1,39 @@
 #!/usr/bin/env bash
 # Starts or stops the tests' own print spooler: a cupsd with its own
-# configuration, state, logs and socket in DIR, as CUPS's own test suite runs
-# its server. Nothing under /etc is read or changed and no port is opened, so
+# configuration, state, logs and socket, as CUPS's own test suite runs its
+# server. Nothing under /etc is read or changed and no port is opened, so
 # the suites of two clones run at once on one machine. Its queue "PDF", the
 # default printer, keeps each job as DIR/out/job-N.pdf; a second queue,
 # "Oficina", in DIR/out-oficina. Programs reach it with
 # CUPS_SERVER=DIR/cups.sock.
+#
+# As root, cupsd runs the filters and the backend as lp, who may not enter
+# the folders of a clone in a home folder (mode 0700). So the spooler's
+# files live in a folder of their own under the system's temporary folder,
+# which lp may enter, and DIR is a link to it; stopping removes both.
 #   spooler.sh start|stop DIR
 set -u
 action=$1
-dir=$(mkdir -p "$2" && cd "$2" && pwd)
+link=$2
 here=$(cd "$(dirname "$0")" && pwd)
-export CUPS_SERVER=$dir/cups.sock
+export CUPS_SERVER=$link/cups.sock
+dir=$(readlink -f "$link" 2>/dev/null || true)
 
 fail() { echo "spooler: $*" >&2; exit 1; }
 running() { lpstat -r 2>/dev/null | grep -q 'is running'; }
 
 stop() {
-  [ -f "$dir/cupsd.pid" ] || return 0
-  local pid
-  pid=$(cat "$dir/cupsd.pid")
-  kill -TERM "$pid" 2>/dev/null
-  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  rm -f "$dir/cupsd.pid" "$CUPS_SERVER"
+  if [ -f "$link/cupsd.pid" ]; then
+    local pid
+    pid=$(cat "$link/cupsd.pid")
+    kill -TERM "$pid" 2>/dev/null
+    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  fi
+  # Only a folder this script made is removed.
+  if [ -L "$link" ]; then
+    [ -f "$dir/.etiquetas-cups" ] && rm -rf "$dir"
+    rm -f "$link"
+  fi
 }
 
 configure() {
@@ -33,7 +44,10 @@ configure() {
   else
     users="User $(id -un)"$'\n'"SystemGroup $(id -gn)"
   fi
-  rm -rf "$dir/conf" "$dir/state" "$dir/cache" "$dir/spool" "$dir/log" "$dir/bin" "$dir"/out*
+  dir=$(mktemp -d "${TMPDIR:-/tmp}/etiquetas-cups.XXXXXX") || fail "no se pudo crear su carpeta"
+  rm -rf "$link" && mkdir -p "$(dirname "$link")" && ln -s "$dir" "$link" ||
+    fail "no se pudo enlazar $link"
+  touch "$dir/.etiquetas-cups"
   mkdir -p "$dir/conf/ppd" "$dir/state" "$dir/cache" "$dir/spool/tmp" "$dir/log" \
     "$dir/bin/backend" "$dir/out"
   # The filters and the backend need to reach the folder.
@@ -58,7 +72,7 @@ PageLog $dir/log/page_log
 Printcap $dir/state/printcap
 EOF
   cat > "$dir/conf/cupsd.conf" <<EOF
-Listen $CUPS_SERVER
+Listen $dir/cups.sock
 Browsing Off
 LogLevel warn
 MaxLogSize 0

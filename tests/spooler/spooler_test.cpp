@@ -1,24 +1,23 @@
 // Printing through the real spooler: the tests' own cupsd (spooler.sh, in the
 // folder ETIQUETAS_SPOOLER) with the queue "PDF" as the default printer and
-// a second queue "Oficina", each keeping its jobs as PDFs. Positions are read back from those PDFs; they lie
-// the printer's own margin further in than the programs' positions, which
-// are measured from the printable area.
+// a second queue "Oficina", each keeping its jobs as PDFs. Positions are read back from those PDFs;
+// they lie the printer's own margin further in than the programs' positions, which are measured
+// from the printable area.
 #include <QDir>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QLineEdit>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
-#include <QTest>
-
-#include "fichas/ui/mainwindow.h"
-#include "lomos/core/coordinates.h"
-#include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include "common/paint/paintersurface.h"
 #include "common/ui/labelprinter.h"
+#include "fichas/ui/mainwindow.h"
+#include "lomos/core/coordinates.h"
 #include "lomos/ui/mainwindow.h"
 #include "pdfwords.h"
 #include "scripteddialogs.h"
@@ -26,11 +25,14 @@
 
 namespace {
 
+// The spooler's own folder, where its queues keep their jobs: the real one,
+// which the backend (run as lp) can reach, not the link in the build folder.
+QString spoolerFolder() { return QDir(qEnvironmentVariable("ETIQUETAS_SPOOLER")).canonicalPath(); }
+
 // The jobs a queue of the tests' spooler has kept: "out" for PDF, the
 // default printer, and "out-oficina" for Oficina.
 QStringList jobsIn(const QString& queueFolder) {
-    return QDir(qEnvironmentVariable("ETIQUETAS_SPOOLER") + u'/' + queueFolder)
-        .entryList({"*.pdf"}, QDir::Files);
+    return QDir(spoolerFolder() + u'/' + queueFolder).entryList({"*.pdf"}, QDir::Files);
 }
 
 // Runs `print`, waits until the spooler has no job left and reads back the
@@ -45,8 +47,7 @@ PdfText printed(const std::function<void()>& print, const QString& queueFolder =
         if (!lpstat.readAllStandardOutput().trimmed().isEmpty()) continue;
         for (const QString& f : jobsIn(queueFolder)) {
             if (before.contains(f)) continue;
-            return readPdfWords(qEnvironmentVariable("ETIQUETAS_SPOOLER") + u'/' + queueFolder +
-                                u'/' + f);
+            return readPdfWords(spoolerFolder() + u'/' + queueFolder + u'/' + f);
         }
         if (i > 10) break;  // the queue is empty and kept nothing new
     }
@@ -113,17 +114,17 @@ private Q_SLOTS:
         w.generate();
         m_dialogs.answerPick("Oficina");
         w.findChild<QAction*>("mnuImpresora")->trigger();
-        QCOMPARE(w.findChild<QLabel*>("lblImpresora")->text(), QStringLiteral("Impresora: Oficina"));
+        QCOMPARE(w.findChild<QLabel*>("lblImpresora")->text(),
+                 QStringLiteral("Impresora: Oficina"));
         const QStringList defaultJobs = jobsIn("out");
         QCOMPARE(printed([&] { w.print(); }, "out-oficina").find("QA76").size(), 1);
         QCOMPARE(jobsIn("out"), defaultJobs);  // the default printer printed nothing
         // The label printer taken away: said, and the default printer prints.
         QCOMPARE(QProcess::execute("lpadmin", {"-x", "Oficina"}), 0);
         QCOMPARE(printed([&] { w.print(); }, "out").find("QA76").size(), 1);
-        QCOMPARE(QProcess::execute("lpadmin",
-                                   {"-p", "Oficina", "-v",
-                                    "keep:" + qEnvironmentVariable("ETIQUETAS_SPOOLER") + "/out-oficina",
-                                    "-P", projectDir() + "/tests/spooler/pdf-queue.ppd", "-E"}),
+        QCOMPARE(QProcess::execute(
+                     "lpadmin", {"-p", "Oficina", "-v", "keep:" + spoolerFolder() + "/out-oficina",
+                                 "-P", projectDir() + "/tests/spooler/pdf-queue.ppd", "-E"}),
                  0);
         QCOMPARE(m_dialogs.messages(),
                  (QStringList{"Recoja sus impresiones", labelprinter::missingMessage("Oficina"),
@@ -139,27 +140,31 @@ private Q_SLOTS:
         QCOMPARE(offered, QStringLiteral("Oficina"));
     }
 
-    // A queue that shrinks the page into margins of its own, as a printer
-    // that moves and scales: four crosses of its test sheet, measured from
-    // the queue's PDF, give a correction that puts the labels back in place.
+    // A queue that shrinks the page a little into margins of its own, as a
+    // printer that moves and scales: four crosses of its test sheet, measured
+    // from the queue's PDF, give a correction that puts the labels back.
     void aCorrectionFromTheTestSheetPutsTheLabelsBack() {
-        const QString folder = qEnvironmentVariable("ETIQUETAS_SPOOLER") + "/out-escala";
+        const QString folder = spoolerFolder() + "/out-escala";
         QDir().mkpath(folder);
         QFile::setPermissions(folder, QFileDevice::Permissions(0x7777));
-        QCOMPARE(QProcess::execute("lpadmin",
-                                   {"-p", "Escala", "-v", "keep:" + folder, "-P",
-                                    projectDir() + "/tests/spooler/pdf-queue.ppd", "-E", "-o",
-                                    "fit-to-page-default=true", "-o", "page-left-default=40", "-o",
-                                    "page-top-default=30", "-o", "page-right-default=20"}),
+        QCOMPARE(QProcess::execute("lpadmin", {"-p", "Escala", "-v", "keep:" + folder, "-P",
+                                               projectDir() + "/tests/spooler/pdf-queue.ppd", "-E",
+                                               "-o", "fit-to-page-default=true", "-o",
+                                               "page-left-default=8", "-o", "page-top-default=10"}),
                  0);
         labelprinter::choose("Escala");
         QStringList callNumbers;
         for (int k = 0; k < 33; ++k) callNumbers << QStringLiteral("K%1").arg(k);
         m_c->putPrintFile(printFileWithCallNumbers(callNumbers));
-        m_c->putDefaultCoordinates();
         lomos::MainWindow w(m_dialogs);
         w.openPrinterCorrection();
         CorrectionDialog* dialog = w.correctionDialog();
+        m_c->putDefaultCoordinates();  // saved once the dialog is open
+        auto calcular = [&] {
+            m_dialogs.answerQuestion(true);
+            QTest::mouseClick(dialog->findChild<QPushButton*>("cmdCalcular"), Qt::LeftButton);
+            return labelprinter::correctionFor("Escala").value_or(correction::Affine{}).toText();
+        };
         // A cross's number stands 1 mm right of its centre and 0.5 mm below.
         auto measure = [&] {
             const PdfText sheet =
@@ -168,21 +173,26 @@ private Q_SLOTS:
                 const QString place =
                     dialog->findChild<QLineEdit*>(QStringLiteral("txtEtiqueta%1").arg(row))->text();
                 const QList<PdfWord> number = sheet.find(place + ":");
-                QCOMPARE(number.size(), 1);
+                if (number.size() != 1) return QStringLiteral("no cross %1").arg(place);
                 dialog->findChild<QLineEdit*>(QStringLiteral("txtX%1").arg(row))
                     ->setText(QString::number(number[0].xMinCm * 10 - 1.0));
                 dialog->findChild<QLineEdit*>(QStringLiteral("txtY%1").arg(row))
                     ->setText(QString::number(number[0].yMinCm * 10 - 0.5));
             }
-            m_dialogs.answerQuestion(true);
-            QTest::mouseClick(dialog->findChild<QPushButton*>("cmdCalcular"), Qt::LeftButton);
+            return calcular();
         };
-        measure();
+        const QString first = measure();
         QVERIFY2(m_dialogs.shown().last().text.startsWith("La impresora desplaza"),
                  qPrintable(m_dialogs.shown().last().text));
         qInfo("%s", qPrintable(m_dialogs.shown().last().text.section(u'\n', 0, 0)));
         QCOMPARE(w.findChild<QLabel*>("lblImpresora")->text(),
                  QStringLiteral("Impresora: Escala, corregida"));
+        // The same measures again, and after "Quitar corrección": the same
+        // correction, fitted against the sheet that was measured.
+        QCOMPARE(calcular(), first);
+        QTest::mouseClick(dialog->findChild<QPushButton*>("cmdQuitar"), Qt::LeftButton);
+        QCOMPARE(w.findChild<QLabel*>("lblImpresora")->text(), QStringLiteral("Impresora: Escala"));
+        QCOMPARE(calcular(), first);
         // Measured again on a test sheet printed through the correction: what
         // is left of the error, composed with what was kept.
         measure();
@@ -201,8 +211,6 @@ private Q_SLOTS:
         }
         qInfo("worst label after the correction, through a shrinking queue: %.3f mm", worst * 10);
         QVERIFY(worst < 0.03);
-        QTest::mouseClick(dialog->findChild<QPushButton*>("cmdQuitar"), Qt::LeftButton);
-        QCOMPARE(w.findChild<QLabel*>("lblImpresora")->text(), QStringLiteral("Impresora: Escala"));
         QCOMPARE(QProcess::execute("lpadmin", {"-x", "Escala"}), 0);
     }
 

@@ -1,20 +1,20 @@
 // lomos through its windows: the main window, the font size, the preview and
 // the coordinate editor, driven as a person would, with every box answered
 // by the test.
-#include <QComboBox>
-#include <QPushButton>
-#include <QToolBar>
 #include <unistd.h>
 
+#include <QComboBox>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QToolBar>
 
+#include "captions.h"
+#include "common/core/messages.h"
+#include "common/core/startup.h"
 #include "common/paint/paintersurface.h"
 #include "lomos/ui/mainwindow.h"
 #include "pdfwords.h"
-#include "common/core/messages.h"
-#include "captions.h"
 #include "recordingsurface.h"
-#include "common/core/startup.h"
 #include "scripteddialogs.h"
 #include "testenv.h"
 
@@ -150,7 +150,8 @@ private Q_SLOTS:
         QCOMPARE(inicio->text(), QStringLiteral("9"));
         window();  // a new run of the program
         QCOMPARE(field(m_w.get(), "txtInicio")->text(), QStringLiteral("9"));
-        QCOMPARE(m_w->firstSheetPanel()->map()->sheet().usedNumbers(), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+        QCOMPARE(m_w->firstSheetPanel()->map()->sheet().usedNumbers(),
+                 (QList<int>{1, 2, 3, 4, 5, 6, 7, 8}));
         auto* status = m_w->findChild<QLabel*>("lblEspere");
         status->setFont(QFont("Arial", 14, QFont::Bold));  // Arial standing in for Arial Narrow
         m_w->showStatus(messages::generated(1000000));
@@ -197,8 +198,11 @@ private Q_SLOTS:
         QVERIFY(list && list->isVisible());
         QCOMPARE(list->chosenLabels(), std::vector<qint64>{1});
         ReviewModel* model = list->model();
-        auto cell = [&](int row, int column) { return model->index(row, column).data().toString(); };
-        QCOMPARE(cell(1, ReviewModel::Findings), QStringLiteral("no tiene ninguna línea que imprimir"));
+        auto cell = [&](int row, int column) {
+            return model->index(row, column).data().toString();
+        };
+        QCOMPARE(cell(1, ReviewModel::Findings),
+                 QStringLiteral("no tiene ninguna línea que imprimir"));
 
         m_dialogs->answerEdit([](const review::Fields& f) {
             return f == review::Fields{{}} ? std::optional(review::Fields{{"NUEVA", "2001"}})
@@ -222,7 +226,8 @@ private Q_SLOTS:
         const PdfText pdf = readPdfWords(out.filePath("r.pdf"));
         const CoordinateTable t = defaultCoordinateTable();
         auto at = [&](const PdfWord& w, int place) {
-            return std::hypot(w.xMinCm - t.x[place].toDouble(), w.yMinCm - t.y[place].toDouble()) < 0.01;
+            return std::hypot(w.xMinCm - t.x[place].toDouble(), w.yMinCm - t.y[place].toDouble()) <
+                   0.01;
         };
         QVERIFY(pdf.find("QA76").isEmpty());
         QVERIFY(at(pdf.find("NUEVA").value(0), 1) && at(pdf.find("1").value(0), 2) &&
@@ -234,7 +239,8 @@ private Q_SLOTS:
         list->showLabel(1);
         clickIn(list, "cmdDeshacer");
         QCOMPARE(cell(1, ReviewModel::Lines), QString());
-        QCOMPARE(cell(1, ReviewModel::Findings), QStringLiteral("no tiene ninguna línea que imprimir"));
+        QCOMPARE(cell(1, ReviewModel::Findings),
+                 QStringLiteral("no tiene ninguna línea que imprimir"));
         m_dialogs->answerQuestion(false);  // "Generar" keeps the changes
         clickToolbar(1);
         QVERIFY(m_w->reviewWindow());
@@ -248,7 +254,8 @@ private Q_SLOTS:
         clickToolbar(6);
         QVERIFY(!m_w->reviewWindow() && m_w->callNumberLines().isEmpty());
         QVERIFY(!m_w->findChild<QAction*>("Toolbar1_3")->isEnabled());  // nothing to review
-        QCOMPARE(m_dialogs->shown().last().text, QStringLiteral("¿Descartar los cambios de la revisión?"));
+        QCOMPARE(m_dialogs->shown().last().text,
+                 QStringLiteral("¿Descartar los cambios de la revisión?"));
     }
 
     void testSheetOfTheFileAndOfTheEditorsValues() {
@@ -342,32 +349,53 @@ private Q_SLOTS:
         QCOMPARE(m_dialogs->shown().size(), 3);
     }
 
-    void editorKeepsEverythingWhenTheSaveFails() {
+    void nothingIsLostWhenSavesFailAndItIsSaid() {
         m_c->write("cy.txt/inside", "old");  // a folder: the file cannot be replaced
+        m_c->write("ini.prn/inside", "old");
         window();
+        field(m_w.get(), "txtDir")->setText("CLIENTE");
+        m_w->generate();
+        m_w->generate();  // said once
+        QCOMPARE(
+            m_dialogs->messages(),
+            (QStringList{messages::settingsNotSaved({false, m_c->file("ini.prn"),
+                                                     m_c->file("ini.prn") + " no es un archivo"}),
+                         "Falta especificar información", "Falta especificar información"}));
+        QCOMPARE(field(m_w.get(), "txtDir")->text(), QStringLiteral("CLIENTE"));
         QPointer<CoordinateEditor> e = editor();
         field(e, "txt7x")->setText("3.3");
         clickIn(e, "cmdGuardar");
         QVERIFY(e && field(e, "txt7x")->text() == "3.3");
-        QCOMPARE(m_dialogs->messages(),
-                 QStringList{"No se pudo guardar el archivo de coordenadas:\n" + m_c->file("cy.txt")});
+        QCOMPARE(m_dialogs->messages().last(),
+                 "No se pudo guardar el archivo de coordenadas:\n" + m_c->file("cy.txt"));
         QCOMPARE(m_c->read("cy.txt/inside"), QByteArray("old"));
     }
 
-    void editorSaysWhereItSavedWhenDriveCRefuses() {
+    // A new install: drive C holds no file and takes none. What is typed and
+    // saved is there at the next start; only the calibration says where.
+    void aNewInstallOnADriveCThatRefusesKeepsWhatIsTyped() {
         if (geteuid() != 0) QSKIP("chattr needs root");
-        m_c->putDefaultCoordinates();
         QDir().mkpath(textfile::userFolder());
+        m_c->write("CLIENTE/CATALOG/FILES/BIB50/PRINT/itemlbl.prn",
+                   printFileWithCallNumbers({"A"}));
+        Immutable refusing({m_c->root()});
         window();
-        Immutable refusing({m_c->root(), m_c->file("cy.txt")});
+        field(m_w.get(), "txtDir")->setText("CLIENTE");
+        field(m_w.get(), "txtBase")->setText("BIB50");
+        m_w->generate();
         QPointer<CoordinateEditor> e = editor();
+        clickIn(e, "cmdRestablecer");
         field(e, "txt7x")->setText("3.3");
         clickIn(e, "cmdGuardar");
         QTRY_VERIFY(!e);
         const QString copy = textfile::userCopyOf(m_c->file("cy.txt"));
         QCOMPARE(m_dialogs->messages(), QStringList{messages::savedForThisUser(
                                             "Las coordenadas", m_c->file("cy.txt"), copy)});
-        QCOMPARE(editor()->table().x[7], QStringLiteral("3.3"));  // and the editor opens on it
+        window();  // the next start
+        QCOMPARE(field(m_w.get(), "txtDir")->text(), QStringLiteral("CLIENTE"));
+        QCOMPARE(field(m_w.get(), "txtBase")->text(), QStringLiteral("BIB50"));
+        QCOMPARE(editor()->table().x[7], QStringLiteral("3.3"));
+        QVERIFY(QDir(m_c->root()).entryList(QDir::Files).isEmpty());
     }
 
     void rowAndColumnButtonsReachPrintingOnlyOnceSaved() {

@@ -24,7 +24,6 @@ set -uo pipefail
 app=$(cd "$1" && pwd); core_tests=$2; linux=$(cd "$3" && pwd)
 here=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
-chmod 0755 "$work"  # the spooler's filters and backend run as another user
 trap 'rm -rf "$work"' EXIT
 wine=/usr/lib/wine/wine64
 # No menu entries or icons of the programs installed here reach this machine's desktop.
@@ -164,18 +163,19 @@ printing() {  # printing: "Imprimir" in both programs, into the tests' own spool
   for _ in $(seq 300); do [ "$(ls "$spool/out" | wc -l)" -ge 2 ] && [ -z "$(lpstat -o)" ] && break; sleep 0.2; done
   local jobs
   mapfile -t jobs < <(ls -tr "$spool"/out/*.pdf)
+  [ ${#jobs[@]} -eq 2 ] && cp "${jobs[0]}" "$work/lomos-printed.pdf" && cp "${jobs[1]}" "$work/fichas-printed.pdf"
   "$here/tests/spooler/spooler.sh" stop "$spool" >/dev/null
   [ "$status" -eq 0 ] && [ ${#jobs[@]} -eq 2 ] || { echo "the queue wrote ${#jobs[@]} jobs"; return 1; }
-  cp "${jobs[0]}" "$work/lomos-printed.pdf" && cp "${jobs[1]}" "$work/fichas-printed.pdf"
 }
 at_scale() {  # at_scale DPI: Windows' LogPixels, as its display settings set it
   $wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
   ETIQUETAS_SCALE=$(($1 * 100 / 96)) window_tests captionsReadWholeAtThisScale
 }
-refusing() {  # refusing everything|folder: drive C refuses saves, as Windows refuses a staff account
+refusing() {  # refusing everything|folder|empty: drive C refuses saves, as Windows refuses a staff account
   local case=$1 status
   rm -rf "$drive"/users/*/AppData/Roaming/Etiquetas "$work/refusing" && mkdir -p "$work/refusing"
   cp "$here/demo/ini.prn" "$here/demo/cy.txt" "$drive/" && cp "$drive/ini.prn" "$drive/cy.txt" "$work/refusing/"
+  [ "$case" = empty ] && rm "$drive/ini.prn" "$drive/cy.txt"  # a new install
   mkdir -p "$drive/OTRO/CATALOG/FILES/BIB50/PRINT"
   # The first two items of the demo data.
   sed '/<\/section-02>/{x;s/^/x/;/^xx$/{x;q};x}' "$here/demo/itemlbl.prn" \
@@ -189,13 +189,19 @@ refusing() {  # refusing everything|folder: drive C refuses saves, as Windows re
   local out="Z:${work//\//\\}\\refusing"
   env -i HOME="$HOME" PATH=/usr/bin:/bin WINEPREFIX="$WINEPREFIX" WINEDEBUG=-all WINEDLLOVERRIDES="$overrides" \
     $wine cmd /c cd /d "$folder" "&&" start /wait /b lomos.exe --pdf "$out\\t.pdf" --test-sheet "&&" \
+    start /wait /b lomos.exe --pdf "$out\\l.pdf" ">" "$out\\l.out" "&&" \
     start /wait /b fichas.exe --pdf "$out\\f.pdf" ">" "$out\\f.out" "2>" "$out\\f.err"
   chattr -i "${refused[@]}"
-  grep -q 'Se han generado 2 etiquetas' "$work/refusing/f.out" || { echo "fichas --pdf read other settings"; status=1; }
+  for program in l f; do
+    grep -q 'Se han generado 2 etiquetas' "$work/refusing/$program.out" || { echo "$program --pdf read other settings"; status=1; }
+  done
   pdftotext "$work/refusing/t.pdf" - | grep -q '9,75' || { echo "the test sheet has not the calibration"; status=1; }
   if [ "$case" = everything ]; then
     cmp "$drive/ini.prn" "$work/refusing/ini.prn" && cmp "$drive/cy.txt" "$work/refusing/cy.txt" ||
       { echo "drive C changed"; status=1; }
+  elif [ "$case" = empty ]; then
+    [ ! -e "$drive/ini.prn" ] && [ ! -e "$drive/cy.txt" ] || { echo "drive C changed"; status=1; }
+    cp "$here/demo/ini.prn" "$here/demo/cy.txt" "$drive/"  # as the other checks expect
   else
     grep -q '^OTRO' "$drive/ini.prn" && grep -q '^9.75' "$drive/cy.txt" ||
       { echo "drive C's own files do not hold the new values"; status=1; }
@@ -214,7 +220,7 @@ if [ $# -ge 5 ]; then
     check "every caption whole and the sheet map legible at $((dpi * 100 / 96)) %" at_scale $dpi
   done
   $wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
-  for case in everything folder; do
+  for case in everything folder empty; do
     check "saved and read back when drive C refuses $case (chattr +i)" refusing $case
   done
 fi

@@ -41,7 +41,10 @@ QStringList crampedCells(const QWidget& window) {
         const QRect cell = map->cellRect(p);
         if (metrics.horizontalAdvance(QString::number(p + 1)) > cell.width() - 2 ||
             metrics.height() > cell.height()) {
-            cramped.append(QStringLiteral("place %1 in %2 x %3").arg(p + 1).arg(cell.width()).arg(cell.height()));
+            cramped.append(QStringLiteral("place %1 in %2 x %3")
+                               .arg(p + 1)
+                               .arg(cell.width())
+                               .arg(cell.height()));
         }
     }
     return cramped;
@@ -72,30 +75,36 @@ private Q_SLOTS:
         screenshot(w, QStringLiteral("fichas"));
     }
     // run.sh has drive C refuse what a staff account's Windows refuses:
-    // ETIQUETAS_DRIVE_C_REFUSES is "everything" (the root and its files) or
-    // "folder" (the root takes no new file; its files may be written).
+    // ETIQUETAS_DRIVE_C_REFUSES is "everything" (the root and its files),
+    // "folder" (the root takes no new file; its files may be written) or
+    // "empty" (a new install: no file on drive C, and its root takes none).
     void savesWhatDriveCRefuses() {
-        const bool everything = qEnvironmentVariable("ETIQUETAS_DRIVE_C_REFUSES") == "everything";
+        const bool folderOnly = qEnvironmentVariable("ETIQUETAS_DRIVE_C_REFUSES") == "folder";
         ScriptedDialogs dialogs;
         {
             lomos::MainWindow w(dialogs);
             windowtest::field(&w, "txtDir")->setText("OTRO");
+            windowtest::field(&w, "txtBase")->setText("BIB50");
             w.generate();
             QCOMPARE(windowtest::caption(&w), QStringLiteral("Se han generado 2 etiquetas"));
             w.openCoordinateEditor();
             QPointer<lomos::CoordinateEditor> editor = w.coordinateEditor();
+            QTest::mouseClick(editor->findChild<QPushButton*>("cmdRestablecer"), Qt::LeftButton);
             windowtest::field(editor, "txt4x")->setText("9.75");
             QTest::mouseClick(editor->findChild<QPushButton*>("cmdGuardar"), Qt::LeftButton);
             QTRY_VERIFY(!editor);
         }
         // Told where the calibration went when it is not drive C, and nothing else.
-        QCOMPARE(dialogs.messages().size(), everything ? 1 : 0);
-        if (everything) QVERIFY(dialogs.messages()[0].contains("\\AppData\\Roaming\\Etiquetas\\cy.txt"));
+        QCOMPARE(dialogs.messages().size(), folderOnly ? 0 : 1);
+        if (!folderOnly)
+            QVERIFY(dialogs.messages()[0].contains("\\AppData\\Roaming\\Etiquetas\\cy.txt"));
         // The next start, in both programs.
         lomos::MainWindow spine(dialogs);
         fichas::MainWindow full(dialogs);
-        QCOMPARE(windowtest::field(&spine, "txtDir")->text(), QStringLiteral("OTRO"));
-        QCOMPARE(windowtest::field(&full, "txtDir")->text(), QStringLiteral("OTRO"));
+        for (QWidget* w : std::initializer_list<QWidget*>{&spine, &full}) {
+            QCOMPARE(windowtest::field(w, "txtDir")->text(), QStringLiteral("OTRO"));
+            QCOMPARE(windowtest::field(w, "txtBase")->text(), QStringLiteral("BIB50"));
+        }
         spine.openCoordinateEditor();
         QCOMPARE(spine.coordinateEditor()->table().x[4], QStringLiteral("9.75"));
     }
