@@ -4,11 +4,12 @@
 #include <QIcon>
 #include <QMainWindow>
 #include <QScreen>
-#include <cstdio>
+#include <QTextStream>
 
 #include "common/batch/batchjob.h"
+#include "common/core/labelprogram.h"
 #include "common/core/startup.h"
-#include "common/ui/dialogs.h"
+#include "common/ui/qtdialogs.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -31,27 +32,27 @@ void writeToParentConsole() {
 }  // namespace
 #endif
 
-int runProgram(int argc, char** argv, const QString& name, const MakeMainWindow& makeWindow,
-               BatchJob job) {
+int runProgram(int argc, char** argv, const LabelProgram& program,
+               const MakeMainWindow& makeWindow) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
     if (isBatchCommandLine(arguments)) {
 #ifdef Q_OS_WIN
         writeToParentConsole();
 #endif
-        return runWithoutWindow(argc, argv, job);
+        return runWithoutWindow(argc, argv, [&program](const QStringList& options) {
+            QTextStream out(stdout);
+            QTextStream err(stderr);
+            return runBatchJob(options, program, out, err);
+        });
     }
 
-    // Started from the desktop's menu there is no terminal: Qt's notes about
-    // the session (no runtime folder, say) would reach nobody, and nothing
-    // the user needs goes there. Only failures are kept.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& msg) {
-        if (type == QtCriticalMsg || type == QtFatalMsg)
-            std::fprintf(stderr, "%s\n", qPrintable(msg));
-    });
+    // Started from the desktop's menu there is no terminal, and nothing the
+    // user needs goes there.
+    keepOnlyQtFailures();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(name);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(name)));
+    QApplication::setApplicationName(program.name);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(program.name)));
     setUpApplication(app);
     QtDialogs dialogs;
     const std::unique_ptr<QMainWindow> window = makeWindow(dialogs);

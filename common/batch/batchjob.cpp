@@ -2,14 +2,15 @@
 
 #include <QGuiApplication>
 #include <QTextStream>
-#include <cstdio>
 
 #include "common/core/correction.h"
 #include "common/core/drivec.h"
+#include "common/core/labelprogram.h"
 #include "common/core/messages.h"
 #include "common/core/number.h"
 #include "common/core/settingsfile.h"
 #include "common/core/startup.h"
+#include "common/paint/paintersurface.h"
 
 bool isBatchCommandLine(const QStringList& arguments) {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
@@ -18,6 +19,26 @@ bool isBatchCommandLine(const QStringList& arguments) {
     return false;
 }
 
+namespace {
+
+struct BatchOptions {
+    QString pdf;
+    QString fontSize = QStringLiteral("8");
+    PdfSurface::Paper paper = PdfSurface::Paper::A4;
+    QString start = QStringLiteral("1");
+    QString skip;    // places separated by commas
+    QString labels;  // the labels to print, by number ("2,5-6"); empty: all
+    int copies = 1;
+    std::vector<correction::Measure> measures;  // --correction-from
+    bool testSheet = false;
+    bool strict = false;
+    bool help = false;
+    bool version = false;
+};
+
+// Reads the options after the program's name. Returns the problem in
+// Spanish, or an empty text when the line is fine. `--font-size` is taken
+// only when `withFontSize` is set.
 QString parseBatchOptions(const QStringList& arguments, bool withFontSize, BatchOptions& options) {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& arg = arguments[i];
@@ -48,14 +69,17 @@ QString parseBatchOptions(const QStringList& arguments, bool withFontSize, Batch
             QString problem;
             if (!jobselection::parseNumbers(options.labels, -1, problem)) return problem;
         } else if (arg == QLatin1String("--copies")) {
-            if (!value(options.copies)) return QStringLiteral("Falta el número tras --copies");
-            QString problem;
-            if (!jobselection::parseCopies(options.copies, problem)) return problem;
+            QString copies, problem;
+            if (!value(copies)) return QStringLiteral("Falta el número tras --copies");
+            const auto read = jobselection::parseCopies(copies, problem);
+            if (!read) return problem;
+            options.copies = *read;
         } else if (arg == QLatin1String("--correction-from")) {
-            if (!value(options.correctionFrom))
-                return QStringLiteral("Faltan las medidas tras --correction-from");
-            QString problem;
-            if (!correction::parseMeasures(options.correctionFrom, problem)) return problem;
+            QString measures, problem;
+            if (!value(measures)) return QStringLiteral("Faltan las medidas tras --correction-from");
+            const auto read = correction::parseMeasures(measures, problem);
+            if (!read) return problem;
+            options.measures = *read;
         } else if (arg == QLatin1String("--test-sheet")) {
             options.testSheet = true;
         } else if (arg == QLatin1String("--strict")) {
@@ -80,6 +104,9 @@ QString parseBatchOptions(const QStringList& arguments, bool withFontSize, Batch
     return {};
 }
 
+// The first sheet that --start and --skip describe, on a sheet of `places`;
+// the problem in Spanish when a place is not one of the sheet or none is
+// left free.
 QString firstSheetOf(const BatchOptions& options, int places, FirstSheet& first) {
     const int start = parsePlaceNumber(options.start, places);
     if (start < 0) return placeOutOfRange(options.start, places);
@@ -93,11 +120,9 @@ QString firstSheetOf(const BatchOptions& options, int places, FirstSheet& first)
     return first.hasFreePlace() ? QString() : messages::kNoFreePlace;
 }
 
-namespace {
-
 // The options both programs take, and what the job writes, after each
 // program's own part of --help.
-QString helpText(const BatchProgram& program) {
+QString helpText(const LabelProgram& program) {
     return program.help +
            QStringLiteral(
                "  --skip LISTA        deja vacías en la primera hoja las etiquetas de la lista,\n"
@@ -124,34 +149,33 @@ QString helpText(const BatchProgram& program) {
            (program.helpNote.isEmpty() ? QString() : QStringLiteral("\n") + program.helpNote);
 }
 
-// Keeps the labels --labels and --copies name, in their order; the problem
-// in Spanish when a number is past the labels generated.
-QString selectLabels(const BatchOptions& options, const BatchProgram& program, qint64 count) {
-    if (options.labels.isEmpty() && options.copies == QLatin1String("1")) return {};
-    QString problem;
-    const int copies = jobselection::parseCopies(options.copies, problem).value_or(1);
+// The labels --labels and --copies name, in their order, or none for every
+// label once; the problem in Spanish when a number is past the labels
+// generated.
+QString selectionOf(const BatchOptions& options, qint64 count,
+                    std::optional<jobselection::Selection>& selection) {
     if (options.labels.isEmpty()) {
-        program.select(jobselection::everyLabel(count, copies));
+        if (options.copies != 1) selection = jobselection::everyLabel(count, options.copies);
         return {};
     }
+    QString problem;
     const auto numbers = jobselection::parseNumbers(options.labels, count, problem);
-    if (!numbers) return problem;
-    program.select(jobselection::ofNumbers(*numbers, copies));
-    return {};
+    if (numbers) selection = jobselection::ofNumbers(*numbers, options.copies);
+    return problem;
 }
 
 // The PDF of the job, through the correction --correction-from measured;
 // the problem in Spanish when the measures give none.
-QString correctedPdf(const BatchOptions& options, const BatchProgram& program, PdfSurface& pdf,
+QString correctedPdf(const BatchOptions& options, const LabelProgram& program,
+                     const JobSettings& settings, PdfSurface& pdf,
                      std::shared_ptr<DrawingSurface>& surface) {
     surface = std::shared_ptr<DrawingSurface>(&pdf, [](DrawingSurface*) {});
-    if (options.correctionFrom.isEmpty()) return {};
-    QString problem;
-    const auto measures = correction::parseMeasures(options.correctionFrom, problem);
+    if (options.measures.empty()) return {};
     // The page of a PDF is the paper: its drawing area starts at the corner.
-    const correction::Fit fit = correction::fit(*measures, program.crosses(), 0, 0);
-    if (!fit.printer) return fit.problem;
-    surface = correction::corrected(surface, fit.printer, 0, 0);
+    const correction::Fit fit =
+        correction::fit(options.measures, program.crosses(settings), 0, 0);
+    if (!fit.distortion) return fit.problem;
+    surface = correction::corrected(surface, fit.distortion, 0, 0);
     return {};
 }
 
@@ -166,10 +190,10 @@ int writePdf(const LabelWalk& walk, DrawingSurface& pdf, const FirstSheet& first
 
 }  // namespace
 
-int runBatchJob(const QStringList& arguments, const BatchProgram& program, QTextStream& out,
+int runBatchJob(const QStringList& arguments, const LabelProgram& program, QTextStream& out,
                 QTextStream& err) {
     BatchOptions options;
-    const QString problem = parseBatchOptions(arguments, program.withFontSize, options);
+    const QString problem = parseBatchOptions(arguments, program.takesFontSize, options);
     if (options.version) {
         out << program.name << " " << ETIQUETAS_VERSION << "\n";
         return kBatchOk;
@@ -182,22 +206,31 @@ int runBatchJob(const QStringList& arguments, const BatchProgram& program, QText
         err << problem << "\n" << helpText(program);
         return kBatchUsage;
     }
-    FirstSheet first(program.placesPerSheet);
-    if (const QString wrong = firstSheetOf(options, program.placesPerSheet, first);
+    FirstSheet first(program.sheet.places());
+    if (const QString wrong = firstSheetOf(options, program.sheet.places(), first);
         !wrong.isEmpty()) {
         err << wrong << "\n";
         return kBatchUsage;
     }
+    const JobSettings settings{options.fontSize};
     PdfSurface pdf(options.pdf, options.paper);  // nothing is written before the walk
-    std::shared_ptr<DrawingSurface> job;
-    if (const QString wrong = correctedPdf(options, program, pdf, job); !wrong.isEmpty()) {
+    std::shared_ptr<DrawingSurface> surface;
+    if (const QString wrong = correctedPdf(options, program, settings, pdf, surface);
+        !wrong.isEmpty()) {
         err << wrong << "\n";
         return kBatchUsage;
     }
-    if (options.testSheet) return writePdf(testsheet::walk(program.crosses()), *job, first, err);
+    if (options.testSheet) {
+        return writePdf(testsheet::walk(program.crosses(settings)), *surface, first, err);
+    }
 
-    const generation::Report report = generation::run(
-        loadSettings(drivec::settingsFile()), generation::SaveSettings::No, program.generate);
+    std::unique_ptr<GeneratedLabels> labels;
+    const generation::Report report =
+        generation::run(loadSettings(drivec::settingsFile()), generation::SaveSettings::No,
+                        [&](const QString& printFile) {
+                            labels = program.generate(printFile);
+                            return labels->summary();
+                        });
     switch (report.outcome) {
         case generation::Outcome::MissingSettings:
             err << report.notices.first() << "\n";
@@ -208,7 +241,9 @@ int runBatchJob(const QStringList& arguments, const BatchProgram& program, QText
         case generation::Outcome::Generated:
             break;
     }
-    if (const QString wrong = selectLabels(options, program, report.labelCount); !wrong.isEmpty()) {
+    std::optional<jobselection::Selection> selection;
+    if (const QString wrong = selectionOf(options, report.labelCount, selection);
+        !wrong.isEmpty()) {
         err << wrong << "\n";
         return kBatchUsage;
     }
@@ -220,9 +255,10 @@ int runBatchJob(const QStringList& arguments, const BatchProgram& program, QText
 
     // The findings go to standard error; the PDF is written all the same
     // unless --strict.
+    const std::unique_ptr<LabelJob> job = labels->job(selection ? &*selection : nullptr, settings);
     bool found = false;
     checkBeforePrinting(
-        program.check(options, first), pdf, [&](const QString& text) { err << text << "\n"; },
+        job->check(first), pdf, [&](const QString& text) { err << text << "\n"; },
         [&](const std::vector<labelcheck::Finding>& findings) {
             for (const QString& line : labelcheck::findingLines(findings)) err << line << "\n";
             found = true;
@@ -230,10 +266,10 @@ int runBatchJob(const QStringList& arguments, const BatchProgram& program, QText
         });
     err.flush();
     if (found && options.strict) return kBatchCheckFailed;
-    return writePdf(program.printWalk(options), *job, first, err);
+    return writePdf(job->printWalk(), *surface, first, err);
 }
 
-int runWithoutWindow(int argc, char** argv, int (*job)(const QStringList& arguments)) {
+int runWithoutWindow(int argc, char** argv, const std::function<int(const QStringList&)>& job) {
 #ifndef Q_OS_WIN
     // No display is needed. On Windows the native platform needs none either,
     // and only it knows the system's fonts: Qt's offscreen platform there
@@ -242,11 +278,7 @@ int runWithoutWindow(int argc, char** argv, int (*job)(const QStringList& argume
 #endif
     // Standard error carries the job's own messages; Qt's notes about the
     // session (no runtime folder, no display) would only confuse a script.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& msg) {
-        if (type == QtCriticalMsg || type == QtFatalMsg) {
-            std::fprintf(stderr, "%s\n", qPrintable(msg));
-        }
-    });
+    keepOnlyQtFailures();
     QGuiApplication app(argc, argv);
     setUpApplication(app);
     return job(QCoreApplication::arguments());

@@ -55,21 +55,29 @@ std::optional<Affine> Affine::fromText(const QString& text) {
     return map;
 }
 
+std::optional<Measure> parseMeasure(const QString& place, const QString& xMm,
+                                   const QString& yMm) {
+    bool placeOk = false;
+    const int number = place.trimmed().toInt(&placeOk);
+    const auto x = parseNumber(xMm);
+    const auto y = parseNumber(yMm);
+    if (!placeOk || !x || !y) return std::nullopt;
+    return Measure{number, *x, *y};
+}
+
 std::optional<std::vector<Measure>> parseMeasures(const QString& text, QString& problem) {
     std::vector<Measure> measures;
     for (const QString& item : text.split(u';', Qt::SkipEmptyParts)) {
         const QStringList placeAndPoint = item.split(u':');
         // Decimal commas: "12,5,30,2" is 12,5 and 30,2. With a comma in one
         // number alone ("12,5,30") the point cannot be told apart: refused.
-        const QStringList numbers = placeAndPoint.value(1).count(u',') == 3
-                                        ? QStringList{placeAndPoint.value(1).section(u',', 0, 1),
-                                                      placeAndPoint.value(1).section(u',', 2, 3)}
-                                        : placeAndPoint.value(1).split(u',');
-        bool placeOk = false;
-        const int place = placeAndPoint.first().trimmed().toInt(&placeOk);
-        const auto x = parseNumber(numbers.value(0));
-        const auto y = parseNumber(numbers.value(1));
-        if (placeAndPoint.size() != 2 || numbers.size() != 2 || !placeOk || !x || !y) {
+        const QStringList numbers =
+            placeAndPoint.value(1).count(u',') == 3
+                ? QStringList{placeAndPoint.value(1).section(u',', 0, 1),
+                              placeAndPoint.value(1).section(u',', 2, 3)}
+                : placeAndPoint.value(1).split(u',');
+        const auto measure = parseMeasure(placeAndPoint.first(), numbers.value(0), numbers.value(1));
+        if (placeAndPoint.size() != 2 || numbers.size() != 2 || !measure) {
             problem = QStringLiteral(
                           "Medida no válida: «%1» (la etiqueta, dos puntos y las distancias en "
                           "milímetros a los bordes izquierdo y superior, separadas por una coma, "
@@ -77,7 +85,7 @@ std::optional<std::vector<Measure>> parseMeasures(const QString& text, QString& 
                           .arg(item);
             return std::nullopt;
         }
-        measures.push_back({place, *x, *y});
+        measures.push_back(*measure);
     }
     return measures;
 }
@@ -154,7 +162,7 @@ double offBy(const Affine& map, const Pair& p) {
 }
 
 // Millimetres as the staff read them: "1,50".
-QString millimetres(double cm) { return formatCentimetres(cm * 10); }
+QString millimetres(double cm) { return formatDecimal(cm * 10); }
 
 // What no printer does to a sheet. Its paper path moves a page a few
 // millimetres at most, stretches it by a fraction of a percent and skews it
@@ -175,7 +183,7 @@ QString implausible(const Affine& map) {
                    "imprima otra hoja de prueba y mida de nuevo. Si no, revise que las medidas "
                    "estén en milímetros.")
             .arg(scale > 1 ? QStringLiteral("estira") : QStringLiteral("encoge"),
-                 formatCentimetres(std::abs(scale - 1) * 100));
+                 formatDecimal(std::abs(scale - 1) * 100));
     }
     const double shift = std::max(std::abs(map.c), std::abs(map.f));
     if (shift > kMaxShiftCm) {
@@ -272,7 +280,7 @@ Fit fit(const std::vector<Measure>& measures, const std::vector<testsheet::Posit
     }
     if (farthest <= kDisagreeCm) {
         result.problem = implausible(*map);
-        if (result.problem.isEmpty()) result.printer = map;
+        if (result.problem.isEmpty()) result.distortion = map;
         return result;
     }
     if (pairs.size() >= 5) {
@@ -291,19 +299,19 @@ Fit fit(const std::vector<Measure>& measures, const std::vector<testsheet::Posit
     return result;
 }
 
-QString describe(const Affine& printer) {
-    auto mm = [](double cm) { return formatCentimetres(std::abs(cm) * 10); };
-    auto percent = [](double scale) { return formatCentimetres(std::abs(scale - 1) * 100); };
+QString describe(const Affine& distortion) {
+    auto mm = [](double cm) { return formatDecimal(std::abs(cm) * 10); };
+    auto percent = [](double scale) { return formatDecimal(std::abs(scale - 1) * 100); };
     QStringList moves;
-    if (std::abs(printer.c) >= 0.005) {
+    if (std::abs(distortion.c) >= 0.005) {
         moves.append(QStringLiteral("%1 mm a la %2")
-                         .arg(mm(printer.c), printer.c > 0 ? QStringLiteral("derecha")
+                         .arg(mm(distortion.c), distortion.c > 0 ? QStringLiteral("derecha")
                                                            : QStringLiteral("izquierda")));
     }
-    if (std::abs(printer.f) >= 0.005) {
+    if (std::abs(distortion.f) >= 0.005) {
         moves.append(QStringLiteral("%1 mm hacia %2")
-                         .arg(mm(printer.f),
-                              printer.f > 0 ? QStringLiteral("abajo") : QStringLiteral("arriba")));
+                         .arg(mm(distortion.f),
+                              distortion.f > 0 ? QStringLiteral("abajo") : QStringLiteral("arriba")));
     }
     QStringList parts;
     if (!moves.isEmpty())
@@ -314,15 +322,15 @@ QString describe(const Affine& printer) {
                          .arg(s > 1 ? QStringLiteral("estira") : QStringLiteral("encoge"),
                               percent(s), direction));
     };
-    if (std::abs(printer.a - printer.e) < 0.0005) {
-        scale(printer.a, QStringLiteral("a lo ancho y a lo alto"));
+    if (std::abs(distortion.a - distortion.e) < 0.0005) {
+        scale(distortion.a, QStringLiteral("a lo ancho y a lo alto"));
     } else {
-        scale(printer.a, QStringLiteral("de izquierda a derecha"));
-        scale(printer.e, QStringLiteral("de arriba abajo"));
+        scale(distortion.a, QStringLiteral("de izquierda a derecha"));
+        scale(distortion.e, QStringLiteral("de arriba abajo"));
     }
-    if (std::abs(printer.b) >= 0.0005 || std::abs(printer.d) >= 0.0005) {
+    if (std::abs(distortion.b) >= 0.0005 || std::abs(distortion.d) >= 0.0005) {
         parts.append(QStringLiteral("la tuerce %1 mm cada 10 cm")
-                         .arg(mm(std::max(std::abs(printer.b), std::abs(printer.d)) * 10)));
+                         .arg(mm(std::max(std::abs(distortion.b), std::abs(distortion.d)) * 10)));
     }
     if (parts.isEmpty()) return QStringLiteral("la impresora pone cada cruz en su sitio");
     const QString last = parts.takeLast();
@@ -331,10 +339,10 @@ QString describe(const Affine& printer) {
                             : parts.join(QStringLiteral(", ")) + QStringLiteral(", y ") + last);
 }
 
-CorrectedSurface::CorrectedSurface(std::shared_ptr<DrawingSurface> inner, const Affine& printer,
-                                   double areaLeftCm, double areaTopCm)
+CorrectedSurface::CorrectedSurface(std::shared_ptr<DrawingSurface> inner,
+                                   const Affine& distortion, double areaLeftCm, double areaTopCm)
     : m_inner(std::move(inner)),
-      m_undo(printer.inverse().value_or(Affine{})),
+      m_undo(distortion.inverse().value_or(Affine{})),
       m_left(areaLeftCm),
       m_top(areaTopCm) {}
 
@@ -392,10 +400,10 @@ bool CorrectedSurface::cls() {
 }
 
 std::shared_ptr<DrawingSurface> corrected(std::shared_ptr<DrawingSurface> inner,
-                                          const std::optional<Affine>& printer, double areaLeftCm,
-                                          double areaTopCm) {
-    if (!printer || printer->isIdentity()) return inner;
-    return std::make_shared<CorrectedSurface>(std::move(inner), *printer, areaLeftCm, areaTopCm);
+                                          const std::optional<Affine>& distortion,
+                                          double areaLeftCm, double areaTopCm) {
+    if (!distortion || distortion->isIdentity()) return inner;
+    return std::make_shared<CorrectedSurface>(std::move(inner), *distortion, areaLeftCm, areaTopCm);
 }
 
 }  // namespace correction

@@ -42,13 +42,17 @@ struct Measure {
     double yMm;
 };
 
+// One cross as typed: its place and its distances in mm (a decimal comma
+// or point); nothing when one of them is not a number.
+std::optional<Measure> parseMeasure(const QString& place, const QString& xMm, const QString& yMm);
+
 // Reads "P:x,y;P:x,y;…" (the place, then the distances in millimetres; a
 // decimal comma or point). Nothing, and why not in `problem`, when it is not
 // that.
 std::optional<std::vector<Measure>> parseMeasures(const QString& text, QString& problem);
 
 struct Fit {
-    std::optional<Affine> printer;  // where the printer puts what was meant
+    std::optional<Affine> distortion;  // where the printer puts what was meant
     QString problem;                // why there is none, in Spanish
     int badPlace = 0;               // a measure that disagrees with the rest, when that is why
 };
@@ -70,14 +74,14 @@ Fit fit(const std::vector<Measure>& measures, const std::vector<testsheet::Posit
 
 // The map in words: "la impresora desplaza 1,5 mm a la derecha y 0,8 mm
 // hacia abajo, y estira la hoja un 1,2 % de arriba abajo".
-QString describe(const Affine& printer);
+QString describe(const Affine& distortion);
 
 // Draws on `inner` so that, through a printer that maps the paper by
-// `printer`, every line lands where it was meant. Each line is placed on its
+// `distortion`, every line lands where it was meant. Each line is placed on its
 // own; sizes and fonts are those of the inner surface.
 class CorrectedSurface : public DrawingSurface {
 public:
-    CorrectedSurface(std::shared_ptr<DrawingSurface> inner, const Affine& printer,
+    CorrectedSurface(std::shared_ptr<DrawingSurface> inner, const Affine& distortion,
                      double areaLeftCm, double areaTopCm);
 
     double textWidthCm(const QString& text) override;
@@ -105,7 +109,7 @@ private:
 
 // The surface a job draws on: `inner` itself without a correction.
 std::shared_ptr<DrawingSurface> corrected(std::shared_ptr<DrawingSurface> inner,
-                                          const std::optional<Affine>& printer, double areaLeftCm,
-                                          double areaTopCm);
+                                          const std::optional<Affine>& distortion,
+                                          double areaLeftCm, double areaTopCm);
 
 }  // namespace correction

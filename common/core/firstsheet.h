@@ -32,8 +32,6 @@ public:
     // out of range are left out.
     static FirstSheet withUsed(int placesPerSheet, const QList<int>& numbers);
 
-    bool operator==(const FirstSheet&) const = default;
-
 private:
     std::vector<bool> m_used;
 };

@@ -9,14 +9,6 @@ namespace {
 constexpr std::string_view kSeparatorUtf8 = "                    _____";
 }  // namespace
 
-LabelList::LabelList(std::initializer_list<QStringView> entries) {
-    for (QStringView e : entries) append(e);
-}
-
-LabelList::LabelList(const QStringList& entries) {
-    for (const QString& e : entries) append(e);
-}
-
 QString LabelList::at(qsizetype i) const {
     if (isSeparator(i)) return kSeparator;
     const std::string_view bytes = utf8(i);
@@ -54,17 +46,6 @@ void LabelList::appendDecoded(std::string_view bytes) {
     m_last.ends.push_back(qsizetype(m_last.text.size() << 1));
 }
 
-void LabelList::removeLast() {
-    if (m_last.ends.empty()) {
-        if (m_joined.empty()) return;
-        m_last = std::move(m_joined.back());
-        m_joined.pop_back();
-        m_joinedCount -= m_last.size();
-    }
-    m_last.ends.pop_back();
-    m_last.text.resize(m_last.begin(m_last.size()));
-}
-
 void LabelList::clear() {
     m_joined.clear();
     m_joinedCount = 0;
@@ -82,22 +63,6 @@ qsizetype LabelList::separatorCount() const {
     return n;
 }
 
-QStringList LabelList::toStringList() const {
-    QStringList out;
-    for (qsizetype i = 0; i < size(); ++i) out.append(at(i));
-    return out;
-}
-
-bool LabelList::operator==(const LabelList& other) const {
-    if (size() != other.size()) return false;
-    for (qsizetype i = 0; i < size(); ++i) {
-        if (isSeparator(i) != other.isSeparator(i) || utf8(i) != other.utf8(i)) return false;
-    }
-    return true;
-}
-
-bool LabelList::operator==(const QStringList& entries) const { return *this == LabelList(entries); }
-
 std::vector<qsizetype> labelStarts(const LabelList& list) {
     std::vector<qsizetype> starts;
     qsizetype start = 0;
@@ -114,6 +79,14 @@ void appendLabel(const LabelList& from, qsizetype start, LabelList& out) {
         if (from.isSeparator(i)) return out.appendSeparator();
         out.appendUtf8(from.utf8(i));
     }
+}
+
+QStringList linesOf(const LabelList& list, const std::vector<qsizetype>& starts, qint64 label) {
+    QStringList lines;
+    if (label >= qint64(starts.size())) return lines;
+    for (qsizetype i = starts[size_t(label)]; i < list.size() && !list.isSeparator(i); ++i)
+        lines.append(list.at(i));
+    return lines;
 }
 
 bool appendCallNumberLines(std::string_view callNumber, LabelList& out) {

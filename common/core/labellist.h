@@ -25,8 +25,6 @@ inline const QString kEndMarker = QStringLiteral("*");
 class LabelList {
 public:
     LabelList() = default;
-    LabelList(std::initializer_list<QStringView> entries);
-    LabelList(const QStringList& entries);  // NOLINT: a list of strings is a label list
 
     qsizetype size() const { return m_joinedCount + m_last.size(); }
     bool isEmpty() const { return size() == 0; }
@@ -39,9 +37,6 @@ public:
         return run.utf8(k);
     }
     QString at(qsizetype i) const;
-    QString operator[](qsizetype i) const { return at(i); }
-    QString first() const { return at(0); }
-    QString last() const { return at(size() - 1); }
 
     // Room for `bytes` of text in `entries` entries, taken from the system as
     // it is used: the list grows without copying what it holds.
@@ -57,17 +52,12 @@ public:
     void appendDecoded(std::string_view bytes);
     // Appends every entry of `more`, taking over its storage.
     void append(LabelList&& more);
-    void removeLast();
     void appendSeparator() {
         m_last.ends.push_back(qsizetype(m_last.text.size() << 1) | kSeparatorBit);
     }
     void clear();
 
     qsizetype separatorCount() const;
-    QStringList toStringList() const;
-
-    bool operator==(const LabelList& other) const;
-    bool operator==(const QStringList& entries) const;
 
 private:
     static constexpr qsizetype kSeparatorBit = 1;
@@ -115,6 +105,10 @@ std::vector<qsizetype> labelStarts(const LabelList& list);
 // Appends the label that begins at `start` in `from` to `out`: its entries
 // up to and with its separator.
 void appendLabel(const LabelList& from, qsizetype start, LabelList& out);
+
+// The lines of label `label` of `list`, whose labels begin at `starts`
+// (labelStarts()); none for a label past its end.
+QStringList linesOf(const LabelList& list, const std::vector<qsizetype>& starts, qint64 label);
 
 constexpr int kMaxCallNumberLines = 6;
 

@@ -64,7 +64,6 @@ void LineReader::skipRestOfLongLine() {
 }
 
 bool LineReader::next(std::string_view& line) {
-    m_truncated = false;
     size_t scanned = 0;  // bytes of the current line already known to hold no CR
     for (;;) {
         const char* start = m_buffer.data() + m_begin;
@@ -96,7 +95,6 @@ bool LineReader::next(std::string_view& line) {
     }
     // The line is longer than the bound: hand out its head, skip the rest.
     const size_t headLen = size_t(m_maxLineBytes);
-    m_truncated = true;
     // The head must stay valid after skipping, so keep it at the front of a
     // buffer region that skipping does not touch.
     m_head.assign(m_buffer.data() + m_begin, m_buffer.data() + m_begin + headLen);
@@ -107,7 +105,6 @@ bool LineReader::next(std::string_view& line) {
 }
 
 bool LineReader::nextLines(std::string_view& lines) {
-    m_truncated = false;
     for (;;) {
         const char* start = m_buffer.data() + m_begin;
         const size_t avail = m_end - m_begin;

@@ -10,9 +10,9 @@
 // lone LF stays in it. A last line without terminator is still a line.
 //
 // Memory is bounded: a line longer than maxLineBytes is handed out cut to its
-// first maxLineBytes bytes (truncated() says so) and the rest of it, up to the
-// next line end, is skipped unread into memory. The buffer never grows past
-// maxLineBytes plus one read chunk.
+// first maxLineBytes bytes, and the rest of it, up to the next line end, is
+// skipped unread into memory. The buffer never grows past maxLineBytes plus
+// one read chunk.
 class LineReader {
 public:
     static constexpr qsizetype kDefaultMaxLineBytes = 1 << 20;
@@ -35,7 +35,6 @@ public:
 
     qsizetype maxLineBytes() const { return m_maxLineBytes; }
     bool failed() const { return m_failed; }
-    bool truncated() const { return m_truncated; }
 
 private:
     bool fill();
@@ -50,6 +49,5 @@ private:
     size_t m_end = 0;          // one past the last byte read from the device
     bool m_eof = false;
     bool m_failed = false;
-    bool m_truncated = false;
     bool m_skipLeadingLf = false;  // the last line ended with a CR at the buffer's end
 };

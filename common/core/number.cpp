@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-QString formatCentimetres(double value) {
+QString formatDecimal(double value) {
     return QLocale(QLocale::Spanish).toString(value, 'f', 2);
 }
 

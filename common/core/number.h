@@ -9,5 +9,6 @@
 // anything else, an empty text included, is not a number.
 std::optional<double> parseNumber(QStringView text);
 
-// Centimetres as the staff read them: two decimals after a comma ("9,20").
-QString formatCentimetres(double value);
+// A measure as the staff read it (centimetres, millimetres, a percentage):
+// two decimals after a comma ("9,20").
+QString formatDecimal(double value);

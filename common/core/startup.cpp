@@ -5,6 +5,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <cstdio>
 
 #include "common/core/drivec.h"
 
@@ -21,4 +22,12 @@ void setUpApplication(QCoreApplication& app) {
     }
     // The settings file lives at the root of drive C; a first run creates it.
     QDir().mkpath(drivec::root());
+}
+
+void keepOnlyQtFailures() {
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& msg) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) {
+            std::fprintf(stderr, "%s\n", qPrintable(msg));
+        }
+    });
 }

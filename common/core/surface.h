@@ -52,8 +52,6 @@ public:
     // Erases the picture and goes back to (0, 0).
     virtual bool cls();
 
-    double currentX() const { return m_xCm; }
-    double currentY() const { return m_yCm; }
     bool bold() const { return m_bold; }
     const QString& fontName() const { return m_face; }
     double fontSize() const { return m_sizePt; }

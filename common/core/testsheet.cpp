@@ -11,7 +11,7 @@ namespace {
 constexpr double kTextPoints = 6;
 
 QString cm(const std::optional<double>& value) {
-    return value ? formatCentimetres(*value) : QStringLiteral("?");
+    return value ? formatDecimal(*value) : QStringLiteral("?");
 }
 
 void text(DrawingSurface& surface, double xCm, double yCm, const QString& words) {

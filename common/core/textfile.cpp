@@ -3,13 +3,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 #include <chrono>
 #include <thread>
 
 #include "common/core/codepage.h"
 #include "common/core/linereader.h"
 #include "common/core/savefile.h"
+#include "common/core/usersettings.h"
 
 namespace textfile {
 
@@ -20,9 +20,7 @@ bool isRegularFile(const QString& path) {
 
 QString userFolder() {
     // Where QSettings keeps the user's own values, on every system.
-    const QSettings user(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Etiquetas"),
-                         QStringLiteral("etiquetas"));
-    return QFileInfo(user.fileName()).absolutePath();
+    return QFileInfo(usersettings::shared().fileName()).absolutePath();
 }
 
 QString userCopyOf(const QString& path) { return userFolder() + u'/' + QFileInfo(path).fileName(); }

@@ -7,7 +7,6 @@
 #include <QPushButton>
 
 #include "common/core/messages.h"
-#include "common/core/number.h"
 #include "common/paint/paintersurface.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/labelprinter.h"
@@ -74,11 +73,9 @@ void CorrectionDialog::fitAndKeep() {
     std::vector<correction::Measure> measures;
     for (int row = 0; row < kRows; ++row) {
         if (m_x[row]->text().trimmed().isEmpty() && m_y[row]->text().trimmed().isEmpty()) continue;
-        bool placeOk = false;
-        const int place = m_place[row]->text().trimmed().toInt(&placeOk);
-        const auto x = parseNumber(m_x[row]->text());
-        const auto y = parseNumber(m_y[row]->text());
-        if (!placeOk || !x || !y) {
+        const auto measure =
+            correction::parseMeasure(m_place[row]->text(), m_x[row]->text(), m_y[row]->text());
+        if (!measure) {
             m_dialogs.message(this, messages::kTitle,
                               QStringLiteral("La fila %1 no tiene una etiqueta y dos medidas en "
                                              "milímetros: «%2», «%3», «%4».")
@@ -86,18 +83,17 @@ void CorrectionDialog::fitAndKeep() {
                                   .arg(m_place[row]->text(), m_x[row]->text(), m_y[row]->text()));
             return;
         }
-        measures.push_back({place, *x, *y});
+        measures.push_back(*measure);
     }
-    const QString printer = labelprinter::currentName();
-    if (printer.isEmpty()) {
+    const QString printerName = labelprinter::currentName();
+    if (printerName.isEmpty()) {
         m_dialogs.message(this, messages::kTitle,
                           QStringLiteral("No hay ninguna impresora a la que corregir."));
         return;
     }
-    std::unique_ptr<QPrinter> device = labelprinter::open().printer;
-    const QPointF corner = PrinterSurface::printableCornerCm(*device);
+    const QPointF corner = PrinterSurface::printableCornerCm(*labelprinter::open().printer);
     const correction::Fit fit = correction::fit(measures, m_crosses(), corner.x(), corner.y());
-    if (!fit.printer) {
+    if (!fit.distortion) {
         m_dialogs.message(this, messages::kTitle, fit.problem);
         for (int row = 0; row < kRows; ++row) {
             if (fit.badPlace && m_place[row]->text().trimmed() == QString::number(fit.badPlace)) {
@@ -109,18 +105,16 @@ void CorrectionDialog::fitAndKeep() {
     }
     // The sheet measured was printed through a correction, maybe: the printer's
     // own error is what was measured after it, whatever is kept now.
-    const correction::Affine old =
-        labelprinter::sheetCorrectionFor(printer).value_or(correction::Affine{});
-    const correction::Affine printerMap = fit.printer->after(old);
-    const QString text = correction::describe(printerMap) +
-                         QStringLiteral(
-                             ".\n\n¿Guardar esta corrección para la impresora «%1»? Se "
-                             "aplicará a todo lo que se imprima en ella.")
-                             .arg(printer);
-    QString sentence = text;
-    sentence[0] = sentence[0].toUpper();
-    if (!m_dialogs.question(this, messages::kTitle, sentence)) return;
-    labelprinter::keepCorrection(printer, printerMap);
+    const correction::Affine before =
+        labelprinter::sheetCorrectionFor(printerName).value_or(correction::Affine{});
+    const correction::Affine distortion = fit.distortion->after(before);
+    QString text = correction::describe(distortion) +
+                   QStringLiteral(".\n\n¿Guardar esta corrección para la impresora «%1»? Se "
+                                  "aplicará a todo lo que se imprima en ella.")
+                       .arg(printerName);
+    text[0] = text[0].toUpper();
+    if (!m_dialogs.question(this, messages::kTitle, text)) return;
+    labelprinter::keepCorrection(printerName, distortion);
     showCurrent();
     emit correctionChanged();
 }

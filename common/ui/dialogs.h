@@ -2,12 +2,9 @@
 
 #include <QString>
 #include <QStringList>
-#include <functional>
 #include <optional>
 
 #include "common/core/jobselection.h"
-#include "common/core/labelcheck.h"
-#include "common/core/sheetflow.h"
 
 class QPrinter;
 class QWidget;
@@ -49,33 +46,3 @@ public:
                                                           const QStringList& captions,
                                                           const jobselection::Fields& fields) = 0;
 };
-
-// The real boxes: QMessageBox, QInputDialog, QPrintDialog.
-class QtDialogs : public Dialogs {
-public:
-    void message(QWidget* parent, const QString& title, const QString& text) override;
-    bool question(QWidget* parent, const QString& title, const QString& text) override;
-    int choose(QWidget* parent, const QString& title, const QString& text,
-               const QStringList& buttons) override;
-    QString input(QWidget* parent, const QString& title, const QString& prompt,
-                  const QString& initial) override;
-    QString pick(QWidget* parent, const QString& title, const QString& prompt,
-                 const QStringList& items, const QString& current) override;
-    bool choosePrinter(QWidget* parent, QPrinter& printer) override;
-    std::optional<jobselection::Fields> editLabel(QWidget* parent, const QString& title,
-                                                  const QStringList& captions,
-                                                  const jobselection::Fields& fields) override;
-};
-
-// Prints the walk on `surface` from the free places of `first`, under a wait
-// cursor, then says "Recoja sus impresiones" or why not.
-PrintOutcome printAndTell(Dialogs& dialogs, QWidget* parent, const LabelWalk& walk,
-                          DrawingSurface& surface, const FirstSheet& first);
-
-// The check before printing, asked through `dialogs`: "No hay ninguna
-// etiqueta que imprimir", or the findings with "Imprimir de todos modos",
-// "Revisar" (when `review` is given: it gets the findings) and "Cancelar".
-// True to go ahead.
-bool confirmLabels(
-    Dialogs& dialogs, QWidget* parent, const labelcheck::Check& check, DrawingSurface& surface,
-    const std::function<void(const std::vector<labelcheck::Finding>&)>& review = {});

@@ -4,10 +4,10 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSettings>
 #include <QVBoxLayout>
 
 #include "common/core/messages.h"
+#include "common/core/usersettings.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/twips.h"
 
@@ -15,12 +15,8 @@ namespace {
 
 const QString kUsedKey = QStringLiteral("primera_hoja/usadas");
 
-// A small file of the user's own (on Windows under %APPDATA%), not on drive
-// C, whose files every installation shares.
-QSettings userSettings(const QString& program) {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Etiquetas"),
-                     program);
-}
+// Kept per program: each has a sheet of its own in the tray.
+QSettings userSettings(const QString& program) { return usersettings::ofProgram(program); }
 
 FirstSheet storedSheet(const QString& program, int places) {
     QList<int> used;

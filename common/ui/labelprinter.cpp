@@ -2,7 +2,11 @@
 
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSettings>
+
+#include "common/core/messages.h"
+#include "common/core/usersettings.h"
+#include "common/paint/paintersurface.h"
+#include "common/ui/dialogs.h"
 
 namespace labelprinter {
 namespace {
@@ -17,10 +21,8 @@ QString printerKey(const char* group, const QString& printerName) {
 QString correctionKey(const QString& printerName) { return printerKey("correccion", printerName); }
 QString sheetKey(const QString& printerName) { return printerKey("hoja_de_prueba", printerName); }
 
-QSettings userSettings() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Etiquetas"),
-                     QStringLiteral("etiquetas"));
-}
+// Shared by both programs: the label printer is the user's, not a program's.
+QSettings userSettings() { return usersettings::shared(); }
 
 }  // namespace
 
@@ -103,6 +105,23 @@ QString missingMessage(const QString& name) {
                "impresora predeterminada.\n\nPuede elegir otra en el menú, en "
                "\"Impresora de etiquetas…\".")
         .arg(name);
+}
+
+JobPrinter forJob(Dialogs& dialogs, QWidget* parent, bool askFirst,
+                  const SurfaceFactory& makeSurface) {
+    Target target = open();
+    if (!target.missing.isEmpty())
+        dialogs.message(parent, messages::kTitle, missingMessage(target.missing));
+    // Cancel cancels: printing after it would waste sheets of labels.
+    if (askFirst && !dialogs.choosePrinter(parent, *target.printer)) return {};
+    // The printer's own error, measured once, is taken out of every line.
+    JobPrinter job;
+    job.name = target.printer->printerName();
+    job.correction = correctionFor(job.name);
+    const QPointF corner = PrinterSurface::printableCornerCm(*target.printer);
+    job.surface = correction::corrected(makeSurface(std::move(target.printer)), job.correction,
+                                        corner.x(), corner.y());
+    return job;
 }
 
 }  // namespace labelprinter

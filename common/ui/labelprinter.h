@@ -2,12 +2,16 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 
 #include "common/core/correction.h"
 
+class Dialogs;
+class DrawingSurface;
 class QPrinter;
+class QWidget;
 
 // The printer the labels go to, chosen once by each user ("Impresora de
 // etiquetas…" in lomos) and kept with their own values, for both programs.
@@ -48,5 +52,19 @@ QString currentName();
 
 // What the user is told when the chosen printer is no longer there.
 QString missingMessage(const QString& name);
+
+// Makes the surface a job draws on from the printer it goes to.
+using SurfaceFactory = std::function<std::shared_ptr<DrawingSurface>(std::unique_ptr<QPrinter>)>;
+
+// The printer a job goes to, through the correction kept for it.
+struct JobPrinter {
+    std::shared_ptr<DrawingSurface> surface;  // none: the printer dialog was cancelled
+    QString name;
+    std::optional<correction::Affine> correction;
+};
+// The label printer for a job, after the printer dialog when `askFirst`;
+// the user is told when the chosen one has gone.
+JobPrinter forJob(Dialogs& dialogs, QWidget* parent, bool askFirst,
+                  const SurfaceFactory& makeSurface);
 
 }  // namespace labelprinter

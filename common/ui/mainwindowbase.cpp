@@ -5,21 +5,18 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPrinter>
-#include <QPrinterInfo>
 
 #include "common/core/drivec.h"
 #include "common/core/messages.h"
 #include "common/core/settingsfile.h"
 #include "common/paint/paintersurface.h"
 #include "common/ui/dialogs.h"
-#include "common/ui/firstsheetpanel.h"
-#include "common/ui/labelprinter.h"
-#include "common/ui/previewwindow.h"
+#include "common/ui/overridecursor.h"
+#include "common/ui/printflows.h"
 #include "common/ui/twips.h"
-#include "common/ui/waitcursor.h"
 
-MainWindowBase::MainWindowBase(Dialogs& dialogs, Traits traits, QWidget* parent)
-    : QMainWindow(parent), m_dialogs(dialogs), m_traits(std::move(traits)) {
+MainWindowBase::MainWindowBase(Dialogs& dialogs, const LabelProgram& program, QWidget* parent)
+    : QMainWindow(parent), m_dialogs(dialogs), m_program(program) {
     setObjectName(QStringLiteral("frmPrincipal"));
     setWindowTitle(QString());
     m_printerFactory = [](std::unique_ptr<QPrinter> printer) {
@@ -42,18 +39,28 @@ MainWindowBase::MainWindowBase(Dialogs& dialogs, Traits traits, QWidget* parent)
 
     m_status = new QLabel(messages::kNoLabels, m_client);
     m_status->setObjectName(QStringLiteral("lblEspere"));
-    m_status->setFont(uiFont(QStringLiteral("Arial Narrow"), m_traits.statusPoints, true));
+    m_status->setFont(uiFont(QStringLiteral("Arial Narrow"), program.window.statusPoints, true));
     m_status->setAlignment(Qt::AlignCenter);
 
-    m_firstSheet = new FirstSheetPanel(m_traits.program, m_traits.sheet, m_client);
-    connect(m_firstSheet, &FirstSheetPanel::changed, this, [this] {
-        if (m_reviewWindow) reviewChanged();
-    });
+    m_firstSheet = new FirstSheetPanel(program.name, program.sheet, m_client);
 
-    m_printer = new QLabel(m_client);
-    m_printer->setObjectName(QStringLiteral("lblImpresora"));
-    m_printer->setFont(uiFont(QStringLiteral("Arial Narrow"), 9.75, false));
-    showPrinter();
+    m_review = new ReviewFlow(
+        dialogs, this,
+        [this](const jobselection::Selection* selection, const FirstSheet& first) {
+            return m_labels->job(selection, m_settings)->check(first)(labelPrinter()).findings;
+        },
+        [this] { return m_firstSheet->map()->sheet(); });
+    m_review->setParent(this);
+    connect(m_firstSheet, &FirstSheetPanel::changed, m_review, &ReviewFlow::firstSheetChanged);
+    connect(m_review, &ReviewFlow::jobChanged, this,
+            [this] { showStatus(m_review->caption(m_generatedStatus)); });
+    connect(m_review, &ReviewFlow::printChosen, this,
+            [this](const jobselection::Selection& selection) { printJob(selection); });
+
+    m_destination = new QLabel(m_client);
+    m_destination->setObjectName(QStringLiteral("lblImpresora"));
+    m_destination->setFont(uiFont(QStringLiteral("Arial Narrow"), 9.75, false));
+    showDestination();
 
     const Settings settings = loadSettings(drivec::settingsFile());
     m_clientDirectory->setText(settings.clientDirectory);
@@ -63,22 +70,7 @@ MainWindowBase::MainWindowBase(Dialogs& dialogs, Traits traits, QWidget* parent)
 // The other windows have no parent: they are windows of their own.
 MainWindowBase::~MainWindowBase() {
     delete m_preview;
-    delete m_reviewWindow;
     delete m_correction;
-}
-
-void MainWindowBase::openPrinterCorrection() {
-    if (!m_correction) {
-        const SheetShape sheet = m_traits.sheet;
-        m_correction = new CorrectionDialog(
-            m_dialogs, [this] { return crossPositions(); },
-            {1, sheet.columns, sheet.places() - sheet.columns + 1, sheet.places()});
-        connect(m_correction, &CorrectionDialog::correctionChanged, this,
-                &MainWindowBase::showPrinter);
-    }
-    m_correction->show();
-    m_correction->raise();
-    m_correction->activateWindow();
 }
 
 void MainWindowBase::buildMenu(const std::vector<MenuItem>& items) {
@@ -97,22 +89,23 @@ void MainWindowBase::buildMenu(const std::vector<MenuItem>& items) {
 
 void MainWindowBase::showStatus(const QString& status) {
     m_status->setText(status);
-    fitText(m_status, status, m_traits.statusPoints, 0);
+    fitText(m_status, status, m_program.window.statusPoints, 0);
 }
 
 void MainWindowBase::generate() {
-    if (!dropReview()) return;
-    WaitCursor wait;
-    dropLabels();
+    if (!m_review->letGo()) return;
+    const OverrideCursor wait;
+    m_review->start(nullptr, 0);
+    m_labels.reset();
     const generation::Report report = generation::run(
         {m_clientDirectory->text(), m_administrativeBase->text()}, generation::SaveSettings::Yes,
-        [this](const QString& printFile) { return generateLabels(printFile); });
-    if (hasLabels()) {
-        m_source = reviewSource();
-        m_review = review::Review(m_source->count(), m_traits.sheet.places());
-    }
+        [this](const QString& printFile) {
+            m_labels = m_program.generate(printFile);
+            return m_labels->summary();
+        });
+    m_review->start(m_labels.get(), m_program.sheet.places());
     m_generatedStatus = report.status;
-    emit labelsPresent(hasLabels());
+    emit labelsPresent(m_labels != nullptr);
     showStatus(report.status);
     // Said once a run: the values on screen serve until the program ends.
     if (!report.unsaved.isEmpty() && !m_toldUnsaved) {
@@ -122,71 +115,23 @@ void MainWindowBase::generate() {
     for (const QString& notice : report.notices) m_dialogs.message(this, messages::kTitle, notice);
 }
 
-bool MainWindowBase::reviewKept() {
-    return m_review.changed() &&
-           !m_dialogs.question(this, messages::kTitle, messages::kDiscardReview);
-}
+void MainWindowBase::openReview() { m_review->open(); }
 
-bool MainWindowBase::dropReview() {
-    if (reviewKept()) return false;
-    delete m_reviewWindow;
-    m_review = review::Review();
-    m_source.reset();
-    m_checkPrinter.reset();
-    return true;
-}
-
-jobselection::Selection MainWindowBase::selectReviewedJob() {
-    jobselection::Selection job = m_review.selection();
-    selectJob(m_review.changed() ? &job : nullptr);
-    return job;
-}
-
-void MainWindowBase::openReview() {
-    if (!hasLabels()) return;
-    if (!m_reviewWindow) {
-        WaitCursor wait;
-        m_reviewWindow = new ReviewWindow(m_dialogs, m_review, *m_source);
-        connect(m_reviewWindow, &ReviewWindow::jobChanged, this, &MainWindowBase::reviewChanged);
-        connect(m_reviewWindow, &ReviewWindow::printChosen, this,
-                [this](const std::vector<qint64>& labels) {
-                    printSelection(m_review.selectionOf(labels));
-                });
-        reviewChanged();
+void MainWindowBase::openPrinterCorrection() {
+    if (!m_correction) {
+        const SheetShape sheet = m_program.sheet;
+        m_correction = new CorrectionDialog(
+            m_dialogs, [this] { return m_program.crosses(m_settings); },
+            {1, sheet.columns, sheet.places() - sheet.columns + 1, sheet.places()});
+        connect(m_correction, &CorrectionDialog::correctionChanged, this,
+                &MainWindowBase::showDestination);
     }
-    m_reviewWindow->show();
-    m_reviewWindow->raise();
-    m_reviewWindow->activateWindow();
+    m_correction->show();
+    m_correction->raise();
+    m_correction->activateWindow();
 }
 
-void MainWindowBase::reviewChanged() {
-    WaitCursor wait;
-    const FirstSheet first = m_firstSheet->map()->sheet();
-    m_review.place(first);
-    const jobselection::Selection job = selectReviewedJob();
-    loadPositions();
-    if (!m_checkPrinter) m_checkPrinter = labelPrinter();
-    m_review.setFindings(labelCheck(first)(*m_checkPrinter).findings, job);
-    if (m_reviewWindow) m_reviewWindow->refresh();
-    showCount();
-}
-
-void MainWindowBase::reviewFindings(const std::vector<labelcheck::Finding>& findings,
-                                    const jobselection::Selection& job) {
-    openReview();
-    m_review.setFindings(findings, job);
-    m_reviewWindow->refresh();
-    if (const auto first = m_review.firstFlagged()) m_reviewWindow->showLabel(*first);
-}
-
-void MainWindowBase::showCount() {
-    if (!m_review.changed()) return showStatus(m_generatedStatus);
-    showStatus(QStringLiteral("Se imprimirán %1 etiquetas (%2 generadas)")
-                   .arg(m_review.labelsToPrint())
-                   .arg(m_review.count()));
-}
-
-void MainWindowBase::showPrinter() { m_printer->setText(labelprinter::describe()); }
+void MainWindowBase::showDestination() { m_destination->setText(labelprinter::describe()); }
 
 void MainWindowBase::chooseLabelPrinter() {
     const QString defaultOne = QStringLiteral("La impresora predeterminada");
@@ -197,91 +142,85 @@ void MainWindowBase::chooseLabelPrinter() {
                                           current.isEmpty() ? defaultOne : current);
     if (picked.isEmpty()) return;  // Cancel
     labelprinter::choose(picked == defaultOne ? QString() : picked);
-    m_checkPrinter.reset();
-    showPrinter();
+    m_labelPrinter.reset();
+    showDestination();
 }
 
-std::shared_ptr<DrawingSurface> MainWindowBase::labelPrinter() {
-    return m_printerFactory(labelprinter::open().printer);
+DrawingSurface& MainWindowBase::labelPrinter() {
+    if (!m_labelPrinter) m_labelPrinter = m_printerFactory(labelprinter::open().printer);
+    return *m_labelPrinter;
 }
 
-MainWindowBase::JobPrinter MainWindowBase::printerForJob() {
-    labelprinter::Target target = labelprinter::open();
-    showPrinter();
-    if (!target.missing.isEmpty()) {
-        m_dialogs.message(this, messages::kTitle, labelprinter::missingMessage(target.missing));
-    }
-    // Cancel cancels: printing after it would waste sheets of labels.
-    if (m_traits.printerDialog && !m_dialogs.choosePrinter(this, *target.printer)) return {};
-    // The printer's own error, measured once, is taken out of every line.
-    JobPrinter job;
-    job.name = target.printer->printerName();
-    job.correction = labelprinter::correctionFor(job.name);
-    const QPointF corner = PrinterSurface::printableCornerCm(*target.printer);
-    job.surface = correction::corrected(m_printerFactory(std::move(target.printer)), job.correction,
-                                        corner.x(), corner.y());
-    return job;
+labelprinter::JobPrinter MainWindowBase::jobPrinter() {
+    labelprinter::JobPrinter printer =
+        labelprinter::forJob(m_dialogs, this, m_program.window.printerDialog, m_printerFactory);
+    showDestination();
+    return printer;
+}
+
+std::unique_ptr<LabelJob> MainWindowBase::job(
+    const std::optional<jobselection::Selection>& selection) const {
+    return m_labels->job(selection ? &*selection : nullptr, m_settings);
 }
 
 void MainWindowBase::print() {
-    if (hasLabels()) printSelection(m_review.selection());
+    if (m_labels) printJob(m_review->job());
 }
 
-void MainWindowBase::printSelection(const jobselection::Selection& selection) {
+void MainWindowBase::printJob(const std::optional<jobselection::Selection>& selection) {
     const std::optional<FirstSheet> first = m_firstSheet->firstSheet(m_dialogs, this);
     if (!first) return;
-    // The whole list unchanged prints as generated, without a copy of it.
-    const bool asGenerated = !m_review.changed() && selection.size() == size_t(m_review.count());
-    selectJob(asGenerated ? nullptr : &selection);
-    loadPositions();
-    const std::shared_ptr<DrawingSurface> printer = printerForJob().surface;
-    PrintOutcome outcome;
-    if (printer &&
-        confirmLabels(m_dialogs, this, labelCheck(*first), *printer,
-                      [&](const auto& findings) { reviewFindings(findings, selection); })) {
-        outcome = printAndTell(m_dialogs, this, printWalk(), *printer, *first);
+    const std::unique_ptr<LabelJob> labels = job(selection);
+    const labelprinter::JobPrinter printer = jobPrinter();
+    if (!printer.surface ||
+        !confirmLabels(m_dialogs, this, labels->check(*first), *printer.surface,
+                       [&](const auto& findings) { m_review->showFindings(findings, selection); })) {
+        return;
     }
-    selectReviewedJob();
+    const PrintOutcome outcome =
+        printAndTell(m_dialogs, this, labels->printWalk(), *printer.surface, *first);
     if (outcome.printed) m_firstSheet->printed(outcome.lastSheet);
 }
 
-void MainWindowBase::printTestSheetWalk(const LabelWalk& walk) {
-    const JobPrinter printer = printerForJob();
+void MainWindowBase::printTestSheet() { printTestSheet(m_program.crosses(m_settings)); }
+
+void MainWindowBase::printTestSheet(const std::vector<testsheet::Position>& crosses) {
+    const labelprinter::JobPrinter printer = jobPrinter();
     if (!printer.surface) return;
     // What is measured on this sheet is what its correction left.
-    if (printAndTell(m_dialogs, this, walk, *printer.surface, FirstSheet(m_traits.sheet.places()))
+    if (printAndTell(m_dialogs, this, testsheet::walk(crosses), *printer.surface,
+                     FirstSheet(m_program.sheet.places()))
             .printed) {
         labelprinter::keepSheetCorrection(printer.name, printer.correction);
     }
 }
 
-bool MainWindowBase::askNextSheet() {
-    return m_dialogs.question(m_preview, m_traits.continueTitle, m_traits.continueText);
-}
-
 void MainWindowBase::preview() {
-    if (!hasLabels()) return;
+    if (!m_labels) return;
     const std::optional<FirstSheet> first = m_firstSheet->firstSheet(m_dialogs, this);
     if (!first) return;
-    WaitCursor wait;
-    const jobselection::Selection job = selectReviewedJob();
-    loadPositions();
+    const OverrideCursor wait;
+    const std::optional<jobselection::Selection> selection = m_review->job();
+    const std::unique_ptr<LabelJob> labels = job(selection);
     // Checked as it will print: on the label printer, at the printed places.
-    if (!confirmLabels(m_dialogs, this, labelCheck(*first), *labelPrinter(),
-                       [&](const auto& findings) { reviewFindings(findings, job); })) {
+    if (!confirmLabels(m_dialogs, this, labels->check(*first), labelPrinter(),
+                       [&](const auto& findings) { m_review->showFindings(findings, selection); })) {
         return;
     }
     if (!m_preview) m_preview = new PreviewWindow(this);
     m_preview->show();
     m_preview->raise();
     m_preview->activateWindow();
-    previewSheets(previewWalk(), m_preview->picture()->surface(), *first,
-                  [this] { return askNextSheet(); });
+    previewSheets(labels->previewWalk(), m_preview->picture()->surface(), *first, [this] {
+        return m_dialogs.question(m_preview, m_program.window.continueTitle,
+                                  m_program.window.continueText);
+    });
 }
 
 void MainWindowBase::clear() {
-    if (!dropReview()) return;
-    dropLabels();
+    if (!m_review->letGo()) return;
+    m_review->start(nullptr, 0);
+    m_labels.reset();
     emit labelsPresent(false);
     m_administrativeBase->clear();
     m_clientDirectory->clear();
@@ -290,13 +229,13 @@ void MainWindowBase::clear() {
 
 bool MainWindowBase::closeOtherWindows() {
     if (m_preview) m_preview->close();
-    if (m_reviewWindow) m_reviewWindow->close();
+    if (reviewWindow()) reviewWindow()->close();
     if (m_correction) m_correction->close();
     return true;
 }
 
 // Changes to the review are this job's work: asked about as "Generar" asks.
 void MainWindowBase::quit() {
-    if (reviewKept()) return;
+    if (!m_review->letGo()) return;
     if (closeOtherWindows()) m_exit();
 }

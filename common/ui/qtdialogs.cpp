@@ -1,4 +1,5 @@
-#include <QApplication>
+#include "common/ui/qtdialogs.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QInputDialog>
@@ -8,32 +9,18 @@
 #include <QPrinter>
 #include <QPushButton>
 
-#include "common/core/messages.h"
-#include "common/core/sheetflow.h"
-#include "common/ui/dialogs.h"
-#include "common/ui/waitcursor.h"
-
-namespace {
+#include "common/ui/overridecursor.h"
 
 // Commands run under a wait cursor; a box asking the user shows the arrow.
-class ArrowCursor {
-public:
-    ArrowCursor() { QApplication::setOverrideCursor(Qt::ArrowCursor); }
-    ~ArrowCursor() { QApplication::restoreOverrideCursor(); }
-    ArrowCursor(const ArrowCursor&) = delete;
-    ArrowCursor& operator=(const ArrowCursor&) = delete;
-};
-
-}  // namespace
 
 void QtDialogs::message(QWidget* parent, const QString& title, const QString& text) {
-    ArrowCursor arrow;
+    const OverrideCursor arrow(Qt::ArrowCursor);
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
     box.exec();
 }
 
 bool QtDialogs::question(QWidget* parent, const QString& title, const QString& text) {
-    ArrowCursor arrow;
+    const OverrideCursor arrow(Qt::ArrowCursor);
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
@@ -41,7 +28,7 @@ bool QtDialogs::question(QWidget* parent, const QString& title, const QString& t
 
 int QtDialogs::choose(QWidget* parent, const QString& title, const QString& text,
                       const QStringList& buttons) {
-    ArrowCursor arrow;
+    const OverrideCursor arrow(Qt::ArrowCursor);
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent);
     QList<QAbstractButton*> pressed;
     for (const QString& caption : buttons) {
@@ -60,7 +47,7 @@ int QtDialogs::choose(QWidget* parent, const QString& title, const QString& text
 
 QString QtDialogs::input(QWidget* parent, const QString& title, const QString& prompt,
                          const QString& initial) {
-    ArrowCursor arrow;
+    const OverrideCursor arrow(Qt::ArrowCursor);
     bool ok = false;
     const QString text =
         QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, initial, &ok);
@@ -69,7 +56,7 @@ QString QtDialogs::input(QWidget* parent, const QString& title, const QString& p
 
 QString QtDialogs::pick(QWidget* parent, const QString& title, const QString& prompt,
                         const QStringList& items, const QString& current) {
-    ArrowCursor arrow;
+    const OverrideCursor arrow(Qt::ArrowCursor);
     bool ok = false;
     const QString item =
         QInputDialog::getItem(parent, title, prompt, items,
@@ -78,7 +65,7 @@ QString QtDialogs::pick(QWidget* parent, const QString& title, const QString& pr
 }
 
 bool QtDialogs::choosePrinter(QWidget* parent, QPrinter& printer) {
-    ArrowCursor arrow;
+    const OverrideCursor arrow(Qt::ArrowCursor);
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
 }
@@ -86,7 +73,7 @@ bool QtDialogs::choosePrinter(QWidget* parent, QPrinter& printer) {
 std::optional<jobselection::Fields> QtDialogs::editLabel(QWidget* parent, const QString& title,
                                                          const QStringList& captions,
                                                          const jobselection::Fields& fields) {
-    ArrowCursor arrow;
+    const OverrideCursor arrow(Qt::ArrowCursor);
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("frmEditar"));
     dialog.setWindowTitle(title);
@@ -115,32 +102,4 @@ std::optional<jobselection::Fields> QtDialogs::editLabel(QWidget* parent, const 
         edited.push_back(text.isEmpty() ? QStringList() : text.split(u'\n'));
     }
     return edited;
-}
-
-PrintOutcome printAndTell(Dialogs& dialogs, QWidget* parent, const LabelWalk& walk,
-                          DrawingSurface& surface, const FirstSheet& first) {
-    PrintOutcome outcome;
-    {
-        WaitCursor wait;
-        outcome = printSheets(walk, surface, first);
-    }
-    dialogs.message(parent, messages::kTitle, printOutcomeMessage(outcome));
-    return outcome;
-}
-
-bool confirmLabels(
-    Dialogs& dialogs, QWidget* parent, const labelcheck::Check& check, DrawingSurface& surface,
-    const std::function<void(const std::vector<labelcheck::Finding>&)>& review) {
-    WaitCursor wait;  // the boxes show the arrow
-    return checkBeforePrinting(
-        check, surface,
-        [&](const QString& text) { dialogs.message(parent, messages::kTitle, text); },
-        [&](const std::vector<labelcheck::Finding>& findings) {
-            QStringList buttons{messages::kPrintAnyway, messages::kCancel};
-            if (review) buttons.insert(1, messages::kReview);
-            const QString pressed = buttons.value(dialogs.choose(
-                parent, messages::kTitle, labelcheck::findingsMessage(findings), buttons));
-            if (pressed == messages::kReview) review(findings);
-            return pressed == messages::kPrintAnyway;
-        });
 }

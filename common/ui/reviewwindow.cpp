@@ -1,6 +1,7 @@
 #include "common/ui/reviewwindow.h"
 
 #include <QBrush>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -65,23 +66,54 @@ QVariant ReviewModel::headerData(int section, Qt::Orientation orientation, int r
     return QString::fromUtf8(headers[section]);
 }
 
+namespace {
+
+// The palette's base colour shaded towards `hue`: text in the palette's own
+// colour stays readable on it in a light, a dark or a high-contrast theme.
+QBrush shaded(const QColor& hue) {
+    const QColor base = QGuiApplication::palette().color(QPalette::Base);
+    constexpr double kShade = 0.25;
+    auto mix = [](double from, double to) { return from + (to - from) * kShade; };
+    return QColor::fromRgbF(float(mix(base.redF(), hue.redF())),
+                            float(mix(base.greenF(), hue.greenF())),
+                            float(mix(base.blueF(), hue.blueF())));
+}
+
+}  // namespace
+
 QVariant ReviewModel::data(const QModelIndex& index, int role) const {
-    const qint64 label = index.row();
-    const QStringList& findings = m_review.findings(label);
-    const review::Fields* edited = m_review.edit(label);
-    if (role == Qt::BackgroundRole) {
-        if (!findings.isEmpty()) return QBrush(QColor(0xf8, 0xd7, 0xd3));
-        if (edited) return QBrush(QColor(0xfc, 0xf1, 0xc8));
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
+    const qint64 label = index.row();
+    switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+            return display(label, index.column());
+        case Qt::BackgroundRole:
+            if (!m_review.findings(label).isEmpty()) return shaded(Qt::red);
+            if (m_review.edit(label)) return shaded(Qt::yellow);
+            return {};
+        case Qt::CheckStateRole:
+            if (index.column() != Print) return {};
+            return m_review.printed(label) ? Qt::Checked : Qt::Unchecked;
+        case Qt::ToolTipRole:
+            if (index.column() == Findings) return m_review.findings(label).join(u'\n');
+            if (index.column() != Lines) return {};
+            return severalLines(m_review.edit(label) ? *m_review.edit(label) : m_source.fields(label),
+                                m_source.rules());
+        case Qt::TextAlignmentRole:
+            return index.column() <= Copies ? QVariant(Qt::AlignCenter) : QVariant();
+        case FieldsRole:
+            if (index.column() != Lines) return {};
+            return QVariant::fromValue(m_review.edit(label) ? *m_review.edit(label)
+                                                           : m_source.fields(label));
+        default:
+            return {};
     }
-    if (role == Qt::CheckStateRole && index.column() == Print)
-        return m_review.printed(label) ? Qt::Checked : Qt::Unchecked;
-    if (role == Qt::ToolTipRole && index.column() == Lines)
-        return severalLines(edited ? *edited : m_source.fields(label), m_source.rules());
-    if (role == Qt::ToolTipRole && index.column() == Findings) return findings.join(u'\n');
-    if (role == Qt::TextAlignmentRole && index.column() <= Copies) return Qt::AlignCenter;
-    if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
-    switch (index.column()) {
+}
+
+QVariant ReviewModel::display(qint64 label, int column) const {
+    switch (column) {
         case Number:
             return label + 1;
         case Place:
@@ -91,10 +123,10 @@ QVariant ReviewModel::data(const QModelIndex& index, int role) const {
         case Copies:
             return m_review.copies(label);
         case Lines:
-            return oneLine(edited ? *edited : m_source.fields(label));
+            return oneLine(m_review.edit(label) ? *m_review.edit(label) : m_source.fields(label));
         case Findings: {
-            QStringList notes = findings;
-            if (edited) notes.prepend(QStringLiteral("editada"));
+            QStringList notes = m_review.findings(label);
+            if (m_review.edit(label)) notes.prepend(QStringLiteral("editada"));
             return notes.join(QStringLiteral("; "));
         }
         default:
@@ -110,21 +142,37 @@ Qt::ItemFlags ReviewModel::flags(const QModelIndex& index) const {
 }
 
 bool ReviewModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return false;
     const qint64 label = index.row();
     if (index.column() == Print && role == Qt::CheckStateRole) {
         m_review.setPrinted(label, value.value<Qt::CheckState>() == Qt::Checked);
     } else if (index.column() == Copies && role == Qt::EditRole) {
         if (!m_review.setCopies(label, value.toInt())) return false;
+    } else if (index.column() == Lines && role == FieldsRole) {
+        // Lines equal to the generated ones are no edit.
+        const review::Fields fields = value.value<review::Fields>();
+        if (!value.isValid() || fields == m_source.fields(label)) {
+            m_review.undo(label);
+        } else {
+            m_review.setEdit(label, fields);
+        }
     } else {
         return false;
     }
+    rowChanged(index.row());
     emit jobChanged();
     return true;
 }
 
-void ReviewModel::refresh() {
+void ReviewModel::rowChanged(int row) {
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+}
+
+void ReviewModel::placesAndFindingsChanged() {
     if (rowCount() == 0) return;
-    emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+    emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1),
+                     {Qt::DisplayRole, Qt::BackgroundRole, Qt::ToolTipRole});
 }
 
 ReviewWindow::ReviewWindow(Dialogs& dialogs, review::Review& review,
@@ -160,7 +208,7 @@ ReviewWindow::ReviewWindow(Dialogs& dialogs, review::Review& review,
     m_table->setColumnWidth(ReviewModel::Copies, digit * 8);
     m_table->setColumnWidth(ReviewModel::Lines, digit * 48);
     m_table->horizontalHeader()->setStretchLastSection(true);
-    connect(m_model, &ReviewModel::jobChanged, this, &ReviewWindow::jobChanged);
+    connect(m_model, &QAbstractItemModel::dataChanged, this, &ReviewWindow::showSummary);
     connect(m_table, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.column() != ReviewModel::Print && index.column() != ReviewModel::Copies)
             editLabel(index.row());
@@ -191,11 +239,10 @@ ReviewWindow::ReviewWindow(Dialogs& dialogs, review::Review& review,
     layout->addWidget(m_summary);
     layout->addWidget(m_table, 1);
     layout->addLayout(buttons);
-    refresh();
+    showSummary();
 }
 
-void ReviewWindow::refresh() {
-    m_model->refresh();
+void ReviewWindow::showSummary() {
     qint64 flagged = 0, edited = 0;
     for (qint64 label = 0; label < m_review.count(); ++label) {
         flagged += !m_review.findings(label).isEmpty();
@@ -227,29 +274,25 @@ void ReviewWindow::editLabel(qint64 label) {
     const std::vector<review::FieldRule> rules = m_source.rules();
     QStringList captions;
     for (const review::FieldRule& rule : rules) captions.append(rule.caption);
-    const review::Fields generated = m_source.fields(label);
-    review::Fields lines = m_review.edit(label) ? *m_review.edit(label) : generated;
+    const QModelIndex lines = m_model->index(int(label), ReviewModel::Lines);
+    review::Fields shown = lines.data(ReviewModel::FieldsRole).value<review::Fields>();
     const QString title = QStringLiteral("Etiqueta %1").arg(label + 1);
     while (const std::optional<review::Fields> edited =
-               m_dialogs.editLabel(this, title, captions, lines)) {
+               m_dialogs.editLabel(this, title, captions, shown)) {
         const QString broken = review::brokenRule(*edited, rules);
         if (broken.isEmpty()) {
-            if (*edited == generated) {
-                m_review.undo(label);
-            } else {
-                m_review.setEdit(label, *edited);
-            }
-            emit jobChanged();
+            m_model->setData(lines, QVariant::fromValue(*edited), ReviewModel::FieldsRole);
             return;
         }
         m_dialogs.message(this, messages::kTitle, broken);
-        lines = *edited;
+        shown = *edited;
     }
 }
 
 void ReviewWindow::undoChosen() {
-    const std::vector<qint64> chosen = chosenLabels();
-    if (chosen.empty()) return;
-    for (qint64 label : chosen) m_review.undo(label);
-    emit jobChanged();
+    for (qint64 label : chosenLabels()) {
+        if (!m_review.edit(label)) continue;
+        m_model->setData(m_model->index(int(label), ReviewModel::Lines), QVariant(),
+                         ReviewModel::FieldsRole);
+    }
 }

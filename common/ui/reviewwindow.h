@@ -12,11 +12,15 @@ class QTableView;
 
 // The labels of a job as rows of a table, read from the review and the
 // generated labels only for the rows on view: a hundred thousand labels
-// cost no more than a screenful.
+// cost no more than a screenful. Every change goes through setData() and is
+// announced with dataChanged().
 class ReviewModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     enum Column { Number, Place, Print, Copies, Lines, Findings, ColumnCount };
+    // The lines a label prints, as review::Fields, in the column Lines: set
+    // to an empty variant, the generated lines again ("Deshacer").
+    static constexpr int FieldsRole = Qt::UserRole;
 
     ReviewModel(review::Review& review, const review::LabelSource& source, QObject* parent);
 
@@ -27,13 +31,18 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
-    // Every row again: places and findings follow any change.
-    void refresh();
+    // After the places and the check were worked out again: every row's
+    // place and findings may have changed.
+    void placesAndFindingsChanged();
 
 signals:
+    // A label left out or taken back, its copies or its lines changed.
     void jobChanged();
 
 private:
+    QVariant display(qint64 label, int column) const;
+    void rowChanged(int row);
+
     review::Review& m_review;
     const review::LabelSource& m_source;
 };
@@ -57,18 +66,17 @@ public:
     // "Editar…": the label's lines for this job, within their limits.
     void editLabel(qint64 label);
     void undoChosen();  // "Deshacer"
-    // After the job or its check changed: the table and the summary again.
-    void refresh();
 
 signals:
-    void jobChanged();
     void printChosen(const std::vector<qint64>& labels);  // "Imprimir solo las seleccionadas"
 
 private:
+    void showSummary();
+
     Dialogs& m_dialogs;
     review::Review& m_review;
     const review::LabelSource& m_source;
     ReviewModel* m_model;
     QTableView* m_table;
-    QLabel* m_summary;
+    QLabel* m_summary;  // lblResumen
 };

@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "common/core/bytesearch.h"
-#include "fichas/core/fullwalk.h"
 #include "common/core/codepage.h"
 #include "common/core/labellist.h"
 
@@ -17,10 +16,6 @@ enum Tag { kAuthor, kTitle, kBarcode, kCallNumber };
 constexpr std::array<std::string_view, 4> kTags = {"<z13-author>", "<z13-title>", "<z30-barcode>",
                                                    "<z30-call-no>"};
 
-constexpr int kAuthorLimit = 40;
-constexpr int kAuthorSecond = 40;
-constexpr int kTitleLimit = 28;
-constexpr int kTitleSecond = 36;
 
 // The length of the valid UTF-8 sequence of two to four bytes at the front
 // of `bytes`; 0 when none starts there.
@@ -139,7 +134,7 @@ FullGeneration listsOf(qint64 bytes, const Scan& scan) {
     // front (and only used pages cost memory), within a bound.
     const size_t room = size_t(std::clamp<qint64>(bytes / 8, 0, 64 << 20));
     for (labellist::LabelList* list :
-         {&g.barcodes, &g.callNumberLines, &g.titleLines, &g.authorLines}) {
+         {&g.barcodes, &g.callNumberLines, &g.authorLines, &g.titleLines}) {
         list->reserve(room, room / 8);
     }
     std::string scratch;  // one repaired value at a time
@@ -160,12 +155,12 @@ FullGeneration listsOf(qint64 bytes, const Scan& scan) {
             return appendWrapped(text, *withinLimit, secondLength, list);
         };
         if (at[kAuthor] != printfile::kNotFound) {
-            if (appendText(kAuthor, kAuthorLimit, kAuthorSecond, g.authorLines))
+            if (appendText(kAuthor, kAuthorLineLength, kAuthorLineLength, g.authorLines))
                 g.shortenedAuthors.push_back(authors);
             ++authors;
         }
         if (at[kTitle] != printfile::kNotFound) {
-            if (appendText(kTitle, kTitleLimit, kTitleSecond, g.titleLines))
+            if (appendText(kTitle, kTitleFirstLineLength, kTitleSecondLineLength, g.titleLines))
                 g.shortenedTitles.push_back(titles);
             ++titles;
         }
@@ -205,8 +200,8 @@ FullGeneration generateFullLabels(const QString& printFilePath) {
             for (qint64 k : more.shortenedTitles) g.shortenedTitles.push_back(titles + k);
             g.barcodes.append(std::move(more.barcodes));
             g.callNumberLines.append(std::move(more.callNumberLines));
-            g.titleLines.append(std::move(more.titleLines));
             g.authorLines.append(std::move(more.authorLines));
+            g.titleLines.append(std::move(more.titleLines));
             g.labelCount += more.labelCount;
             g.status = more.status;
         }));
@@ -215,6 +210,23 @@ FullGeneration generateFullLabels(const QString& printFilePath) {
 FullGeneration generateFullLabels(QIODevice& printFile) {
     return ended(listsOf(
         0, [&](auto tags, auto onLine) { return printfile::scan(printFile, tags, onLine); }));
+}
+
+const labellist::LabelList& FullGeneration::list(Field field) const {
+    switch (field) {
+        case kBarcodeField:
+            return barcodes;
+        case kCallNumberField:
+            return callNumberLines;
+        case kAuthorField:
+            return authorLines;
+        default:
+            return titleLines;
+    }
+}
+
+labellist::LabelList& FullGeneration::list(Field field) {
+    return const_cast<labellist::LabelList&>(std::as_const(*this).list(field));
 }
 
 namespace {
@@ -238,12 +250,8 @@ struct ListCopy {
         if (lines.isEmpty() && emptyLine) to.appendUtf8({});
         to.appendSeparator();
     }
-    QStringList linesOf(qint64 label) const {
-        QStringList lines;
-        if (label >= qint64(starts.size())) return lines;
-        for (qsizetype i = starts[size_t(label)]; i < from.size() && !from.isSeparator(i); ++i)
-            lines.append(from.at(i));
-        return lines;
+    bool asGenerated(const jobselection::Entry& entry, Field field) const {
+        return !entry.edited || entry.edited->at(field) == labellist::linesOf(from, starts, entry.label);
     }
 };
 
@@ -256,71 +264,34 @@ bool contains(const std::vector<qint64>& sorted, qint64 value) {
 FullGeneration selectFullLabels(const FullGeneration& generated,
                                 const jobselection::Selection& selection) {
     FullGeneration job;
-    ListCopy lists[] = {{generated.barcodes, job.barcodes, true},
-                        {generated.callNumberLines, job.callNumberLines, false},
-                        {generated.titleLines, job.titleLines, true},
-                        {generated.authorLines, job.authorLines, true}};
+    // A call number with no line reads as nothing; other fields, as an empty line.
+    std::vector<ListCopy> lists;
+    for (const Field field : {kBarcodeField, kCallNumberField, kAuthorField, kTitleField})
+        lists.push_back({generated.list(field), job.list(field), field != kCallNumberField});
     for (const jobselection::Entry& entry : selection) {
         // An author or a title the user edited has lost no words to wrapping:
         // what is left is what the user chose.
-        const bool authorAsGenerated = !entry.edited || entry.edited->at(kAuthorField) ==
-                                                            lists[3].linesOf(entry.label);
-        const bool titleAsGenerated = !entry.edited || entry.edited->at(kTitleField) ==
-                                                           lists[2].linesOf(entry.label);
+        const bool authorAsGenerated = lists[kAuthorField].asGenerated(entry, kAuthorField);
+        const bool titleAsGenerated = lists[kTitleField].asGenerated(entry, kTitleField);
         for (int copy = 0; copy < entry.copies; ++copy) {
             if (authorAsGenerated && contains(generated.shortenedAuthors, entry.label))
                 job.shortenedAuthors.push_back(job.labelCount);
             if (titleAsGenerated && contains(generated.shortenedTitles, entry.label))
                 job.shortenedTitles.push_back(job.labelCount);
-            if (entry.edited) {
-                const jobselection::Fields& fields = *entry.edited;
-                lists[0].append(fields.at(kBarcodeField));
-                lists[1].append(fields.at(kCallNumberField).mid(0, labellist::kMaxCallNumberLines));
-                lists[2].append(fields.at(kTitleField));
-                lists[3].append(fields.at(kAuthorField));
-            } else {
-                for (ListCopy& list : lists) list.append(entry.label);
+            for (int field = 0; field < kFieldCount; ++field) {
+                if (!entry.edited) {
+                    lists[size_t(field)].append(entry.label);
+                } else if (field == kCallNumberField) {
+                    lists[size_t(field)].append(
+                        entry.edited->at(size_t(field)).mid(0, labellist::kMaxCallNumberLines));
+                } else {
+                    lists[size_t(field)].append(entry.edited->at(size_t(field)));
+                }
             }
             ++job.labelCount;
         }
     }
     return ended(std::move(job));
-}
-
-namespace {
-
-class FullSource : public review::LabelSource {
-public:
-    explicit FullSource(const FullGeneration& g) : m_generated(g) {}
-    qint64 count() const override { return m_generated.labelCount; }
-    review::Fields fields(qint64 label) const override {
-        return {m_lists[0].linesOf(label), m_lists[1].linesOf(label), m_lists[2].linesOf(label),
-                m_lists[3].linesOf(label)};
-    }
-    std::vector<review::FieldRule> rules() const override {
-        return {{QStringLiteral("Código de barras"), 1, {}},
-                {QStringLiteral("Clasificación"),
-                 labellist::kMaxCallNumberLines, {kMaxCallNumberLine}},
-                {QStringLiteral("Autor"), 2,
-                 {kAuthorLimit, kAuthorSecond}},
-                {QStringLiteral("Título"), 2,
-                 {kTitleLimit, kTitleSecond}}};
-    }
-
-private:
-    const FullGeneration& m_generated;
-    labellist::LabelList m_none;
-    // Read only: ListCopy's target is never written here.
-    ListCopy m_lists[4] = {{m_generated.barcodes, m_none, true},
-                           {m_generated.callNumberLines, m_none, false},
-                           {m_generated.authorLines, m_none, true},
-                           {m_generated.titleLines, m_none, true}};
-};
-
-}  // namespace
-
-std::unique_ptr<review::LabelSource> reviewSource(const FullGeneration& generated) {
-    return std::make_unique<FullSource>(generated);
 }
 
 QString mismatchWarning(const FullGeneration& g) {

@@ -6,25 +6,36 @@
 #include "common/core/jobselection.h"
 #include "common/core/labellist.h"
 #include "common/core/printfile.h"
-#include "common/core/review.h"
-#include <memory>
 
 namespace fichas {
+
+// The fields of a full label, in the order the lists are kept, the review
+// shows them and an edit gives them.
+enum Field { kBarcodeField, kCallNumberField, kAuthorField, kTitleField, kFieldCount };
 
 // The four label lists of a full-label generation, in step label for label
 // only when every item carries each of the four tags once.
 struct FullGeneration {
-    labellist::LabelList barcodes;  // one line a label, then the separator
-    labellist::LabelList
-        callNumberLines;              // the call number's lines, then the separator; "*" at the end
-    labellist::LabelList titleLines;  // one or two lines, then the separator
-    labellist::LabelList authorLines;  // one or two lines, then the separator; "*" at the end
-    qint64 labelCount = 0;             // call-number lines found
+    labellist::LabelList barcodes;         // one line a label, then the separator
+    labellist::LabelList callNumberLines;  // its lines, then the separator; "*" at the end
+    labellist::LabelList authorLines;      // one or two lines, then the separator; "*" at the end
+    labellist::LabelList titleLines;       // one or two lines, then the separator
+    qint64 labelCount = 0;                 // call-number lines found
     // The authors and titles (counted from 0) whose wrapping dropped words.
     std::vector<qint64> shortenedAuthors;
     std::vector<qint64> shortenedTitles;
     printfile::Status status = printfile::Status::Ok;
+
+    // The list of a field.
+    const labellist::LabelList& list(Field field) const;
+    labellist::LabelList& list(Field field);
 };
+
+// Authors and titles are wrapped onto two lines of these many characters;
+// what is left is dropped.
+constexpr int kAuthorLineLength = 40;
+constexpr int kTitleFirstLineLength = 28;
+constexpr int kTitleSecondLineLength = 36;
 
 FullGeneration generateFullLabels(const QString& printFilePath);
 // The same from a device open for reading.
@@ -35,12 +46,6 @@ FullGeneration generateFullLabels(QIODevice& printFile);
 // too short for it gives an empty line, as the walk reads it.
 FullGeneration selectFullLabels(const FullGeneration& generated,
                                 const jobselection::Selection& selection);
-
-// The fields of a full label as the review shows and edits them.
-enum ReviewField { kBarcodeField, kCallNumberField, kAuthorField, kTitleField };
-
-// The labels of `generated` for the review; `generated` must outlive it.
-std::unique_ptr<review::LabelSource> reviewSource(const FullGeneration& generated);
 
 // The warning shown when the four lists hold different numbers of labels;
 // empty when they agree.

@@ -5,19 +5,13 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "common/core/testsheet.h"
-#include "common/ui/firstsheetpanel.h"
 #include "common/ui/twips.h"
-#include "fichas/core/fullcheck.h"
-#include "fichas/core/fullwalk.h"
+#include "fichas/program.h"
 
 namespace fichas {
 
 MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
-    : MainWindowBase(dialogs,
-                     {QStringLiteral("fichas"), kFullSheet, 18, true, QStringLiteral("Mensaje:"),
-                      QStringLiteral("¿Continuar?")},
-                     parent) {
+    : MainWindowBase(dialogs, program(), parent) {
     buildMenu({});
     layOut();
 }
@@ -72,7 +66,7 @@ void MainWindow::layOut() {
     // To the right: where on the sheet in the tray printing starts.
     twips::place(firstSheetPanel(), 4440, 240, 2040, 3420);
     QPushButton* testSheet = button("cmdHojaPrueba", QStringLiteral("Hoja de prueba"), 4440, 3720,
-                                    2040, 420, &MainWindow::printTestSheet);
+                                    2040, 420, qOverload<>(&MainWindow::printTestSheet));
     testSheet->setFont(uiFont(QStringLiteral("Arial Narrow"), 10, true));
     QPushButton* correct = button("cmdCorregir", QStringLiteral("Corregir impresora…"), 4440, 4200,
                                   2040, 420, &MainWindow::openPrinterCorrection);
@@ -81,47 +75,7 @@ void MainWindow::layOut() {
     // As wide as the window: the count of a million labels reads whole.
     twips::place(statusLabel(), 120, 4680, 6360, 495);
     // Where the printer dialog opens.
-    twips::place(printerLabel(), 120, 5220, 6360, 300);
-}
-
-generation::Generated MainWindow::generateLabels(const QString& printFile) {
-    m_labels = generateFullLabels(printFile);
-    return {m_labels.labelCount, m_labels.status, mismatchWarning(m_labels)};
-}
-
-void MainWindow::dropLabels() {
-    m_labels = FullGeneration{};
-    m_job.reset();
-}
-
-std::unique_ptr<review::LabelSource> MainWindow::reviewSource() const {
-    return fichas::reviewSource(m_labels);
-}
-
-void MainWindow::selectJob(const jobselection::Selection* selection) {
-    if (selection) {
-        m_job = selectFullLabels(m_labels, *selection);
-    } else {
-        m_job.reset();
-    }
-}
-
-LabelWalk MainWindow::printWalk() const { return fullWalk(job(), printedPlaces()); }
-
-LabelWalk MainWindow::previewWalk() const { return fullWalk(job(), previewPlaces()); }
-
-labelcheck::Check MainWindow::labelCheck(const FirstSheet& first) const {
-    return [this, first](DrawingSurface& surface) {
-        return checkFullLabels(job(), printedPlaces(), first, surface);
-    };
-}
-
-std::vector<testsheet::Position> MainWindow::crossPositions() {
-    return testPositions(printedPlaces());
-}
-
-void MainWindow::printTestSheet() {
-    printTestSheetWalk(testsheet::walk(testPositions(printedPlaces())));
+    twips::place(destinationLabel(), 120, 5220, 6360, 300);
 }
 
 }  // namespace fichas

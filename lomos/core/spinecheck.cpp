@@ -74,10 +74,10 @@ labelcheck::Result checkSpineLabels(const labellist::LabelList& list,
             for (const QString& line : lines) {
                 if (gauge.fits(line, width)) continue;
                 report(QStringLiteral("la línea «%1» mide %2 cm y %3 %4 cm")
-                           .arg(line, formatCentimetres(gauge.width(line)),
+                           .arg(line, formatDecimal(gauge.width(line)),
                                 room.lastColumn ? QStringLiteral("hasta el borde derecho hay")
                                                 : QStringLiteral("la etiqueta mide"),
-                                formatCentimetres(width)));
+                                formatDecimal(width)));
             }
         }
         if (room.y && room.bottom && !lines.isEmpty()) {

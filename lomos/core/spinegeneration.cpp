@@ -84,36 +84,4 @@ SpineGeneration selectSpineLabels(const SpineGeneration& generated,
     return ended(std::move(job));
 }
 
-namespace {
-
-class SpineSource : public review::LabelSource {
-public:
-    explicit SpineSource(const SpineGeneration& g)
-        : m_list(g.callNumberLines), m_starts(labellist::labelStarts(g.callNumberLines)) {}
-    qint64 count() const override { return qint64(m_starts.size()); }
-    review::Fields fields(qint64 label) const override {
-        QStringList lines;
-        for (qsizetype i = m_starts[size_t(label)]; i < m_list.size() && !m_list.isSeparator(i);
-             ++i)
-            lines.append(m_list.at(i));
-        return {lines};
-    }
-    std::vector<review::FieldRule> rules() const override {
-        // The walk prints 30 characters of a line: the edit keeps within them.
-        return {{QStringLiteral("Clasificación"),
-                 labellist::kMaxCallNumberLines,
-                 {kMaxLineLength}}};
-    }
-
-private:
-    const labellist::LabelList& m_list;
-    std::vector<qsizetype> m_starts;
-};
-
-}  // namespace
-
-std::unique_ptr<review::LabelSource> reviewSource(const SpineGeneration& generated) {
-    return std::make_unique<SpineSource>(generated);
-}
-
 }  // namespace lomos

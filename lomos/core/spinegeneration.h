@@ -5,8 +5,6 @@
 #include "common/core/jobselection.h"
 #include "common/core/labellist.h"
 #include "common/core/printfile.h"
-#include "common/core/review.h"
-#include <memory>
 
 namespace lomos {
 
@@ -31,9 +29,5 @@ SpineGeneration generateSpineLabels(QIODevice& printFile);
 // order and as many times, closed by the end marker.
 SpineGeneration selectSpineLabels(const SpineGeneration& generated,
                                   const jobselection::Selection& selection);
-
-// The labels of `generated` for the review, one field each: the call
-// number's lines. `generated` must outlive it.
-std::unique_ptr<review::LabelSource> reviewSource(const SpineGeneration& generated);
 
 }  // namespace lomos

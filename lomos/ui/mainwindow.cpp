@@ -8,13 +8,8 @@
 #include <QMenuBar>
 #include <QToolBar>
 
-#include "common/core/drivec.h"
-#include "common/core/testsheet.h"
-#include "common/ui/firstsheetpanel.h"
 #include "common/ui/twips.h"
-#include "lomos/core/spinecheck.h"
-#include "lomos/core/spinegeneration.h"
-#include "lomos/core/spinewalk.h"
+#include "lomos/program.h"
 #include "lomos/ui/artwork.h"
 #include "lomos/ui/coordinateeditor.h"
 #include "lomos/ui/fontsizedialog.h"
@@ -22,10 +17,7 @@
 namespace lomos {
 
 MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
-    : MainWindowBase(dialogs,
-                     {QStringLiteral("lomos"), kSpineSheet, 14.25, false, QString(),
-                      QStringLiteral("Continuar")},
-                     parent) {
+    : MainWindowBase(dialogs, program(), parent) {
     buildMenu({{QStringLiteral("Tamaño de Fuente"), QStringLiteral("mnuTamao_fuente"),
                 QKeySequence(Qt::CTRL | Qt::Key_T), [this] { openFontSizeDialog(); }},
                {QStringLiteral("Impresora de etiquetas…"),
@@ -33,7 +25,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
                 {},
                 [this] { chooseLabelPrinter(); }},
                {QStringLiteral("Hoja de prueba"), QStringLiteral("mnuHojaPrueba"), {}, [this] {
-                    printTestSheet();
+                    printTestSheet();  // the coordinate file's positions
                 }},
                {QStringLiteral("Corregir impresora…"), QStringLiteral("mnuCorregir"), {}, [this] {
                     openPrinterCorrection();
@@ -135,7 +127,7 @@ void MainWindow::layOut() {
     m_fontSizeNote->setReadOnly(true);  // a note: the size is chosen in "Tamaño de Fuente"
     m_fontSizeNote->setFocusPolicy(Qt::NoFocus);
     twips::place(m_fontSizeNote, 3240, 4680, 2415, 315);
-    twips::place(printerLabel(), 120, 4680, 3000, 315);  // where the labels go
+    twips::place(destinationLabel(), 120, 4680, 3000, 315);  // where the labels go
 
     // Beside the rest: where on the sheet in the tray printing starts.
     twips::place(firstSheetPanel(), 5880, 1080, 1800, 3900);
@@ -169,65 +161,11 @@ void MainWindow::runToolbarButton(int index) {
     }
 }
 
-generation::Generated MainWindow::generateLabels(const QString& printFile) {
-    m_generated = generateSpineLabels(printFile);
-    return {m_generated.labelCount, m_generated.status, {}};
-}
-
-void MainWindow::dropLabels() {
-    m_generated = SpineGeneration{};
-    m_job.reset();
-}
-
-std::unique_ptr<review::LabelSource> MainWindow::reviewSource() const {
-    return lomos::reviewSource(m_generated);
-}
-
-void MainWindow::selectJob(const jobselection::Selection* selection) {
-    if (selection) {
-        m_job = selectSpineLabels(m_generated, *selection);
-    } else {
-        m_job.reset();
-    }
-}
-
-void MainWindow::loadPositions() { m_coordinates = readCoordinateFile(drivec::coordinateFile()); }
-
-LabelWalk MainWindow::printWalk() const {
-    return spineWalk(job().callNumberLines, m_coordinates, m_fontSizeText, kPrinterFace);
-}
-
-LabelWalk MainWindow::previewWalk() const {
-    return spineWalk(job().callNumberLines, m_coordinates, m_fontSizeText, kPreviewFace);
-}
-
-// Checked as it will print, in the printer's face, for the preview too.
-labelcheck::Check MainWindow::labelCheck(const FirstSheet& first) const {
-    return [this, first](DrawingSurface& surface) {
-        return checkSpineLabels(job().callNumberLines, job().cutLabels, m_coordinates,
-                                m_fontSizeText, kPrinterFace, first, surface);
-    };
-}
-
-std::vector<testsheet::Position> MainWindow::crossPositions() {
-    loadPositions();
-    return testPositions(m_coordinates);
-}
-
-void MainWindow::printTestSheet() {
-    loadPositions();
-    printTestSheetOf(m_coordinates);
-}
-
-void MainWindow::printTestSheetOf(const CoordinateTable& table) {
-    printTestSheetWalk(testsheet::walk(testPositions(table)));
-}
-
 void MainWindow::openCoordinateEditor() {
     if (!m_editor) {
         m_editor = new CoordinateEditor(dialogs(), this);
         connect(m_editor, &CoordinateEditor::testSheetRequested, this,
-                &MainWindow::printTestSheetOf);
+                [this](const CoordinateTable& table) { printTestSheet(testPositions(table)); });
         connect(m_editor, &CoordinateEditor::printerCorrectionRequested, this,
                 &MainWindow::openPrinterCorrection);
     }
@@ -248,7 +186,7 @@ void MainWindow::openFontSizeDialog() {
 
 void MainWindow::setFontSizeText(const QString& size) {
     m_fontSizeNote->setText(QStringLiteral("Se va a imprimir con tamaño: ") + size);
-    m_fontSizeText = size;
+    jobSettings().fontSize = size;
 }
 
 // Every window goes at once; only coordinates edited and not saved are

@@ -85,14 +85,14 @@ TEST_P(SimulatedPrinter, EveryLineLandsWhereTheTableSays) {
         measures.push_back({place, kPrinter.mapX(x, y) * 10, kPrinter.mapY(x, y) * 10});
     }
     const correction::Fit fit = correction::fit(measures, crosses, c.areaLeftCm, c.areaTopCm);
-    ASSERT_TRUE(fit.printer) << fit.problem.toStdString();
+    ASSERT_TRUE(fit.distortion) << fit.problem.toStdString();
 
     QStringList callNumbers;
     for (int k = 0; k < 40; ++k) callNumbers << QStringLiteral("K%1 A%1 B%1").arg(k);
     if (c.fichas) {
         const fichas::FullGeneration labels = generated<fichas::FullGeneration>(
             printFileWithFullItems(40), [](QIODevice& d) { return fichas::generateFullLabels(d); });
-        expectCorrected(fichas::fullWalk(labels, fichas::printedPlaces()), *fit.printer,
+        expectCorrected(fichas::fullWalk(labels, fichas::printedPlaces()), *fit.distortion,
                         c.areaLeftCm, c.areaTopCm, fichas::kFullSheet.places());
     } else {
         const lomos::SpineGeneration labels = generated<lomos::SpineGeneration>(
@@ -100,9 +100,9 @@ TEST_P(SimulatedPrinter, EveryLineLandsWhereTheTableSays) {
             [](QIODevice& d) { return lomos::generateSpineLabels(d); });
         expectCorrected(lomos::spineWalk(labels.callNumberLines, lomos::defaultCoordinateTable(),
                                          "8", lomos::kPrinterFace),
-                        *fit.printer, c.areaLeftCm, c.areaTopCm, lomos::kSpineSheet.places());
+                        *fit.distortion, c.areaLeftCm, c.areaTopCm, lomos::kSpineSheet.places());
     }
-    expectCorrected(testsheet::walk(crosses), *fit.printer, c.areaLeftCm, c.areaTopCm,
+    expectCorrected(testsheet::walk(crosses), *fit.distortion, c.areaLeftCm, c.areaTopCm,
                     int(crosses.size()));
 }
 
@@ -132,7 +132,7 @@ TEST_P(MeasuresRefused, WithTheReason) {
         measures ? correction::fit(*measures, lomos::testPositions(lomos::defaultCoordinateTable()),
                                    0, 0)
                  : correction::Fit{std::nullopt, problem, 0};
-    EXPECT_FALSE(fit.printer);
+    EXPECT_FALSE(fit.distortion);
     EXPECT_TRUE(fit.problem.startsWith(QString::fromUtf8(GetParam().problem)))
         << fit.problem.toStdString();
     EXPECT_EQ(fit.badPlace, GetParam().badPlace);
@@ -164,7 +164,7 @@ TEST(Correction, DecimalCommasAndWithinAMillimetreAreTaken) {
     EXPECT_EQ((*measures)[0].yMm, 0.4);
     EXPECT_TRUE(
         correction::fit(*measures, lomos::testPositions(lomos::defaultCoordinateTable()), 0, 0)
-            .printer);
+            .distortion);
 }
 
 TEST(Correction, SaidInWords) {

@@ -28,7 +28,7 @@ QByteArray tagged(const char* tag, const QByteArray& value) {
 QStringList titleLines(const QByteArray& value, const char* tag = "z13-title") {
     const FullGeneration g = generateFrom(tagged(tag, value));
     QStringList lines =
-        (tag == QLatin1String("z13-title") ? g.titleLines : g.authorLines).toStringList();
+        entries(tag == QLatin1String("z13-title") ? g.titleLines : g.authorLines);
     return lines.mid(0, lines.indexOf(kSep));
 }
 
@@ -48,10 +48,10 @@ FullGeneration labels(int n, QList<int> twoLineAuthors = {}, QList<int> twoLineT
         titulo << kSep;
     }
     FullGeneration g;
-    g.barcodes = barras;
-    g.callNumberLines = clasify << "*";
-    g.authorLines = autor << "*";
-    g.titleLines = titulo;
+    g.barcodes = labelList(barras);
+    g.callNumberLines = labelList(clasify << "*");
+    g.authorLines = labelList(autor << "*");
+    g.titleLines = labelList(titulo);
     return g;
 }
 
@@ -123,11 +123,11 @@ TEST(FullGeneration, FourListsInAnyOrderOfTags) {
         tagged("z30-barcode", "3900258409929") + tagged("z13-author", "Chapra, S.") +
         tagged("z13-title", "Qu\xC3\xADmica") + tagged("z30-call-no", "QA76 \xC3\xA9"));
     EXPECT_EQ(g.labelCount, 1);
-    EXPECT_EQ(g.barcodes, (QStringList{"3900258409929", kSep}));
-    EXPECT_EQ(g.callNumberLines,
+    EXPECT_EQ(entries(g.barcodes), (QStringList{"3900258409929", kSep}));
+    EXPECT_EQ(entries(g.callNumberLines),
               (QStringList{"QA76", QStringLiteral("Ã©"), kSep, "*"}));  // not repaired
-    EXPECT_EQ(g.titleLines, (QStringList{QStringLiteral("Química"), kSep}));
-    EXPECT_EQ(g.authorLines, (QStringList{"Chapra, S.", kSep, "*"}));
+    EXPECT_EQ(entries(g.titleLines), (QStringList{QStringLiteral("Química"), kSep}));
+    EXPECT_EQ(entries(g.authorLines), (QStringList{"Chapra, S.", kSep, "*"}));
     EXPECT_TRUE(mismatchWarning(g).isEmpty());
 }
 
@@ -135,8 +135,8 @@ TEST(FullGeneration, AValueThatIsTheSeparatorsTextIsTheSeparator) {
     const QByteArray separator = kSep.toLatin1();
     const FullGeneration g =
         generateFrom(tagged("z30-barcode", separator) + tagged("z13-title", separator));
-    EXPECT_EQ(g.barcodes, (QStringList{kSep, kSep}));
-    EXPECT_EQ(g.titleLines, (QStringList{kSep, kSep}));
+    EXPECT_EQ(entries(g.barcodes), (QStringList{kSep, kSep}));
+    EXPECT_EQ(entries(g.titleLines), (QStringList{kSep, kSep}));
 }
 
 TEST(FullGeneration, AMissingTitleLeavesItsListShortAndWarns) {
@@ -179,8 +179,8 @@ TEST(FullWalk, SecondLinesPushTheTitleDown) {
 
 TEST(FullWalk, CallNumbersCutToThirtyStarPrintedAndListsOutOfStep) {
     FullGeneration g = labels(3);
-    g.callNumberLines = QStringList{QString(31, u'C'), kSep, kSep, "*", kSep, "*"};
-    g.titleLines = QStringList{"T0", kSep, "T2", kSep};  // the second item had no title
+    g.callNumberLines = labelList({QString(31, u'C'), kSep, kSep, "*", kSep, "*"});
+    g.titleLines = labelList({"T0", kSep, "T2", kSep});  // the second item had no title
     auto w = print(g);
     expectAt(*w, QString(30, u'C'), 1, 0.8, 0.1);
     expectAt(*w, "B1", 1, 8.7, 0.1);  // an empty call number keeps its place

@@ -34,9 +34,10 @@ QStringList labels(int n, int linesEach = 1) {
 }
 
 // Prints the list at the positions of the table, on a recording surface.
-std::unique_ptr<RecordingSurface> print(const labellist::LabelList& list,
+std::unique_ptr<RecordingSurface> print(const QStringList& entries,
                                         const CoordinateTable& table = defaultCoordinateTable(),
                                         const QString& size = QStringLiteral("8")) {
+    const labellist::LabelList list = labelList(entries);
     auto surface = std::make_unique<RecordingSurface>();
     EXPECT_TRUE(printSheets(spineWalk(list, table, size, kPrinterFace), *surface,
                             FirstSheet(kSpineSheet.places()))
@@ -56,7 +57,7 @@ TEST_P(CallNumberSplit, Lines) {
     const QByteArray bytes = codepage::encode(GetParam().callNumber);
     labellist::LabelList lines;
     labellist::appendCallNumberLines(std::string_view(bytes.constData(), size_t(bytes.size())), lines);
-    EXPECT_EQ(lines.toStringList(), GetParam().lines);
+    EXPECT_EQ(entries(lines), GetParam().lines);
 }
 INSTANTIATE_TEST_SUITE_P(
     Lomos, CallNumberSplit,
@@ -78,7 +79,7 @@ TEST(SpineGeneration, EveryCallNumberMakesALabel) {
         "<z30-call-no>NO CLOSING\r<z30-call-no>CR</z30-call-no>\r");  // a CR alone ends a line
     EXPECT_EQ(g.status, printfile::Status::Ok);
     EXPECT_EQ(g.labelCount, 6);
-    EXPECT_EQ(g.callNumberLines,
+    EXPECT_EQ(entries(g.callNumberLines),
               (QStringList{"QA76.73", ".C15", "2005", kSep, QStringLiteral("AÑO"), kSep, kSep, "*",
                            "X", kSep, "NO", "CLOSING", kSep, "CR", kSep, "*"}));
 }
@@ -140,7 +141,8 @@ TEST(SpineWalk, WhatIsNotANumberIsSkipped) {
     t.y[1] = "abc";  // one line spacing under the line before
     RecordingSurface surface;
     surface.setFontSize(11);
-    printSheets(spineWalk(labels(2, 2), t, QStringLiteral("grande"), kPrinterFace), surface,
+    const labellist::LabelList twoByTwo = labelList(labels(2, 2));
+    printSheets(spineWalk(twoByTwo, t, QStringLiteral("grande"), kPrinterFace), surface,
                 FirstSheet(kSpineSheet.places()));
     const auto& lines = surface.lines();
     ASSERT_EQ(lines.size(), 4);
@@ -165,7 +167,7 @@ TEST_P(SpinePreview, AsksAfterEveryFullSheet) {
     const PreviewCase& c = GetParam();
     RecordingSurface surface;
     QList<bool> answers = c.answers;
-    const labellist::LabelList list = labels(c.labels);
+    const labellist::LabelList list = labelList(labels(c.labels));
     const WalkEnd end = previewSheets(spineWalk(list, defaultCoordinateTable(), "8", kPreviewFace),
                                       surface, FirstSheet(kSpineSheet.places()),
                                       [&] { return !answers.isEmpty() && answers.takeFirst(); });
@@ -224,7 +226,7 @@ QList<int> allPlaces() {
 class NextStart : public testing::TestWithParam<ProposalCase> {};
 TEST_P(NextStart, IsThePlaceAfterTheLastLabel) {
     const ProposalCase& c = GetParam();
-    const labellist::LabelList list = labels(c.labels);
+    const labellist::LabelList list = labelList(labels(c.labels));
     RecordingSurface surface;
     const PrintOutcome outcome =
         printSheets(spineWalk(list, defaultCoordinateTable(), "8", kPrinterFace), surface,

@@ -66,6 +66,18 @@ QByteArray printFileWithFullItems(int n) {
     return out;
 }
 
+QStringList entries(const labellist::LabelList& list) {
+    QStringList out;
+    for (qsizetype i = 0; i < list.size(); ++i) out.append(list.at(i));
+    return out;
+}
+
+labellist::LabelList labelList(const QStringList& entries) {
+    labellist::LabelList list;
+    for (const QString& entry : entries) list.append(entry);
+    return list;
+}
+
 QString projectDir() { return QStringLiteral(ETIQUETAS_SOURCE_DIR); }
 
 QByteArray readAll(const QString& path) {

@@ -7,6 +7,8 @@
 #include <ostream>
 #include <string>
 
+#include "common/core/labellist.h"
+
 // A drive C of its own for a test, in a temporary folder; ETIQUETAS_UNIDAD_C
 // points at it while the object lives, and the user's QSettings files are
 // kept in its folder "usuario".
@@ -52,6 +54,11 @@ QByteArray printFileWithCallNumbers(const QStringList& callNumbers);
 // A print file of n full items: item k has call number "Kk", barcode "Bk",
 // author "Ak" and title "Tk".
 QByteArray printFileWithFullItems(int n);
+
+// A label list's entries, the separators as their text, and the other way
+// round: an entry that is the separator's text is a separator.
+QStringList entries(const labellist::LabelList& list);
+labellist::LabelList labelList(const QStringList& entries);
 
 QString projectDir();
 QByteArray readAll(const QString& path);  // empty if it cannot be read

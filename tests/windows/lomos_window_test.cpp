@@ -80,13 +80,13 @@ private Q_SLOTS:
         field(m_w.get(), "txtBase")->setText("BIB50");
         clickToolbar(1);
         clickToolbar(1);  // again: the same list, not a doubled one
-        const QString sep = labellist::kSeparator;
-        QCOMPARE(m_w->callNumberLines(), (QStringList{"QA76", ".C15", sep, "TESIS", sep, "*"}));
+        QCOMPARE(m_w->labels()->count(), 2);
+        QCOMPARE(m_w->labels()->fields(1), review::Fields{{"TESIS"}});
         QCOMPARE(caption(m_w.get()), QStringLiteral("Se han generado 2 etiquetas"));
         QCOMPARE(m_c->read("ini.prn"), QByteArray("CLIENTE\r\nBIB50\r\n"));
         QVERIFY(m_dialogs->shown().isEmpty());
         clickToolbar(6);  // "Limpiar": the list and the fields, not the settings file
-        QVERIFY(m_w->callNumberLines().isEmpty() && field(m_w.get(), "txtDir")->text().isEmpty());
+        QVERIFY(!m_w->labels() && field(m_w.get(), "txtDir")->text().isEmpty());
         QCOMPARE(caption(m_w.get()), QStringLiteral("0 Etiquetas"));
         QCOMPARE(m_c->read("ini.prn"), QByteArray("CLIENTE\r\nBIB50\r\n"));
         m_w->print();  // nothing to print or preview: no box, no window
@@ -252,7 +252,7 @@ private Q_SLOTS:
         QCOMPARE(caption(m_w.get()), QStringLiteral("Se imprimirán 5 etiquetas (4 generadas)"));
         m_dialogs->answerQuestion(true);  // "Limpiar" drops them
         clickToolbar(6);
-        QVERIFY(!m_w->reviewWindow() && m_w->callNumberLines().isEmpty());
+        QVERIFY(!m_w->reviewWindow() && !m_w->labels());
         QVERIFY(!m_w->findChild<QAction*>("Toolbar1_3")->isEnabled());  // nothing to review
         QCOMPARE(m_dialogs->shown().last().text,
                  QStringLiteral("¿Descartar los cambios de la revisión?"));

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "common/core/labelprogram.h"
+
+namespace fichas {
+
+// fichas, described once: full labels (barcode, call number, author, title),
+// 36 to a sheet at fixed places, printed after the printer dialog.
+const LabelProgram& program();
+
+}  // namespace fichas

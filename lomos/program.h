@@ -1,0 +1,11 @@
+#pragma once
+
+#include "common/core/labelprogram.h"
+
+namespace lomos {
+
+// lomos, described once: spine labels, 33 to a sheet, at the positions of the
+// coordinate file, in bold at the size the user chose.
+const LabelProgram& program();
+
+}  // namespace lomos
