@@ -62,19 +62,18 @@ public:
     review::Fields fields(qint64 label) const override {
         review::Fields fields;
         for (int field = 0; field < kFieldCount; ++field) {
-            fields.push_back(labellist::linesOf(m_generated.list(Field(field)),
-                                                m_starts[size_t(field)], label));
+            fields.push_back(
+                labellist::linesOf(m_generated.list(Field(field)), m_starts[size_t(field)], label));
         }
         return fields;
     }
     // What generation wraps each field to, and what the walk prints of it.
     std::vector<review::FieldRule> rules() const override {
-        return {{QStringLiteral("Código de barras"), 1, {}},
-                {QStringLiteral("Clasificación"),
-                 labellist::kMaxCallNumberLines,
-                 {kMaxCallNumberLine}},
-                {QStringLiteral("Autor"), 2, {kAuthorLineLength}},
-                {QStringLiteral("Título"), 2, {kTitleFirstLineLength, kTitleSecondLineLength}}};
+        return {
+            {QStringLiteral("Código de barras"), 1, {}},
+            {QStringLiteral("Clasificación"), labellist::kMaxCallNumberLines, {kMaxCallNumberLine}},
+            {QStringLiteral("Autor"), 2, {kAuthorLineLength}},
+            {QStringLiteral("Título"), 2, {kTitleFirstLineLength, kTitleSecondLineLength}}};
     }
     // Lists out of step are printed all the same, with the warning.
     generation::Generated summary() const override {

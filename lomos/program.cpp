@@ -78,7 +78,8 @@ public:
     }
     std::vector<review::FieldRule> rules() const override {
         // The walk prints 30 characters of a line: the edit keeps within them.
-        return {{QStringLiteral("Clasificación"), labellist::kMaxCallNumberLines, {kMaxLineLength}}};
+        return {
+            {QStringLiteral("Clasificación"), labellist::kMaxCallNumberLines, {kMaxLineLength}}};
     }
     generation::Generated summary() const override {
         return {m_generated.labelCount, m_generated.status, {}};

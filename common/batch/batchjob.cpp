@@ -76,7 +76,8 @@ QString parseBatchOptions(const QStringList& arguments, bool withFontSize, Batch
             options.copies = *read;
         } else if (arg == QLatin1String("--correction-from")) {
             QString measures, problem;
-            if (!value(measures)) return QStringLiteral("Faltan las medidas tras --correction-from");
+            if (!value(measures))
+                return QStringLiteral("Faltan las medidas tras --correction-from");
             const auto read = correction::parseMeasures(measures, problem);
             if (!read) return problem;
             options.measures = *read;
@@ -172,8 +173,7 @@ QString correctedPdf(const BatchOptions& options, const LabelProgram& program,
     surface = std::shared_ptr<DrawingSurface>(&pdf, [](DrawingSurface*) {});
     if (options.measures.empty()) return {};
     // The page of a PDF is the paper: its drawing area starts at the corner.
-    const correction::Fit fit =
-        correction::fit(options.measures, program.crosses(settings), 0, 0);
+    const correction::Fit fit = correction::fit(options.measures, program.crosses(settings), 0, 0);
     if (!fit.distortion) return fit.problem;
     surface = correction::corrected(surface, fit.distortion, 0, 0);
     return {};

@@ -55,8 +55,7 @@ std::optional<Affine> Affine::fromText(const QString& text) {
     return map;
 }
 
-std::optional<Measure> parseMeasure(const QString& place, const QString& xMm,
-                                   const QString& yMm) {
+std::optional<Measure> parseMeasure(const QString& place, const QString& xMm, const QString& yMm) {
     bool placeOk = false;
     const int number = place.trimmed().toInt(&placeOk);
     const auto x = parseNumber(xMm);
@@ -71,12 +70,12 @@ std::optional<std::vector<Measure>> parseMeasures(const QString& text, QString& 
         const QStringList placeAndPoint = item.split(u':');
         // Decimal commas: "12,5,30,2" is 12,5 and 30,2. With a comma in one
         // number alone ("12,5,30") the point cannot be told apart: refused.
-        const QStringList numbers =
-            placeAndPoint.value(1).count(u',') == 3
-                ? QStringList{placeAndPoint.value(1).section(u',', 0, 1),
-                              placeAndPoint.value(1).section(u',', 2, 3)}
-                : placeAndPoint.value(1).split(u',');
-        const auto measure = parseMeasure(placeAndPoint.first(), numbers.value(0), numbers.value(1));
+        const QStringList numbers = placeAndPoint.value(1).count(u',') == 3
+                                        ? QStringList{placeAndPoint.value(1).section(u',', 0, 1),
+                                                      placeAndPoint.value(1).section(u',', 2, 3)}
+                                        : placeAndPoint.value(1).split(u',');
+        const auto measure =
+            parseMeasure(placeAndPoint.first(), numbers.value(0), numbers.value(1));
         if (placeAndPoint.size() != 2 || numbers.size() != 2 || !measure) {
             problem = QStringLiteral(
                           "Medida no válida: «%1» (la etiqueta, dos puntos y las distancias en "
@@ -306,12 +305,12 @@ QString describe(const Affine& distortion) {
     if (std::abs(distortion.c) >= 0.005) {
         moves.append(QStringLiteral("%1 mm a la %2")
                          .arg(mm(distortion.c), distortion.c > 0 ? QStringLiteral("derecha")
-                                                           : QStringLiteral("izquierda")));
+                                                                 : QStringLiteral("izquierda")));
     }
     if (std::abs(distortion.f) >= 0.005) {
         moves.append(QStringLiteral("%1 mm hacia %2")
-                         .arg(mm(distortion.f),
-                              distortion.f > 0 ? QStringLiteral("abajo") : QStringLiteral("arriba")));
+                         .arg(mm(distortion.f), distortion.f > 0 ? QStringLiteral("abajo")
+                                                                 : QStringLiteral("arriba")));
     }
     QStringList parts;
     if (!moves.isEmpty())
@@ -339,8 +338,8 @@ QString describe(const Affine& distortion) {
                             : parts.join(QStringLiteral(", ")) + QStringLiteral(", y ") + last);
 }
 
-CorrectedSurface::CorrectedSurface(std::shared_ptr<DrawingSurface> inner,
-                                   const Affine& distortion, double areaLeftCm, double areaTopCm)
+CorrectedSurface::CorrectedSurface(std::shared_ptr<DrawingSurface> inner, const Affine& distortion,
+                                   double areaLeftCm, double areaTopCm)
     : m_inner(std::move(inner)),
       m_undo(distortion.inverse().value_or(Affine{})),
       m_left(areaLeftCm),

@@ -53,8 +53,8 @@ std::optional<std::vector<Measure>> parseMeasures(const QString& text, QString& 
 
 struct Fit {
     std::optional<Affine> distortion;  // where the printer puts what was meant
-    QString problem;                // why there is none, in Spanish
-    int badPlace = 0;               // a measure that disagrees with the rest, when that is why
+    QString problem;                   // why there is none, in Spanish
+    int badPlace = 0;                  // a measure that disagrees with the rest, when that is why
 };
 
 // Three crosses would give the map exactly, leaving a slip of the ruler

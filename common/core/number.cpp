@@ -5,9 +5,7 @@
 #include <cmath>
 #include <string>
 
-QString formatDecimal(double value) {
-    return QLocale(QLocale::Spanish).toString(value, 'f', 2);
-}
+QString formatDecimal(double value) { return QLocale(QLocale::Spanish).toString(value, 'f', 2); }
 
 std::optional<double> parseNumber(QStringView text) {
     const QStringView t = text.trimmed();

@@ -9,11 +9,10 @@ QString brokenRule(const Fields& fields, const std::vector<FieldRule>& rules) {
         const FieldRule& rule = rules[f];
         const QStringList& lines = fields[f];
         if (lines.size() > rule.maxLines) {
-            return rule.maxLines == 1
-                       ? QStringLiteral("%1 ocupa una sola línea.").arg(rule.caption)
-                       : QStringLiteral("%1: caben %2 líneas como mucho.")
-                             .arg(rule.caption)
-                             .arg(rule.maxLines);
+            return rule.maxLines == 1 ? QStringLiteral("%1 ocupa una sola línea.").arg(rule.caption)
+                                      : QStringLiteral("%1: caben %2 líneas como mucho.")
+                                            .arg(rule.caption)
+                                            .arg(rule.maxLines);
         }
         for (qsizetype i = 0; i < lines.size() && !rule.maxChars.empty(); ++i) {
             const int limit = rule.maxChars[std::min(size_t(i), rule.maxChars.size() - 1)];

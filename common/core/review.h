@@ -18,7 +18,7 @@ using jobselection::Fields;
 
 // What one field of a label may hold when it is edited.
 struct FieldRule {
-    QString caption;            // "Clasificación": beside its lines, and in messages
+    QString caption;  // "Clasificación": beside its lines, and in messages
     int maxLines;
     std::vector<int> maxChars;  // per line, the last for the lines after it; empty: no limit
 };

@@ -109,8 +109,9 @@ void CorrectionDialog::fitAndKeep() {
         labelprinter::sheetCorrectionFor(printerName).value_or(correction::Affine{});
     const correction::Affine distortion = fit.distortion->after(before);
     QString text = correction::describe(distortion) +
-                   QStringLiteral(".\n\n¿Guardar esta corrección para la impresora «%1»? Se "
-                                  "aplicará a todo lo que se imprima en ella.")
+                   QStringLiteral(
+                       ".\n\n¿Guardar esta corrección para la impresora «%1»? Se "
+                       "aplicará a todo lo que se imprima en ella.")
                        .arg(printerName);
     text[0] = text[0].toUpper();
     if (!m_dialogs.question(this, messages::kTitle, text)) return;

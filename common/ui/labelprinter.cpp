@@ -39,6 +39,18 @@ void choose(const QString& name) {
 
 QStringList available() { return QPrinterInfo::availablePrinterNames(); }
 
+bool askAndChoose(Dialogs& dialogs, QWidget* parent) {
+    const QString defaultOne = QStringLiteral("La impresora predeterminada");
+    const QString current = chosen();
+    const QString picked = dialogs.pick(parent, QStringLiteral("Impresora de etiquetas"),
+                                        QStringLiteral("Impresora a la que van las etiquetas:"),
+                                        QStringList{defaultOne} + available(),
+                                        current.isEmpty() ? defaultOne : current);
+    if (picked.isEmpty()) return false;  // Cancel
+    choose(picked == defaultOne ? QString() : picked);
+    return true;
+}
+
 Target open() {
     Target target;
     const QString name = chosen();

@@ -24,6 +24,8 @@ namespace labelprinter {
 QString chosen();
 // Keeps `name` as the user's choice; empty goes back to the default printer.
 void choose(const QString& name);
+// "Impresora de etiquetas…": asks which; false when the user cancelled.
+bool askAndChoose(Dialogs& dialogs, QWidget* parent);
 
 // The printers there are now, by name.
 QStringList available();

@@ -47,10 +47,9 @@ MainWindowBase::MainWindowBase(Dialogs& dialogs, const LabelProgram& program, QW
     m_review = new ReviewFlow(
         dialogs, this,
         [this](const jobselection::Selection* selection, const FirstSheet& first) {
-            return m_labels->job(selection, m_settings)->check(first)(labelPrinter()).findings;
+            return m_labels->job(selection, m_settings)->check(first)(checkSurface()).findings;
         },
         [this] { return m_firstSheet->map()->sheet(); });
-    m_review->setParent(this);
     connect(m_firstSheet, &FirstSheetPanel::changed, m_review, &ReviewFlow::firstSheetChanged);
     connect(m_review, &ReviewFlow::jobChanged, this,
             [this] { showStatus(m_review->caption(m_generatedStatus)); });
@@ -97,12 +96,12 @@ void MainWindowBase::generate() {
     const OverrideCursor wait;
     m_review->start(nullptr, 0);
     m_labels.reset();
-    const generation::Report report = generation::run(
-        {m_clientDirectory->text(), m_administrativeBase->text()}, generation::SaveSettings::Yes,
-        [this](const QString& printFile) {
-            m_labels = m_program.generate(printFile);
-            return m_labels->summary();
-        });
+    const generation::Report report =
+        generation::run({m_clientDirectory->text(), m_administrativeBase->text()},
+                        generation::SaveSettings::Yes, [this](const QString& printFile) {
+                            m_labels = m_program.generate(printFile);
+                            return m_labels->summary();
+                        });
     m_review->start(m_labels.get(), m_program.sheet.places());
     m_generatedStatus = report.status;
     emit labelsPresent(m_labels != nullptr);
@@ -126,29 +125,20 @@ void MainWindowBase::openPrinterCorrection() {
         connect(m_correction, &CorrectionDialog::correctionChanged, this,
                 &MainWindowBase::showDestination);
     }
-    m_correction->show();
-    m_correction->raise();
-    m_correction->activateWindow();
+    bringToFront(m_correction);
 }
 
 void MainWindowBase::showDestination() { m_destination->setText(labelprinter::describe()); }
 
 void MainWindowBase::chooseLabelPrinter() {
-    const QString defaultOne = QStringLiteral("La impresora predeterminada");
-    const QString current = labelprinter::chosen();
-    const QString picked = m_dialogs.pick(this, QStringLiteral("Impresora de etiquetas"),
-                                          QStringLiteral("Impresora a la que van las etiquetas:"),
-                                          QStringList{defaultOne} + labelprinter::available(),
-                                          current.isEmpty() ? defaultOne : current);
-    if (picked.isEmpty()) return;  // Cancel
-    labelprinter::choose(picked == defaultOne ? QString() : picked);
-    m_labelPrinter.reset();
+    if (!labelprinter::askAndChoose(m_dialogs, this)) return;
+    m_checkSurface.reset();
     showDestination();
 }
 
-DrawingSurface& MainWindowBase::labelPrinter() {
-    if (!m_labelPrinter) m_labelPrinter = m_printerFactory(labelprinter::open().printer);
-    return *m_labelPrinter;
+DrawingSurface& MainWindowBase::checkSurface() {
+    if (!m_checkSurface) m_checkSurface = m_printerFactory(labelprinter::open().printer);
+    return *m_checkSurface;
 }
 
 labelprinter::JobPrinter MainWindowBase::jobPrinter() {
@@ -158,11 +148,6 @@ labelprinter::JobPrinter MainWindowBase::jobPrinter() {
     return printer;
 }
 
-std::unique_ptr<LabelJob> MainWindowBase::job(
-    const std::optional<jobselection::Selection>& selection) const {
-    return m_labels->job(selection ? &*selection : nullptr, m_settings);
-}
-
 void MainWindowBase::print() {
     if (m_labels) printJob(m_review->job());
 }
@@ -170,11 +155,13 @@ void MainWindowBase::print() {
 void MainWindowBase::printJob(const std::optional<jobselection::Selection>& selection) {
     const std::optional<FirstSheet> first = m_firstSheet->firstSheet(m_dialogs, this);
     if (!first) return;
-    const std::unique_ptr<LabelJob> labels = job(selection);
+    const std::unique_ptr<LabelJob> labels =
+        m_labels->job(selection ? &*selection : nullptr, m_settings);
     const labelprinter::JobPrinter printer = jobPrinter();
-    if (!printer.surface ||
-        !confirmLabels(m_dialogs, this, labels->check(*first), *printer.surface,
-                       [&](const auto& findings) { m_review->showFindings(findings, selection); })) {
+    if (!printer.surface || !confirmLabels(m_dialogs, this, labels->check(*first), *printer.surface,
+                                           [&](const auto& findings) {
+                                               m_review->showFindings(findings, selection);
+                                           })) {
         return;
     }
     const PrintOutcome outcome =
@@ -201,16 +188,16 @@ void MainWindowBase::preview() {
     if (!first) return;
     const OverrideCursor wait;
     const std::optional<jobselection::Selection> selection = m_review->job();
-    const std::unique_ptr<LabelJob> labels = job(selection);
+    const std::unique_ptr<LabelJob> labels =
+        m_labels->job(selection ? &*selection : nullptr, m_settings);
     // Checked as it will print: on the label printer, at the printed places.
-    if (!confirmLabels(m_dialogs, this, labels->check(*first), labelPrinter(),
-                       [&](const auto& findings) { m_review->showFindings(findings, selection); })) {
+    if (!confirmLabels(
+            m_dialogs, this, labels->check(*first), checkSurface(),
+            [&](const auto& findings) { m_review->showFindings(findings, selection); })) {
         return;
     }
     if (!m_preview) m_preview = new PreviewWindow(this);
-    m_preview->show();
-    m_preview->raise();
-    m_preview->activateWindow();
+    bringToFront(m_preview);
     previewSheets(labels->previewWalk(), m_preview->picture()->surface(), *first, [this] {
         return m_dialogs.question(m_preview, m_program.window.continueTitle,
                                   m_program.window.continueText);
@@ -236,6 +223,5 @@ bool MainWindowBase::closeOtherWindows() {
 
 // Changes to the review are this job's work: asked about as "Generar" asks.
 void MainWindowBase::quit() {
-    if (!m_review->letGo()) return;
-    if (closeOtherWindows()) m_exit();
+    if (m_review->letGo() && closeOtherWindows()) m_exit();
 }

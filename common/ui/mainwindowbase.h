@@ -28,11 +28,11 @@ class MainWindowBase : public QMainWindow {
 public:
     ~MainWindowBase() override;
 
-    void generate();  // "Generar"
-    void preview();   // "Vista Previa"
-    void print();     // "Imprimir"
-    void clear();     // "Limpiar"
-    void quit();      // "Salir"
+    void generate();    // "Generar"
+    void preview();     // "Vista Previa"
+    void print();       // "Imprimir"
+    void clear();       // "Limpiar"
+    void quit();        // "Salir"
     void openReview();  // "Revisar"
     // "Corregir impresora…": the label printer's error, from the test sheet.
     void openPrinterCorrection();
@@ -89,14 +89,14 @@ protected:
     QLabel* destinationLabel() const { return m_destination; }
 
 private:
-    // The printer the labels go to, where the check measures before a preview.
-    DrawingSurface& labelPrinter();
+    // Where the check measures before a preview and in the review: the label
+    // printer, as it will print.
+    DrawingSurface& checkSurface();
     labelprinter::JobPrinter jobPrinter();
     void showDestination();
     // "Imprimir" of a job of the generated labels: `selection`, or every one
     // as generated.
     void printJob(const std::optional<jobselection::Selection>& selection);
-    std::unique_ptr<LabelJob> job(const std::optional<jobselection::Selection>& selection) const;
 
     Dialogs& m_dialogs;
     const LabelProgram& m_program;
@@ -111,9 +111,9 @@ private:
     QPointer<CorrectionDialog> m_correction;
     std::unique_ptr<GeneratedLabels> m_labels;
     ReviewFlow* m_review;
-    QString m_generatedStatus;                       // lblEspere after "Generar"
-    bool m_toldUnsaved = false;                      // that the settings could be saved nowhere
-    std::shared_ptr<DrawingSurface> m_labelPrinter;  // the check's, before a preview and a review
+    QString m_generatedStatus;   // lblEspere after "Generar"
+    bool m_toldUnsaved = false;  // that the settings could be saved nowhere
+    std::shared_ptr<DrawingSurface> m_checkSurface;
     labelprinter::SurfaceFactory m_printerFactory;
     std::function<void()> m_exit;
 };

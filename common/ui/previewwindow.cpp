@@ -98,9 +98,7 @@ void PreviewWindow::goBack() { close(); }
 
 void PreviewWindow::goBackToMainWindow() {
     if (m_mainWindow) {
-        m_mainWindow->show();
-        m_mainWindow->raise();
-        m_mainWindow->activateWindow();
+        bringToFront(m_mainWindow);
     }
     close();
 }

@@ -15,9 +15,9 @@ PrintOutcome printAndTell(Dialogs& dialogs, QWidget* parent, const LabelWalk& wa
     return outcome;
 }
 
-bool confirmLabels(
-    Dialogs& dialogs, QWidget* parent, const labelcheck::Check& check, DrawingSurface& surface,
-    const std::function<void(const std::vector<labelcheck::Finding>&)>& review) {
+bool confirmLabels(Dialogs& dialogs, QWidget* parent, const labelcheck::Check& check,
+                   DrawingSurface& surface,
+                   const std::function<void(const std::vector<labelcheck::Finding>&)>& review) {
     const OverrideCursor wait;  // the boxes show the arrow
     return checkBeforePrinting(
         check, surface,

@@ -22,6 +22,6 @@ PrintOutcome printAndTell(Dialogs& dialogs, QWidget* parent, const LabelWalk& wa
 // etiqueta que imprimir", or the findings with "Imprimir de todos modos",
 // "Revisar" (when `review` is given: it gets the findings) and "Cancelar".
 // True to go ahead.
-bool confirmLabels(
-    Dialogs& dialogs, QWidget* parent, const labelcheck::Check& check, DrawingSurface& surface,
-    const std::function<void(const std::vector<labelcheck::Finding>&)>& review = {});
+bool confirmLabels(Dialogs& dialogs, QWidget* parent, const labelcheck::Check& check,
+                   DrawingSurface& surface,
+                   const std::function<void(const std::vector<labelcheck::Finding>&)>& review = {});

@@ -3,8 +3,8 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QInputDialog>
-#include <QPlainTextEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -86,8 +86,8 @@ std::optional<jobselection::Fields> QtDialogs::editLabel(QWidget* parent, const 
         box->setTabChangesFocus(true);
         box->setLineWrapMode(QPlainTextEdit::NoWrap);
         box->setMinimumWidth(metrics.horizontalAdvance(QString(42, u'M')) / 2);
-        box->setFixedHeight(metrics.lineSpacing() * int(std::max<qsizetype>(2, fields[f].size() + 1)) +
-                            12);
+        box->setFixedHeight(
+            metrics.lineSpacing() * int(std::max<qsizetype>(2, fields[f].size() + 1)) + 12);
         form->addRow(captions.value(qsizetype(f)), box);
         boxes.push_back(box);
     }

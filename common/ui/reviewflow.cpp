@@ -4,10 +4,12 @@
 #include "common/core/messages.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/overridecursor.h"
+#include "common/ui/twips.h"
 
 ReviewFlow::ReviewFlow(Dialogs& dialogs, QWidget* mainWindow, Check check,
                        std::function<FirstSheet()> firstSheet)
-    : m_dialogs(dialogs),
+    : QObject(mainWindow),
+      m_dialogs(dialogs),
       m_mainWindow(mainWindow),
       m_check(std::move(check)),
       m_firstSheet(std::move(firstSheet)) {}
@@ -21,7 +23,8 @@ void ReviewFlow::start(const review::LabelSource* labels, int placesPerSheet) {
 }
 
 bool ReviewFlow::letGo() {
-    return !changed() || m_dialogs.question(m_mainWindow, messages::kTitle, messages::kDiscardReview);
+    return !changed() ||
+           m_dialogs.question(m_mainWindow, messages::kTitle, messages::kDiscardReview);
 }
 
 std::optional<jobselection::Selection> ReviewFlow::job() const {
@@ -41,9 +44,7 @@ void ReviewFlow::open() {
                 });
         placeAndCheck();
     }
-    m_window->show();
-    m_window->raise();
-    m_window->activateWindow();
+    bringToFront(m_window);
 }
 
 void ReviewFlow::showFindings(const std::vector<labelcheck::Finding>& findings,

@@ -19,9 +19,10 @@ class ReviewFlow : public QObject {
 public:
     // The check's findings on a job of the generated labels (every label once,
     // as generated, without one), from the first sheet as it is now.
-    using Check = std::function<std::vector<labelcheck::Finding>(
-        const jobselection::Selection* job, const FirstSheet& first)>;
+    using Check = std::function<std::vector<labelcheck::Finding>(const jobselection::Selection* job,
+                                                                 const FirstSheet& first)>;
 
+    // A child of `mainWindow`, which asks the questions.
     ReviewFlow(Dialogs& dialogs, QWidget* mainWindow, Check check,
                std::function<FirstSheet()> firstSheet);
     ~ReviewFlow() override;  // the list is a window of its own

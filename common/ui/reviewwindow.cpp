@@ -26,7 +26,8 @@ QString oneLine(const review::Fields& fields) {
 QString severalLines(const review::Fields& fields, const std::vector<review::FieldRule>& rules) {
     QStringList parts;
     for (size_t f = 0; f < fields.size(); ++f) {
-        const QString caption = f < rules.size() ? rules[f].caption + QStringLiteral(":\n") : QString();
+        const QString caption =
+            f < rules.size() ? rules[f].caption + QStringLiteral(":\n") : QString();
         parts.append(caption + fields[f].join(u'\n'));
     }
     return parts.join(QStringLiteral("\n\n"));
@@ -47,8 +48,7 @@ public:
 
 }  // namespace
 
-ReviewModel::ReviewModel(review::Review& review, const review::LabelSource& source,
-                         QObject* parent)
+ReviewModel::ReviewModel(review::Review& review, const review::LabelSource& source, QObject* parent)
     : QAbstractTableModel(parent), m_review(review), m_source(source) {}
 
 int ReviewModel::rowCount(const QModelIndex& parent) const {
@@ -61,8 +61,8 @@ int ReviewModel::columnCount(const QModelIndex& parent) const {
 
 QVariant ReviewModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    static const char* const headers[] = {"Nº", "Hoja · lugar", "Imprimir", "Copias", "Etiqueta",
-                                          "Revisión"};
+    static const char* const headers[] = {"Nº",     "Hoja · lugar", "Imprimir",
+                                          "Copias", "Etiqueta",     "Revisión"};
     return QString::fromUtf8(headers[section]);
 }
 
@@ -99,14 +99,15 @@ QVariant ReviewModel::data(const QModelIndex& index, int role) const {
         case Qt::ToolTipRole:
             if (index.column() == Findings) return m_review.findings(label).join(u'\n');
             if (index.column() != Lines) return {};
-            return severalLines(m_review.edit(label) ? *m_review.edit(label) : m_source.fields(label),
-                                m_source.rules());
+            return severalLines(
+                m_review.edit(label) ? *m_review.edit(label) : m_source.fields(label),
+                m_source.rules());
         case Qt::TextAlignmentRole:
             return index.column() <= Copies ? QVariant(Qt::AlignCenter) : QVariant();
         case FieldsRole:
             if (index.column() != Lines) return {};
             return QVariant::fromValue(m_review.edit(label) ? *m_review.edit(label)
-                                                           : m_source.fields(label));
+                                                            : m_source.fields(label));
         default:
             return {};
     }
@@ -228,11 +229,11 @@ ReviewWindow::ReviewWindow(Dialogs& dialogs, review::Review& review,
     }));
     buttons->addWidget(button("cmdDeshacer", QStringLiteral("Deshacer"), [this] { undoChosen(); }));
     buttons->addStretch();
-    buttons->addWidget(button("cmdImprimirSeleccion", QStringLiteral("Imprimir solo las seleccionadas"),
-                              [this] {
-                                  const std::vector<qint64> chosen = chosenLabels();
-                                  if (!chosen.empty()) emit printChosen(chosen);
-                              }));
+    buttons->addWidget(
+        button("cmdImprimirSeleccion", QStringLiteral("Imprimir solo las seleccionadas"), [this] {
+            const std::vector<qint64> chosen = chosenLabels();
+            if (!chosen.empty()) emit printChosen(chosen);
+        }));
     buttons->addWidget(button("cmdCerrar", QStringLiteral("Cerrar"), [this] { close(); }));
 
     auto* layout = new QVBoxLayout(this);
@@ -248,11 +249,12 @@ void ReviewWindow::showSummary() {
         flagged += !m_review.findings(label).isEmpty();
         edited += m_review.edit(label) != nullptr;
     }
-    m_summary->setText(QStringLiteral("%1 etiquetas; se imprimirán %2. Con avisos: %3. Editadas: %4.")
-                           .arg(m_review.count())
-                           .arg(m_review.labelsToPrint())
-                           .arg(flagged)
-                           .arg(edited));
+    m_summary->setText(
+        QStringLiteral("%1 etiquetas; se imprimirán %2. Con avisos: %3. Editadas: %4.")
+            .arg(m_review.count())
+            .arg(m_review.labelsToPrint())
+            .arg(flagged)
+            .arg(edited));
 }
 
 void ReviewWindow::showLabel(qint64 label) {
@@ -265,7 +267,8 @@ void ReviewWindow::showLabel(qint64 label) {
 
 std::vector<qint64> ReviewWindow::chosenLabels() const {
     std::vector<qint64> labels;
-    for (const QModelIndex& row : m_table->selectionModel()->selectedRows()) labels.push_back(row.row());
+    for (const QModelIndex& row : m_table->selectionModel()->selectedRows())
+        labels.push_back(row.row());
     std::sort(labels.begin(), labels.end());
     return labels;
 }

@@ -45,3 +45,10 @@ inline QFont uiFont(const QString& face, double points, bool bold) {
     font.setBold(bold);
     return font;
 }
+
+// Shows a window of its own over the others, with the keyboard in it.
+inline void bringToFront(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}

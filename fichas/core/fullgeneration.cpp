@@ -16,7 +16,6 @@ enum Tag { kAuthor, kTitle, kBarcode, kCallNumber };
 constexpr std::array<std::string_view, 4> kTags = {"<z13-author>", "<z13-title>", "<z30-barcode>",
                                                    "<z30-call-no>"};
 
-
 // The length of the valid UTF-8 sequence of two to four bytes at the front
 // of `bytes`; 0 when none starts there.
 int utf8SequenceAt(std::string_view bytes) {
@@ -251,7 +250,8 @@ struct ListCopy {
         to.appendSeparator();
     }
     bool asGenerated(const jobselection::Entry& entry, Field field) const {
-        return !entry.edited || entry.edited->at(field) == labellist::linesOf(from, starts, entry.label);
+        return !entry.edited ||
+               entry.edited->at(field) == labellist::linesOf(from, starts, entry.label);
     }
 };
 

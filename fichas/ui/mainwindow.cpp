@@ -55,8 +55,8 @@ void MainWindow::layOut() {
     button("cmdGenerar", QStringLiteral("Generar\nEtiquetas"), 600, 2880, 1215, 855,
            &MainWindow::generate);
     button("cmdVer", QStringLiteral("Vista Previa"), 2280, 2880, 1455, 375, &MainWindow::preview);
-    QPushButton* review =
-        button("cmdRevisar", QStringLiteral("Revisar"), 2280, 3300, 1455, 375, &MainWindow::openReview);
+    QPushButton* review = button("cmdRevisar", QStringLiteral("Revisar"), 2280, 3300, 1455, 375,
+                                 &MainWindow::openReview);
     review->setEnabled(false);  // until there are labels
     connect(this, &MainWindowBase::labelsPresent, review, &QPushButton::setEnabled);
     button("cmdImprimir", QStringLiteral("Imprimir"), 2280, 3720, 1455, 375, &MainWindow::print);

@@ -66,12 +66,14 @@ SpineGeneration selectSpineLabels(const SpineGeneration& generated,
     for (const jobselection::Entry& entry : selection) {
         if (entry.label < 0 || entry.label >= qint64(starts.size())) continue;
         // An edited label prints the lines the user left, none of them cut.
-        const bool cut = !entry.edited && std::binary_search(generated.cutLabels.begin(),
-                                                             generated.cutLabels.end(), entry.label);
+        const bool cut =
+            !entry.edited &&
+            std::binary_search(generated.cutLabels.begin(), generated.cutLabels.end(), entry.label);
         for (int copy = 0; copy < entry.copies; ++copy) {
             if (cut) job.cutLabels.push_back(job.labelCount);
             if (entry.edited) {
-                for (const QString& line : entry.edited->front().mid(0, labellist::kMaxCallNumberLines))
+                for (const QString& line :
+                     entry.edited->front().mid(0, labellist::kMaxCallNumberLines))
                     job.callNumberLines.append(line);
                 job.callNumberLines.appendSeparator();
             } else {

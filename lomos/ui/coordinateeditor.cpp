@@ -230,9 +230,7 @@ void CoordinateEditor::closeEvent(QCloseEvent* event) {
 void CoordinateEditor::backToMainWindow() {
     if (!close()) return;
     if (m_mainWindow) {
-        m_mainWindow->show();
-        m_mainWindow->raise();
-        m_mainWindow->activateWindow();
+        bringToFront(m_mainWindow);
     }
 }
 

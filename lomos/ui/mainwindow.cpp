@@ -24,7 +24,10 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
                 QStringLiteral("mnuImpresora"),
                 {},
                 [this] { chooseLabelPrinter(); }},
-               {QStringLiteral("Hoja de prueba"), QStringLiteral("mnuHojaPrueba"), {}, [this] {
+               {QStringLiteral("Hoja de prueba"),
+                QStringLiteral("mnuHojaPrueba"),
+                {},
+                [this] {
                     printTestSheet();  // the coordinate file's positions
                 }},
                {QStringLiteral("Corregir impresora…"), QStringLiteral("mnuCorregir"), {}, [this] {
@@ -45,8 +48,8 @@ void MainWindow::buildToolbar(QToolBar* toolbar) {
         ToolIcon icon;
     };
     static const Button buttons[] = {
-        {"Generar", ToolIcon::Generate}, {"Vista Previa", ToolIcon::Preview},
-        {"Revisar", ToolIcon::Review},   {"Imprimir", ToolIcon::Print},
+        {"Generar", ToolIcon::Generate},     {"Vista Previa", ToolIcon::Preview},
+        {"Revisar", ToolIcon::Review},       {"Imprimir", ToolIcon::Print},
         {"Configurar", ToolIcon::Configure}, {"Limpiar", ToolIcon::Clear},
         {"Salir", ToolIcon::Quit},
     };
@@ -169,9 +172,7 @@ void MainWindow::openCoordinateEditor() {
         connect(m_editor, &CoordinateEditor::printerCorrectionRequested, this,
                 &MainWindow::openPrinterCorrection);
     }
-    m_editor->show();
-    m_editor->raise();
-    m_editor->activateWindow();
+    bringToFront(m_editor);
 }
 
 void MainWindow::openFontSizeDialog() {
@@ -179,9 +180,7 @@ void MainWindow::openFontSizeDialog() {
         m_fontSizeDialog = new FontSizeDialog;
         connect(m_fontSizeDialog, &FontSizeDialog::sizeChosen, this, &MainWindow::setFontSizeText);
     }
-    m_fontSizeDialog->show();
-    m_fontSizeDialog->raise();
-    m_fontSizeDialog->activateWindow();
+    bringToFront(m_fontSizeDialog);
 }
 
 void MainWindow::setFontSizeText(const QString& size) {

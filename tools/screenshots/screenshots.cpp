@@ -14,7 +14,8 @@
 #include "common/core/labelcheck.h"
 #include "common/core/messages.h"
 #include "common/core/startup.h"
-#include "common/ui/dialogs.h"
+#include "common/ui/qtdialogs.h"
+#include "fichas/core/fullgeneration.h"
 
 namespace {
 
