@@ -30,23 +30,30 @@ const char* const kHelp =
     "  --test-sheet        escribe la hoja de prueba de los 36 sitios en lugar de\n"
     "                      las etiquetas (no necesita configuración)\n";
 
-// A job of full labels at the sheet's fixed places.
+// A job of full labels at the sheet's places: the program's own sheet's,
+// printed and previewed at places of their own, or a stock's.
 class FullJob : public LabelJob {
 public:
-    FullJob(const FullGeneration& generated, std::optional<FullGeneration> selected)
-        : m_selected(std::move(selected)), m_labels(m_selected ? *m_selected : generated) {}
+    FullJob(const FullGeneration& generated, std::optional<FullGeneration> selected,
+            const std::optional<Stock>& stock)
+        : m_selected(std::move(selected)),
+          m_labels(m_selected ? *m_selected : generated),
+          m_printed(stock ? stockPlaces(*stock) : printedPlaces()),
+          m_previewed(stock ? m_printed : previewPlaces()) {}
 
-    LabelWalk printWalk() const override { return fullWalk(m_labels, printedPlaces()); }
-    LabelWalk previewWalk() const override { return fullWalk(m_labels, previewPlaces()); }
+    LabelWalk printWalk() const override { return fullWalk(m_labels, m_printed); }
+    LabelWalk previewWalk() const override { return fullWalk(m_labels, m_previewed); }
     labelcheck::Check check(const FirstSheet& first) const override {
         return [this, first](DrawingSurface& surface) {
-            return checkFullLabels(m_labels, printedPlaces(), first, surface);
+            return checkFullLabels(m_labels, m_printed, first, surface);
         };
     }
 
 private:
     std::optional<FullGeneration> m_selected;  // the labels chosen, when not all as generated
     const FullGeneration& m_labels;
+    SheetPlaces m_printed;
+    SheetPlaces m_previewed;
 };
 
 // The four lists "Generar Etiquetas" built (lstBarras, lstClasify, lstAutor,
@@ -80,10 +87,10 @@ public:
         return {m_generated.labelCount, m_generated.status, mismatchWarning(m_generated)};
     }
     std::unique_ptr<LabelJob> job(const jobselection::Selection* selection,
-                                  const JobSettings&) const override {
+                                  const JobSettings& settings) const override {
         std::optional<FullGeneration> selected;
         if (selection) selected = selectFullLabels(m_generated, *selection);
-        return std::make_unique<FullJob>(m_generated, std::move(selected));
+        return std::make_unique<FullJob>(m_generated, std::move(selected), settings.stock);
     }
 
 private:
@@ -95,6 +102,7 @@ LabelProgram describe() {
     LabelProgram p;
     p.name = QStringLiteral("fichas");
     p.sheet = kFullSheet;
+    p.ownSheetName = QStringLiteral("La hoja de siempre: 36 etiquetas completas");
     p.window = {18, true, QStringLiteral("Mensaje:"), QStringLiteral("¿Continuar?")};
     p.help = QString::fromUtf8(kHelp);
     p.helpNote = QStringLiteral(
@@ -103,7 +111,9 @@ LabelProgram describe() {
     p.generate = [](const QString& printFile) -> std::unique_ptr<GeneratedLabels> {
         return std::make_unique<FullLabels>(generateFullLabels(printFile));
     };
-    p.crosses = [](const JobSettings&) { return testPositions(printedPlaces()); };
+    p.crosses = [](const JobSettings& settings) {
+        return testPositions(settings.stock ? stockPlaces(*settings.stock) : printedPlaces());
+    };
     return p;
 }
 

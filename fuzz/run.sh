@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-600}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fichas_generation)
+[ ${#targets[@]} -gt 0 ] || targets=(fichas_generation catalogue)
 
 ./tools/install-deps.sh
 command -v clang++ >/dev/null || { echo "clang++ hace falta: apt-get install clang" >&2; exit 1; }

@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "common/core/drivec.h"
 #include "lomos/core/coordinates.h"
 #include "lomos/core/spinecheck.h"
 #include "lomos/core/spinegeneration.h"
@@ -37,11 +36,12 @@ const char* const kHelp =
 class SpineJob : public LabelJob {
 public:
     SpineJob(const SpineGeneration& generated, std::optional<SpineGeneration> selected,
-             QString fontSize)
+             const JobSettings& settings)
         : m_selected(std::move(selected)),
           m_labels(m_selected ? *m_selected : generated),
-          m_table(readCoordinateFile(drivec::coordinateFile())),
-          m_fontSize(std::move(fontSize)) {}
+          m_table(coordinatesOf(settings.stock)),
+          m_fontSize(settings.fontSize),
+          m_stock(settings.stock) {}
 
     LabelWalk printWalk() const override {
         return spineWalk(m_labels.callNumberLines, m_table, m_fontSize, kPrinterFace);
@@ -53,7 +53,8 @@ public:
     labelcheck::Check check(const FirstSheet& first) const override {
         return [this, first](DrawingSurface& surface) {
             return checkSpineLabels(m_labels.callNumberLines, m_labels.cutLabels, m_table,
-                                    m_fontSize, kPrinterFace, first, surface);
+                                    m_fontSize, kPrinterFace, first, surface,
+                                    m_stock ? &*m_stock : nullptr);
         };
     }
 
@@ -62,6 +63,7 @@ private:
     const SpineGeneration& m_labels;
     CoordinateTable m_table;
     QString m_fontSize;
+    std::optional<Stock> m_stock;
 };
 
 // The call numbers "Generar" built (lstClasify); the review shows each label
@@ -88,7 +90,7 @@ public:
                                   const JobSettings& settings) const override {
         std::optional<SpineGeneration> selected;
         if (selection) selected = selectSpineLabels(m_generated, *selection);
-        return std::make_unique<SpineJob>(m_generated, std::move(selected), settings.fontSize);
+        return std::make_unique<SpineJob>(m_generated, std::move(selected), settings);
     }
 
 private:
@@ -100,14 +102,17 @@ LabelProgram describe() {
     LabelProgram p;
     p.name = QStringLiteral("lomos");
     p.sheet = kSpineSheet;
+    p.ownSheetName = QStringLiteral("La hoja de siempre: 33 etiquetas de lomo, en las posiciones "
+                                    "de \"Configurar\"");
     p.window = {14.25, false, QString(), QStringLiteral("Continuar")};
     p.help = QString::fromUtf8(kHelp);
     p.takesFontSize = true;
     p.generate = [](const QString& printFile) -> std::unique_ptr<GeneratedLabels> {
         return std::make_unique<SpineLabels>(generateSpineLabels(printFile));
     };
-    p.crosses = [](const JobSettings&) {
-        return testPositions(readCoordinateFile(drivec::coordinateFile()));
+    p.crosses = [](const JobSettings& settings) {
+        return testPositions(coordinatesOf(settings.stock),
+                             settings.stock ? settings.stock->shape() : kSpineSheet);
     };
     return p;
 }

@@ -10,7 +10,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-translations-l10n
   libgtest-dev libcups2-dev
-  fonts-liberation fonts-liberation2
+  fonts-liberation fonts-liberation2 glabels-data
   poppler-utils
   cups cups-client cups-bsd cups-filters ghostscript
   xvfb xauth time python3 desktop-file-utils

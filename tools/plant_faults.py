@@ -109,8 +109,11 @@ def main():
     faults = load(args.list)
     if args.names:
         faults = [f for f in faults if f[0] in args.names]
+    # Without debug information: a fault's build is mostly compiling, and it
+    # builds twice as fast without it.
     configure = ["cmake", "-S", str(src), "-B", str(build), "-G", "Ninja",
-                 "-DCMAKE_BUILD_TYPE=Debug", "-DETIQUETAS_SANITIZE=OFF"]
+                 "-DCMAKE_BUILD_TYPE=Debug", "-DCMAKE_CXX_FLAGS_DEBUG=-O0",
+                 "-DETIQUETAS_SANITIZE=OFF"]
     if run(configure, ROOT).returncode != 0 or run(["cmake", "--build", str(build)], ROOT).returncode != 0:
         sys.exit("the unchanged program does not build")
     clean = run(["ctest", "-j2", "--timeout", "300"], build)

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
+#include "common/core/catalogue.h"
 #include "common/core/correction.h"
 #include "common/core/drivec.h"
 #include "common/core/labelprogram.h"
@@ -10,6 +11,7 @@
 #include "common/core/number.h"
 #include "common/core/settingsfile.h"
 #include "common/core/startup.h"
+#include "common/core/stockchoice.h"
 #include "common/paint/paintersurface.h"
 
 bool isBatchCommandLine(const QStringList& arguments) {
@@ -30,6 +32,8 @@ struct BatchOptions {
     QString labels;  // the labels to print, by number ("2,5-6"); empty: all
     int copies = 1;
     std::vector<correction::Measure> measures;  // --correction-from
+    std::optional<QString> stock;               // --stock NAME
+    std::optional<QString> listStocks;          // --list-stocks [TEXT]
     bool testSheet = false;
     bool strict = false;
     bool help = false;
@@ -81,6 +85,13 @@ QString parseBatchOptions(const QStringList& arguments, bool withFontSize, Batch
             const auto read = correction::parseMeasures(measures, problem);
             if (!read) return problem;
             options.measures = *read;
+        } else if (arg == QLatin1String("--stock")) {
+            QString name;
+            if (!value(name)) return QStringLiteral("Falta el nombre de la hoja tras --stock");
+            options.stock = name;
+        } else if (arg == QLatin1String("--list-stocks")) {
+            const bool text = i + 1 < arguments.size() && !arguments[i + 1].startsWith(u'-');
+            options.listStocks = text ? arguments[++i] : QString();
         } else if (arg == QLatin1String("--test-sheet")) {
             options.testSheet = true;
         } else if (arg == QLatin1String("--strict")) {
@@ -99,7 +110,7 @@ QString parseBatchOptions(const QStringList& arguments, bool withFontSize, Batch
             return QStringLiteral("Opción desconocida: %1").arg(arg);
         }
     }
-    if (!options.help && !options.version && options.pdf.isEmpty()) {
+    if (!options.help && !options.version && !options.listStocks && options.pdf.isEmpty()) {
         return QStringLiteral("Falta --pdf ARCHIVO.pdf");
     }
     return {};
@@ -137,6 +148,15 @@ QString helpText(const LabelProgram& program) {
                "                      prueba: para cuatro o más cruces, la etiqueta y las\n"
                "                      distancias de su centro a los bordes izquierdo y superior\n"
                "                      del papel, en milímetros (1:28.4,20.6;3:...)\n"
+               "  --stock \"MARCA PRODUCTO\"\n"
+               "                      la hoja de etiquetas: un producto del catálogo (por\n"
+               "                      ejemplo \"Herma 4102\") o una hoja que escribió en\n"
+               "                      \"Otra hoja…\"; si no se indica, la elegida en la ventana\n"
+               "                      (el PDF toma su papel y --start y --skip cuentan sus\n"
+               "                      etiquetas)\n"
+               "  --list-stocks [TEXTO]\n"
+               "                      escribe las hojas del catálogo y las suyas que coinciden\n"
+               "                      con el texto (marca, producto o medidas, como 48,5 x 25,4)\n"
                "  --strict            no escribe el PDF si alguna etiqueta no cabe (estado 5)\n"
                "  --help              muestra esta ayuda\n"
                "  --version           muestra la versión\n"
@@ -179,6 +199,40 @@ QString correctedPdf(const BatchOptions& options, const LabelProgram& program,
     return {};
 }
 
+// --stock: the stock named, from those the user typed and the catalogue;
+// the problem in Spanish when there is none of that name.
+QString stockOf(const BatchOptions& options, JobSettings& settings) {
+    if (!options.stock) return {};
+    settings.stock = stockchoice::find(*options.stock, catalogue::read(catalogue::folder()));
+    if (settings.stock) return {};
+    return QStringLiteral(
+               "La hoja «%1» no está en el catálogo ni entre las que escribió en \"Otra "
+               "hoja…\"; --list-stocks TEXTO escribe las que hay.")
+        .arg(*options.stock);
+}
+
+// --list-stocks: the stocks that `text` describes, a line each.
+int listStocks(const QString& text, QTextStream& out, QTextStream& err) {
+    const catalogue::Catalogue catalogue = catalogue::read(catalogue::folder());
+    std::vector<const Stock*> found = catalogue::search(catalogue, text);
+    const std::vector<Stock> typed = stockchoice::typed();
+    for (const Stock& stock : typed) {
+        if (stock.name.contains(text, Qt::CaseInsensitive)) found.push_back(&stock);
+    }
+    for (const Stock* stock : found) {
+        out << stock->name << "\t" << stock->summary() << "\t" << stock->description << "\n";
+    }
+    err << QStringLiteral("%1 hojas en el catálogo (%2 que no se pueden imprimir se omiten: %3 "
+                          "redondas o de CD, %4 de varias rejillas, %5 mal descritas); %6 suyas.\n")
+               .arg(catalogue.stocks.size())
+               .arg(catalogue.skipped())
+               .arg(catalogue.skippedShapes)
+               .arg(catalogue.skippedLayouts)
+               .arg(catalogue.skippedInvalid)
+               .arg(typed.size());
+    return kBatchOk;
+}
+
 // Draws `walk` into the PDF. Returns the exit status.
 int writePdf(const LabelWalk& walk, DrawingSurface& pdf, const FirstSheet& first,
              QTextStream& err) {
@@ -206,14 +260,22 @@ int runBatchJob(const QStringList& arguments, const LabelProgram& program, QText
         err << problem << "\n" << helpText(program);
         return kBatchUsage;
     }
-    FirstSheet first(program.sheet.places());
-    if (const QString wrong = firstSheetOf(options, program.sheet.places(), first);
-        !wrong.isEmpty()) {
+    if (options.listStocks) return listStocks(*options.listStocks, out, err);
+    JobSettings settings{options.fontSize, stockchoice::chosen(program.name)};
+    if (const QString wrong = stockOf(options, settings); !wrong.isEmpty()) {
         err << wrong << "\n";
         return kBatchUsage;
     }
-    const JobSettings settings{options.fontSize};
-    PdfSurface pdf(options.pdf, options.paper);  // nothing is written before the walk
+    FirstSheet first(program.shapeOf(settings).places());
+    if (const QString wrong = firstSheetOf(options, first.size(), first); !wrong.isEmpty()) {
+        err << wrong << "\n";
+        return kBatchUsage;
+    }
+    // A stock's PDF is its paper; nothing is written before the walk.
+    PdfSurface pdf(options.pdf, settings.stock ? QPageSize(QSizeF(settings.stock->paperWidthMm,
+                                                                  settings.stock->paperHeightMm),
+                                                           QPageSize::Millimeter)
+                                               : PdfSurface::pageSize(options.paper));
     std::shared_ptr<DrawingSurface> surface;
     if (const QString wrong = correctedPdf(options, program, settings, pdf, surface);
         !wrong.isEmpty()) {

@@ -338,12 +338,15 @@ QString describe(const Affine& distortion) {
                             : parts.join(QStringLiteral(", ")) + QStringLiteral(", y ") + last);
 }
 
-CorrectedSurface::CorrectedSurface(std::shared_ptr<DrawingSurface> inner, const Affine& distortion,
-                                   double areaLeftCm, double areaTopCm)
-    : m_inner(std::move(inner)),
-      m_undo(distortion.inverse().value_or(Affine{})),
-      m_left(areaLeftCm),
-      m_top(areaTopCm) {}
+CorrectedSurface::CorrectedSurface(std::shared_ptr<DrawingSurface> inner,
+                                   const Affine& distortion, double areaLeftCm, double areaTopCm,
+                                   Origin origin)
+    : m_inner(std::move(inner)) {
+    const Affine toPaper = origin == Origin::Area ? Affine{1, 0, areaLeftCm, 0, 1, areaTopCm}
+                                                  : Affine{};
+    const Affine toArea{1, 0, -areaLeftCm, 0, 1, -areaTopCm};
+    m_toInner = toArea.after(distortion.inverse().value_or(Affine{}).after(toPaper));
+}
 
 void CorrectedSurface::passFont() {
     m_inner->setFontName(fontName());
@@ -354,14 +357,6 @@ void CorrectedSurface::passFont() {
 bool CorrectedSurface::passed(bool ok) {
     if (ok) return true;
     return m_inner->deviceFailed() ? deviceFailure(m_inner->error()) : fail(m_inner->error());
-}
-
-double CorrectedSurface::toAreaX(double x, double y) const {
-    return m_undo.mapX(x + m_left, y + m_top) - m_left;
-}
-
-double CorrectedSurface::toAreaY(double x, double y) const {
-    return m_undo.mapY(x + m_left, y + m_top) - m_top;
 }
 
 double CorrectedSurface::textWidthCm(const QString& text) {
@@ -376,14 +371,14 @@ double CorrectedSurface::lineSpacingCm() {
 
 double CorrectedSurface::drawText(double xCm, double yCm, const QString& text) {
     passFont();
-    const bool ok = m_inner->setCurrentX(toAreaX(xCm, yCm)) &&
-                    m_inner->setCurrentY(toAreaY(xCm, yCm)) && m_inner->print(text);
+    const bool ok = m_inner->setCurrentX(m_toInner.mapX(xCm, yCm)) &&
+                    m_inner->setCurrentY(m_toInner.mapY(xCm, yCm)) && m_inner->print(text);
     return passed(ok) ? m_inner->lineHeightCm() : -1;
 }
 
 bool CorrectedSurface::drawSegment(double x1Cm, double y1Cm, double x2Cm, double y2Cm) {
-    return passed(m_inner->drawLine(toAreaX(x1Cm, y1Cm), toAreaY(x1Cm, y1Cm), toAreaX(x2Cm, y2Cm),
-                                    toAreaY(x2Cm, y2Cm)));
+    return passed(m_inner->drawLine(m_toInner.mapX(x1Cm, y1Cm), m_toInner.mapY(x1Cm, y1Cm),
+                                    m_toInner.mapX(x2Cm, y2Cm), m_toInner.mapY(x2Cm, y2Cm)));
 }
 
 bool CorrectedSurface::newPage() {
@@ -400,9 +395,11 @@ bool CorrectedSurface::cls() {
 
 std::shared_ptr<DrawingSurface> corrected(std::shared_ptr<DrawingSurface> inner,
                                           const std::optional<Affine>& distortion,
-                                          double areaLeftCm, double areaTopCm) {
-    if (!distortion || distortion->isIdentity()) return inner;
-    return std::make_shared<CorrectedSurface>(std::move(inner), *distortion, areaLeftCm, areaTopCm);
+                                          double areaLeftCm, double areaTopCm, Origin origin) {
+    const bool straight = !distortion || distortion->isIdentity();
+    if (straight && (origin == Origin::Area || (areaLeftCm == 0 && areaTopCm == 0))) return inner;
+    return std::make_shared<CorrectedSurface>(std::move(inner), distortion.value_or(Affine{}),
+                                              areaLeftCm, areaTopCm, origin);
 }
 
 }  // namespace correction

@@ -76,13 +76,19 @@ Fit fit(const std::vector<Measure>& measures, const std::vector<testsheet::Posit
 // hacia abajo, y estira la hoja un 1,2 % de arriba abajo".
 QString describe(const Affine& distortion);
 
+// Where the positions a job draws at are measured from: the drawing area's
+// corner (the program's own sheets, as their positions always were), or the
+// paper's (a stock's labels).
+enum class Origin { Area, Paper };
+
 // Draws on `inner` so that, through a printer that maps the paper by
-// `distortion`, every line lands where it was meant. Each line is placed on its
-// own; sizes and fonts are those of the inner surface.
+// `distortion`, every line lands where it was meant. Each line is placed on
+// its own; sizes and fonts are those of the inner surface. `inner` draws from
+// its area's corner, at (`areaLeftCm`, `areaTopCm`) on the paper.
 class CorrectedSurface : public DrawingSurface {
 public:
     CorrectedSurface(std::shared_ptr<DrawingSurface> inner, const Affine& distortion,
-                     double areaLeftCm, double areaTopCm);
+                     double areaLeftCm, double areaTopCm, Origin origin = Origin::Area);
 
     double textWidthCm(const QString& text) override;
     double areaWidthCm() override { return m_inner->areaWidthCm(); }
@@ -99,17 +105,16 @@ protected:
 private:
     void passFont();
     bool passed(bool ok);  // a failure of the inner surface is this one's
-    double toAreaX(double x, double y) const;
-    double toAreaY(double x, double y) const;
 
     std::shared_ptr<DrawingSurface> m_inner;
-    Affine m_undo;  // from where a line is meant to where it is drawn, on the paper
-    double m_left, m_top;
+    Affine m_toInner;  // from where a line is meant to where the inner surface draws it
 };
 
-// The surface a job draws on: `inner` itself without a correction.
+// The surface a job draws on: `inner` itself when there is no correction and
+// the job's positions are the area's.
 std::shared_ptr<DrawingSurface> corrected(std::shared_ptr<DrawingSurface> inner,
                                           const std::optional<Affine>& distortion,
-                                          double areaLeftCm, double areaTopCm);
+                                          double areaLeftCm, double areaTopCm,
+                                          Origin origin = Origin::Area);
 
 }  // namespace correction

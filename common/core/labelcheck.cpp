@@ -25,6 +25,9 @@ QString findingsMessage(const std::vector<Finding>& findings, int shown) {
 }
 
 void WidthGauge::useFont(const QString& face, double points, bool bold) {
+    m_face = face;
+    m_points = points;
+    m_bold = bold;
     m_surface.setFontName(face);
     m_surface.setFontSize(points);
     m_surface.setBold(bold);
@@ -40,17 +43,23 @@ void WidthGauge::useFont(const QString& face, double points, bool bold) {
 double WidthGauge::advance(Advances& advances, QChar c) {
     if (c.unicode() < 256) {
         double& known = advances.latin1[c.unicode()];
-        if (known < 0) known = m_surface.textWidthCm(QString(c));
+        if (known < 0) known = width(QString(c));
         return known;
     }
     auto it = advances.others.find(c.unicode());
-    if (it == advances.others.end()) {
-        it = advances.others.insert(c.unicode(), m_surface.textWidthCm(QString(c)));
-    }
+    if (it == advances.others.end()) it = advances.others.insert(c.unicode(), width(QString(c)));
     return *it;
 }
 
-double WidthGauge::width(const QString& text) { return m_surface.textWidthCm(text); }
+double WidthGauge::width(const QString& text) {
+    if (m_surface.fontName() != m_face || m_surface.fontSize() != m_points ||
+        m_surface.bold() != m_bold) {
+        m_surface.setFontName(m_face);
+        m_surface.setFontSize(m_points);
+        m_surface.setBold(m_bold);
+    }
+    return m_surface.textWidthCm(text);
+}
 
 bool WidthGauge::fits(const QString& text, double widthCm) {
     double sum = 0;

@@ -43,8 +43,9 @@ class WidthGauge {
 public:
     explicit WidthGauge(DrawingSurface& surface) : m_surface(surface) {}
 
-    // Sets the surface's font; later measures are in it.
+    // The font of later measures; it is set on the surface too.
     void useFont(const QString& face, double points, bool bold);
+    // Measures in the gauge's font, whatever the surface's is now.
     double width(const QString& text);
     bool fits(const QString& text, double widthCm);
 
@@ -58,6 +59,9 @@ private:
     DrawingSurface& m_surface;
     QHash<QString, Advances> m_fonts;  // by face, size and weight
     Advances* m_current = nullptr;
+    QString m_face;
+    double m_points = 0;
+    bool m_bold = false;
 };
 
 // Whether two lines of text, each from its top down one line height,

@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "common/core/firstsheet.h"
@@ -12,11 +13,15 @@
 #include "common/core/review.h"
 #include "common/core/sheetflow.h"
 #include "common/core/sheetshape.h"
+#include "common/core/stock.h"
 #include "common/core/testsheet.h"
 
 // What a job takes besides its labels, as the user chose it.
 struct JobSettings {
     QString fontSize = QStringLiteral("8");  // points, as typed (lomos)
+    // The sheet of labels in the tray; none for the program's own, which its
+    // positions were always measured for.
+    std::optional<Stock> stock;
 };
 
 // A job ready to print, preview or check: its labels, and where they go on
@@ -59,7 +64,8 @@ struct LabelProgram {
     };
 
     QString name;  // "lomos", "fichas": names the user's own settings
-    SheetShape sheet;
+    SheetShape sheet;       // its own sheet's
+    QString ownSheetName;   // its own sheet, as the staff know it
     Window window;
     QString help;      // --help: the usage, what it does and its own options
     QString helpNote;  // a paragraph of its own at the end of --help, if any
@@ -68,4 +74,9 @@ struct LabelProgram {
     std::function<std::unique_ptr<GeneratedLabels>(const QString& printFile)> generate;
     // Where the test sheet's crosses stand.
     std::function<std::vector<testsheet::Position>(const JobSettings& settings)> crosses;
+
+    // The rows and columns of the sheet a job prints on.
+    SheetShape shapeOf(const JobSettings& settings) const {
+        return settings.stock ? settings.stock->shape() : sheet;
+    }
 };

@@ -28,11 +28,8 @@ QString brokenRule(const Fields& fields, const std::vector<FieldRule>& rules) {
     return {};
 }
 
-Review::Review(qint64 count, int placesPerSheet)
-    : m_leftOut(size_t(count), false),
-      m_copies(size_t(count), 1),
-      m_firstSlot(size_t(count), -1),
-      m_placesPerSheet(placesPerSheet) {}
+Review::Review(qint64 count)
+    : m_leftOut(size_t(count), false), m_copies(size_t(count), 1), m_firstSlot(size_t(count), -1) {}
 
 bool Review::setCopies(qint64 label, int copies) {
     if (copies < 1 || copies > jobselection::kMaxCopies) return false;
@@ -76,6 +73,7 @@ qint64 Review::labelsToPrint() const {
 }
 
 void Review::place(const FirstSheet& first) {
+    m_placesPerSheet = first.size();
     PlaceCursor cursor(first);
     qint64 sheet = 0;
     for (qint64 label = 0; label < count(); ++label) {

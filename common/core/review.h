@@ -44,7 +44,7 @@ struct Slot {
 class Review {
 public:
     Review() = default;
-    Review(qint64 count, int placesPerSheet);
+    explicit Review(qint64 count);
 
     qint64 count() const { return qint64(m_copies.size()); }
 
@@ -74,7 +74,8 @@ public:
     // The labels the job prints, copies counted.
     qint64 labelsToPrint() const;
 
-    // Works out where each label prints, from the free places of `first`.
+    // Works out where each label prints, from the free places of `first`,
+    // on sheets of `first`'s size.
     void place(const FirstSheet& first);
     std::optional<Slot> slot(qint64 label) const;
 

@@ -174,10 +174,17 @@ bool PrinterSurface::finish() {
 
 // ---- PdfSurface -----------------------------------------------------------
 
-PdfSurface::PdfSurface(const QString& fileName, Paper paper) : m_fileName(fileName) {
+PdfSurface::PdfSurface(const QString& fileName, Paper paper)
+    : PdfSurface(fileName, pageSize(paper)) {}
+
+QPageSize PdfSurface::pageSize(Paper paper) {
+    return QPageSize(paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4);
+}
+
+PdfSurface::PdfSurface(const QString& fileName, const QPageSize& page) : m_fileName(fileName) {
     m_file = std::make_unique<SaveFile>(fileName);
     m_writer = std::make_unique<QPdfWriter>(m_file.get());
-    m_writer->setPageSize(QPageSize(paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4));
+    m_writer->setPageSize(page);
     m_writer->setPageMargins(QMarginsF(0, 0, 0, 0));
     m_writer->setResolution(kPdfDpi);
     m_writer->setCreator(QStringLiteral("Etiquetas de la biblioteca"));

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <map>
@@ -105,6 +106,8 @@ class PdfSurface : public PagedSurface {
 public:
     enum class Paper { A4, Letter };
     PdfSurface(const QString& fileName, Paper paper);
+    PdfSurface(const QString& fileName, const QPageSize& page);
+    static QPageSize pageSize(Paper paper);
     ~PdfSurface() override;
 
     // Writes the file even when nothing was drawn: one empty page.

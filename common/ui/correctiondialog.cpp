@@ -11,7 +11,7 @@
 #include "common/ui/dialogs.h"
 #include "common/ui/labelprinter.h"
 
-CorrectionDialog::CorrectionDialog(Dialogs& dialogs, Crosses crosses,
+CorrectionDialog::CorrectionDialog(Dialogs& dialogs, CrossesSource crosses,
                                    const std::vector<int>& corners, QWidget* parent)
     : QWidget(parent, Qt::Window),
       m_dialogs(dialogs),
@@ -91,8 +91,14 @@ void CorrectionDialog::fitAndKeep() {
                           QStringLiteral("No hay ninguna impresora a la que corregir."));
         return;
     }
-    const QPointF corner = PrinterSurface::printableCornerCm(*labelprinter::open().printer);
-    const correction::Fit fit = correction::fit(measures, m_crosses(), corner.x(), corner.y());
+    // A cross was meant at its position, from the paper's corner or the
+    // printable area's.
+    const Crosses crosses = m_crosses();
+    const QPointF corner = crosses.origin == correction::Origin::Paper
+                               ? QPointF()
+                               : PrinterSurface::printableCornerCm(*labelprinter::open().printer);
+    const correction::Fit fit =
+        correction::fit(measures, crosses.positions, corner.x(), corner.y());
     if (!fit.distortion) {
         m_dialogs.message(this, messages::kTitle, fit.problem);
         for (int row = 0; row < kRows; ++row) {

@@ -20,12 +20,17 @@ class CorrectionDialog : public QWidget {
 public:
     static constexpr int kRows = 6;
 
-    // Where the test sheet's crosses are, read when "Calcular" is pressed:
-    // the sheet measured was printed from what was saved by then.
-    using Crosses = std::function<std::vector<testsheet::Position>()>;
+    // Where the test sheet's crosses are, and what from, read when
+    // "Calcular" is pressed: the sheet measured was printed from what was
+    // saved by then.
+    struct Crosses {
+        std::vector<testsheet::Position> positions;
+        correction::Origin origin;
+    };
+    using CrossesSource = std::function<Crosses()>;
 
     // `corners`: the places proposed at first.
-    CorrectionDialog(Dialogs& dialogs, Crosses crosses, const std::vector<int>& corners,
+    CorrectionDialog(Dialogs& dialogs, CrossesSource crosses, const std::vector<int>& corners,
                      QWidget* parent = nullptr);
 
     // "Calcular": fits the correction and, once the user agrees, keeps it.
@@ -40,7 +45,7 @@ private:
     void showCurrent();
 
     Dialogs& m_dialogs;
-    Crosses m_crosses;
+    CrossesSource m_crosses;
     QLabel* m_current;  // lblCorreccion
     QLineEdit* m_place[kRows];
     QLineEdit* m_x[kRows];

@@ -13,15 +13,21 @@
 
 namespace {
 
-const QString kUsedKey = QStringLiteral("primera_hoja/usadas");
-
 // Kept per program: each has a sheet of its own in the tray.
 QSettings userSettings(const QString& program) { return usersettings::ofProgram(program); }
 
-FirstSheet storedSheet(const QString& program, int places) {
+// The key of a sheet's used places; the program's own sheet keeps the one
+// it always had.
+QString usedKeyOf(const QString& stockName) {
+    if (stockName.isEmpty()) return QStringLiteral("primera_hoja/usadas");
+    return QStringLiteral("primera_hoja/hoja_") +
+           QString::fromLatin1(stockName.toUtf8().toPercentEncoding());
+}
+
+FirstSheet storedSheet(const QString& program, const QString& key, int places) {
     QList<int> used;
     for (const QString& number :
-         userSettings(program).value(kUsedKey).toString().split(u',', Qt::SkipEmptyParts)) {
+         userSettings(program).value(key).toString().split(u',', Qt::SkipEmptyParts)) {
         used.append(number.toInt());
     }
     return FirstSheet::withUsed(places, used);
@@ -29,15 +35,15 @@ FirstSheet storedSheet(const QString& program, int places) {
 
 }  // namespace
 
-SheetMap::SheetMap(SheetShape shape, QWidget* parent)
-    : QWidget(parent), m_shape(shape), m_sheet(shape.places()) {
+SheetMap::SheetMap(QWidget* parent) : QWidget(parent), m_shape{1, 1}, m_sheet(1) {
     setObjectName(QStringLiteral("picHoja"));
     setCursor(Qt::PointingHandCursor);
     setToolTip(QStringLiteral("Pulse una etiqueta para marcarla como usada o libre"));
 }
 
-void SheetMap::setSheet(const FirstSheet& sheet) {
+void SheetMap::setSheet(const FirstSheet& sheet, SheetShape shape) {
     m_sheet = sheet;
+    m_shape = shape;
     update();
 }
 
@@ -74,7 +80,7 @@ void SheetMap::mousePressEvent(QMouseEvent* event) {
     }
 }
 
-FirstSheetPanel::FirstSheetPanel(const QString& program, SheetShape shape, QWidget* parent)
+FirstSheetPanel::FirstSheetPanel(const QString& program, QWidget* parent)
     : QWidget(parent), m_program(program) {
     setObjectName(QStringLiteral("fraInicio"));
     auto* caption = new QLabel(QStringLiteral("Empezar en la etiqueta"), this);
@@ -85,9 +91,7 @@ FirstSheetPanel::FirstSheetPanel(const QString& program, SheetShape shape, QWidg
     m_field->setObjectName(QStringLiteral("txtInicio"));
     m_field->setFont(uiFont(QStringLiteral("Arial"), 9, true));
     m_field->setAlignment(Qt::AlignCenter);
-    m_field->setToolTip(
-        QStringLiteral("Primera etiqueta libre de la hoja, del 1 al %1").arg(shape.places()));
-    m_map = new SheetMap(shape, this);
+    m_map = new SheetMap(this);
 
     auto* top = new QHBoxLayout;
     top->addWidget(caption, 1);
@@ -100,15 +104,22 @@ FirstSheetPanel::FirstSheetPanel(const QString& program, SheetShape shape, QWidg
 
     connect(m_field, &QLineEdit::editingFinished, this, &FirstSheetPanel::startEdited);
     connect(m_map, &SheetMap::toggled, this, &FirstSheetPanel::placeToggled);
-    show(storedSheet(program, shape.places()));
+}
+
+void FirstSheetPanel::setSheet(SheetShape shape, const QString& stockName) {
+    m_usedKey = usedKeyOf(stockName);
+    m_shape = shape;
+    m_field->setToolTip(
+        QStringLiteral("Primera etiqueta libre de la hoja, del 1 al %1").arg(shape.places()));
+    show(storedSheet(m_program, m_usedKey, shape.places()));
 }
 
 void FirstSheetPanel::show(const FirstSheet& sheet) {
-    m_map->setSheet(sheet);
+    m_map->setSheet(sheet, m_shape);
     m_field->setText(sheet.hasFreePlace() ? QString::number(sheet.firstFree() + 1) : QString());
     QStringList used;
     for (int n : sheet.usedNumbers()) used.append(QString::number(n));
-    userSettings(m_program).setValue(kUsedKey, used.join(u','));
+    userSettings(m_program).setValue(m_usedKey, used.join(u','));
     emit changed();
 }
 

@@ -15,10 +15,11 @@ class QLineEdit;
 class SheetMap : public QWidget {
     Q_OBJECT
 public:
-    SheetMap(SheetShape shape, QWidget* parent);
+    explicit SheetMap(QWidget* parent);
 
     const FirstSheet& sheet() const { return m_sheet; }
-    void setSheet(const FirstSheet& sheet);
+    // The map of `sheet`, whose places are laid out as `shape`.
+    void setSheet(const FirstSheet& sheet, SheetShape shape);
     // Where a place's cell is drawn, in the widget.
     QRect cellRect(int place) const;
 
@@ -36,11 +37,15 @@ private:
 
 // "Empezar en la etiqueta": the start field (txtInicio) and the map of the
 // first sheet. The places used are kept between runs, per user, with
-// QSettings under the program's name.
+// QSettings under the program's name, for each sheet of labels.
 class FirstSheetPanel : public QWidget {
     Q_OBJECT
 public:
-    FirstSheetPanel(const QString& program, SheetShape shape, QWidget* parent);
+    FirstSheetPanel(const QString& program, QWidget* parent);
+
+    // The sheet in the tray: its shape, and the stock's name (empty: the
+    // program's own sheet), under which its used places are kept.
+    void setSheet(SheetShape shape, const QString& stockName);
 
     // The first sheet for printing or the preview. When the field does not
     // hold a place of the sheet, or no place is free, tells the user why
@@ -62,6 +67,8 @@ private:
     void placeToggled(int place);
 
     QString m_program;
+    QString m_usedKey;  // where the used places of this sheet are kept
+    SheetShape m_shape{1, 1};
     QLineEdit* m_field;
     SheetMap* m_map;
 };

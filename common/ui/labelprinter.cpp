@@ -120,8 +120,13 @@ QString missingMessage(const QString& name) {
 }
 
 JobPrinter forJob(Dialogs& dialogs, QWidget* parent, bool askFirst,
-                  const SurfaceFactory& makeSurface) {
+                  const SurfaceFactory& makeSurface, const std::optional<Stock>& stock) {
     Target target = open();
+    if (stock) {
+        target.printer->setPageSize(QPageSize(QSizeF(stock->paperWidthMm, stock->paperHeightMm),
+                                              QPageSize::Millimeter, stock->paperName()));
+    }
+    const auto origin = stock ? correction::Origin::Paper : correction::Origin::Area;
     if (!target.missing.isEmpty())
         dialogs.message(parent, messages::kTitle, missingMessage(target.missing));
     // Cancel cancels: printing after it would waste sheets of labels.
@@ -132,7 +137,7 @@ JobPrinter forJob(Dialogs& dialogs, QWidget* parent, bool askFirst,
     job.correction = correctionFor(job.name);
     const QPointF corner = PrinterSurface::printableCornerCm(*target.printer);
     job.surface = correction::corrected(makeSurface(std::move(target.printer)), job.correction,
-                                        corner.x(), corner.y());
+                                        corner.x(), corner.y(), origin);
     return job;
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "common/core/correction.h"
+#include "common/core/stock.h"
 
 class Dialogs;
 class DrawingSurface;
@@ -65,8 +66,9 @@ struct JobPrinter {
     std::optional<correction::Affine> correction;
 };
 // The label printer for a job, after the printer dialog when `askFirst`;
-// the user is told when the chosen one has gone.
+// the user is told when the chosen one has gone. On a stock the job takes
+// the stock's paper, and its positions are measured from the paper's corner.
 JobPrinter forJob(Dialogs& dialogs, QWidget* parent, bool askFirst,
-                  const SurfaceFactory& makeSurface);
+                  const SurfaceFactory& makeSurface, const std::optional<Stock>& stock);
 
 }  // namespace labelprinter

@@ -9,6 +9,7 @@
 #include "common/core/drivec.h"
 #include "common/core/messages.h"
 #include "common/core/settingsfile.h"
+#include "common/core/stockchoice.h"
 #include "common/paint/paintersurface.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/overridecursor.h"
@@ -42,7 +43,9 @@ MainWindowBase::MainWindowBase(Dialogs& dialogs, const LabelProgram& program, QW
     m_status->setFont(uiFont(QStringLiteral("Arial Narrow"), program.window.statusPoints, true));
     m_status->setAlignment(Qt::AlignCenter);
 
-    m_firstSheet = new FirstSheetPanel(program.name, program.sheet, m_client);
+    m_settings.stock = stockchoice::chosen(program.name);
+    m_firstSheet = new FirstSheetPanel(program.name, m_client);
+    m_firstSheet->setSheet(program.shapeOf(m_settings), stockName());
 
     m_review = new ReviewFlow(
         dialogs, this,
@@ -70,6 +73,7 @@ MainWindowBase::MainWindowBase(Dialogs& dialogs, const LabelProgram& program, QW
 MainWindowBase::~MainWindowBase() {
     delete m_preview;
     delete m_correction;
+    delete m_stockWindow;
 }
 
 void MainWindowBase::buildMenu(const std::vector<MenuItem>& items) {
@@ -94,7 +98,7 @@ void MainWindowBase::showStatus(const QString& status) {
 void MainWindowBase::generate() {
     if (!m_review->letGo()) return;
     const OverrideCursor wait;
-    m_review->start(nullptr, 0);
+    m_review->start(nullptr);
     m_labels.reset();
     const generation::Report report =
         generation::run({m_clientDirectory->text(), m_administrativeBase->text()},
@@ -102,7 +106,7 @@ void MainWindowBase::generate() {
                             m_labels = m_program.generate(printFile);
                             return m_labels->summary();
                         });
-    m_review->start(m_labels.get(), m_program.sheet.places());
+    m_review->start(m_labels.get());
     m_generatedStatus = report.status;
     emit labelsPresent(m_labels != nullptr);
     showStatus(report.status);
@@ -118,9 +122,14 @@ void MainWindowBase::openReview() { m_review->open(); }
 
 void MainWindowBase::openPrinterCorrection() {
     if (!m_correction) {
-        const SheetShape sheet = m_program.sheet;
+        const SheetShape sheet = m_program.shapeOf(m_settings);
         m_correction = new CorrectionDialog(
-            m_dialogs, [this] { return m_program.crosses(m_settings); },
+            m_dialogs,
+            [this] {
+                return CorrectionDialog::Crosses{m_program.crosses(m_settings),
+                                                 m_settings.stock ? correction::Origin::Paper
+                                                                  : correction::Origin::Area};
+            },
             {1, sheet.columns, sheet.places() - sheet.columns + 1, sheet.places()});
         connect(m_correction, &CorrectionDialog::correctionChanged, this,
                 &MainWindowBase::showDestination);
@@ -128,7 +137,38 @@ void MainWindowBase::openPrinterCorrection() {
     bringToFront(m_correction);
 }
 
-void MainWindowBase::showDestination() { m_destination->setText(labelprinter::describe()); }
+void MainWindowBase::showDestination() {
+    const QString text = labelprinter::describe() +
+                         (m_settings.stock ? QStringLiteral(" · Hoja: ") + stockName() : QString());
+    m_destination->setText(text);
+    fitText(m_destination, text, 9.75, 0);
+}
+
+QString MainWindowBase::stockName() const {
+    return m_settings.stock ? m_settings.stock->name : QString();
+}
+
+void MainWindowBase::chooseStock() {
+    if (!m_stockWindow) {
+        m_stockWindow = new StockWindow(m_dialogs, m_program.ownSheetName, m_program.sheet,
+                                        m_settings.stock);
+        connect(m_stockWindow, &StockWindow::stockChosen, this, &MainWindowBase::useStock);
+    }
+    bringToFront(m_stockWindow);
+}
+
+bool MainWindowBase::useStock(const std::optional<Stock>& stock) {
+    // The other windows show the sheet that was: they go first, and the
+    // coordinate editor may ask before its changes go.
+    if (!closeOtherWindows()) return false;
+    delete m_correction;
+    m_settings.stock = stock;
+    stockchoice::choose(m_program.name, stock);
+    m_firstSheet->setSheet(m_program.shapeOf(m_settings), stockName());
+    m_checkSurface.reset();
+    showDestination();
+    return true;
+}
 
 void MainWindowBase::chooseLabelPrinter() {
     if (!labelprinter::askAndChoose(m_dialogs, this)) return;
@@ -143,7 +183,8 @@ DrawingSurface& MainWindowBase::checkSurface() {
 
 labelprinter::JobPrinter MainWindowBase::jobPrinter() {
     labelprinter::JobPrinter printer =
-        labelprinter::forJob(m_dialogs, this, m_program.window.printerDialog, m_printerFactory);
+        labelprinter::forJob(m_dialogs, this, m_program.window.printerDialog, m_printerFactory,
+                             m_settings.stock);
     showDestination();
     return printer;
 }
@@ -176,7 +217,7 @@ void MainWindowBase::printTestSheet(const std::vector<testsheet::Position>& cros
     if (!printer.surface) return;
     // What is measured on this sheet is what its correction left.
     if (printAndTell(m_dialogs, this, testsheet::walk(crosses), *printer.surface,
-                     FirstSheet(m_program.sheet.places()))
+                     FirstSheet(m_program.shapeOf(m_settings).places()))
             .printed) {
         labelprinter::keepSheetCorrection(printer.name, printer.correction);
     }
@@ -206,7 +247,7 @@ void MainWindowBase::preview() {
 
 void MainWindowBase::clear() {
     if (!m_review->letGo()) return;
-    m_review->start(nullptr, 0);
+    m_review->start(nullptr);
     m_labels.reset();
     emit labelsPresent(false);
     m_administrativeBase->clear();
@@ -216,6 +257,7 @@ void MainWindowBase::clear() {
 
 bool MainWindowBase::closeOtherWindows() {
     if (m_preview) m_preview->close();
+    if (m_stockWindow) m_stockWindow->close();
     if (reviewWindow()) reviewWindow()->close();
     if (m_correction) m_correction->close();
     return true;

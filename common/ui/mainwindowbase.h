@@ -12,6 +12,7 @@
 #include "common/ui/labelprinter.h"
 #include "common/ui/previewwindow.h"
 #include "common/ui/reviewflow.h"
+#include "common/ui/stockwindow.h"
 
 class Dialogs;
 class QLabel;
@@ -38,6 +39,11 @@ public:
     void openPrinterCorrection();
     // "Impresora de etiquetas…": the printer the labels go to, for this user.
     void chooseLabelPrinter();
+    // "Hoja de etiquetas…": the sheet of labels in the tray, for this user.
+    void chooseStock();
+    // Prints on `stock` from now on (none: the program's own sheet), once
+    // the other windows have closed; false when one stayed open.
+    bool useStock(const std::optional<Stock>& stock);
     // "Hoja de prueba": a cross at each of `crosses` on the printer
     // "Imprimir" uses; without them, where the program's crosses stand.
     void printTestSheet(const std::vector<testsheet::Position>& crosses);
@@ -51,6 +57,8 @@ public:
     PreviewWindow* previewWindow() const { return m_preview; }
     ReviewWindow* reviewWindow() const { return m_review->window(); }
     CorrectionDialog* correctionDialog() const { return m_correction; }
+    StockWindow* stockWindow() const { return m_stockWindow; }
+    const JobSettings& settings() const { return m_settings; }
     FirstSheetPanel* firstSheetPanel() const { return m_firstSheet; }
 
     void setPrinterFactory(labelprinter::SurfaceFactory factory) {
@@ -94,6 +102,7 @@ private:
     DrawingSurface& checkSurface();
     labelprinter::JobPrinter jobPrinter();
     void showDestination();
+    QString stockName() const;  // the stock's, or none for the program's own sheet
     // "Imprimir" of a job of the generated labels: `selection`, or every one
     // as generated.
     void printJob(const std::optional<jobselection::Selection>& selection);
@@ -109,6 +118,7 @@ private:
     FirstSheetPanel* m_firstSheet;    // txtInicio and picHoja
     QPointer<PreviewWindow> m_preview;
     QPointer<CorrectionDialog> m_correction;
+    QPointer<StockWindow> m_stockWindow;
     std::unique_ptr<GeneratedLabels> m_labels;
     ReviewFlow* m_review;
     QString m_generatedStatus;   // lblEspere after "Generar"

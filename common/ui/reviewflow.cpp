@@ -16,10 +16,10 @@ ReviewFlow::ReviewFlow(Dialogs& dialogs, QWidget* mainWindow, Check check,
 
 ReviewFlow::~ReviewFlow() { delete m_window; }
 
-void ReviewFlow::start(const review::LabelSource* labels, int placesPerSheet) {
+void ReviewFlow::start(const review::LabelSource* labels) {
     delete m_window;
     m_labels = labels;
-    m_review = labels ? review::Review(labels->count(), placesPerSheet) : review::Review();
+    m_review = labels ? review::Review(labels->count()) : review::Review();
 }
 
 bool ReviewFlow::letGo() {

@@ -29,7 +29,7 @@ public:
 
     // After "Generar": the labels to review, once each at first; none after
     // "Limpiar". `labels` must outlive the review.
-    void start(const review::LabelSource* labels, int placesPerSheet);
+    void start(const review::LabelSource* labels);
     // Before the changes go ("Generar", "Limpiar", "Salir"): asks when there
     // are any. False when the user keeps them.
     bool letGo();
@@ -43,7 +43,7 @@ public:
                       const std::optional<jobselection::Selection>& job);
     // "Revisar".
     void open();
-    // The places used on the first sheet changed.
+    // The places used on the first sheet changed, or the sheet did.
     void firstSheetChanged();
     // lblEspere: the labels the job prints while the review changes it,
     // otherwise what "Generar" said.

@@ -33,8 +33,10 @@ labelcheck::Result checkFullLabels(const FullGeneration& lists, const SheetPlace
     labelcheck::WidthGauge callNumberGauge(surface);
     callNumberGauge.useFont(kCallNumberFace, kPointSize, true);
     const double callNumberHeight = surface.lineHeightCm();
-    surface.setFontName(kTextFace);
+    labelcheck::WidthGauge textGauge(surface);
+    textGauge.useFont(kTextFace, kPointSize, true);
     const double textHeight = surface.lineHeightCm();
+    const bool stock = !places.labelRightCm.empty();
     const double areaHeight = surface.areaHeightCm();
     auto heightOf = [&](const LabelText& t) {
         return t.column == LabelText::CallNumber ? callNumberHeight : textHeight;
@@ -82,9 +84,25 @@ labelcheck::Result checkFullLabels(const FullGeneration& lists, const SheetPlace
         for (const LabelText& t : label.texts) {
             if (!t.text.isEmpty()) bottom = std::max(bottom, t.dy + heightOf(t));
         }
+        if (stock) {
+            const double x = places.x[size_t(place)], y = places.y[size_t(place)];
+            for (const LabelText& t : label.texts) {
+                labelcheck::WidthGauge& gauge =
+                    t.column == LabelText::CallNumber ? callNumberGauge : textGauge;
+                if (t.text.isEmpty() || gauge.fits(t.text, places.labelRightCm[size_t(place)] -
+                                                               x - t.dx)) {
+                    continue;
+                }
+                report(QStringLiteral("«%1» (%2) se sale de la etiqueta por la derecha")
+                           .arg(t.text, columnName(t.column)));
+            }
+            if (y + bottom > places.labelBottomCm[size_t(place)])
+                report(QStringLiteral("se sale de la etiqueta por abajo"));
+            continue;
+        }
         const bool lastRow = kFullSheet.inLastRow(place);
-        const double room =
-            (lastRow ? areaHeight : places.y(place + kFullSheet.columns)) - places.y(place);
+        const double room = (lastRow ? areaHeight : places.y[size_t(place + kFullSheet.columns)]) -
+                            places.y[size_t(place)];
         if (bottom > room) {
             report(lastRow ? QStringLiteral("se sale del papel por abajo")
                            : QStringLiteral("se monta sobre la etiqueta de abajo"));

@@ -35,23 +35,48 @@ void printAt(DrawingSurface& surface, double xCm, double yCm, const QString& tex
 
 }  // namespace
 
+namespace {
+
+SheetPlaces ownSheet(double (*x)(int), double (*y)(int)) {
+    SheetPlaces places{kFullSheet, {}, {}, {}, {}};
+    for (int p = 0; p < kFullSheet.places(); ++p) {
+        places.x.push_back(x(p));
+        places.y.push_back(y(p));
+    }
+    return places;
+}
+
+}  // namespace
+
 SheetPlaces printedPlaces() {
-    return {[](int p) { return kPrintedColumnCm[kFullSheet.columnOf(p)]; },
-            [](int p) { return kRowCm[kFullSheet.rowOf(p)] - kPrintShiftCm; }};
+    return ownSheet([](int p) { return kPrintedColumnCm[size_t(kFullSheet.columnOf(p))]; },
+                    [](int p) { return kRowCm[size_t(kFullSheet.rowOf(p))] - kPrintShiftCm; });
 }
 
 // Place 1 stands a millimetre left of its column: deliberate, as the
 // preview always showed it.
 SheetPlaces previewPlaces() {
-    return {[](int p) { return p == 1 ? 7.3 : kPreviewColumnCm[kFullSheet.columnOf(p)]; },
-            [](int p) { return kRowCm[kFullSheet.rowOf(p)]; }};
+    return ownSheet(
+        [](int p) { return p == 1 ? 7.3 : kPreviewColumnCm[size_t(kFullSheet.columnOf(p))]; },
+        [](int p) { return kRowCm[size_t(kFullSheet.rowOf(p))]; });
+}
+
+SheetPlaces stockPlaces(const Stock& stock) {
+    SheetPlaces places{stock.shape(), {}, {}, {}, {}};
+    for (int p = 0; p < stock.shape().places(); ++p) {
+        places.x.push_back(stock.labelLeftCm(p) + kStockInsetMm / 10);
+        places.y.push_back(stock.labelTopCm(p) + kStockInsetMm / 10);
+        places.labelRightCm.push_back(stock.labelLeftCm(p) + stock.labelWidthMm / 10);
+        places.labelBottomCm.push_back(stock.labelTopCm(p) + stock.labelHeightMm / 10);
+    }
+    return places;
 }
 
 std::vector<testsheet::Position> testPositions(const SheetPlaces& places) {
     std::vector<testsheet::Position> positions;
-    for (int p = 0; p < kFullSheet.places(); ++p) {
-        positions.push_back(
-            {p + 1, kFullSheet.rowOf(p), kFullSheet.columnOf(p), places.x(p), places.y(p)});
+    for (int p = 0; p < places.shape.places(); ++p) {
+        positions.push_back({p + 1, places.shape.rowOf(p), places.shape.columnOf(p),
+                             places.x[size_t(p)], places.y[size_t(p)]});
     }
     return positions;
 }
@@ -103,8 +128,8 @@ WalkEnd walkFullLabels(const FullGeneration& lists, const SheetPlaces& places,
     FullLabelReader reader(lists);
     FullLabel label;
     while (reader.next(label)) {
-        const double x = places.x(cursor.place());
-        const double y = places.y(cursor.place());
+        const double x = places.x[size_t(cursor.place())];
+        const double y = places.y[size_t(cursor.place())];
         for (const LabelText& text : label.texts) {
             surface.setScaleMode(DrawingSurface::kCentimetres);
             surface.setBold(true);

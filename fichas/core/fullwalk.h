@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "common/core/sheetflow.h"
 #include "common/core/sheetshape.h"
+#include "common/core/stock.h"
 #include "common/core/testsheet.h"
 #include "fichas/core/fullgeneration.h"
 
@@ -16,14 +18,23 @@ namespace fichas {
 inline constexpr SheetShape kFullSheet{12, 3};
 
 // Where the labels of a sheet stand, place by place in the sheet's order.
-// The printed sheet and the preview use different places.
+// On the program's own sheet the printed sheet and the preview use
+// different places, measured from the printable area's corner; on a stock,
+// the places are inside its labels, from the paper's corner.
 struct SheetPlaces {
-    double (*x)(int place);  // left edge of the label, cm
-    double (*y)(int place);  // top of the label, cm
+    SheetShape shape;
+    std::vector<double> x;  // where the label's text starts, cm
+    std::vector<double> y;
+    // A stock's labels' right and bottom edges, which the check keeps the
+    // text within; none on the program's own sheet.
+    std::vector<double> labelRightCm, labelBottomCm;
 };
 
 SheetPlaces printedPlaces();
 SheetPlaces previewPlaces();
+// A stock's labels, the text `kStockInsetMm` into each.
+SheetPlaces stockPlaces(const Stock& stock);
+constexpr double kStockInsetMm = 1.5;
 
 // The places for the test sheet: the corner where each label's call number
 // starts.

@@ -12,7 +12,9 @@ namespace fichas {
 
 MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
     : MainWindowBase(dialogs, program(), parent) {
-    buildMenu({});
+    buildMenu({{QStringLiteral("Hoja de etiquetas…"), QStringLiteral("mnuHoja"), {}, [this] {
+                    chooseStock();
+                }}});
     layOut();
 }
 

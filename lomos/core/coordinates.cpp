@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "common/core/drivec.h"
 #include "common/core/number.h"
 
 namespace lomos {
@@ -13,39 +14,67 @@ CoordinateTable defaultCoordinateTable() {
     static const std::array<const char*, kSpineSheet.columns> columnX = {"2.8", "9.2", "15.7"};
     CoordinateTable table;
     for (int p = 0; p < kSpineSheet.places(); ++p) {
-        table.y[p] = QString::fromLatin1(rowY[kSpineSheet.rowOf(p)]);
-        table.x[p] = QString::fromLatin1(columnX[kSpineSheet.columnOf(p)]);
+        table.y[size_t(p)] = QString::fromLatin1(rowY[size_t(kSpineSheet.rowOf(p))]);
+        table.x[size_t(p)] = QString::fromLatin1(columnX[size_t(kSpineSheet.columnOf(p))]);
     }
     return table;
 }
 
-std::vector<testsheet::Position> testPositions(const CoordinateTable& table) {
+CoordinateTable stockCoordinateTable(const Stock& stock, double insetMm) {
+    CoordinateTable table(stock.shape().places());
+    // Centimetres as the coordinate file holds them, to a tenth of a mm.
+    auto cm = [](double value) { return QString::number(value, 'f', 2); };
+    for (int p = 0; p < table.positions(); ++p) {
+        table.x[size_t(p)] = cm(stock.labelLeftCm(p) + insetMm / 10);
+        table.y[size_t(p)] = cm(stock.labelTopCm(p) + insetMm / 10);
+    }
+    return table;
+}
+
+QString coordinateFileOf(const std::optional<Stock>& stock) {
+    if (!stock) return drivec::coordinateFile();
+    QString name = stock->name;
+    for (QChar& c : name) {
+        if (QStringLiteral("\\/:*?\"<>|").contains(c) || c.unicode() < 32) c = u'_';
+    }
+    return drivec::path(QStringLiteral("cy ") + name + QStringLiteral(".txt"));
+}
+
+std::vector<testsheet::Position> testPositions(const CoordinateTable& table, SheetShape shape) {
     std::vector<testsheet::Position> positions;
-    for (int p = 0; p < kSpineSheet.places(); ++p) {
-        positions.push_back({p + 1, kSpineSheet.rowOf(p), kSpineSheet.columnOf(p),
-                             parseNumber(table.x[p]), parseNumber(table.y[p])});
+    for (int p = 0; p < table.positions(); ++p) {
+        positions.push_back({p + 1, shape.rowOf(p), shape.columnOf(p),
+                             parseNumber(table.x[size_t(p)]), parseNumber(table.y[size_t(p)])});
     }
     return positions;
 }
 
-CoordinateTable readCoordinateFile(const QString& path) {
-    const QStringList lines = textfile::readLines(path, 2 * kSpineSheet.places());
-    CoordinateTable table;
+CoordinateTable readCoordinateFile(const QString& path, int positions) {
+    const QStringList lines = textfile::readLines(path, 2 * positions);
+    CoordinateTable table(positions);
     QString holding;  // a line not read keeps the last one that was
-    for (int i = 0; i < 2 * kSpineSheet.places(); ++i) {
+    for (int i = 0; i < 2 * positions; ++i) {
         if (i < lines.size()) holding = lines[i];
-        if (i < kSpineSheet.places()) {
-            table.y[i] = holding;
+        if (i < positions) {
+            table.y[size_t(i)] = holding;
         } else {
-            table.x[i - kSpineSheet.places()] = holding;
+            table.x[size_t(i - positions)] = holding;
         }
     }
     return table;
 }
 
+CoordinateTable coordinatesOf(const std::optional<Stock>& stock) {
+    const QString path = coordinateFileOf(stock);
+    if (!stock) return readCoordinateFile(path);
+    if (!textfile::isRegularFile(path) && !textfile::isRegularFile(textfile::userCopyOf(path)))
+        return stockCoordinateTable(*stock, kDefaultInsetMm);
+    return readCoordinateFile(path, stock->shape().places());
+}
+
 textfile::WriteResult writeCoordinateFile(const QString& path, const CoordinateTable& table) {
     QStringList lines;
-    lines.reserve(2 * kSpineSheet.places());
+    lines.reserve(2 * table.positions());
     for (const QString& y : table.y) lines.append(y);
     for (const QString& x : table.x) lines.append(x);
     return textfile::writeLines(path, lines);

@@ -1,42 +1,64 @@
 #pragma once
 
 #include <QString>
-#include <array>
+#include <optional>
 #include <vector>
 
 #include "common/core/sheetshape.h"
+#include "common/core/stock.h"
 #include "common/core/testsheet.h"
 #include "common/core/textfile.h"
 
 namespace lomos {
 
-// A sheet of spine labels: 33, in 11 rows of 3.
+// The program's own sheet of spine labels: 33, in 11 rows of 3.
 inline constexpr SheetShape kSpineSheet{11, 3};
 
 // Where the spine labels of a sheet land, position by position in the
 // sheet's order. Entries are text as read or typed, in centimetres; they
-// become numbers only when drawn.
+// become numbers only when drawn. On the program's own sheet they are
+// measured from the printable area's corner, as the coordinate file always
+// held them; on a stock, from the paper's.
 struct CoordinateTable {
-    static constexpr int kPositions = kSpineSheet.places();
+    std::vector<QString> y;  // txt0 .. txt32
+    std::vector<QString> x;  // txt0x .. txt32x
 
-    std::array<QString, kPositions> y;  // txt0 .. txt32
-    std::array<QString, kPositions> x;  // txt0x .. txt32x
-
+    explicit CoordinateTable(int positions = kSpineSheet.places())
+        : y(size_t(positions)), x(size_t(positions)) {}
+    int positions() const { return int(x.size()); }
     bool operator==(const CoordinateTable&) const = default;
 };
 
-// The table that "Inicializar Coordenadas" puts back.
+// The table that "Inicializar Coordenadas" puts back on the program's own
+// sheet.
 CoordinateTable defaultCoordinateTable();
 
-// Reads the coordinate file: 66 lines, the 33 Y entries then the 33 X
-// entries. A missing file gives empty entries; in a short file, every entry
-// after the last line takes that last line's text; lines after 66 are ignored.
-CoordinateTable readCoordinateFile(const QString& path);
+// A stock's table: every label's corner and `insetMm` into it.
+CoordinateTable stockCoordinateTable(const Stock& stock, double insetMm);
+// The inset a stock's table starts with.
+constexpr double kDefaultInsetMm = 2;
+// The least inset: printers place the paper that much off.
+constexpr double kMinInsetMm = 1;
+
+// The coordinate file of the sheet: "c:\cy.txt" for the program's own,
+// "c:\cy NAME.txt" for a stock (a name's characters no file name may hold
+// become "_").
+QString coordinateFileOf(const std::optional<Stock>& stock);
+
+// Reads a coordinate file of `positions`: the Y entries, then the X entries.
+// A missing file gives empty entries; in a short file, every entry after the
+// last line takes that last line's text; lines after those are ignored.
+CoordinateTable readCoordinateFile(const QString& path, int positions = kSpineSheet.places());
+
+// The table printing uses for the sheet: its coordinate file, or for a stock
+// without one the stock's own table.
+CoordinateTable coordinatesOf(const std::optional<Stock>& stock);
 
 // The positions for the test sheet.
-std::vector<testsheet::Position> testPositions(const CoordinateTable& table);
+std::vector<testsheet::Position> testPositions(const CoordinateTable& table, SheetShape shape);
 
-// Writes the 66 entries, each followed by CR LF, replacing the file whole.
+// Writes the entries, Y then X, each followed by CR LF, replacing the file
+// whole.
 textfile::WriteResult writeCoordinateFile(const QString& path, const CoordinateTable& table);
 
 }  // namespace lomos

@@ -10,23 +10,31 @@
 namespace lomos {
 namespace {
 
-// Where a position's labels may reach: the next column's X and the next
-// row's Y; the edges of the area for the last column and row. Unknown when
-// a coordinate is not a number.
+// Where a position's labels may reach. Unknown when a coordinate is not a
+// number.
 struct Room {
     std::optional<double> x, y, right, bottom;
     bool lastColumn, lastRow;
 };
 
+// On the program's own sheet: the next column's X and the next row's Y; the
+// edges of the area for the last column and row.
 Room roomOf(const CoordinateTable& table, int p, double areaWidth, double areaHeight) {
     Room room;
-    room.x = parseNumber(table.x[p]);
-    room.y = parseNumber(table.y[p]);
+    room.x = parseNumber(table.x[size_t(p)]);
+    room.y = parseNumber(table.y[size_t(p)]);
     room.lastColumn = kSpineSheet.inLastColumn(p);
     room.lastRow = kSpineSheet.inLastRow(p);
-    room.right = room.lastColumn ? areaWidth : parseNumber(table.x[p + 1]);
-    room.bottom = room.lastRow ? areaHeight : parseNumber(table.y[p + kSpineSheet.columns]);
+    room.right = room.lastColumn ? areaWidth : parseNumber(table.x[size_t(p + 1)]);
+    room.bottom = room.lastRow ? areaHeight : parseNumber(table.y[size_t(p + kSpineSheet.columns)]);
     return room;
+}
+
+// On a stock: the edges of the stock's label.
+Room roomOf(const CoordinateTable& table, int p, const Stock& stock) {
+    return {parseNumber(table.x[size_t(p)]), parseNumber(table.y[size_t(p)]),
+            stock.labelLeftCm(p) + stock.labelWidthMm / 10,
+            stock.labelTopCm(p) + stock.labelHeightMm / 10, false, false};
 }
 
 }  // namespace
@@ -35,23 +43,23 @@ labelcheck::Result checkSpineLabels(const labellist::LabelList& list,
                                     const std::vector<qint64>& cutLabels,
                                     const CoordinateTable& table, const QString& fontSizeText,
                                     const QString& face, const FirstSheet& first,
-                                    DrawingSurface& surface) {
+                                    DrawingSurface& surface, const Stock* stock) {
     labelcheck::Result result;
     labelcheck::WidthGauge gauge(surface);
     gauge.useFont(face, parseNumber(fontSizeText).value_or(surface.fontSize()), true);
     const double lineHeight = surface.lineHeightCm();
     const double areaWidth = surface.areaWidthCm();
     const double areaHeight = surface.areaHeightCm();
-    std::array<Room, kSpineSheet.places()> rooms;
-    for (int p = 0; p < kSpineSheet.places(); ++p) {
-        rooms[size_t(p)] = roomOf(table, p, areaWidth, areaHeight);
+    std::vector<Room> rooms;
+    for (int p = 0; p < table.positions(); ++p) {
+        rooms.push_back(stock ? roomOf(table, p, *stock) : roomOf(table, p, areaWidth, areaHeight));
     }
 
     PlaceCursor places(first);
     auto cut = cutLabels.begin();
     forEachSpineLabel(list, [&](qsizetype begin, qsizetype end, bool) {
         const qint64 label = result.labels++;
-        const Room& room = rooms[size_t(places.place())];
+        const Room& room = rooms[size_t(std::min(places.place(), int(rooms.size()) - 1))];
         places.take();
         QStringList lines;
         for (qsizetype i = begin; i < end; ++i) lines.append(list.at(i).left(kMaxLineLength));
@@ -75,16 +83,18 @@ labelcheck::Result checkSpineLabels(const labellist::LabelList& list,
                 if (gauge.fits(line, width)) continue;
                 report(QStringLiteral("la línea «%1» mide %2 cm y %3 %4 cm")
                            .arg(line, formatDecimal(gauge.width(line)),
-                                room.lastColumn ? QStringLiteral("hasta el borde derecho hay")
-                                                : QStringLiteral("la etiqueta mide"),
+                                room.lastColumn  ? QStringLiteral("hasta el borde derecho hay")
+                                : stock == nullptr ? QStringLiteral("la etiqueta mide")
+                                                   : QStringLiteral("hasta el borde de la etiqueta hay"),
                                 formatDecimal(width)));
             }
         }
         if (room.y && room.bottom && !lines.isEmpty()) {
             const double bottom = *room.y + double(lines.size() - 1) * kLineStepCm + lineHeight;
             if (bottom > *room.bottom) {
-                report(room.lastRow ? QStringLiteral("sus líneas se salen del papel por abajo")
-                                    : QStringLiteral("sus líneas pasan a la etiqueta de abajo"));
+                report(room.lastRow    ? QStringLiteral("sus líneas se salen del papel por abajo")
+                       : stock == nullptr ? QStringLiteral("sus líneas pasan a la etiqueta de abajo")
+                                          : QStringLiteral("sus líneas se salen de la etiqueta por abajo"));
             }
         }
         return true;

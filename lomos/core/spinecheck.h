@@ -11,15 +11,16 @@ namespace lomos {
 
 // The check before printing the spine labels of `list` at the positions of
 // `table`, from the free places of `first`, in bold `face` at `fontSizeText`
-// points, measured on `surface`. It finds a line wider than its label (up to
-// the next column's X; in the last column, up to the right edge of the
-// area), lines that run past the next row's Y (in the last row, past the
-// bottom of the area), a call number whose parts after the sixth were
-// dropped (`cutLabels`, from 0), and a label with no line to print.
+// points, measured on `surface`. It finds a line wider than its label and
+// lines that run past its bottom, a call number whose parts after the sixth
+// were dropped (`cutLabels`, from 0), and a label with no line to print. On
+// a stock a label ends where the stock's label ends; on the program's own
+// sheet, at the next column's X and the next row's Y (past the last ones,
+// at the edges of the area).
 labelcheck::Result checkSpineLabels(const labellist::LabelList& list,
                                     const std::vector<qint64>& cutLabels,
                                     const CoordinateTable& table, const QString& fontSizeText,
                                     const QString& face, const FirstSheet& first,
-                                    DrawingSurface& surface);
+                                    DrawingSurface& surface, const Stock* stock = nullptr);
 
 }  // namespace lomos

@@ -17,7 +17,8 @@ struct Position {
 };
 
 Position positionOf(const CoordinateTable& table, int p) {
-    return {parseNumber(table.x[p]), parseNumber(table.y[p])};
+    if (p >= table.positions()) return {};
+    return {parseNumber(table.x[size_t(p)]), parseNumber(table.y[size_t(p)])};
 }
 
 }  // namespace

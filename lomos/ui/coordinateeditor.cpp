@@ -3,12 +3,14 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 
-#include "common/core/drivec.h"
+#include "common/core/number.h"
 #include "common/core/messages.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/twips.h"
@@ -58,11 +60,19 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 
 }  // namespace
 
-CoordinateEditor::CoordinateEditor(Dialogs& dialogs, QWidget* mainWindow)
-    : QMainWindow(nullptr), m_dialogs(dialogs), m_mainWindow(mainWindow) {
+CoordinateEditor::CoordinateEditor(Dialogs& dialogs, QWidget* mainWindow,
+                                   std::optional<Stock> stock)
+    : QMainWindow(nullptr),
+      m_dialogs(dialogs),
+      m_mainWindow(mainWindow),
+      m_stock(std::move(stock)),
+      m_shape(m_stock ? m_stock->shape() : kSpineSheet),
+      m_saved(m_shape.places()),
+      m_y(size_t(m_shape.places())),
+      m_x(size_t(m_shape.places())) {
     setObjectName(QStringLiteral("frmConfigura"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString());
+    setWindowTitle(m_stock ? m_stock->name : QString());
 
     QMenu* menu = menuBar()->addMenu(QStringLiteral("Menú"));
     menu->setObjectName(QStringLiteral("mnuMenú"));
@@ -73,8 +83,18 @@ CoordinateEditor::CoordinateEditor(Dialogs& dialogs, QWidget* mainWindow)
 
     auto* client = new QWidget(this);
     setCentralWidget(client);
-    client->setFixedSize(twips::toPixels(client, 7680), twips::toPixels(client, 9975));
+    if (m_stock) {
+        layOutStock(client);
+    } else {
+        layOutOwnSheet(client);
+    }
+    load();
+}
 
+// The window as it was designed, in twips, for the 33 labels of the
+// program's own sheet.
+void CoordinateEditor::layOutOwnSheet(QWidget* client) {
+    client->setFixedSize(twips::toPixels(client, 7680), twips::toPixels(client, 9975));
     // Fields first, row by row and left to right, so that Tab runs that way.
     const QFont fieldFont = uiFont(kFace, 12, true);
     for (int row = 0; row < kSpineSheet.rows; ++row) {
@@ -88,8 +108,8 @@ CoordinateEditor::CoordinateEditor(Dialogs& dialogs, QWidget* mainWindow)
             y->setObjectName(QStringLiteral("txt%1").arg(p));
             y->setFont(fieldFont);
             twips::place(y, kYLeft[column], rowTop(row), kFieldWidth, kFieldHeight);
-            m_x[p] = x;
-            m_y[p] = y;
+            m_x[size_t(p)] = x;
+            m_y[size_t(p)] = y;
         }
     }
 
@@ -141,17 +161,81 @@ CoordinateEditor::CoordinateEditor(Dialogs& dialogs, QWidget* mainWindow)
     fitText(corregir, corregir->text(), 12);
     connect(corregir, &QPushButton::clicked, this, &CoordinateEditor::printerCorrectionRequested);
 
-    load();
+}
+
+// A stock's rows and columns in a grid that scrolls, with the same commands.
+void CoordinateEditor::layOutStock(QWidget* client) {
+    auto* grid = new QWidget;
+    auto* cells = new QGridLayout(grid);
+    for (int column = 0; column < m_shape.columns; ++column) {
+        auto* button = makeButton(grid, QStringLiteral("cmdCambioColumna%1").arg(column),
+                                  QStringLiteral("Cambio columna %1").arg(column), 9);
+        connect(button, &QPushButton::clicked, this, [this, column] { changeColumn(column); });
+        cells->addWidget(button, 0, 1 + 2 * column, 1, 2);
+        cells->addWidget(new QLabel(QStringLiteral("X"), grid), 1, 1 + 2 * column, Qt::AlignCenter);
+        cells->addWidget(new QLabel(QStringLiteral("Y"), grid), 1, 2 + 2 * column, Qt::AlignCenter);
+    }
+    for (int row = 0; row < m_shape.rows; ++row) {
+        cells->addWidget(new QLabel(QStringLiteral("Fila %1").arg(row), grid), row + 2, 0);
+        for (int column = 0; column < m_shape.columns; ++column) {
+            const int p = m_shape.placeAt(row, column);
+            for (const bool isX : {true, false}) {
+                auto* field = new QLineEdit(grid);
+                field->setObjectName(QStringLiteral("txt%1%2").arg(p).arg(isX ? "x" : ""));
+                field->setMaximumWidth(field->fontMetrics().horizontalAdvance(u'0') * 8);
+                cells->addWidget(field, row + 2, (isX ? 1 : 2) + 2 * column);
+                (isX ? m_x : m_y)[size_t(p)] = field;
+            }
+        }
+        auto* button = makeButton(grid, QStringLiteral("cmdFila%1").arg(row),
+                                  QStringLiteral("Cambio vertical Fila %1").arg(row), 9);
+        connect(button, &QPushButton::clicked, this, [this, row] { changeRow(row); });
+        cells->addWidget(button, row + 2, 1 + 2 * m_shape.columns);
+    }
+    auto* scroll = new QScrollArea(client);
+    scroll->setWidget(grid);
+
+    m_inset = new QLineEdit(QString::number(kDefaultInsetMm), client);
+    m_inset->setObjectName(QStringLiteral("txtMargen"));
+    auto* inset = new QHBoxLayout;
+    inset->addWidget(new QLabel(QStringLiteral("Margen dentro de cada etiqueta (mm):"), client));
+    inset->addWidget(m_inset);
+    auto command = [&](const char* name, const QString& caption, auto slot) {
+        auto* button = makeButton(client, QLatin1String(name), caption, 10);
+        connect(button, &QPushButton::clicked, this, slot);
+        return button;
+    };
+    inset->addWidget(command("cmdRestablecer", QStringLiteral("Rellenar desde la hoja"),
+                             &CoordinateEditor::resetToDefaults));
+    inset->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(
+        command("cmdHojaPrueba", QStringLiteral("Hoja de prueba"), &CoordinateEditor::printTestSheet));
+    buttons->addWidget(command("cmdCorregir", QStringLiteral("Corregir impresora…"),
+                               &CoordinateEditor::printerCorrectionRequested));
+    buttons->addStretch();
+    buttons->addWidget(
+        command("cmdGuardar", QStringLiteral("Guardar"), &CoordinateEditor::saveAndGoBack));
+    buttons->addWidget(
+        command("cmdRegresar", QStringLiteral("Regresar"), &CoordinateEditor::goBack));
+    auto* layout = new QVBoxLayout(client);
+    layout->addWidget(new QLabel(m_stock->name + QStringLiteral(": ") + m_stock->summary() +
+                                     QStringLiteral(". Posiciones en cm desde la esquina del papel."),
+                                 client));
+    layout->addWidget(scroll, 1);
+    layout->addLayout(inset);
+    layout->addLayout(buttons);
+    resize(std::min(grid->sizeHint().width() + 40, 1100), 640);
 }
 
 void CoordinateEditor::load() {
-    m_saved = readCoordinateFile(drivec::coordinateFile());
+    m_saved = coordinatesOf(m_stock);
     setTable(m_saved);
 }
 
 CoordinateTable CoordinateEditor::table() const {
-    CoordinateTable table;
-    for (int p = 0; p < kSpineSheet.places(); ++p) {
+    CoordinateTable table(m_shape.places());
+    for (size_t p = 0; p < m_x.size(); ++p) {
         table.x[p] = m_x[p]->text();
         table.y[p] = m_y[p]->text();
     }
@@ -159,7 +243,7 @@ CoordinateTable CoordinateEditor::table() const {
 }
 
 void CoordinateEditor::setTable(const CoordinateTable& table) {
-    for (int p = 0; p < kSpineSheet.places(); ++p) {
+    for (size_t p = 0; p < m_x.size() && p < size_t(table.positions()); ++p) {
         m_x[p]->setText(table.x[p]);
         m_y[p]->setText(table.y[p]);
     }
@@ -171,8 +255,8 @@ void CoordinateEditor::changeRow(int row) {
         QStringLiteral("Teclea el nuevo valor para las etiquetas de la fila %1").arg(row),
         QString());
     if (value.isEmpty()) return;
-    for (int column = 0; column < kSpineSheet.columns; ++column) {
-        m_y[kSpineSheet.placeAt(row, column)]->setText(value);
+    for (int column = 0; column < m_shape.columns; ++column) {
+        m_y[size_t(m_shape.placeAt(row, column))]->setText(value);
     }
 }
 
@@ -183,15 +267,28 @@ void CoordinateEditor::changeColumn(int column) {
             .arg(column),
         QString());
     if (value.isEmpty()) return;
-    for (int row = 0; row < kSpineSheet.rows; ++row) {
-        m_x[kSpineSheet.placeAt(row, column)]->setText(value);
+    for (int row = 0; row < m_shape.rows; ++row) {
+        m_x[size_t(m_shape.placeAt(row, column))]->setText(value);
     }
 }
 
-void CoordinateEditor::resetToDefaults() { setTable(defaultCoordinateTable()); }
+void CoordinateEditor::resetToDefaults() {
+    if (!m_stock) return setTable(defaultCoordinateTable());
+    const std::optional<double> inset = parseNumber(m_inset->text());
+    if (!inset || *inset < kMinInsetMm || *inset * 2 >= std::min(m_stock->labelWidthMm,
+                                                                 m_stock->labelHeightMm)) {
+        m_dialogs.message(this, messages::kTitle,
+                          QStringLiteral("El margen dentro de cada etiqueta va de %1 mm a menos "
+                                         "de la mitad de la etiqueta: «%2» no vale.")
+                              .arg(kMinInsetMm)
+                              .arg(m_inset->text()));
+        return;
+    }
+    setTable(stockCoordinateTable(*m_stock, *inset));
+}
 
 bool CoordinateEditor::save() {
-    const QString path = drivec::coordinateFile();
+    const QString path = coordinateFileOf(m_stock);
     const CoordinateTable onScreen = table();
     const textfile::WriteResult written = writeCoordinateFile(path, onScreen);
     if (!written.ok) {

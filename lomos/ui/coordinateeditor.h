@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QMainWindow>
-#include <array>
+#include <optional>
+#include <vector>
 
 #include "lomos/core/coordinates.h"
 
@@ -10,13 +11,15 @@ class QLineEdit;
 
 namespace lomos {
 
-// The coordinate editor: the 33 label positions laid out like the sheet,
-// each with its X field and, to its right, its Y field. It works on its own
-// copy of the table; only "Guardar" writes the coordinate file.
+// The coordinate editor: the label positions laid out like the sheet, each
+// with its X field and, to its right, its Y field. It works on its own copy
+// of the table; only "Guardar" writes the coordinate file. The program's own
+// sheet has the window it was designed with; a stock, a grid of its rows and
+// columns, and the inset its labels' text starts at (txtMargen).
 class CoordinateEditor : public QMainWindow {
     Q_OBJECT
 public:
-    CoordinateEditor(Dialogs& dialogs, QWidget* mainWindow);
+    CoordinateEditor(Dialogs& dialogs, QWidget* mainWindow, std::optional<Stock> stock);
 
     // The fields as a table, and the other way round.
     CoordinateTable table() const;
@@ -24,7 +27,9 @@ public:
 
     void changeRow(int row);        // cmdFila0, cmdCh1, cmdch2 .. cmdch10
     void changeColumn(int column);  // cmdCambioColumna0 .. 2
-    void resetToDefaults();         // "Inicializar Coordenadas"
+    // "Inicializar Coordenadas"; on a stock, its labels' corners and the
+    // inset typed in txtMargen.
+    void resetToDefaults();
     void saveAndGoBack();
     void goBack();
     void printTestSheet();  // the test sheet of the values on screen, saved or not
@@ -39,15 +44,20 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void layOutOwnSheet(QWidget* client);
+    void layOutStock(QWidget* client);
     void load();
     void backToMainWindow();
     bool save();
 
-    CoordinateTable m_saved;  // the table as the file holds it
     Dialogs& m_dialogs;
     QWidget* m_mainWindow;
-    std::array<QLineEdit*, kSpineSheet.places()> m_y{};  // txt0 .. txt32
-    std::array<QLineEdit*, kSpineSheet.places()> m_x{};  // txt0x .. txt32x
+    std::optional<Stock> m_stock;  // none: the program's own sheet
+    SheetShape m_shape;
+    CoordinateTable m_saved;  // the table as the file holds it
+    std::vector<QLineEdit*> m_y;  // txt0 .. txt32
+    std::vector<QLineEdit*> m_x;  // txt0x .. txt32x
+    QLineEdit* m_inset = nullptr;  // txtMargen
 };
 
 }  // namespace lomos

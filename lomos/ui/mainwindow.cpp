@@ -20,6 +20,9 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
     : MainWindowBase(dialogs, program(), parent) {
     buildMenu({{QStringLiteral("Tamaño de Fuente"), QStringLiteral("mnuTamao_fuente"),
                 QKeySequence(Qt::CTRL | Qt::Key_T), [this] { openFontSizeDialog(); }},
+               {QStringLiteral("Hoja de etiquetas…"), QStringLiteral("mnuHoja"), {}, [this] {
+                    chooseStock();
+                }},
                {QStringLiteral("Impresora de etiquetas…"),
                 QStringLiteral("mnuImpresora"),
                 {},
@@ -166,9 +169,11 @@ void MainWindow::runToolbarButton(int index) {
 
 void MainWindow::openCoordinateEditor() {
     if (!m_editor) {
-        m_editor = new CoordinateEditor(dialogs(), this);
+        m_editor = new CoordinateEditor(dialogs(), this, settings().stock);
         connect(m_editor, &CoordinateEditor::testSheetRequested, this,
-                [this](const CoordinateTable& table) { printTestSheet(testPositions(table)); });
+                [this](const CoordinateTable& table) {
+                    printTestSheet(testPositions(table, program().shapeOf(settings())));
+                });
         connect(m_editor, &CoordinateEditor::printerCorrectionRequested, this,
                 &MainWindow::openPrinterCorrection);
     }

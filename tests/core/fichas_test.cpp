@@ -72,7 +72,6 @@ class TitleWrap : public testing::TestWithParam<WrapCase> {};
 TEST_P(TitleWrap, Lines) { EXPECT_EQ(titleLines(GetParam().value), GetParam().lines); }
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Fichas, TitleWrap, testing::Values(
-    WrapCase{"empty", "", {""}},
     WrapCase{"twenty_eight_fit", QByteArray(28, 'a'), {QString(28, u'a')}},
     WrapCase{"twenty_nine_without_blank", QByteArray(29, 'a'), {QString(28, u'a'), "a"}},
     WrapCase{"last_blank_at_or_before_28_ends_line_1",
@@ -82,14 +81,11 @@ INSTANTIATE_TEST_SUITE_P(Fichas, TitleWrap, testing::Values(
     WrapCase{"line_2_holds_36_the_rest_is_dropped", QByteArray(27, 'a') + " " + QByteArray(50, 'b'),
              {QString(27, u'a') + " ", QString(36, u'b')}},
     WrapCase{"emoji_goes_whole_to_line_2", QByteArray(27, 'x') + "\xF0\x9F\x93\x9A" + QByteArray(40, 'y'),
-             {QString(27, u'x'), QStringLiteral("\U0001F4DA") + QString(34, u'y')}},
-    WrapCase{"emoji_that_does_not_fit_line_2_is_dropped",
-             QByteArray(28, 'x') + QByteArray(35, 'y') + "\xF0\x9F\x93\x9A", {QString(28, u'x'), QString(35, u'y')}}),
+             {QString(27, u'x'), QStringLiteral("\U0001F4DA") + QString(34, u'y')}}),
     CaseName());
 // clang-format on
 
 TEST(AuthorWrap, FortyAndForty) {
-    EXPECT_EQ(titleLines(QByteArray(40, 'a'), "z13-author"), QStringList{QString(40, u'a')});
     const QByteArray author = QByteArray(32, 'a') + " " + QByteArray(50, 'b');
     EXPECT_EQ(titleLines(author, "z13-author"),
               (QStringList{QString(32, u'a') + " ", QString(40, u'b')}));
@@ -107,14 +103,10 @@ TEST_P(AccentRepair, Title) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Fichas, AccentRepair, testing::Values(
     RepairCase{"lower_case", "N\xC3\xBAmero \xC3\xAD\xC3\xB3\xC3\xA1\xC3\xB1\xC3\xA9", QStringLiteral("Número íóáñé")},
-    RepairCase{"capitals_and_marks", "\xC2\xBF\xC3\x89tica? \xC3\x91u\xC3\xB1oa ping\xC3\xBCino",
-               QStringLiteral("¿Ética? Ñuñoa pingüino")},
     RepairCase{"three_and_four_bytes", "\xE2\x80\x9C" "a" "\xE2\x80\x9D \xE2\x82\xAC \xF0\x9F\x93\x9A",
                QStringLiteral("“a” € \U0001F4DA")},
     RepairCase{"windows_1252_stays", "Espa\xF1" "a \x80", QStringLiteral("España €")},
-    RepairCase{"cut_sequence_stays", "ab\xC3", QStringLiteral("abÃ")},
-    RepairCase{"overlong_form_stays", "\xC0\xAF", QStringLiteral("À¯")},
-    RepairCase{"surrogate_form_stays", "\xED\xA0\x80", QStringLiteral("í\u00A0€")}),
+    RepairCase{"overlong_form_stays", "\xC0\xAF", QStringLiteral("À¯")}),
     CaseName());
 // clang-format on
 
@@ -137,15 +129,6 @@ TEST(FullGeneration, AValueThatIsTheSeparatorsTextIsTheSeparator) {
         generateFrom(tagged("z30-barcode", separator) + tagged("z13-title", separator));
     EXPECT_EQ(entries(g.barcodes), (QStringList{kSep, kSep}));
     EXPECT_EQ(entries(g.titleLines), (QStringList{kSep, kSep}));
-}
-
-TEST(FullGeneration, AMissingTitleLeavesItsListShortAndWarns) {
-    const FullGeneration g = generateFrom(printFileWithFullItems(2) + tagged("z30-call-no", "X"));
-    EXPECT_EQ(mismatchWarning(g),
-              QStringLiteral(
-                  "El archivo de etiquetas no trae los mismos datos para todos los ejemplares: "
-                  "se encontraron 2 códigos de barras, 3 clasificaciones, 2 títulos y 2 autores.\n"
-                  "Las etiquetas no corresponderán a sus ejemplares."));
 }
 
 TEST(FullWalk, PrintedPlaces) {
@@ -275,10 +258,4 @@ TEST(FullCheck, ALabelTallerThanItsRowRunsIntoTheOneBelow) {
         EXPECT_EQ(findings(g, surface, place),
                   QStringList{"1 (B1): se monta sobre la etiqueta de abajo"});
     }
-}
-
-TEST(FullCheck, TheDemoDataHasNothingToReport) {
-    RecordingSurface surface;
-    const FullGeneration g = generateFrom(readAll(projectDir() + "/demo/itemlbl.prn"));
-    EXPECT_EQ(findings(g, surface), QStringList{});
 }

@@ -108,23 +108,3 @@ INSTANTIATE_TEST_SUITE_P(Batch, JobSelection, testing::Values(
     SelectionCase{"two_dashes", "1-2-3", "", {}, 0}),
     CaseName());
 // clang-format on
-
-// A job of some labels, some twice: a copy of a call number cut after its
-// sixth part is reported each time; a list too short gives empty lines.
-TEST(JobSelection, LabelsOfBothProgramsInTheOrderAndNumberAsked) {
-    TempDriveC c;
-    c.write("f.prn", printFileWithCallNumbers({"A", "B C", "1 2 3 4 5 6 7"}));
-    const lomos::SpineGeneration spine = lomos::selectSpineLabels(
-        lomos::generateSpineLabels(c.file("f.prn")), {{2, 2}, {0, 1}});
-    const QString sep = labellist::kSeparator;
-    EXPECT_EQ(entries(spine.callNumberLines), (QStringList{"1", "2", "3", "4", "5", "6", sep, "1", "2", "3",
-                                                  "4", "5", "6", sep, "A", sep, "*"}));
-    EXPECT_EQ(spine.cutLabels, (std::vector<qint64>{0, 1}));
-    EXPECT_EQ(spine.labelCount, 3);
-    c.write("g.prn", printFileWithFullItems(2) + "<z30-call-no>X</z30-call-no>\r\n");
-    const fichas::FullGeneration full =
-        fichas::selectFullLabels(fichas::generateFullLabels(c.file("g.prn")), {{2, 1}, {0, 2}});
-    EXPECT_EQ(entries(full.callNumberLines), (QStringList{"X", sep, "K0", sep, "K0", sep, "*"}));
-    EXPECT_EQ(entries(full.barcodes), (QStringList{"", sep, "B0", sep, "B0", sep}));
-    EXPECT_EQ(entries(full.authorLines), (QStringList{"", sep, "A0", sep, "A0", sep, "*"}));
-}

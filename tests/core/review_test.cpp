@@ -46,7 +46,7 @@ class ReviewPlaces : public testing::TestWithParam<PlacesCase> {};
 
 TEST_P(ReviewPlaces, FollowTheFirstSheetLeftOutLabelsAndCopies) {
     const PlacesCase& c = GetParam();
-    review::Review r(5, 33);
+    review::Review r(5);
     for (int label : c.leftOut) r.setPrinted(label - 1, false);
     if (!c.copiesOf3.isEmpty()) r.setCopies(2, c.copiesOf3[0]);
     r.place(FirstSheet::withUsed(33, c.used));
@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(Review, ReviewPlaces, testing::Values(
 // clang-format on
 
 TEST(Review, CopiesFromOneToNinetyNineAndTheirFindingsMarkTheirOwnLabel) {
-    review::Review r(4, 33);
+    review::Review r(4);
     EXPECT_FALSE(r.setCopies(1, 0));
     EXPECT_FALSE(r.setCopies(1, 100));
     ASSERT_TRUE(r.setCopies(1, 99));
@@ -114,10 +114,13 @@ TEST(Review, JobsOfBothProgramsPrintEditsAndCopiesAndLeaveOutTheRest) {
                       {{0, 1}, {2, 2, &edit}}),
               (QStringList{"QA76", ".C15", "MAPA", "2001", "MAPA", "2001"}));
 
+    // The fourth item has a call number alone: its other fields print empty.
     const jobselection::Fields full{{"B-NUEVO"}, {"K1", "NUEVA"}, {"A1"}, {"T1"}};
-    EXPECT_EQ(printed(fichas::program(), printFileWithFullItems(3), {{2, 1}, {1, 2, &full}}),
+    EXPECT_EQ(printed(fichas::program(),
+                      printFileWithFullItems(3) + "<z30-call-no>X</z30-call-no>\r\n",
+                      {{2, 1}, {1, 2, &full}, {3, 1}}),
               (QStringList{"B2", "A2", "T2", "K2", "B-NUEVO", "A1", "T1", "K1", "NUEVA", "B-NUEVO",
-                           "A1", "T1", "K1", "NUEVA"}));
+                           "A1", "T1", "K1", "NUEVA", "X"}));
 }
 
 TEST(Review, EditedLabelsAreCheckedAgain) {
@@ -128,21 +131,21 @@ TEST(Review, EditedLabelsAreCheckedAgain) {
     c.write("full.prn", full.replace("A1</z13-author>", "A1 " + QByteArray(90, 'z') + "</z13-author>"));
     const auto spine = lomos::program().generate(c.file("spine.prn"));
     const auto labels = fichas::program().generate(c.file("full.prn"));
-    // The check of label 2, as generated or edited.
+    // The check of label 2, as generated or edited, twice.
     const auto findingsOf = [&](const GeneratedLabels& of, const jobselection::Fields* edit,
                                 const QString& fontSize = "8") {
-        const jobselection::Selection job{{1, 1, edit}};
+        const jobselection::Selection job{{1, 2, edit}};
         RecordingSurface surface;
         return labelcheck::findingLines(of.job(&job, {fontSize})->check(FirstSheet(33))(surface).findings);
     };
-    EXPECT_EQ(findingsOf(*spine, nullptr).size(), 1);  // cut after its sixth part
+    EXPECT_EQ(findingsOf(*spine, nullptr).size(), 2);  // cut after its sixth part, each copy
     const jobselection::Fields wide{{QString(30, u'W')}}, fewer{{"1", "2", "3"}};
     const QStringList found = findingsOf(*spine, &wide, "14");  // 7.4 cm on a label of 6.4
-    ASSERT_EQ(found.size(), 1);
-    EXPECT_TRUE(found[0].startsWith("Etiqueta 1 (" + QString(30, u'W') + "): la línea «"));
+    ASSERT_EQ(found.size(), 2);
+    EXPECT_TRUE(found[1].startsWith("Etiqueta 2 (" + QString(30, u'W') + "): la línea «"));
     EXPECT_TRUE(findingsOf(*spine, &fewer).isEmpty());
-    EXPECT_EQ(findingsOf(*labels, nullptr),
-              QStringList{"Etiqueta 1 (B1): el autor no cabe en dos líneas y pierde palabras"});
+    EXPECT_EQ(findingsOf(*labels, nullptr).value(0),
+              "Etiqueta 1 (B1): el autor no cabe en dos líneas y pierde palabras");
     jobselection::Fields author = labels->fields(1);
     author[fichas::kAuthorField] = {"A1"};
     EXPECT_TRUE(findingsOf(*labels, &author).isEmpty());

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 
+#include "common/core/catalogue.h"
 #include "common/paint/paintersurface.h"
 #include "fichas/core/fullwalk.h"
 #include "lomos/core/coordinates.h"
@@ -71,7 +72,7 @@ TEST(FichasPdf, SeventyTwoLabelsLandAtTheirPlacesOnTwoFullSheets) {
     const fichas::SheetPlaces places = fichas::printedPlaces();
     for (int k = 0; k < 72; ++k) {
         const int page = k / 36 + 1;
-        const double x = places.x(k % 36), y = places.y(k % 36);
+        const double x = places.x[size_t(k % 36)], y = places.y[size_t(k % 36)];
         const QString id = QString::number(k);
         expectWordAt(text, "K" + id, page, x, y);
         expectWordAt(text, "B" + id, page, x + 1.5, y);
@@ -146,13 +147,10 @@ INSTANTIATE_TEST_SUITE_P(Programs, ExitStatus, testing::Combine(
                  "No se pudo leer el archivo de etiquetas:\n"},
         ExitCase{"pdf_not_written", nullptr, {}, true, 4, "No se pudo escribir el PDF"},
         ExitCase{"start_past_the_sheet", nullptr, {"--start", "37"}, false, 1, "La etiqueta «37» no existe"},
-        ExitCase{"skip_not_a_number", nullptr, {"--skip", "2,x"}, false, 1, "La etiqueta «x» no existe"},
-        ExitCase{"labels_malformed", nullptr, {"--labels", "2,x"}, false, 1, "Lista de etiquetas no válida: «2,x»"},
-        ExitCase{"labels_range_backwards", nullptr, {"--labels", "3-1"}, false, 1, "Lista de etiquetas no válida: «3-1»"},
         ExitCase{"label_past_the_list", nullptr, {"--labels", "1,2"}, false, 1, "La etiqueta 2 no está en la lista: hay 1"},
         ExitCase{"copies_100", nullptr, {"--copies", "100"}, false, 1, "Número de copias no válido: «100»"},
-        ExitCase{"copies_0", nullptr, {"--copies", "0"}, false, 1, "Número de copias no válido: «0»"},
-        ExitCase{"correction_malformed", nullptr, {"--correction-from", "1:28;3:157,0"}, false, 1, "Medida no válida: «1:28»"},
+        ExitCase{"stock_unknown", nullptr, {"--stock", "Herma 0"}, false, 1, "La hoja «Herma 0» no está en el catálogo"},
+        ExitCase{"start_past_the_stock", nullptr, {"--stock", "Zweckform 3474", "--start", "25"}, false, 1, "La etiqueta «25» no existe: escriba un número entero del 1 al 24."},
         ExitCase{"correction_three_crosses", nullptr, {"--correction-from", "1:28,0;3:157,0;31:28,257"}, false, 1, "Hacen falta al menos cuatro cruces"})),
     [](const auto& info) {
         return std::string(std::get<0>(info.param) == std::string(LOMOS_EXE) ? "lomos_" : "fichas_") +
@@ -176,39 +174,82 @@ TEST(LomosPdf, CorrectionFromMeasuresMovesEveryLine) {
 
 // --labels and --copies: the labels named, in that order, each as many times,
 // from the first free place; the print file is left as it was.
-TEST(BothPdf, LabelsAndCopiesFromTheFirstFreePlace) {
-    for (const bool fichas : {false, true}) {
-        TempDriveC c;
-        QStringList callNumbers;
-        for (int k = 1; k <= 6; ++k) callNumbers << QStringLiteral("K%1 A%1").arg(k);
-        c.putPrintFile(fichas ? printFileWithFullItems(7) : printFileWithCallNumbers(callNumbers));
-        c.putDefaultCoordinates();
-        const QByteArray printFile = c.read("CLIENTE/CATALOG/FILES/BIB50/PRINT/itemlbl.prn");
-        QTemporaryDir out;
-        const ProcessRun run = runProcess(fichas ? FICHAS_EXE : LOMOS_EXE,
-                                          {"--pdf", out.filePath("j.pdf"), "--labels", "5,2-3",
-                                           "--copies", "2", "--start", "2", "--skip", "4"});
-        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-        const PdfText text = readPdfWords(out.filePath("j.pdf"));
-        const lomos::CoordinateTable t = lomos::defaultCoordinateTable();
-        const fichas::SheetPlaces places = fichas::printedPlaces();
-        // Label 5 on places 2 and 3, label 2 on 5 and 6, label 3 on 7 and 8.
-        const int numbers[] = {5, 5, 2, 2, 3, 3}, at[] = {1, 2, 4, 5, 6, 7};
-        for (int i = 0; i < 6; ++i) {
-            const QString word = QStringLiteral("K%1").arg(numbers[i] - (fichas ? 1 : 0));
-            const double x = fichas ? places.x(at[i]) : t.x[at[i]].toDouble();
-            const double y = fichas ? places.y(at[i]) : t.y[at[i]].toDouble();
+TEST(LomosPdf, LabelsAndCopiesFromTheFirstFreePlace) {
+    TempDriveC c;
+    QStringList callNumbers;
+    for (int k = 1; k <= 6; ++k) callNumbers << QStringLiteral("K%1 A%1").arg(k);
+    c.putPrintFile(printFileWithCallNumbers(callNumbers));
+    c.putDefaultCoordinates();
+    const QByteArray printFile = c.read("CLIENTE/CATALOG/FILES/BIB50/PRINT/itemlbl.prn");
+    QTemporaryDir out;
+    const ProcessRun run = runLomos({"--pdf", out.filePath("j.pdf"), "--labels", "5,2-3",
+                                     "--copies", "2", "--start", "2", "--skip", "4"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const PdfText text = readPdfWords(out.filePath("j.pdf"));
+    const lomos::CoordinateTable t = lomos::defaultCoordinateTable();
+    // Label 5 on places 2 and 3, label 2 on 5 and 6, label 3 on 7 and 8.
+    const int numbers[] = {5, 5, 2, 2, 3, 3}, at[] = {1, 2, 4, 5, 6, 7};
+    for (int i = 0; i < 6; ++i) {
+        const QList<PdfWord> found = text.find(QStringLiteral("K%1").arg(numbers[i]));
+        ASSERT_EQ(found.size(), 2) << numbers[i];
+        EXPECT_LT(std::abs(found[i % 2].xMinCm - t.x[size_t(at[i])].toDouble()) +
+                      std::abs(found[i % 2].yMinCm - t.y[size_t(at[i])].toDouble()),
+                  kTolCm)
+            << at[i];
+    }
+    EXPECT_TRUE(text.find("K1").isEmpty() && text.find("K4").isEmpty());
+    EXPECT_EQ(c.read("CLIENTE/CATALOG/FILES/BIB50/PRINT/itemlbl.prn"), printFile);
+}
+// clang-format on
+
+// A stock of the catalogue: every word of label k inside the k-th free label
+// of the product's sheets, and so in no other.
+struct StockCase {
+    const char* name;
+    const char* program;
+    const char* stock;
+    int labels;
+    int start;  // the first free label, from 1
+};
+class StockPdf : public testing::TestWithParam<StockCase> {};
+TEST_P(StockPdf, EveryLabelWithinItsOwn) {
+    const StockCase& s = GetParam();
+    const bool fichas = QString::fromUtf8(s.program) == QStringLiteral(FICHAS_EXE);
+    TempDriveC c;
+    QStringList callNumbers;
+    for (int k = 0; k < s.labels; ++k) callNumbers << QStringLiteral("K%1 A%1").arg(k);
+    c.putPrintFile(fichas ? printFileWithFullItems(s.labels) : printFileWithCallNumbers(callNumbers));
+    QTemporaryDir out;
+    const ProcessRun run = runProcess(s.program, {"--pdf", out.filePath("s.pdf"), "--stock", s.stock,
+                                                  "--start", QString::number(s.start)});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const Stock stock = *catalogue::read(QStringLiteral(CATALOGUE_DIR)).find(s.stock);
+    const PdfText text = readPdfWords(out.filePath("s.pdf"));
+    EXPECT_NEAR(text.pageWidthCm, stock.paperWidthMm / 10, 0.01);
+    const int places = stock.shape().places();
+    EXPECT_EQ(text.pages, (s.labels + s.start - 2) / places + 1);
+    for (int k = 0; k < s.labels; ++k) {
+        const int at = k + s.start - 1;  // from the first place of the first sheet
+        const QString id = QString::number(k);
+        for (const QString& word : fichas ? QStringList{"B" + id, "K" + id, "A" + id, "T" + id}
+                                          : QStringList{"K" + id, "A" + id}) {
             const QList<PdfWord> found = text.find(word);
-            ASSERT_EQ(found.size(), 2) << word.toStdString();
-            EXPECT_LT(std::abs(found[i % 2].xMinCm - x) + std::abs(found[i % 2].yMinCm - y), kTolCm)
-                << word.toStdString() << " " << at[i];
+            ASSERT_EQ(found.size(), 1) << word.toStdString();
+            const PdfWord& w = found[0];
+            const double left = stock.labelLeftCm(at % places), top = stock.labelTopCm(at % places);
+            EXPECT_EQ(w.page, at / places + 1) << word.toStdString();
+            EXPECT_TRUE(w.xMinCm >= left && w.xMaxCm <= left + stock.labelWidthMm / 10 &&
+                        w.yMinCm >= top && w.yMaxCm <= top + stock.labelHeightMm / 10)
+                << word.toStdString() << " at " << w.xMinCm << ", " << w.yMinCm;
         }
-        const int offset = fichas ? 1 : 0;  // fichas's items count from K0
-        EXPECT_TRUE(text.find(QStringLiteral("K%1").arg(1 - offset)).isEmpty());
-        EXPECT_TRUE(text.find(QStringLiteral("K%1").arg(4 - offset)).isEmpty());
-        EXPECT_EQ(c.read("CLIENTE/CATALOG/FILES/BIB50/PRINT/itemlbl.prn"), printFile);
     }
 }
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Catalogue, StockPdf, testing::Values(
+    StockCase{"lomos_four_columns", LOMOS_EXE, "Herma 4102", 50, 3},
+    StockCase{"lomos_five_by_thirteen", LOMOS_EXE, "Herma 4606", 70, 1},
+    StockCase{"fichas_twenty_four", FICHAS_EXE, "Zweckform 3474", 30, 2}),
+    [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
 TEST(LomosPdf, TooWideALineIsReportedAndStrictWritesNothing) {

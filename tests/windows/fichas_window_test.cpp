@@ -89,10 +89,29 @@ private Q_SLOTS:
         const QList<PdfWord> barcodes = pdf.find("B1-NUEVO");
         QCOMPARE(barcodes.size(), 2);
         for (int copy = 0; copy < 2; ++copy) {
-            QVERIFY(std::hypot(barcodes[copy].xMinCm - places.x(4 + copy) - 1.5,
-                               barcodes[copy].yMinCm - places.y(4 + copy)) < 0.01);
+            QVERIFY(std::hypot(barcodes[copy].xMinCm - places.x[size_t(4 + copy)] - 1.5,
+                               barcodes[copy].yMinCm - places.y[size_t(4 + copy)]) < 0.01);
         }
         QVERIFY(pdf.find("K0").isEmpty() && pdf.find("K2").isEmpty() && pdf.find("K1").size() == 2);
+    }
+
+    // On a stock the map, the check and the labels follow its sheet.
+    void aStockFromTheCatalogueReachesPaper() {
+        window(printFileWithFullItems(25));
+        m_w->findChild<QAction*>("mnuHoja")->trigger();
+        m_w->stockWindow()->search("zweckform 3474");
+        QTest::mouseClick(m_w->stockWindow()->findChild<QPushButton*>("cmdUsar"), Qt::LeftButton);
+        QCOMPARE(m_w->firstSheetPanel()->map()->sheet().size(), 24);
+        click("cmdGenerar");
+        auto recorded = std::make_shared<RecordingSurface>();
+        m_w->setPrinterFactory([&](auto) { return recorded; });
+        m_dialogs->answerPrinter(true);
+        click("cmdImprimir");
+        QCOMPARE(m_dialogs->messages(), QStringList{"Recoja sus impresiones"});
+        const RecordingSurface::Line last = recorded->lines().last();  // label 25: sheet 2
+        QCOMPARE(last.text, QStringLiteral("K24"));
+        QCOMPARE(last.sheet, 2);
+        QCOMPARE(last.xCm, fichas::kStockInsetMm / 10);
     }
 
     void everyCaptionReadsWhole() {

@@ -2,9 +2,12 @@
 // data, into the folder given: the main windows with the start field and the
 // map, the coordinate editor, the box of the check before printing, and the
 // list of "Revisar" of both programs with a label left out, one copied and
-// one edited, and "Corregir impresora…" with four crosses measured.
+// one edited, "Corregir impresora…" with four crosses measured, and "Hoja
+// de etiquetas…" on a stock of 44 labels with the main window and the
+// coordinate editor that follow it.
 #include <QApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QTableView>
 #include <QThread>
@@ -86,6 +89,22 @@ int main(int argc, char** argv) {
     saved &= save(full, folder + QStringLiteral("/fichas-principal.png"));
     changeTheReview(full, dialogs, fichas::kCallNumberField);
     saved &= save(*full.reviewWindow(), folder + QStringLiteral("/fichas-revisar.png"));
+
+    // A stock of the catalogue: the window that chooses it, then the sheet
+    // map and the coordinate editor that follow it.
+    lomos::MainWindow herma(dialogs);
+    herma.chooseStock();
+    herma.stockWindow()->search(QStringLiteral("48,5 x 25,4"));
+    herma.stockWindow()->findChild<QListWidget*>(QStringLiteral("lstHojas"))->setCurrentRow(2);
+    saved &= save(*herma.stockWindow(), folder + QStringLiteral("/hoja-de-etiquetas.png"));
+    herma.useStock(herma.stockWindow()->current());
+    herma.generate();
+    herma.firstSheetPanel()->field()->setText(QStringLiteral("6"));
+    emit herma.firstSheetPanel()->field()->editingFinished();
+    saved &= save(herma, folder + QStringLiteral("/lomos-herma-4102.png"));
+    herma.openCoordinateEditor();
+    saved &= save(*herma.coordinateEditor(), folder + QStringLiteral("/lomos-configurar-herma-4102.png"));
+    herma.useStock(std::nullopt);
 
     const std::vector<labelcheck::Finding> findings = {
         {12, QStringLiteral("PQ6613"),

@@ -1,0 +1,92 @@
+#include "common/core/stock.h"
+
+#include <cmath>
+
+#include "common/core/number.h"
+
+namespace {
+
+// Catalogue sizes are rounded, some to a millimetre: a layout that reaches
+// this far past the paper's edge still fits (no printer prints there).
+constexpr double kToleranceMm = 1.5;
+// No sheet of labels holds more; a layout beyond it is a typing error.
+constexpr int kMaxLabels = 1000;
+// Paper larger than this is no sheet of labels.
+constexpr double kMaxPaperMm = 1500;
+
+bool positive(double mm) { return std::isfinite(mm) && mm > 0 && mm <= kMaxPaperMm; }
+
+QString mm(double value) { return formatDecimal(value); }
+
+}  // namespace
+
+double Stock::labelLeftCm(int place) const {
+    return (leftMm + pitchXMm * shape().columnOf(place)) / 10;
+}
+
+double Stock::labelTopCm(int place) const {
+    return (topMm + pitchYMm * shape().rowOf(place)) / 10;
+}
+
+QString Stock::problem() const {
+    if (columns < 1 || rows < 1) return QStringLiteral("Hace falta al menos una columna y una fila.");
+    if (double(columns) * rows > kMaxLabels) {
+        return QStringLiteral("%1 etiquetas en una hoja son demasiadas: como mucho, %2.")
+            .arg(double(columns) * rows, 0, 'f', 0)
+            .arg(kMaxLabels);
+    }
+    for (double size : {paperWidthMm, paperHeightMm, labelWidthMm, labelHeightMm}) {
+        if (!positive(size))
+            return QStringLiteral("El papel y las etiquetas deben medir más de 0 mm.");
+    }
+    for (double at : {leftMm, topMm, pitchXMm, pitchYMm}) {
+        if (!std::isfinite(at) || at < 0 || at > kMaxPaperMm)
+            return QStringLiteral("Los márgenes y las distancias no pueden ser negativos.");
+    }
+    if (columns > 1 && pitchXMm < labelWidthMm - kToleranceMm) {
+        return QStringLiteral(
+                   "De una etiqueta a la siguiente hay %1 mm, menos que su ancho (%2 mm): se "
+                   "montarían.")
+            .arg(mm(pitchXMm), mm(labelWidthMm));
+    }
+    if (rows > 1 && pitchYMm < labelHeightMm - kToleranceMm) {
+        return QStringLiteral(
+                   "De una fila a la siguiente hay %1 mm, menos que el alto de las etiquetas "
+                   "(%2 mm): se montarían.")
+            .arg(mm(pitchYMm), mm(labelHeightMm));
+    }
+    const double right = leftMm + pitchXMm * (columns - 1) + labelWidthMm;
+    if (right > paperWidthMm + kToleranceMm) {
+        return QStringLiteral(
+                   "Las etiquetas no caben en el papel: la última columna acaba a %1 mm del borde "
+                   "izquierdo y el papel mide %2 mm de ancho.")
+            .arg(mm(right), mm(paperWidthMm));
+    }
+    const double bottom = topMm + pitchYMm * (rows - 1) + labelHeightMm;
+    if (bottom > paperHeightMm + kToleranceMm) {
+        return QStringLiteral(
+                   "Las etiquetas no caben en el papel: la última fila acaba a %1 mm del borde "
+                   "superior y el papel mide %2 mm de alto.")
+            .arg(mm(bottom), mm(paperHeightMm));
+    }
+    return {};
+}
+
+QString Stock::paperName() const {
+    auto is = [&](double w, double h) {
+        return std::abs(paperWidthMm - w) < 1 && std::abs(paperHeightMm - h) < 1;
+    };
+    if (is(210, 297)) return QStringLiteral("A4");
+    if (is(215.9, 279.4)) return QStringLiteral("Carta");
+    if (is(148, 210)) return QStringLiteral("A5");
+    return QStringLiteral("%1 × %2 mm").arg(mm(paperWidthMm), mm(paperHeightMm));
+}
+
+QString Stock::summary() const {
+    return QStringLiteral("%1 etiquetas de %2 × %3 mm (%4 columnas, %5 filas), %6")
+        .arg(columns * rows)
+        .arg(mm(labelWidthMm), mm(labelHeightMm))
+        .arg(columns)
+        .arg(rows)
+        .arg(paperName());
+}
