@@ -3,8 +3,9 @@
 # and writes the installation twice: dist/etiquetas-VERSION-windows-x64.msi,
 # per machine, for the IT department, and the same files in
 # dist/etiquetas-VERSION-windows-x64.zip, for a quick try (the programs, the
-# Qt and MinGW libraries they load, Qt's Spanish texts and LEAME.txt for the
-# staff). Installs what is missing first.
+# Qt and MinGW libraries they load, Qt's Spanish texts, the catalogue of label
+# sheets, LEAME.txt for the staff and LICENCIAS.txt). Installs what is missing
+# first.
 #   ./windows.sh              build, package and test
 #   ./windows.sh --no-tests   build and package only
 # With ETIQUETAS_SIGN_CERT and ETIQUETAS_SIGN_KEY naming the library's
@@ -36,6 +37,14 @@ cp "$mingw/libstdc++-6.dll" "$mingw/libgcc_s_seh-1.dll" /usr/x86_64-w64-mingw32/
 cp /usr/share/qt6/translations/qtbase_es.qm "$app/translations/"
 printf '[Paths]\nTranslations = translations\n' > "$app/qt.conf"
 sed "s/@VERSION@/$version/" windows/LEAME.txt | sed 's/$/\r/' > "$app/LEAME.txt"
+# The catalogue of label sheets, as the package installs it, and the
+# licences of everything the folder carries (the catalogue's from the
+# package's own files).
+templates=/usr/share/libglabels-3.0
+mkdir -p "$app/plantillas"
+cp "$templates"/templates/*-templates.xml "$templates/templates/paper-sizes.xml" "$app/plantillas/"
+python3 tools/licences.py "$version" "$templates/dtd/glabels-3.0.dtd" < windows/LICENCIAS.txt |
+  sed 's/$/\r/' > "$app/LICENCIAS.txt"
 x86_64-w64-mingw32-strip --strip-unneeded "$app"/*.exe "$app"/*.dll "$app"/*/*.dll
 sign() {  # sign FILE: with the library's certificate, when there is one
   [ -n "${ETIQUETAS_SIGN_CERT:-}" ] || return 0
@@ -49,8 +58,10 @@ mkdir -p dist && rm -f "dist/$name.zip" "dist/$name.msi"
 (cd build-windows && zip -qr9 "../dist/$name.zip" "$name")
 echo "dist/$name.zip: $(du -h "dist/$name.zip" | cut -f1)"
 # wixl takes paths relative to where it runs.
+wxs=build-windows/etiquetas.wxs
+python3 tools/msi-templates.py "$app" < windows/etiquetas.wxs > "$wxs"
 wixl -a x64 -D Version="$version" -D AppDir="$app" -D WindowsDir=windows \
-  -o "dist/$name.msi" windows/etiquetas.wxs
+  -o "dist/$name.msi" "$wxs"
 sign "dist/$name.msi"
 echo "dist/$name.msi: $(du -h "dist/$name.msi" | cut -f1)"
 
@@ -66,6 +77,6 @@ if [ "${1:-}" != --no-tests ]; then
   unzipped=$(mktemp -d)
   trap 'rm -rf "$unzipped"' EXIT
   unzip -q "dist/$name.zip" -d "$unzipped"
-  ETIQUETAS_MSI=dist/$name.msi ETIQUETAS_SCREENSHOTS=$PWD/build-windows tests/wine/run.sh "$unzipped/$name" build-windows/tests/core_tests.exe "$linux" \
+  ETIQUETAS_MSI=dist/$name.msi ETIQUETAS_WXS=$wxs ETIQUETAS_SCREENSHOTS=$PWD/build-windows tests/wine/run.sh "$unzipped/$name" build-windows/tests/core_tests.exe "$linux" \
     build-windows/tests/wine_window_tests.exe "$qt"
 fi

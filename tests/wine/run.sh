@@ -2,7 +2,8 @@
 # The Windows build under Wine, in a new Wine prefix:
 # - the application manifest both programs carry;
 # - the logic tests (core_tests.exe);
-# - both programs' windowless job from the unzipped folder alone, with drive
+# - both programs' windowless job from the unzipped folder alone (on their
+#   own sheets and on a stock of the catalogue the folder carries), with drive
 #   C being Wine's own C: (C:\ini.prn, C:\cy.txt, the print file under
 #   C:\CLIENTE\...\PRINT), started from a plain Windows command line with no
 #   environment variable of ours: real text in the PDF, every word within
@@ -81,6 +82,13 @@ for program in lomos fichas; do
   done
   check "$program.exe --pdf: the count, and nothing to report" \
     bash -c "grep -q 'Se han generado 50 etiquetas' '$drive/$program.out' && [ ! -s '$drive/$program.err' ]"
+  # A stock of the catalogue the folder carries.
+  stock="Herma 4102"; [ $program = fichas ] && stock="Zweckform 3474"
+  ETIQUETAS_UNIDAD_C=$work/linux-c QT_QPA_PLATFORM=offscreen "$exe" --pdf "$work/$program-hoja-linux.pdf" \
+    --stock "$stock" >/dev/null
+  check "$program.exe --pdf --stock \"$stock\"" windowless $program $program-hoja --stock "$stock"
+  check "$program.exe --pdf --stock \"$stock\": as on Linux" \
+    python3 "$here/tests/wine/compare_pdfs.py" "$work/$program-hoja-linux.pdf" "$drive/$program-hoja.pdf"
 done
 
 # The MSI (ETIQUETAS_MSI): installed silently, per machine; both programs'
@@ -127,6 +135,11 @@ from_installed() {  # from_installed PROGRAM: its labels, as on Linux
   windowless "$1" "$1-msi" &&
     python3 "$here/tests/wine/compare_pdfs.py" "$work/$1-linux.pdf" "$drive/$1-msi.pdf"
 }
+installed_catalogue() {  # a stock of the catalogue the MSI installed, as on Linux
+  local folder='C:\Program Files\Etiquetas'
+  windowless lomos lomos-hoja-msi --stock "Herma 4102" &&
+    python3 "$here/tests/wine/compare_pdfs.py" "$work/lomos-hoja-linux.pdf" "$drive/lomos-hoja-msi.pdf"
+}
 if [ -n "${ETIQUETAS_MSI:-}" ]; then
   msi=$(cd "$(dirname "$ETIQUETAS_MSI")" && pwd)/$(basename "$ETIQUETAS_MSI")
   version=$(msiinfo export "$msi" Property | sed -n 's/^ProductVersion\t//p' | tr -d '\r')
@@ -134,11 +147,13 @@ if [ -n "${ETIQUETAS_MSI:-}" ]; then
   # The next version, of the same files: wixl wants paths relative to where it runs.
   mkdir -p "$work/msi/windows" && cp "$here"/windows/*.ico "$work/msi/windows/" && cp -r "$app" "$work/msi/app"
   (cd "$work/msi" && wixl -a x64 -D Version="$newer" -D AppDir=app -D WindowsDir=windows \
-    -o newer.msi "$here/windows/etiquetas.wxs")
+    -o newer.msi "$(cd "$here" && realpath "${ETIQUETAS_WXS:-windows/etiquetas.wxs}")")
   check "MSI $version: a silent install, per machine" installs "$msi" "$version"
   for program in lomos fichas; do
     check "$program.exe --pdf from C:\Program Files\Etiquetas: as on Linux" from_installed $program
   done
+  check "lomos.exe --pdf --stock from C:\Program Files\Etiquetas: the catalogue installed" \
+    installed_catalogue
   check "MSI $newer replaces $version" installs "$work/msi/newer.msi" "$newer"
   check "MSI $version refused once $newer is installed" refused "$msi" "$newer"
   check "MSI $newer: a silent uninstall leaves nothing" uninstalls "$work/msi/newer.msi"
