@@ -15,6 +15,7 @@
 #include "lomos/core/spinecheck.h"
 #include "lomos/core/spinewalk.h"
 #include "recordingsurface.h"
+#include "common/core/catalogue.h"
 #include "common/paint/paintersurface.h"
 #include "printfile_generator.h"
 
@@ -145,6 +146,44 @@ void BM_FullPdf100Sheets(benchmark::State& state) {
     setRates(state, 0, g.labelCount);
 }
 BENCHMARK(BM_FullPdf100Sheets)->Unit(benchmark::kMillisecond);
+
+// The catalogue of label sheets as the package installs it: read whole, as
+// "Hoja de etiquetas…" opens, and searched, as each letter is typed.
+void BM_CatalogueRead(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(catalogue::read(catalogue::folder()));
+}
+BENCHMARK(BM_CatalogueRead)->Unit(benchmark::kMillisecond);
+
+void BM_CatalogueSearch(benchmark::State& state) {
+    const catalogue::Catalogue all = catalogue::read(catalogue::folder());
+    const QString texts[] = {QStringLiteral("Herma"), QStringLiteral("4102"),
+                             QStringLiteral("48,5 x 25,4")};
+    for (auto _ : state) {
+        for (const QString& text : texts) benchmark::DoNotOptimize(catalogue::search(all, text));
+    }
+}
+BENCHMARK(BM_CatalogueSearch)->Unit(benchmark::kMillisecond);
+
+// The same 3,300 labels into a PDF on the program's own sheet (33 a sheet)
+// and on stocks of 44 and 65: labels per second should not depend on it.
+void BM_SpinePdfOnAStock(benchmark::State& state) {
+    const SpineGeneration g = generateSpineLabels(printFileOf(3300));
+    const catalogue::Catalogue all = catalogue::read(catalogue::folder());
+    const char* names[] = {nullptr, "Herma 4102", "Herma 4606"};
+    std::optional<Stock> stock;
+    if (const char* name = names[state.range(0)]) stock = *all.find(QString::fromLatin1(name));
+    const CoordinateTable table = coordinatesOf(stock);
+    const int places = stock ? stock->shape().places() : kSpineSheet.places();
+    QTemporaryDir dir;
+    for (auto _ : state) {
+        PdfSurface pdf(dir.filePath(QStringLiteral("spine.pdf")), PdfSurface::Paper::A4);
+        printSheets(spineWalk(g.callNumberLines, table, QStringLiteral("8"), kPrinterFace), pdf,
+                    FirstSheet(places));
+    }
+    state.SetLabel(names[state.range(0)] ? names[state.range(0)] : "33 a sheet");
+    setRates(state, 0, g.labelCount);
+}
+BENCHMARK(BM_SpinePdfOnAStock)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 // What "Vista Previa" draws before it asks: one sheet on the preview picture.
 void BM_PreviewOneSheet(benchmark::State& state) {

@@ -12,9 +12,10 @@ import sys
 
 folder = pathlib.Path(sys.argv[1]) / "plantillas"
 files = sorted(p.name for p in folder.iterdir() if p.is_file())
+key_path = ' KeyPath="yes"'
 entries = "\n".join(
     f'              <File Id="p_{re.sub(r"[^A-Za-z0-9_.]", "_", name)}" Name="{name}" '
-    f'Source="$(var.AppDir)/plantillas/{name}"{" KeyPath=\"yes\"" if i == 0 else ""}/>'
+    f'Source="$(var.AppDir)/plantillas/{name}"{key_path if i == 0 else ""}/>'
     for i, name in enumerate(files))
 directory = ('<Directory Id="plantillas" Name="plantillas">\n'
              '            <Component Id="plantillas" Guid="*" Win64="yes">\n'

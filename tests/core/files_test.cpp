@@ -172,15 +172,6 @@ TEST(CoordinateFile, YThenXShortFilesAndTextAsTyped) {
     EXPECT_EQ(lomos::readCoordinateFile(c.file("cy.txt")), t);
 }
 
-TEST(DriveC, FilesAtTheRootAndThePrintFileUnderTheClient) {
-    TempDriveC c;
-    EXPECT_EQ(drivec::root(), QDir::cleanPath(c.root()));
-    EXPECT_EQ(drivec::settingsFile(), c.file("ini.prn"));
-    EXPECT_EQ(drivec::coordinateFile(), c.file("cy.txt"));
-    EXPECT_EQ(drivec::printFile("alpha\\cliente", " B"),
-              c.file("alpha/cliente/CATALOG/FILES/ B/PRINT/itemlbl.prn"));
-}
-
 TEST(DriveC, NamesCopiedFromWindowsMatchIgnoringCaseUnlessAmbiguous) {
     TempDriveC c;
     c.write("Cliente/catalog/Files/bib50/print/ITEMLBL.PRN", "x");

@@ -75,15 +75,6 @@ TEST(Generation, ALargeFileReadOnEveryCoreGivesWhatOneReadingGives) {
               entries(lomos::generateSpineLabels(file).callNumberLines));
 }
 
-TEST(Generation, ReadsAPrintFileTheClientStillHasOpen) {
-    TempDriveC c;
-    QFile client(c.file("f.prn"));  // the library client, still writing
-    ASSERT_TRUE(client.open(QIODevice::WriteOnly));
-    client.write(printFileWithCallNumbers({"A B"}));
-    client.flush();
-    EXPECT_EQ(lomos::generateSpineLabels(c.file("f.prn")).labelCount, 1);
-}
-
 struct SelectionCase {
     const char* name;
     const char* labels;

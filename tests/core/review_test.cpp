@@ -98,9 +98,7 @@ const QString k28 = QString(28, u'x'), k30 = QString(30, u'x'), k31 = QString(31
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Review, EditRules, testing::Values(
     RuleCase{"within_every_limit", {{"B1"}, {k30, "A", "B", "C", "D", "E"}, {QString(40, u'a'), QString(40, u'a')}, {k28, k36}}, ""},
-    RuleCase{"two_barcodes", {{"B1", "B2"}, {}, {}, {}}, "Código de barras ocupa una sola línea."},
     RuleCase{"call_number_line_31", {{}, {"A", k31}, {}, {}}, "Clasificación, línea 2: tiene 31 caracteres y caben 30."},
-    RuleCase{"author_three_lines", {{}, {}, {"a", "b", "c"}, {}}, "Autor: caben 2 líneas como mucho."},
     RuleCase{"title_second_line_37", {{}, {}, {}, {k28, k37}}, "Título, línea 2: tiene 37 caracteres y caben 36."}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
@@ -136,7 +134,7 @@ TEST(Review, EditedLabelsAreCheckedAgain) {
                                 const QString& fontSize = "8") {
         const jobselection::Selection job{{1, 2, edit}};
         RecordingSurface surface;
-        return labelcheck::findingLines(of.job(&job, {fontSize})->check(FirstSheet(33))(surface).findings);
+        return labelcheck::findingLines(of.job(&job, {fontSize, std::nullopt})->check(FirstSheet(33))(surface).findings);
     };
     EXPECT_EQ(findingsOf(*spine, nullptr).size(), 2);  // cut after its sixth part, each copy
     const jobselection::Fields wide{{QString(30, u'W')}}, fewer{{"1", "2", "3"}};
