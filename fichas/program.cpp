@@ -13,8 +13,9 @@ namespace {
 const char* const kHelp =
     "Uso: fichas --pdf ARCHIVO.pdf [--paper a4|letter] [--start N] [--skip LISTA]\n"
     "              [--labels LISTA] [--copies N] [--correction-from MEDIDAS]\n"
-    "              [--strict]\n"
-    "       fichas --pdf ARCHIVO.pdf --test-sheet [--paper a4|letter]\n"
+    "              [--stock HOJA] [--strict]\n"
+    "       fichas --pdf ARCHIVO.pdf --test-sheet [--paper a4|letter] [--stock HOJA]\n"
+    "       fichas --list-stocks [TEXTO]\n"
     "\n"
     "Genera las etiquetas completas (código de barras, clasificación, autor y\n"
     "título) sin abrir ninguna ventana, igual que al pulsar \"Generar Etiquetas\"\n"

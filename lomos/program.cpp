@@ -13,8 +13,9 @@ namespace {
 const char* const kHelp =
     "Uso: lomos --pdf ARCHIVO.pdf [--font-size N] [--paper a4|letter]\n"
     "             [--start N] [--skip LISTA] [--labels LISTA] [--copies N]\n"
-    "             [--correction-from MEDIDAS] [--strict]\n"
-    "       lomos --pdf ARCHIVO.pdf --test-sheet [--paper a4|letter]\n"
+    "             [--correction-from MEDIDAS] [--stock HOJA] [--strict]\n"
+    "       lomos --pdf ARCHIVO.pdf --test-sheet [--paper a4|letter] [--stock HOJA]\n"
+    "       lomos --list-stocks [TEXTO]\n"
     "\n"
     "Genera las etiquetas de lomo sin abrir ninguna ventana, igual que al pulsar\n"
     "\"Generar\" y luego \"Imprimir\", pero las guarda en un archivo PDF.\n"
