@@ -83,10 +83,12 @@ QString Stock::paperName() const {
 }
 
 QString Stock::summary() const {
-    return QStringLiteral("%1 etiquetas de %2 × %3 mm (%4 columnas, %5 filas), %6")
-        .arg(columns * rows)
+    auto count = [](int n, const char* one, const char* many) {
+        return QString::number(n) + u' ' + QString::fromUtf8(n == 1 ? one : many);
+    };
+    return QStringLiteral("%1 de %2 × %3 mm (%4, %5), %6")
+        .arg(count(columns * rows, "etiqueta", "etiquetas"))
         .arg(mm(labelWidthMm), mm(labelHeightMm))
-        .arg(columns)
-        .arg(rows)
+        .arg(count(columns, "columna", "columnas"), count(rows, "fila", "filas"))
         .arg(paperName());
 }

@@ -163,3 +163,15 @@ TEST(Correction, SaidInWords) {
                              "1,00 % de izquierda a derecha"));
     EXPECT_EQ(correction::describe({}), QStringLiteral("la impresora pone cada cruz en su sitio"));
 }
+
+// Four crosses fit in one row only on a sheet of four columns or more.
+TEST(Correction, FourCrossesInOneRowRefused) {
+    std::vector<testsheet::Position> row;
+    for (int c = 0; c < 4; ++c) row.push_back({c + 1, 0, c, 1 + 5 * c, 1.0});
+    QString problem;
+    const auto measures =
+        correction::parseMeasures(QStringLiteral("1:10,10;2:60,10;3:110,10;4:160,10"), problem);
+    ASSERT_TRUE(measures) << problem.toStdString();
+    EXPECT_TRUE(correction::fit(*measures, row, 0, 0).problem.startsWith(
+        QStringLiteral("Las cruces están todas en una fila")));
+}
