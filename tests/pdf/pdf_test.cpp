@@ -248,7 +248,8 @@ TEST_P(StockPdf, EveryLabelWithinItsOwn) {
 INSTANTIATE_TEST_SUITE_P(Catalogue, StockPdf, testing::Values(
     StockCase{"lomos_four_columns", LOMOS_EXE, "Herma 4102", 50, 3},
     StockCase{"lomos_five_by_thirteen", LOMOS_EXE, "Herma 4606", 70, 1},
-    StockCase{"fichas_ten_on_letter", FICHAS_EXE, "Avery 5163", 30, 2}),
+    StockCase{"fichas_twenty_four", FICHAS_EXE, "Zweckform 3474", 30, 2},
+    StockCase{"fichas_ten_on_letter", FICHAS_EXE, "Avery 5163", 12, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
