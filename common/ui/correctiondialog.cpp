@@ -12,10 +12,11 @@
 #include "common/ui/labelprinter.h"
 
 CorrectionDialog::CorrectionDialog(Dialogs& dialogs, CrossesSource crosses,
-                                   const std::vector<int>& corners, QWidget* parent)
+                                   correction::Origin origin, SheetShape sheet, QWidget* parent)
     : QWidget(parent, Qt::Window),
       m_dialogs(dialogs),
       m_crosses(std::move(crosses)),
+      m_origin(origin),
       m_current(new QLabel(this)) {
     setObjectName(QStringLiteral("frmCorregir"));
     setWindowTitle(QStringLiteral("Corregir impresora"));
@@ -35,6 +36,7 @@ CorrectionDialog::CorrectionDialog(Dialogs& dialogs, CrossesSource crosses,
     grid->addWidget(new QLabel(QStringLiteral("Etiqueta"), this), 2, 0);
     grid->addWidget(new QLabel(QStringLiteral("Desde la izquierda (mm)"), this), 2, 1);
     grid->addWidget(new QLabel(QStringLiteral("Desde arriba (mm)"), this), 2, 2);
+    const int corners[] = {1, sheet.columns, sheet.places() - sheet.columns + 1, sheet.places()};
     for (int row = 0; row < kRows; ++row) {
         auto field = [&](const char* name, int column) {
             auto* edit = new QLineEdit(this);
@@ -45,8 +47,7 @@ CorrectionDialog::CorrectionDialog(Dialogs& dialogs, CrossesSource crosses,
         m_place[row] = field("txtEtiqueta", 0);
         m_x[row] = field("txtX", 1);
         m_y[row] = field("txtY", 2);
-        if (size_t(row) < corners.size())
-            m_place[row]->setText(QString::number(corners[size_t(row)]));
+        if (row < 4) m_place[row]->setText(QString::number(corners[row]));
     }
     auto button = [this, grid](const char* name, const QString& text, int column, auto command) {
         auto* b = new QPushButton(text, this);
@@ -93,12 +94,10 @@ void CorrectionDialog::fitAndKeep() {
     }
     // A cross was meant at its position, from the paper's corner or the
     // printable area's.
-    const Crosses crosses = m_crosses();
-    const QPointF corner = crosses.origin == correction::Origin::Paper
+    const QPointF corner = m_origin == correction::Origin::Paper
                                ? QPointF()
                                : PrinterSurface::printableCornerCm(*labelprinter::open().printer);
-    const correction::Fit fit =
-        correction::fit(measures, crosses.positions, corner.x(), corner.y());
+    const correction::Fit fit = correction::fit(measures, m_crosses(), corner.x(), corner.y());
     if (!fit.distortion) {
         m_dialogs.message(this, messages::kTitle, fit.problem);
         for (int row = 0; row < kRows; ++row) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/core/correction.h"
+#include "common/core/sheetshape.h"
 #include "common/core/testsheet.h"
 
 class Dialogs;
@@ -20,18 +21,14 @@ class CorrectionDialog : public QWidget {
 public:
     static constexpr int kRows = 6;
 
-    // Where the test sheet's crosses are, and what from, read when
-    // "Calcular" is pressed: the sheet measured was printed from what was
-    // saved by then.
-    struct Crosses {
-        std::vector<testsheet::Position> positions;
-        correction::Origin origin;
-    };
-    using CrossesSource = std::function<Crosses()>;
+    // Where the test sheet's crosses are, read when "Calcular" is pressed:
+    // the sheet measured was printed from what was saved by then.
+    using CrossesSource = std::function<std::vector<testsheet::Position>()>;
 
-    // `corners`: the places proposed at first.
-    CorrectionDialog(Dialogs& dialogs, CrossesSource crosses, const std::vector<int>& corners,
-                     QWidget* parent = nullptr);
+    // `origin`: what the crosses' positions are measured from; the four
+    // corners of `sheet` are the places proposed at first.
+    CorrectionDialog(Dialogs& dialogs, CrossesSource crosses, correction::Origin origin,
+                     SheetShape sheet, QWidget* parent = nullptr);
 
     // "Calcular": fits the correction and, once the user agrees, keeps it.
     void fitAndKeep();
@@ -46,6 +43,7 @@ private:
 
     Dialogs& m_dialogs;
     CrossesSource m_crosses;
+    correction::Origin m_origin;
     QLabel* m_current;  // lblCorreccion
     QLineEdit* m_place[kRows];
     QLineEdit* m_x[kRows];

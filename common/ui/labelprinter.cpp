@@ -126,7 +126,7 @@ JobPrinter forJob(Dialogs& dialogs, QWidget* parent, bool askFirst,
         target.printer->setPageSize(QPageSize(QSizeF(stock->paperWidthMm, stock->paperHeightMm),
                                               QPageSize::Millimeter, stock->paperName()));
     }
-    const auto origin = stock ? correction::Origin::Paper : correction::Origin::Area;
+    const correction::Origin origin = originOf(stock);
     if (!target.missing.isEmpty())
         dialogs.message(parent, messages::kTitle, missingMessage(target.missing));
     // Cancel cancels: printing after it would waste sheets of labels.

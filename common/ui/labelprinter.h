@@ -71,4 +71,10 @@ struct JobPrinter {
 JobPrinter forJob(Dialogs& dialogs, QWidget* parent, bool askFirst,
                   const SurfaceFactory& makeSurface, const std::optional<Stock>& stock);
 
+// What a job's positions are measured from: a stock's from the paper's
+// corner, the program's own sheet's from the printable area's.
+inline correction::Origin originOf(const std::optional<Stock>& stock) {
+    return stock ? correction::Origin::Paper : correction::Origin::Area;
+}
+
 }  // namespace labelprinter

@@ -20,37 +20,41 @@ MainWindowBase::MainWindowBase(Dialogs& dialogs, const LabelProgram& program, QW
     : QMainWindow(parent), m_dialogs(dialogs), m_program(program) {
     setObjectName(QStringLiteral("frmPrincipal"));
     setWindowTitle(QString());
-    m_printerFactory = [](std::unique_ptr<QPrinter> printer) {
-        return std::make_shared<PrinterSurface>(std::move(printer));
-    };
     m_exit = [] { QApplication::exit(0); };
 
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
     setCentralWidget(m_client);
 
+    auto named = [](QWidget* widget, const char* name, const QFont& font) {
+        widget->setObjectName(QLatin1String(name));
+        widget->setFont(font);
+        return widget;
+    };
     const QFont fieldFont = uiFont(QStringLiteral("Arial"), 9, true);
     m_clientDirectory = new QLineEdit(m_client);
-    m_clientDirectory->setObjectName(QStringLiteral("txtDir"));
-    m_clientDirectory->setFont(fieldFont);
     m_administrativeBase = new QLineEdit(m_client);
-    m_administrativeBase->setObjectName(QStringLiteral("txtBase"));
-    m_administrativeBase->setFont(fieldFont);
+    named(m_clientDirectory, "txtDir", fieldFont);
+    named(m_administrativeBase, "txtBase", fieldFont);
     setTabOrder(m_clientDirectory, m_administrativeBase);
 
     m_status = new QLabel(messages::kNoLabels, m_client);
-    m_status->setObjectName(QStringLiteral("lblEspere"));
-    m_status->setFont(uiFont(QStringLiteral("Arial Narrow"), program.window.statusPoints, true));
+    named(m_status, "lblEspere",
+          uiFont(QStringLiteral("Arial Narrow"), program.window.statusPoints, true));
     m_status->setAlignment(Qt::AlignCenter);
 
     m_settings.stock = stockchoice::chosen(program.name);
     m_firstSheet = new FirstSheetPanel(program.name, m_client);
     m_firstSheet->setSheet(program.shapeOf(m_settings), stockName());
+    m_stocks = new StockFlow(dialogs, program, this, [this] { return closeOtherWindows(); });
+    connect(m_stocks, &StockFlow::chosen, this, &MainWindowBase::useStock);
 
     m_review = new ReviewFlow(
         dialogs, this,
         [this](const jobselection::Selection* selection, const FirstSheet& first) {
-            return m_labels->job(selection, m_settings)->check(first)(checkSurface()).findings;
+            return m_labels->job(selection, m_settings)
+                ->check(first)(m_print->checkSurface())
+                .findings;
         },
         [this] { return m_firstSheet->map()->sheet(); });
     connect(m_firstSheet, &FirstSheetPanel::changed, m_review, &ReviewFlow::firstSheetChanged);
@@ -58,10 +62,11 @@ MainWindowBase::MainWindowBase(Dialogs& dialogs, const LabelProgram& program, QW
             [this] { showStatus(m_review->caption(m_generatedStatus)); });
     connect(m_review, &ReviewFlow::printChosen, this,
             [this](const jobselection::Selection& selection) { printJob(selection); });
+    m_print = new PrintFlow(dialogs, program, this, *m_review, *m_firstSheet);
+    connect(m_print, &PrintFlow::printerUsed, this, &MainWindowBase::showDestination);
 
     m_destination = new QLabel(m_client);
-    m_destination->setObjectName(QStringLiteral("lblImpresora"));
-    m_destination->setFont(uiFont(QStringLiteral("Arial Narrow"), 9.75, false));
+    named(m_destination, "lblImpresora", uiFont(QStringLiteral("Arial Narrow"), 9.75, false));
     showDestination();
 
     const Settings settings = loadSettings(drivec::settingsFile());
@@ -70,11 +75,7 @@ MainWindowBase::MainWindowBase(Dialogs& dialogs, const LabelProgram& program, QW
 }
 
 // The other windows have no parent: they are windows of their own.
-MainWindowBase::~MainWindowBase() {
-    delete m_preview;
-    delete m_correction;
-    delete m_stockWindow;
-}
+MainWindowBase::~MainWindowBase() { delete m_correction; }
 
 void MainWindowBase::buildMenu(const std::vector<MenuItem>& items) {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("Menú"));
@@ -111,10 +112,8 @@ void MainWindowBase::generate() {
     emit labelsPresent(m_labels != nullptr);
     showStatus(report.status);
     // Said once a run: the values on screen serve until the program ends.
-    if (!report.unsaved.isEmpty() && !m_toldUnsaved) {
-        m_toldUnsaved = true;
+    if (!report.unsaved.isEmpty() && !std::exchange(m_toldUnsaved, true))
         m_dialogs.message(this, messages::kTitle, report.unsaved);
-    }
     for (const QString& notice : report.notices) m_dialogs.message(this, messages::kTitle, notice);
 }
 
@@ -122,15 +121,9 @@ void MainWindowBase::openReview() { m_review->open(); }
 
 void MainWindowBase::openPrinterCorrection() {
     if (!m_correction) {
-        const SheetShape sheet = m_program.shapeOf(m_settings);
         m_correction = new CorrectionDialog(
-            m_dialogs,
-            [this] {
-                return CorrectionDialog::Crosses{m_program.crosses(m_settings),
-                                                 m_settings.stock ? correction::Origin::Paper
-                                                                  : correction::Origin::Area};
-            },
-            {1, sheet.columns, sheet.places() - sheet.columns + 1, sheet.places()});
+            m_dialogs, [this] { return m_program.crosses(m_settings); },
+            labelprinter::originOf(m_settings.stock), m_program.shapeOf(m_settings));
         connect(m_correction, &CorrectionDialog::correctionChanged, this,
                 &MainWindowBase::showDestination);
     }
@@ -148,45 +141,21 @@ QString MainWindowBase::stockName() const {
     return m_settings.stock ? m_settings.stock->name : QString();
 }
 
-void MainWindowBase::chooseStock() {
-    if (!m_stockWindow) {
-        m_stockWindow = new StockWindow(m_dialogs, m_program.ownSheetName, m_program.sheet,
-                                        m_settings.stock);
-        connect(m_stockWindow, &StockWindow::stockChosen, this, &MainWindowBase::useStock);
-    }
-    bringToFront(m_stockWindow);
-}
+void MainWindowBase::chooseStock() { m_stocks->open(m_settings.stock); }
 
-bool MainWindowBase::useStock(const std::optional<Stock>& stock) {
-    // The other windows show the sheet that was: they go first, and the
-    // coordinate editor may ask before its changes go.
-    if (!closeOtherWindows()) return false;
+// The other windows showed the sheet that was and have closed.
+void MainWindowBase::useStock(const std::optional<Stock>& stock) {
     delete m_correction;
     m_settings.stock = stock;
-    stockchoice::choose(m_program.name, stock);
     m_firstSheet->setSheet(m_program.shapeOf(m_settings), stockName());
-    m_checkSurface.reset();
+    m_print->printerChanged();
     showDestination();
-    return true;
 }
 
 void MainWindowBase::chooseLabelPrinter() {
     if (!labelprinter::askAndChoose(m_dialogs, this)) return;
-    m_checkSurface.reset();
+    m_print->printerChanged();
     showDestination();
-}
-
-DrawingSurface& MainWindowBase::checkSurface() {
-    if (!m_checkSurface) m_checkSurface = m_printerFactory(labelprinter::open().printer);
-    return *m_checkSurface;
-}
-
-labelprinter::JobPrinter MainWindowBase::jobPrinter() {
-    labelprinter::JobPrinter printer =
-        labelprinter::forJob(m_dialogs, this, m_program.window.printerDialog, m_printerFactory,
-                             m_settings.stock);
-    showDestination();
-    return printer;
 }
 
 void MainWindowBase::print() {
@@ -194,55 +163,17 @@ void MainWindowBase::print() {
 }
 
 void MainWindowBase::printJob(const std::optional<jobselection::Selection>& selection) {
-    const std::optional<FirstSheet> first = m_firstSheet->firstSheet(m_dialogs, this);
-    if (!first) return;
-    const std::unique_ptr<LabelJob> labels =
-        m_labels->job(selection ? &*selection : nullptr, m_settings);
-    const labelprinter::JobPrinter printer = jobPrinter();
-    if (!printer.surface || !confirmLabels(m_dialogs, this, labels->check(*first), *printer.surface,
-                                           [&](const auto& findings) {
-                                               m_review->showFindings(findings, selection);
-                                           })) {
-        return;
-    }
-    const PrintOutcome outcome =
-        printAndTell(m_dialogs, this, labels->printWalk(), *printer.surface, *first);
-    if (outcome.printed) m_firstSheet->printed(outcome.lastSheet);
+    m_print->print(*m_labels, m_settings, selection);
 }
 
 void MainWindowBase::printTestSheet() { printTestSheet(m_program.crosses(m_settings)); }
 
 void MainWindowBase::printTestSheet(const std::vector<testsheet::Position>& crosses) {
-    const labelprinter::JobPrinter printer = jobPrinter();
-    if (!printer.surface) return;
-    // What is measured on this sheet is what its correction left.
-    if (printAndTell(m_dialogs, this, testsheet::walk(crosses), *printer.surface,
-                     FirstSheet(m_program.shapeOf(m_settings).places()))
-            .printed) {
-        labelprinter::keepSheetCorrection(printer.name, printer.correction);
-    }
+    m_print->printTestSheet(crosses, m_settings);
 }
 
 void MainWindowBase::preview() {
-    if (!m_labels) return;
-    const std::optional<FirstSheet> first = m_firstSheet->firstSheet(m_dialogs, this);
-    if (!first) return;
-    const OverrideCursor wait;
-    const std::optional<jobselection::Selection> selection = m_review->job();
-    const std::unique_ptr<LabelJob> labels =
-        m_labels->job(selection ? &*selection : nullptr, m_settings);
-    // Checked as it will print: on the label printer, at the printed places.
-    if (!confirmLabels(
-            m_dialogs, this, labels->check(*first), checkSurface(),
-            [&](const auto& findings) { m_review->showFindings(findings, selection); })) {
-        return;
-    }
-    if (!m_preview) m_preview = new PreviewWindow(this);
-    bringToFront(m_preview);
-    previewSheets(labels->previewWalk(), m_preview->picture()->surface(), *first, [this] {
-        return m_dialogs.question(m_preview, m_program.window.continueTitle,
-                                  m_program.window.continueText);
-    });
+    if (m_labels) m_print->preview(*m_labels, m_settings);
 }
 
 void MainWindowBase::clear() {
@@ -256,8 +187,8 @@ void MainWindowBase::clear() {
 }
 
 bool MainWindowBase::closeOtherWindows() {
-    if (m_preview) m_preview->close();
-    if (m_stockWindow) m_stockWindow->close();
+    if (previewWindow()) previewWindow()->close();
+    if (m_stocks->window()) m_stocks->window()->close();
     if (reviewWindow()) reviewWindow()->close();
     if (m_correction) m_correction->close();
     return true;

@@ -11,8 +11,9 @@
 #include "common/ui/firstsheetpanel.h"
 #include "common/ui/labelprinter.h"
 #include "common/ui/previewwindow.h"
+#include "common/ui/printflows.h"
 #include "common/ui/reviewflow.h"
-#include "common/ui/stockwindow.h"
+#include "common/ui/stockflow.h"
 
 class Dialogs;
 class QLabel;
@@ -41,9 +42,6 @@ public:
     void chooseLabelPrinter();
     // "Hoja de etiquetas…": the sheet of labels in the tray, for this user.
     void chooseStock();
-    // Prints on `stock` from now on (none: the program's own sheet), once
-    // the other windows have closed; false when one stayed open.
-    bool useStock(const std::optional<Stock>& stock);
     // "Hoja de prueba": a cross at each of `crosses` on the printer
     // "Imprimir" uses; without them, where the program's crosses stand.
     void printTestSheet(const std::vector<testsheet::Position>& crosses);
@@ -54,15 +52,15 @@ public:
 
     // The labels "Generar" built; none before, or after "Limpiar".
     const GeneratedLabels* labels() const { return m_labels.get(); }
-    PreviewWindow* previewWindow() const { return m_preview; }
+    PreviewWindow* previewWindow() const { return m_print->previewWindow(); }
     ReviewWindow* reviewWindow() const { return m_review->window(); }
     CorrectionDialog* correctionDialog() const { return m_correction; }
-    StockWindow* stockWindow() const { return m_stockWindow; }
+    StockFlow* stockFlow() const { return m_stocks; }
     const JobSettings& settings() const { return m_settings; }
     FirstSheetPanel* firstSheetPanel() const { return m_firstSheet; }
 
     void setPrinterFactory(labelprinter::SurfaceFactory factory) {
-        m_printerFactory = std::move(factory);
+        m_print->setPrinterFactory(std::move(factory));
     }
     // What "Salir" runs at the end; by default it ends the application.
     void setExitHandler(std::function<void()> handler) { m_exit = std::move(handler); }
@@ -97,11 +95,8 @@ protected:
     QLabel* destinationLabel() const { return m_destination; }
 
 private:
-    // Where the check measures before a preview and in the review: the label
-    // printer, as it will print.
-    DrawingSurface& checkSurface();
-    labelprinter::JobPrinter jobPrinter();
     void showDestination();
+    void useStock(const std::optional<Stock>& stock);
     QString stockName() const;  // the stock's, or none for the program's own sheet
     // "Imprimir" of a job of the generated labels: `selection`, or every one
     // as generated.
@@ -116,14 +111,12 @@ private:
     QLabel* m_status;                 // lblEspere
     QLabel* m_destination;            // lblImpresora
     FirstSheetPanel* m_firstSheet;    // txtInicio and picHoja
-    QPointer<PreviewWindow> m_preview;
     QPointer<CorrectionDialog> m_correction;
-    QPointer<StockWindow> m_stockWindow;
     std::unique_ptr<GeneratedLabels> m_labels;
     ReviewFlow* m_review;
+    StockFlow* m_stocks;
+    PrintFlow* m_print;
     QString m_generatedStatus;   // lblEspere after "Generar"
     bool m_toldUnsaved = false;  // that the settings could be saved nowhere
-    std::shared_ptr<DrawingSurface> m_checkSurface;
-    labelprinter::SurfaceFactory m_printerFactory;
     std::function<void()> m_exit;
 };

@@ -99,8 +99,8 @@ private Q_SLOTS:
     void aStockFromTheCatalogueReachesPaper() {
         window(printFileWithFullItems(25));
         m_w->findChild<QAction*>("mnuHoja")->trigger();
-        m_w->stockWindow()->search("zweckform 3474");
-        QTest::mouseClick(m_w->stockWindow()->findChild<QPushButton*>("cmdUsar"), Qt::LeftButton);
+        m_w->stockFlow()->window()->search("zweckform 3474");
+        QTest::mouseClick(m_w->stockFlow()->window()->findChild<QPushButton*>("cmdUsar"), Qt::LeftButton);
         QCOMPARE(m_w->firstSheetPanel()->map()->sheet().size(), 24);
         click("cmdGenerar");
         auto recorded = std::make_shared<RecordingSurface>();

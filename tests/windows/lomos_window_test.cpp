@@ -338,7 +338,7 @@ private Q_SLOTS:
         window(callNumbers);
         m_w->generate();
         m_w->findChild<QAction*>("mnuHoja")->trigger();
-        StockWindow* stocks = m_w->stockWindow();
+        StockWindow* stocks = m_w->stockFlow()->window();
         QTest::keyClicks(stocks->findChild<QLineEdit*>("txtBuscar"), "herma 4102");
         QCOMPARE(stocks->current()->name, QStringLiteral("Herma 4102"));
         clickIn(stocks, "cmdUsar");
@@ -359,7 +359,7 @@ private Q_SLOTS:
         QCOMPARE(recorded->lines().last().xCm, 0.85 + 0.3);
 
         m_w->chooseStock();  // typed by hand
-        stocks = m_w->stockWindow();
+        stocks = m_w->stockFlow()->window();
         clickIn(stocks, "cmdOtra");
         field(stocks, "txtNombre")->setText("Mis lomos");
         const char* measures[][2] = {{"txtColumnas", "2"},   {"txtFilas", "3"},
@@ -375,9 +375,9 @@ private Q_SLOTS:
         window();  // the next start prints on it
         QCOMPARE(m_w->firstSheetPanel()->map()->sheet().size(), 6);
         m_w->chooseStock();
-        m_w->stockWindow()->search("mis");
-        QCOMPARE(m_w->stockWindow()->current()->name, QStringLiteral("Mis lomos"));
-        QVERIFY(m_w->useStock(std::nullopt));  // the program's own sheet again
+        m_w->stockFlow()->window()->search("mis");
+        QCOMPARE(m_w->stockFlow()->window()->current()->name, QStringLiteral("Mis lomos"));
+        QVERIFY(m_w->stockFlow()->use(std::nullopt));  // the program's own sheet again
         m_w->generate();
         recorded = recordPrinting();
         m_w->print();

@@ -94,17 +94,17 @@ int main(int argc, char** argv) {
     // map and the coordinate editor that follow it.
     lomos::MainWindow herma(dialogs);
     herma.chooseStock();
-    herma.stockWindow()->search(QStringLiteral("48,5 x 25,4"));
-    herma.stockWindow()->findChild<QListWidget*>(QStringLiteral("lstHojas"))->setCurrentRow(2);
-    saved &= save(*herma.stockWindow(), folder + QStringLiteral("/hoja-de-etiquetas.png"));
-    herma.useStock(herma.stockWindow()->current());
+    herma.stockFlow()->window()->search(QStringLiteral("48,5 x 25,4"));
+    herma.stockFlow()->window()->findChild<QListWidget*>(QStringLiteral("lstHojas"))->setCurrentRow(2);
+    saved &= save(*herma.stockFlow()->window(), folder + QStringLiteral("/hoja-de-etiquetas.png"));
+    herma.stockFlow()->use(herma.stockFlow()->window()->current());
     herma.generate();
     herma.firstSheetPanel()->field()->setText(QStringLiteral("6"));
     emit herma.firstSheetPanel()->field()->editingFinished();
     saved &= save(herma, folder + QStringLiteral("/lomos-herma-4102.png"));
     herma.openCoordinateEditor();
     saved &= save(*herma.coordinateEditor(), folder + QStringLiteral("/lomos-configurar-herma-4102.png"));
-    herma.useStock(std::nullopt);
+    herma.stockFlow()->use(std::nullopt);
 
     const std::vector<labelcheck::Finding> findings = {
         {12, QStringLiteral("PQ6613"),
