@@ -105,6 +105,7 @@ INSTANTIATE_TEST_SUITE_P(Fichas, AccentRepair, testing::Values(
     RepairCase{"lower_case", "N\xC3\xBAmero \xC3\xAD\xC3\xB3\xC3\xA1\xC3\xB1\xC3\xA9", QStringLiteral("Número íóáñé")},
     RepairCase{"three_and_four_bytes", "\xE2\x80\x9C" "a" "\xE2\x80\x9D \xE2\x82\xAC \xF0\x9F\x93\x9A",
                QStringLiteral("“a” € \U0001F4DA")},
+    RepairCase{"accent_in_the_last_bytes", "Teoria de caf\xC3\xA9", QStringLiteral("Teoria de café")},
     RepairCase{"windows_1252_stays", "Espa\xF1" "a \x80", QStringLiteral("España €")},
     RepairCase{"overlong_form_stays", "\xC0\xAF", QStringLiteral("À¯")}),
     CaseName());
@@ -129,6 +130,7 @@ TEST(FullGeneration, AValueThatIsTheSeparatorsTextIsTheSeparator) {
         generateFrom(tagged("z30-barcode", separator) + tagged("z13-title", separator));
     EXPECT_EQ(entries(g.barcodes), (QStringList{kSep, kSep}));
     EXPECT_EQ(entries(g.titleLines), (QStringList{kSep, kSep}));
+    EXPECT_TRUE(g.barcodes.isSeparator(0) && g.titleLines.isSeparator(0));  // not a line of text
 }
 
 TEST(FullWalk, PrintedPlaces) {

@@ -120,8 +120,8 @@ private Q_SLOTS:
         SheetMap* map = m_w->firstSheetPanel()->map();
         QTest::mouseClick(map, Qt::LeftButton, {}, map->cellRect(5).center());  // place 6 used
         QCOMPARE(map->sheet().usedNumbers(), (QList<int>{1, 2, 3, 4, 6}));
-        m_dialogs->answerQuestion(false);
-        m_w->preview();  // the preview proposes nothing
+        clickToolbar(2);  // the preview proposes nothing
+        QVERIFY(m_w->previewWindow() && m_w->previewWindow()->isVisible());
         QCOMPARE(inicio->text(), QStringLiteral("5"));
         m_w->print();
         QCOMPARE(recorded->lines().size(), 3);
