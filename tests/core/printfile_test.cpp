@@ -44,20 +44,6 @@ Lines scanValues(QByteArray bytes) {
 
 }  // namespace
 
-struct LinesCase {
-    const char* name;
-    QByteArray bytes;
-    Lines lines;
-};
-class LineEnds : public testing::TestWithParam<LinesCase> {};
-TEST_P(LineEnds, Lines) { EXPECT_EQ(readLines(GetParam().bytes), GetParam().lines); }
-INSTANTIATE_TEST_SUITE_P(Reader, LineEnds,
-                         testing::Values(LinesCase{"crlf", "a\r\nb\r\n", {"a", "b"}},
-                                         LinesCase{"cr", "a\rb\r", {"a", "b"}},
-                                         LinesCase{"lone_lf_stays", "a\nb\r\nc", {"a\nb", "c"}},
-                                         LinesCase{"cr_cr_lf", "a\r\r\nb", {"a", "", "b"}}),
-                         CaseName());
-
 TEST(LineReader, CrLfSplitAcrossReads) {
     // A CR at the very end of one read and its LF at the start of the next.
     for (int pad : {256 * 1024 - 1, 256 * 1024, 256 * 1024 + 1, 512 * 1024 - 1}) {
@@ -81,27 +67,9 @@ class Tags : public testing::TestWithParam<ScanCase> {};
 TEST_P(Tags, Values) { EXPECT_EQ(scanValues(GetParam().bytes), GetParam().found); }
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(PrintFile, Tags, testing::Values(
-    ScanCase{"untagged_lines_are_skipped", "<printout>\r\n<z30-call-no-type>0</z30-call-no-type>\r\n", {}},
-    ScanCase{"tags_match_case", "<Z30-CALL-NO>A</Z30-CALL-NO>\r\n", {}},
-    ScanCase{"value_up_to_the_next_tag", "<z30-call-no>QA76 .C15</z30-call-no>\r\n", {"QA76 .C15|-|"}},
     ScanCase{"no_closing_tag_runs_to_the_line_end", "<z13-title>no closing\r\n", {"-|no closing|"}},
-    ScanCase{"first_place_of_a_tag_counts", "<z30-call-no>A<z30-call-no>B\r\n", {"A|-|"}},
     ScanCase{"lone_lf_does_not_end_a_line", "<z30-call-no>A\n<z13-title>B\r\n", {"A\n|B|"}},
     ScanCase{"last_line_without_end", "x\r\n<z13-title>T", {"-|T|"}}),
     CaseName());
 // clang-format on
 
-TEST(PrintFile, WhatCannotBeReadSaysWhy) {
-    TempDriveC c;
-    auto status = [](const QString& path) {
-        return printfile::scan(path, kTags, [](std::string_view, std::span<const size_t>) {});
-    };
-    EXPECT_EQ(status(c.file("missing.prn")), printfile::Status::Missing);
-    c.write("folder.prn/x", "");
-    EXPECT_EQ(status(c.file("folder.prn")), printfile::Status::NotAFile);
-#ifndef Q_OS_WIN
-    EXPECT_EQ(status(QStringLiteral("/dev/zero")), printfile::Status::NotAFile);
-#endif
-    c.write("f.prn", "<z30-call-no>A\r\n");
-    EXPECT_EQ(status(c.file("f.prn")), printfile::Status::Ok);
-}

@@ -97,7 +97,6 @@ const QString k28 = QString(28, u'x'), k30 = QString(30, u'x'), k31 = QString(31
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Review, EditRules, testing::Values(
-    RuleCase{"within_every_limit", {{"B1"}, {k30, "A", "B", "C", "D", "E"}, {QString(40, u'a'), QString(40, u'a')}, {k28, k36}}, ""},
     RuleCase{"call_number_line_31", {{}, {"A", k31}, {}, {}}, "Clasificación, línea 2: tiene 31 caracteres y caben 30."},
     RuleCase{"title_second_line_37", {{}, {}, {}, {k28, k37}}, "Título, línea 2: tiene 37 caracteres y caben 36."}),
     [](const auto& info) { return std::string(info.param.name); });

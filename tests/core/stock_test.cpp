@@ -7,8 +7,13 @@
 
 #include "common/core/catalogue.h"
 #include "common/core/stockchoice.h"
+#include "fichas/core/fullcheck.h"
+#include "fichas/core/fullgeneration.h"
 #include "fichas/core/fullwalk.h"
 #include "lomos/core/coordinates.h"
+#include "lomos/core/spinecheck.h"
+#include "lomos/core/spinewalk.h"
+#include "recordingsurface.h"
 #include "testenv.h"
 
 namespace {
@@ -51,7 +56,10 @@ struct TypedStockCase {
 class TypedStockRefused : public testing::TestWithParam<TypedStockCase> {};
 TEST_P(TypedStockRefused, WithItsReason) {
     TempDriveC c;
-    const QString problem = stockchoice::keepTyped(GetParam().stock, catalogue::Catalogue{});
+    catalogue::Catalogue products;
+    products.stocks.push_back(sheet(0, 0, 50, 20));
+    products.stocks.back().name = QStringLiteral("Herma 4102");
+    const QString problem = stockchoice::keepTyped(GetParam().stock, products);
     EXPECT_TRUE(problem.startsWith(QString::fromUtf8(GetParam().problem))) << problem.toStdString();
     EXPECT_TRUE(stockchoice::typed().empty());
 }
@@ -60,7 +68,8 @@ INSTANTIATE_TEST_SUITE_P(Stock, TypedStockRefused, testing::Values(
     TypedStockCase{"no_rows", {"A", {}, 210, 297, 50, 20, 2, 0, 0, 0, 50, 20}, "Hace falta al menos una columna y una fila."},
     TypedStockCase{"past_the_paper", {"A", {}, 210, 297, 50, 20, 5, 3, 0, 0, 50, 20}, "Las etiquetas no caben en el papel: la última columna acaba a 250,00 mm"},
     TypedStockCase{"overlapping", {"A", {}, 210, 297, 50, 20, 2, 3, 0, 0, 0, 20}, "De una etiqueta a la siguiente hay 0,00 mm, menos que su ancho"},
-    TypedStockCase{"no_name", {" ", {}, 210, 297, 50, 20, 2, 3, 0, 0, 50, 20}, "Escriba un nombre"}),
+    TypedStockCase{"no_name", {" ", {}, 210, 297, 50, 20, 2, 3, 0, 0, 50, 20}, "Escriba un nombre"},
+    TypedStockCase{"a_products_name", {"herma 4102", {}, 210, 297, 50, 20, 2, 3, 0, 0, 50, 20}, "«herma 4102» es un producto del catálogo"}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -87,9 +96,32 @@ TEST(Catalogue, ThePackagesProductsTheirTwinsAndASearch) {
     twin.name = herma->name;
     EXPECT_EQ(twin, *herma);
     EXPECT_EQ(catalogue::search(c, "herma 4102").size(), 1u);
-    const auto bySize = catalogue::search(c, QStringLiteral("Herma 38 x 21,2"));
+    const auto bySize = catalogue::search(c, QStringLiteral("Herma 48,5 x 25,4"));
     EXPECT_TRUE(std::any_of(bySize.begin(), bySize.end(),
-                            [](const Stock* s) { return s->name == "Herma 4606"; }));
+                            [](const Stock* s) { return s->name == "Herma 4102"; }));
+    EXPECT_TRUE(std::all_of(bySize.begin(), bySize.end(), [](const Stock* s) {
+        return std::abs(s->labelHeightMm - 25.4) <= 0.5;  // not Herma 4271, 48.3 x 16.9
+    }));
+}
+
+// The check judges the text against the stock's own label, 5 cm wide here:
+// 26 characters at 14 points are 6.4 cm; a full label's title runs past 1 cm.
+TEST(Stock, TheCheckMeasuresAgainstTheStocksLabel) {
+    const Stock wide = sheet(0, 0, 50, 20), low{"Baja", {}, 210, 297, 50, 10, 2, 3, 0, 0, 50, 10};
+    RecordingSurface surface;
+    const auto spine = lomos::checkSpineLabels(
+        labelList({QString(26, u'B'), labellist::kSeparator, labellist::kEndMarker}), {},
+        lomos::stockCoordinateTable(wide, 2), "14", lomos::kPrinterFace, FirstSheet(6), surface,
+        &wide);
+    ASSERT_EQ(spine.findings.size(), 1u);
+    EXPECT_TRUE(spine.findings[0].problem.endsWith("hasta el borde de la etiqueta hay 4,80 cm"))
+        << spine.findings[0].problem.toStdString();
+    TempDriveC c;
+    c.write("f.prn", printFileWithFullItems(1));
+    const auto full = fichas::checkFullLabels(fichas::generateFullLabels(c.file("f.prn")),
+                                              fichas::stockPlaces(low), FirstSheet(6), surface);
+    ASSERT_EQ(full.findings.size(), 1u);
+    EXPECT_EQ(full.findings[0].problem, QStringLiteral("se sale de la etiqueta por abajo"));
 }
 
 // A catalogue file as no package ships it: read up to where it breaks, or

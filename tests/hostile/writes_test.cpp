@@ -6,7 +6,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QTemporaryDir>
 #include <csignal>
 
 #include "common/core/drivec.h"
@@ -104,7 +103,7 @@ TEST(Writes, AFullDiskLeavesTheOldSettingsAndCoordinatesWhole) {
     {
         FileSizeLimit limit(8);
         EXPECT_FALSE(saveSettings(c.file("ini.prn"), {"NEW-DIRECTORY", "NEW-BASE"}).ok);
-        EXPECT_FALSE(lomos::writeCoordinateFile(c.file("cy.txt"), {}).ok);
+        EXPECT_FALSE(lomos::writeCoordinateFile(c.file("cy.txt"), lomos::defaultCoordinateTable()).ok);
     }
     EXPECT_EQ(c.read("ini.prn"), QByteArray("OLD\r\nBASE\r\n"));
     EXPECT_EQ(c.read("cy.txt"), coordinates);
@@ -117,18 +116,4 @@ TEST(Writes, WhatALinkPointsToIsNotReplacedUnlessAFile) {
     ASSERT_EQ(symlink("pipe", QFile::encodeName(c.file("ini.prn")).constData()), 0);
     EXPECT_FALSE(saveSettings(c.file("ini.prn"), {"A", "B"}).ok);
     EXPECT_FALSE(QFileInfo(c.file("pipe")).isFile());
-}
-
-TEST(Writes, AFullDiskLeavesTheOldPdfWhole) {
-    TempDriveC c;
-    c.putPrintFile(printFileWithFullItems(200));
-    c.write("old.pdf", "%PDF old");
-    for (const char* program : {LOMOS_EXE, FICHAS_EXE}) {
-        FileSizeLimit limit(2000);
-        const ProcessRun run = runProcess(QString::fromUtf8(program), {"--pdf", c.file("old.pdf")});
-        EXPECT_EQ(run.exitCode, 4) << program;
-        EXPECT_TRUE(run.err.startsWith(QStringLiteral("No se pudo escribir el PDF"))) << program;
-    }
-    EXPECT_EQ(c.read("old.pdf"), QByteArray("%PDF old"));
-    EXPECT_EQ(QDir(c.root()).entryList(QDir::Files), (QStringList{"ini.prn", "old.pdf"}));
 }

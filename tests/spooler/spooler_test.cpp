@@ -1,19 +1,20 @@
 // Printing through the real spooler: the tests' own cupsd (spooler.sh, in the
 // folder ETIQUETAS_SPOOLER) with the queue "PDF" as the default printer and
-// a second queue "Oficina", each keeping its jobs as PDFs. Positions are read back from those PDFs;
-// they lie the printer's own margin further in than the programs' positions, which are measured
-// from the printable area.
+// a second queue "Oficina", each keeping its jobs as PDFs, and queues the
+// tests add. Positions are read back from those PDFs: on the program's own
+// sheet they lie the printer's own margin further in than the programs'
+// positions, which are measured from the printable area; on a stock they are
+// measured from the paper.
 #include <QDir>
-#include <QFontMetricsF>
-#include <QImage>
 #include <QLineEdit>
-#include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
+#include "common/core/catalogue.h"
+#include "common/core/stockchoice.h"
 #include "common/paint/paintersurface.h"
 #include "common/ui/labelprinter.h"
 #include "fichas/ui/mainwindow.h"
@@ -54,20 +55,6 @@ PdfText printed(const std::function<void()>& print, const QString& queueFolder =
     return {};
 }
 
-// Where the default printer's printable area begins on its paper, in cm.
-QPointF printableOriginCm() {
-    const QPageLayout layout = QPrinter(QPrinterInfo::defaultPrinter()).pageLayout();
-    const double cmPerUnit = layout.units() == QPageLayout::Millimeter ? 0.1 : 2.54 / 72.0;
-    const QMarginsF margins = layout.minimumMargins();
-    return QPointF(margins.left(), margins.top()) * cmPerUnit;
-}
-
-// The distance of `word` from where its line top was put.
-double errorCm(const PdfText& text, const QString& word, int page, double xCm, double yCm) {
-    const QPointF origin = printableOriginCm();
-    return text.distanceCm(word, page, xCm + origin.x(), yCm + origin.y());
-}
-
 }  // namespace
 
 class SpoolerTest : public QObject {
@@ -83,28 +70,6 @@ private Q_SLOTS:
     }
     void cleanup() {
         QVERIFY2(m_dialogs.unexpected().isEmpty(), qPrintable(m_dialogs.unexpected().join(u'\n')));
-    }
-
-    void lomosLandsEveryLineWithinHalfAMillimetre() {
-        QStringList callNumbers;
-        for (int k = 0; k < 40; ++k) callNumbers << QStringLiteral("K%1 A%1").arg(k);
-        m_c->putPrintFile(printFileWithCallNumbers(callNumbers));
-        m_c->putDefaultCoordinates();
-        lomos::MainWindow w(m_dialogs);
-        w.generate();
-        const PdfText text = printed([&] { w.print(); });
-        QCOMPARE(m_dialogs.messages(), QStringList{"Recoja sus impresiones"});
-        QCOMPARE(text.pages, 2);
-        const lomos::CoordinateTable t = lomos::defaultCoordinateTable();
-        double worst = 0;
-        for (int k = 0; k < 40; ++k) {
-            const double x = t.x[k % 33].toDouble(), y = t.y[k % 33].toDouble();
-            const QString id = QString::number(k);
-            worst = std::max({worst, errorCm(text, "K" + id, k / 33 + 1, x, y),
-                              errorCm(text, "A" + id, k / 33 + 1, x, y + 0.3)});
-        }
-        qInfo("worst position error through the spooler: %.3f mm", worst * 10);
-        QVERIFY(worst < 0.05);
     }
 
     void theLabelPrinterTakesTheJobsUntilItIsGone() {
@@ -212,6 +177,43 @@ private Q_SLOTS:
         qInfo("worst label after the correction, through a shrinking queue: %.3f mm", worst * 10);
         QVERIFY(worst < 0.03);
         QCOMPARE(QProcess::execute("lpadmin", {"-x", "Escala"}), 0);
+    }
+
+    // On a stock the job takes the stock's paper, here Letter on a queue whose
+    // paper is A4, and places the labels from the paper's corner, past the
+    // margins the queue keeps.
+    void aStockPrintsOnItsPaperFromThePapersCorner() {
+        QFile plain(projectDir() + "/tests/spooler/pdf-queue.ppd");
+        QVERIFY(plain.open(QIODevice::ReadOnly));
+        m_c->write("margenes.ppd", plain.readAll()
+                                       .replace("0 0 595 842", "18 18 577 824")
+                                       .replace("0 0 612 792", "18 18 594 774"));
+        const QString folder = spoolerFolder() + "/out-margenes";
+        QDir().mkpath(folder);
+        QFile::setPermissions(folder, QFileDevice::Permissions(0x7777));
+        QCOMPARE(QProcess::execute("lpadmin", {"-p", "Margenes", "-v", "keep:" + folder, "-P",
+                                               m_c->file("margenes.ppd"), "-E"}),
+                 0);
+        labelprinter::choose("Margenes");
+        const Stock stock = *catalogue::read(catalogue::folder()).find("Avery 5160");
+        stockchoice::choose("lomos", stock);
+        QStringList callNumbers;
+        for (int k = 0; k < 31; ++k) callNumbers << QStringLiteral("K%1").arg(k);
+        m_c->putPrintFile(printFileWithCallNumbers(callNumbers));
+        lomos::MainWindow w(m_dialogs);
+        w.generate();
+        const PdfText text = printed([&] { w.print(); }, "out-margenes");
+        QCOMPARE(text.pages, 2);
+        QVERIFY(std::abs(text.pageHeightCm - 27.94) < 0.01);
+        double worst = 0;
+        for (int k = 0; k < 31; ++k) {
+            worst = std::max(worst, text.distanceCm(QStringLiteral("K%1").arg(k), k / 30 + 1,
+                                                    stock.labelLeftCm(k % 30) + 0.2,
+                                                    stock.labelTopCm(k % 30) + 0.2));
+        }
+        qInfo("worst label on Avery 5160 through a queue with margins: %.3f mm", worst * 10);
+        QVERIFY(worst < 0.05);
+        QCOMPARE(QProcess::execute("lpadmin", {"-x", "Margenes"}), 0);
     }
 
     void aQueueThatRefusesTheJobIsReported() {

@@ -10,7 +10,6 @@
 #include "fichas/core/fullwalk.h"
 #include "fichas/ui/mainwindow.h"
 #include "pdfwords.h"
-#include "captions.h"
 #include "recordingsurface.h"
 #include "scripteddialogs.h"
 #include "testenv.h"
@@ -93,31 +92,6 @@ private Q_SLOTS:
                                barcodes[copy].yMinCm - places.y[size_t(4 + copy)]) < 0.01);
         }
         QVERIFY(pdf.find("K0").isEmpty() && pdf.find("K2").isEmpty() && pdf.find("K1").size() == 2);
-    }
-
-    // On a stock the map, the check and the labels follow its sheet.
-    void aStockFromTheCatalogueReachesPaper() {
-        window(printFileWithFullItems(25));
-        m_w->findChild<QAction*>("mnuHoja")->trigger();
-        m_w->stockFlow()->window()->search("zweckform 3474");
-        QTest::mouseClick(m_w->stockFlow()->window()->findChild<QPushButton*>("cmdUsar"), Qt::LeftButton);
-        QCOMPARE(m_w->firstSheetPanel()->map()->sheet().size(), 24);
-        click("cmdGenerar");
-        auto recorded = std::make_shared<RecordingSurface>();
-        m_w->setPrinterFactory([&](auto) { return recorded; });
-        m_dialogs->answerPrinter(true);
-        click("cmdImprimir");
-        QCOMPARE(m_dialogs->messages(), QStringList{"Recoja sus impresiones"});
-        const RecordingSurface::Line last = recorded->lines().last();  // label 25: sheet 2
-        QCOMPARE(last.text, QStringLiteral("K24"));
-        QCOMPARE(last.sheet, 2);
-        QCOMPARE(last.xCm, fichas::kStockInsetMm / 10);
-    }
-
-    void everyCaptionReadsWhole() {
-        window({});
-        const QStringList cut = windowtest::cutCaptions(m_w.get());
-        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
     }
 
     void ctrlSAndSalirEnd() {
