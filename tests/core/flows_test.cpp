@@ -1,50 +1,13 @@
-// "Generar" as both programs run it: what is saved, what is tried, what the
-// user is told.
+// Reading a large print file on every core, and the labels and copies a
+// windowless job names.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 
 #include "fichas/core/fullgeneration.h"
 #include "lomos/core/spinegeneration.h"
-#include "common/core/generation.h"
 #include "common/core/jobselection.h"
 #include "testenv.h"
-
-namespace {
-
-struct GenerationRun {
-    generation::Report report;
-    QStringList triedPaths;
-};
-
-GenerationRun generateWith(const Settings& settings, generation::SaveSettings save,
-                       generation::Generated generated) {
-    GenerationRun run;
-    run.report = generation::run(settings, save, [&](const QString& path) {
-        run.triedPaths << path;
-        return generated;
-    });
-    return run;
-}
-
-}  // namespace
-
-TEST(Generar, AnUnreadablePrintFileIsNamedThenTheWarningFollows) {
-    TempDriveC c;
-    c.putSettings("X", "Y");
-    const GenerationRun run =
-        generateWith({QStringLiteral("NOESTA"), QStringLiteral("BIB50")}, generation::SaveSettings::No,
-                    {3, printfile::Status::ReadFailed, QStringLiteral("aviso")});
-    EXPECT_EQ(run.report.outcome, generation::Outcome::UnreadablePrintFile);
-    EXPECT_EQ(run.report.status, QStringLiteral("Se han generado 3 etiquetas"));
-    EXPECT_EQ(run.report.notices,
-              (QStringList{"No se pudo leer el archivo de etiquetas:\n" +
-                               QDir::toNativeSeparators(
-                                   c.file("NOESTA/CATALOG/FILES/BIB50/PRINT/itemlbl.prn")),
-                           "aviso"}));
-    EXPECT_EQ(c.read("ini.prn"), QByteArray("X\r\nY\r\n"));  // the windowless job does not save
-}
 
 TEST(Generation, ALargeFileReadOnEveryCoreGivesWhatOneReadingGives) {
     TempDriveC c;

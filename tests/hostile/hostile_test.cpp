@@ -1,5 +1,5 @@
-// Print, settings and coordinate files that no client writes: both programs
-// finish in bounded time and memory, and say what went wrong.
+// Print and settings files that no client writes: both programs finish in
+// bounded time and memory, and say what went wrong.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -62,10 +62,6 @@ const HostileCase kCases[] = {
      0, "Se han generado 1 etiquetas\n"},
     {"print_file_a_pipe", [](const TempDriveC& c) { fifo(c, kPrintFile); }, 3,
      "No se pudo leer el archivo de etiquetas:\n"},
-    {"print_file_endless", [](const TempDriveC& c) { zeros(c, kPrintFile); }, 3,
-     "No se pudo leer el archivo de etiquetas:\n"},
-    {"coordinate_file_a_pipe", [](const TempDriveC& c) { fifo(c, "cy.txt"); }, 0,
-     "Se han generado 0 etiquetas\n"},
     {"settings_file_endless", [](const TempDriveC& c) { zeros(c, "ini.prn"); }, 2,
      "Falta especificar información"},
 };

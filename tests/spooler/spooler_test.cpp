@@ -55,6 +55,17 @@ PdfText printed(const std::function<void()>& print, const QString& queueFolder =
     return {};
 }
 
+// Adds a queue that keeps its jobs in the spooler's folder "out-NAME", as
+// described by `ppd`, with `options`; false when lpadmin refuses it.
+bool addQueue(const QString& name, const QString& ppd, const QStringList& options = {}) {
+    const QString folder = spoolerFolder() + "/out-" + name.toLower();
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, QFileDevice::Permissions(0x7777));
+    return QProcess::execute("lpadmin",
+                             QStringList{"-p", name, "-v", "keep:" + folder, "-P", ppd, "-E"} +
+                                 options) == 0;
+}
+
 }  // namespace
 
 class SpoolerTest : public QObject {
@@ -87,10 +98,7 @@ private Q_SLOTS:
         // The label printer taken away: said, and the default printer prints.
         QCOMPARE(QProcess::execute("lpadmin", {"-x", "Oficina"}), 0);
         QCOMPARE(printed([&] { w.print(); }, "out").find("QA76").size(), 1);
-        QCOMPARE(QProcess::execute(
-                     "lpadmin", {"-p", "Oficina", "-v", "keep:" + spoolerFolder() + "/out-oficina",
-                                 "-P", projectDir() + "/tests/spooler/pdf-queue.ppd", "-E"}),
-                 0);
+        QVERIFY(addQueue("Oficina", projectDir() + "/tests/spooler/pdf-queue.ppd"));
         QCOMPARE(m_dialogs.messages(),
                  (QStringList{"Recoja sus impresiones", labelprinter::missingMessage("Oficina"),
                               "Recoja sus impresiones"}));
@@ -109,14 +117,9 @@ private Q_SLOTS:
     // printer that moves and scales: four crosses of its test sheet, measured
     // from the queue's PDF, give a correction that puts the labels back.
     void aCorrectionFromTheTestSheetPutsTheLabelsBack() {
-        const QString folder = spoolerFolder() + "/out-escala";
-        QDir().mkpath(folder);
-        QFile::setPermissions(folder, QFileDevice::Permissions(0x7777));
-        QCOMPARE(QProcess::execute("lpadmin", {"-p", "Escala", "-v", "keep:" + folder, "-P",
-                                               projectDir() + "/tests/spooler/pdf-queue.ppd", "-E",
-                                               "-o", "fit-to-page-default=true", "-o",
-                                               "page-left-default=8", "-o", "page-top-default=10"}),
-                 0);
+        QVERIFY(addQueue("Escala", projectDir() + "/tests/spooler/pdf-queue.ppd",
+                         {"-o", "fit-to-page-default=true", "-o", "page-left-default=8", "-o",
+                          "page-top-default=10"}));
         labelprinter::choose("Escala");
         QStringList callNumbers;
         for (int k = 0; k < 33; ++k) callNumbers << QStringLiteral("K%1").arg(k);
@@ -188,12 +191,7 @@ private Q_SLOTS:
         m_c->write("margenes.ppd", plain.readAll()
                                        .replace("0 0 595 842", "18 18 577 824")
                                        .replace("0 0 612 792", "18 18 594 774"));
-        const QString folder = spoolerFolder() + "/out-margenes";
-        QDir().mkpath(folder);
-        QFile::setPermissions(folder, QFileDevice::Permissions(0x7777));
-        QCOMPARE(QProcess::execute("lpadmin", {"-p", "Margenes", "-v", "keep:" + folder, "-P",
-                                               m_c->file("margenes.ppd"), "-E"}),
-                 0);
+        QVERIFY(addQueue("Margenes", m_c->file("margenes.ppd")));
         labelprinter::choose("Margenes");
         const Stock stock = *catalogue::read(catalogue::folder()).find("Avery 5160");
         stockchoice::choose("lomos", stock);
