@@ -199,7 +199,6 @@ INSTANTIATE_TEST_SUITE_P(Labels, FullCheck, testing::Values(
     // 1.5 cm to the barcode: 10 characters fit, 11 do not.
     FullCheckCase{"first_line_into_the_barcode", item("ABCDEFGHIJ", "B1") + item("ABCDEFGHIJK", "B2"),
                   0, 29.7, {"2 (B2): la línea «ABCDEFGHIJK» de la clasificación se monta sobre el código de barras"}},
-    FullCheckCase{"no_barcode_to_run_into", item("ABCDEFGHIJK", ""), 0, 29.7, {}},
     // 1 cm to the author beside the second line: 7 characters fit, 8 do not.
     FullCheckCase{"second_line_into_the_author", item("Q ABCDEFG", "B1") + item("Q ABCDEFGH", "B2"),
                   0, 29.7, {"2 (B2): la línea «ABCDEFGH» de la clasificación se monta sobre el autor"}},

@@ -19,9 +19,6 @@ namespace {
 constexpr double kTolCm = 0.01;  // 0.1 mm
 
 ProcessRun runLomos(const QStringList& args) { return runProcess(QStringLiteral(LOMOS_EXE), args); }
-ProcessRun runFichas(const QStringList& args) {
-    return runProcess(QStringLiteral(FICHAS_EXE), args);
-}
 
 // `word` stands on `page` within 0.1 mm of its place.
 void expectWordAt(const PdfText& text, const QString& word, int page, double xCm, double yCm) {

@@ -186,9 +186,7 @@ private Q_SLOTS:
     // paper is A4, and places the labels from the paper's corner, past the
     // margins the queue keeps.
     void aStockPrintsOnItsPaperFromThePapersCorner() {
-        QFile plain(projectDir() + "/tests/spooler/pdf-queue.ppd");
-        QVERIFY(plain.open(QIODevice::ReadOnly));
-        m_c->write("margenes.ppd", plain.readAll()
+        m_c->write("margenes.ppd", readAll(projectDir() + "/tests/spooler/pdf-queue.ppd")
                                        .replace("0 0 595 842", "18 18 577 824")
                                        .replace("0 0 612 792", "18 18 594 774"));
         QVERIFY(addQueue("Margenes", m_c->file("margenes.ppd")));

@@ -42,10 +42,8 @@ QList<PdfWord> PdfText::find(const QString& text) const {
     return found;
 }
 
-double PdfText::distanceCm(const QString& text, int page, double xCm, double yCm,
-                           double baselineCm) const {
+double PdfText::distanceCm(const QString& text, int page, double xCm, double yCm) const {
     const QList<PdfWord> found = find(text);
     if (found.size() != 1 || found[0].page != page) return 100;
-    const double top = baselineCm < 0 ? found[0].yMinCm : found[0].yMaxCm - baselineCm;
-    return std::max(std::abs(found[0].xMinCm - xCm), std::abs(top - yCm));
+    return std::max(std::abs(found[0].xMinCm - xCm), std::abs(found[0].yMinCm - yCm));
 }

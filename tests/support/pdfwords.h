@@ -19,11 +19,9 @@ struct PdfText {
     QList<PdfWord> words;
 
     QList<PdfWord> find(const QString& text) const;
-    // How far the word `text`, once on `page`, stands from (xCm, yCm): its
-    // top-left corner, or with `baselineCm` its baseline less that much.
-    // 100 when it is not there once.
-    double distanceCm(const QString& text, int page, double xCm, double yCm,
-                      double baselineCm = -1) const;
+    // How far the word `text`, once on `page`, stands from (xCm, yCm) by its
+    // top-left corner; 100 when it is not there once.
+    double distanceCm(const QString& text, int page, double xCm, double yCm) const;
 };
 
 PdfText readPdfWords(const QString& pdfPath);

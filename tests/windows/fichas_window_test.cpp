@@ -94,6 +94,27 @@ private Q_SLOTS:
         QVERIFY(pdf.find("K0").isEmpty() && pdf.find("K2").isEmpty() && pdf.find("K1").size() == 2);
     }
 
+    // On a stock the map, the test sheet and the labels follow its sheet.
+    void aStockFromTheCatalogueReachesPaper() {
+        window(printFileWithFullItems(25));
+        m_w->findChild<QAction*>("mnuHoja")->trigger();
+        m_w->stockFlow()->window()->search("zweckform 3474");
+        m_w->stockFlow()->window()->useCurrent();
+        QCOMPARE(m_w->firstSheetPanel()->map()->sheet().size(), 24);
+        auto recorded = std::make_shared<RecordingSurface>();
+        m_w->setPrinterFactory([&](auto) { return recorded; });
+        m_dialogs->answerPrinter(true);
+        click("cmdHojaPrueba");
+        QVERIFY(std::any_of(recorded->lines().begin(), recorded->lines().end(),
+                            [](const auto& line) { return line.text == "24: fila 7, col. 2"; }));
+        click("cmdGenerar");
+        m_dialogs->answerPrinter(true);
+        click("cmdImprimir");
+        const RecordingSurface::Line last = recorded->lines().last();  // label 25: sheet 2
+        QCOMPARE(QStringLiteral("%1 %2 %3").arg(last.text).arg(last.sheet).arg(last.xCm),
+                 QStringLiteral("K24 2 %1").arg(fichas::kStockInsetMm / 10));
+    }
+
     void ctrlSAndSalirEnd() {
         window(printFileWithFullItems(1));
         int exits = 0;
