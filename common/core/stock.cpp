@@ -18,18 +18,33 @@ bool positive(double mm) { return std::isfinite(mm) && mm > 0 && mm <= kMaxPaper
 
 QString mm(double value) { return formatDecimal(value); }
 
+// The labels of one direction run into each other when the pitch is less than their size.
+bool overlap(int count, double pitchMm, double sizeMm) {
+    return count > 1 && pitchMm < sizeMm - kToleranceMm;
+}
+
+// Says so when the last column or row (`last`) ends past the paper's edge; nothing when it fits.
+QString pastThePaper(double endMm, double paperMm, const char* last, const char* edge,
+                     const char* measure) {
+    if (endMm <= paperMm + kToleranceMm) return {};
+    return QStringLiteral(
+               "Las etiquetas no caben en el papel: la última %1 acaba a %2 mm del "
+               "borde %3 y el papel mide %4 mm de %5.")
+        .arg(QLatin1String(last), mm(endMm), QLatin1String(edge), mm(paperMm),
+             QLatin1String(measure));
+}
+
 }  // namespace
 
 double Stock::labelLeftCm(int place) const {
     return (leftMm + pitchXMm * shape().columnOf(place)) / 10;
 }
 
-double Stock::labelTopCm(int place) const {
-    return (topMm + pitchYMm * shape().rowOf(place)) / 10;
-}
+double Stock::labelTopCm(int place) const { return (topMm + pitchYMm * shape().rowOf(place)) / 10; }
 
 QString Stock::problem() const {
-    if (columns < 1 || rows < 1) return QStringLiteral("Hace falta al menos una columna y una fila.");
+    if (columns < 1 || rows < 1)
+        return QStringLiteral("Hace falta al menos una columna y una fila.");
     if (double(columns) * rows > kMaxLabels) {
         return QStringLiteral("%1 etiquetas en una hoja son demasiadas: como mucho, %2.")
             .arg(double(columns) * rows, 0, 'f', 0)
@@ -43,33 +58,23 @@ QString Stock::problem() const {
         if (!std::isfinite(at) || at < 0 || at > kMaxPaperMm)
             return QStringLiteral("Los márgenes y las distancias no pueden ser negativos.");
     }
-    if (columns > 1 && pitchXMm < labelWidthMm - kToleranceMm) {
+    if (overlap(columns, pitchXMm, labelWidthMm)) {
         return QStringLiteral(
-                   "De una etiqueta a la siguiente hay %1 mm, menos que su ancho (%2 mm): se "
-                   "montarían.")
+                   "De una etiqueta a la siguiente hay %1 mm, menos que su ancho "
+                   "(%2 mm): se montarían.")
             .arg(mm(pitchXMm), mm(labelWidthMm));
     }
-    if (rows > 1 && pitchYMm < labelHeightMm - kToleranceMm) {
+    if (overlap(rows, pitchYMm, labelHeightMm)) {
         return QStringLiteral(
-                   "De una fila a la siguiente hay %1 mm, menos que el alto de las etiquetas "
-                   "(%2 mm): se montarían.")
+                   "De una fila a la siguiente hay %1 mm, menos que el alto de las "
+                   "etiquetas (%2 mm): se montarían.")
             .arg(mm(pitchYMm), mm(labelHeightMm));
     }
     const double right = leftMm + pitchXMm * (columns - 1) + labelWidthMm;
-    if (right > paperWidthMm + kToleranceMm) {
-        return QStringLiteral(
-                   "Las etiquetas no caben en el papel: la última columna acaba a %1 mm del borde "
-                   "izquierdo y el papel mide %2 mm de ancho.")
-            .arg(mm(right), mm(paperWidthMm));
-    }
     const double bottom = topMm + pitchYMm * (rows - 1) + labelHeightMm;
-    if (bottom > paperHeightMm + kToleranceMm) {
-        return QStringLiteral(
-                   "Las etiquetas no caben en el papel: la última fila acaba a %1 mm del borde "
-                   "superior y el papel mide %2 mm de alto.")
-            .arg(mm(bottom), mm(paperHeightMm));
-    }
-    return {};
+    QString past = pastThePaper(right, paperWidthMm, "columna", "izquierdo", "ancho");
+    if (past.isEmpty()) past = pastThePaper(bottom, paperHeightMm, "fila", "superior", "alto");
+    return past;
 }
 
 QString Stock::paperName() const {
