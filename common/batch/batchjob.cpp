@@ -272,9 +272,7 @@ int runBatchJob(const QStringList& arguments, const LabelProgram& program, QText
         return kBatchUsage;
     }
     // A stock's PDF is its paper; nothing is written before the walk.
-    PdfSurface pdf(options.pdf, settings.stock ? QPageSize(QSizeF(settings.stock->paperWidthMm,
-                                                                  settings.stock->paperHeightMm),
-                                                           QPageSize::Millimeter)
+    PdfSurface pdf(options.pdf, settings.stock ? pageSizeOf(*settings.stock)
                                                : PdfSurface::pageSize(options.paper));
     std::shared_ptr<DrawingSurface> surface;
     if (const QString wrong = correctedPdf(options, program, settings, pdf, surface);

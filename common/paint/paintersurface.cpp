@@ -6,6 +6,7 @@
 #include <QPrinterInfo>
 
 #include "common/core/savefile.h"
+#include "common/core/stock.h"
 
 #ifdef ETIQUETAS_HAVE_CUPS
 #include <cups/cups.h>
@@ -170,6 +171,11 @@ bool PrinterSurface::finish() {
     }
 #endif
     return true;
+}
+
+QPageSize pageSizeOf(const Stock& stock) {
+    return QPageSize(QSizeF(stock.paperWidthMm, stock.paperHeightMm), QPageSize::Millimeter,
+                     stock.paperName());
 }
 
 // ---- PdfSurface -----------------------------------------------------------

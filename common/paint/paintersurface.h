@@ -15,6 +15,10 @@
 class QPagedPaintDevice;
 class QPdfWriter;
 class SaveFile;
+struct Stock;
+
+// The paper of a sheet of labels, by its size and the name the staff know it by.
+QPageSize pageSizeOf(const Stock& stock);
 
 // A surface that draws with QPainter on a paint device. Centimetres become
 // device units here and nowhere else, from the device's own resolution.

@@ -122,10 +122,7 @@ QString missingMessage(const QString& name) {
 JobPrinter forJob(Dialogs& dialogs, QWidget* parent, bool askFirst,
                   const SurfaceFactory& makeSurface, const std::optional<Stock>& stock) {
     Target target = open();
-    if (stock) {
-        target.printer->setPageSize(QPageSize(QSizeF(stock->paperWidthMm, stock->paperHeightMm),
-                                              QPageSize::Millimeter, stock->paperName()));
-    }
+    if (stock) target.printer->setPageSize(pageSizeOf(*stock));
     const correction::Origin origin = originOf(stock);
     if (!target.missing.isEmpty())
         dialogs.message(parent, messages::kTitle, missingMessage(target.missing));
