@@ -1,11 +1,19 @@
 #include "common/core/number.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 
 QString formatDecimal(double value) { return QLocale(QLocale::Spanish).toString(value, 'f', 2); }
+
+int toCount(double value) {
+    if (std::isnan(value)) return 0;
+    return int(std::clamp(value, double(std::numeric_limits<int>::min()),
+                          double(std::numeric_limits<int>::max())));
+}
 
 std::optional<double> parseNumber(QStringView text) {
     const QStringView t = text.trimmed();

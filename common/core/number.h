@@ -9,6 +9,10 @@
 // anything else, an empty text included, is not a number.
 std::optional<double> parseNumber(QStringView text);
 
+// A count read as a number (columns, rows), as an int: past an int's range it
+// stops at the range's end, where a plain cast is undefined; not a number is 0.
+int toCount(double value);
+
 // A measure as the staff read it (centimetres, millimetres, a percentage):
 // two decimals after a comma ("9,20").
 QString formatDecimal(double value);

@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <array>
 
+#include "common/core/number.h"
 #include "common/core/usersettings.h"
 
 namespace stockchoice {
@@ -34,8 +35,8 @@ std::optional<Stock> stockOf(const QString& name, const QString& measures) {
         v[i] = parts[qsizetype(i)].toDouble(&ok);
         if (!ok) return std::nullopt;
     }
-    const Stock stock{name, {},      v[0],      v[1], v[2], v[3], int(v[4]),
-                      int(v[5]), v[6], v[7], v[8], v[9]};
+    const Stock stock{name,          {},   v[0], v[1], v[2], v[3], toCount(v[4]),
+                      toCount(v[5]), v[6], v[7], v[8], v[9]};
     if (!stock.problem().isEmpty()) return std::nullopt;
     return stock;
 }

@@ -233,7 +233,7 @@ void StockWindow::keepTyped() {
     const bool letter = m_paper->currentIndex() == 1;
     const Stock typed{m_name->text().trimmed(), {},        letter ? 215.9 : 210.0,
                       letter ? 279.4 : 297.0,   values[2], values[3],
-                      int(values[0]),           int(values[1]), values[4],
+                      toCount(values[0]),       toCount(values[1]), values[4],
                       values[5],                values[6], values[7]};
     if (const QString problem = stockchoice::keepTyped(typed, m_catalogue); !problem.isEmpty()) {
         m_dialogs.message(this, messages::kTitle, problem);

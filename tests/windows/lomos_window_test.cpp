@@ -324,6 +324,10 @@ private Q_SLOTS:
         field(stocks, "txtFilas")->setText("30");  // past the paper: said, nothing kept
         clickIn(stocks, "cmdGuardarHoja");
         QVERIFY(m_dialogs->messages().last().startsWith("Las etiquetas no caben en el papel"));
+        field(stocks, "txtColumnas")->setText("99999999999");  // past an int: too many
+        clickIn(stocks, "cmdGuardarHoja");
+        QVERIFY(m_dialogs->messages().last().contains("son demasiadas: como mucho, 1000."));
+        field(stocks, "txtColumnas")->setText("2");
         field(stocks, "txtFilas")->setText("3");
         clickIn(stocks, "cmdGuardarHoja");
         window();  // the next start prints on it
