@@ -15,7 +15,7 @@
 #include "lomos/core/spinecheck.h"
 #include "lomos/core/spinewalk.h"
 #include "recordingsurface.h"
-#include "common/core/catalogue.h"
+#include "common/core/sheets/catalogue.h"
 #include "common/paint/paintersurface.h"
 #include "printfile_generator.h"
 

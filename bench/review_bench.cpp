@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <random>
 
-#include "common/ui/dialogs.h"
+#include "common/ui/boxes/dialogs.h"
 #include "fichas/ui/mainwindow.h"
 #include "lomos/ui/mainwindow.h"
 #include "printfile_generator.h"

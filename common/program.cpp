@@ -7,9 +7,9 @@
 #include <QTextStream>
 
 #include "common/batch/batchjob.h"
-#include "common/core/labelprogram.h"
-#include "common/core/startup.h"
-#include "common/ui/qtdialogs.h"
+#include "common/core/program/labelprogram.h"
+#include "common/core/program/startup.h"
+#include "common/ui/boxes/qtdialogs.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>

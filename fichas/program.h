@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/core/labelprogram.h"
+#include "common/core/program/labelprogram.h"
 
 namespace fichas {
 

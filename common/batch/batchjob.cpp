@@ -3,15 +3,15 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
-#include "common/core/catalogue.h"
-#include "common/core/correction.h"
-#include "common/core/drivec.h"
-#include "common/core/labelprogram.h"
-#include "common/core/messages.h"
-#include "common/core/number.h"
-#include "common/core/settingsfile.h"
-#include "common/core/startup.h"
-#include "common/core/stockchoice.h"
+#include "common/core/sheets/catalogue.h"
+#include "common/core/correction/correction.h"
+#include "common/core/files/drivec.h"
+#include "common/core/program/labelprogram.h"
+#include "common/core/text/messages.h"
+#include "common/core/text/number.h"
+#include "common/core/files/settingsfile.h"
+#include "common/core/program/startup.h"
+#include "common/core/sheets/stockchoice.h"
 #include "common/paint/paintersurface.h"
 
 bool isBatchCommandLine(const QStringList& arguments) {

@@ -5,8 +5,8 @@
 #include <QPdfWriter>
 #include <QPrinterInfo>
 
-#include "common/core/savefile.h"
-#include "common/core/stock.h"
+#include "common/core/files/savefile.h"
+#include "common/core/sheets/stock.h"
 
 #ifdef ETIQUETAS_HAVE_CUPS
 #include <cups/cups.h>

@@ -10,7 +10,7 @@
 #include <memory>
 #include <tuple>
 
-#include "common/core/surface.h"
+#include "common/core/walks/surface.h"
 
 class QPagedPaintDevice;
 class QPdfWriter;

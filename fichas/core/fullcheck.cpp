@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "common/core/surface.h"
+#include "common/core/walks/surface.h"
 
 namespace fichas {
 namespace {

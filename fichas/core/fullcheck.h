@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/core/firstsheet.h"
-#include "common/core/labelcheck.h"
+#include "common/core/sheets/firstsheet.h"
+#include "common/core/check/labelcheck.h"
 #include "fichas/core/fullgeneration.h"
 #include "fichas/core/fullwalk.h"
 

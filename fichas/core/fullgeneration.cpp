@@ -5,9 +5,9 @@
 #include <array>
 #include <optional>
 
-#include "common/core/bytesearch.h"
-#include "common/core/codepage.h"
-#include "common/core/labellist.h"
+#include "common/core/text/bytesearch.h"
+#include "common/core/text/codepage.h"
+#include "common/core/printfile/labellist.h"
 
 namespace fichas {
 namespace {

@@ -3,9 +3,9 @@
 #include <QStringList>
 #include <vector>
 
-#include "common/core/jobselection.h"
-#include "common/core/labellist.h"
-#include "common/core/printfile.h"
+#include "common/core/review/jobselection.h"
+#include "common/core/printfile/labellist.h"
+#include "common/core/printfile/printfile.h"
 
 namespace fichas {
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <tuple>
 
-#include "common/core/labellist.h"
-#include "common/core/surface.h"
+#include "common/core/printfile/labellist.h"
+#include "common/core/walks/surface.h"
 
 namespace fichas {
 namespace {

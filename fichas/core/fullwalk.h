@@ -4,10 +4,10 @@
 #include <optional>
 #include <vector>
 
-#include "common/core/sheetflow.h"
-#include "common/core/sheetshape.h"
-#include "common/core/stock.h"
-#include "common/core/testsheet.h"
+#include "common/core/walks/sheetflow.h"
+#include "common/core/sheets/sheetshape.h"
+#include "common/core/sheets/stock.h"
+#include "common/core/walks/testsheet.h"
 #include "fichas/core/fullgeneration.h"
 
 class DrawingSurface;

@@ -5,7 +5,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "common/ui/twips.h"
+#include "common/ui/frame/twips.h"
 #include "fichas/program.h"
 
 namespace fichas {

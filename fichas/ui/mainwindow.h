@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/ui/mainwindowbase.h"
+#include "common/ui/frame/mainwindowbase.h"
 
 namespace fichas {
 

@@ -2,8 +2,8 @@
 
 #include <QStringList>
 
-#include "common/core/drivec.h"
-#include "common/core/number.h"
+#include "common/core/files/drivec.h"
+#include "common/core/text/number.h"
 
 namespace lomos {
 

@@ -4,10 +4,10 @@
 #include <optional>
 #include <vector>
 
-#include "common/core/sheetshape.h"
-#include "common/core/stock.h"
-#include "common/core/testsheet.h"
-#include "common/core/textfile.h"
+#include "common/core/sheets/sheetshape.h"
+#include "common/core/sheets/stock.h"
+#include "common/core/walks/testsheet.h"
+#include "common/core/files/textfile.h"
 
 namespace lomos {
 

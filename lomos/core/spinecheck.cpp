@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <optional>
 
-#include "common/core/number.h"
-#include "common/core/surface.h"
+#include "common/core/text/number.h"
+#include "common/core/walks/surface.h"
 #include "lomos/core/spinewalk.h"
 
 namespace lomos {

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "common/core/firstsheet.h"
-#include "common/core/labelcheck.h"
-#include "common/core/labellist.h"
+#include "common/core/sheets/firstsheet.h"
+#include "common/core/check/labelcheck.h"
+#include "common/core/printfile/labellist.h"
 #include "lomos/core/coordinates.h"
 
 namespace lomos {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "common/core/codepage.h"
-#include "common/core/labellist.h"
+#include "common/core/text/codepage.h"
+#include "common/core/printfile/labellist.h"
 #include "lomos/core/spinewalk.h"
 
 namespace lomos {

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "common/core/number.h"
-#include "common/core/surface.h"
+#include "common/core/text/number.h"
+#include "common/core/walks/surface.h"
 
 namespace lomos {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "common/core/labellist.h"
-#include "common/core/sheetflow.h"
+#include "common/core/printfile/labellist.h"
+#include "common/core/walks/sheetflow.h"
 #include "lomos/core/coordinates.h"
 
 class DrawingSurface;

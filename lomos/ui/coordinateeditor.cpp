@@ -10,10 +10,10 @@
 #include <QPushButton>
 #include <QScrollArea>
 
-#include "common/core/number.h"
-#include "common/core/messages.h"
-#include "common/ui/dialogs.h"
-#include "common/ui/twips.h"
+#include "common/core/text/number.h"
+#include "common/core/text/messages.h"
+#include "common/ui/boxes/dialogs.h"
+#include "common/ui/frame/twips.h"
 
 namespace lomos {
 

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "common/ui/twips.h"
+#include "common/ui/frame/twips.h"
 
 namespace lomos {
 

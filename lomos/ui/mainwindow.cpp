@@ -8,7 +8,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 
-#include "common/ui/twips.h"
+#include "common/ui/frame/twips.h"
 #include "lomos/program.h"
 #include "lomos/ui/artwork.h"
 #include "lomos/ui/coordinateeditor.h"

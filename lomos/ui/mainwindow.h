@@ -2,7 +2,7 @@
 
 #include <QPointer>
 
-#include "common/ui/mainwindowbase.h"
+#include "common/ui/frame/mainwindowbase.h"
 #include "lomos/core/coordinates.h"
 #include "lomos/ui/coordinateeditor.h"
 #include "lomos/ui/fontsizedialog.h"

@@ -1,7 +1,7 @@
 // The printer correction: fitted from crosses measured on a test sheet that a
 // simulated printer moved, stretched and skewed, it puts every line of a job
 // where the table says, through that printer.
-#include "common/core/correction.h"
+#include "common/core/correction/correction.h"
 
 #include <gtest/gtest.h>
 

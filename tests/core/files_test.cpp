@@ -6,10 +6,10 @@
 #include <QFile>
 #include <thread>
 
-#include "common/core/codepage.h"
-#include "common/core/drivec.h"
-#include "common/core/number.h"
-#include "common/core/settingsfile.h"
+#include "common/core/text/codepage.h"
+#include "common/core/files/drivec.h"
+#include "common/core/text/number.h"
+#include "common/core/files/settingsfile.h"
 #include "lomos/core/coordinates.h"
 #include "testenv.h"
 

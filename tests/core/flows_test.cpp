@@ -6,7 +6,7 @@
 
 #include "fichas/core/fullgeneration.h"
 #include "lomos/core/spinegeneration.h"
-#include "common/core/jobselection.h"
+#include "common/core/review/jobselection.h"
 #include "testenv.h"
 
 TEST(Generation, ALargeFileReadOnEveryCoreGivesWhatOneReadingGives) {

@@ -3,7 +3,7 @@
 // sheet, the check before printing and the test sheet.
 #include <gtest/gtest.h>
 
-#include "common/core/codepage.h"
+#include "common/core/text/codepage.h"
 #include "fichas/core/fullwalk.h"
 #include "lomos/core/spinecheck.h"
 #include "lomos/core/spinegeneration.h"

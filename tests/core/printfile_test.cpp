@@ -1,12 +1,12 @@
 // Reading the print file: lines, tags and values, whatever the client wrote.
-#include "common/core/printfile.h"
+#include "common/core/printfile/printfile.h"
 
 #include <gtest/gtest.h>
 
 #include <QBuffer>
 #include <array>
 
-#include "common/core/linereader.h"
+#include "common/core/files/linereader.h"
 #include "testenv.h"
 
 namespace {

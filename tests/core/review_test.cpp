@@ -2,7 +2,7 @@
 // check flags, and what a job of left-out, copied and edited labels prints.
 #include <gtest/gtest.h>
 
-#include "common/core/review.h"
+#include "common/core/review/review.h"
 #include "fichas/core/fullgeneration.h"
 #include "fichas/program.h"
 #include "lomos/program.h"

@@ -5,8 +5,8 @@
 
 #include <QDir>
 
-#include "common/core/catalogue.h"
-#include "common/core/stockchoice.h"
+#include "common/core/sheets/catalogue.h"
+#include "common/core/sheets/stockchoice.h"
 #include "fichas/core/fullcheck.h"
 #include "fichas/core/fullgeneration.h"
 #include "fichas/core/fullwalk.h"

@@ -8,8 +8,8 @@
 
 #include <csignal>
 
-#include "common/core/drivec.h"
-#include "common/core/settingsfile.h"
+#include "common/core/files/drivec.h"
+#include "common/core/files/settingsfile.h"
 #include "lomos/core/coordinates.h"
 #include "pdfwords.h"
 #include "testenv.h"

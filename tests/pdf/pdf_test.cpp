@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 
-#include "common/core/catalogue.h"
+#include "common/core/sheets/catalogue.h"
 #include "common/paint/paintersurface.h"
 #include "fichas/core/fullwalk.h"
 #include "lomos/core/coordinates.h"

@@ -13,10 +13,10 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "common/core/catalogue.h"
-#include "common/core/stockchoice.h"
+#include "common/core/sheets/catalogue.h"
+#include "common/core/sheets/stockchoice.h"
 #include "common/paint/paintersurface.h"
-#include "common/ui/labelprinter.h"
+#include "common/ui/printing/labelprinter.h"
 #include "fichas/ui/mainwindow.h"
 #include "lomos/core/coordinates.h"
 #include "lomos/ui/mainwindow.h"

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QStringList>
 
-#include "common/core/surface.h"
+#include "common/core/walks/surface.h"
 
 // A surface that keeps every operation, for tests of the label walks.
 // The line spacing is a fixed function of the size, so positions after a

@@ -7,7 +7,7 @@
 #include <QTest>
 #include <functional>
 
-#include "common/ui/dialogs.h"
+#include "common/ui/boxes/dialogs.h"
 
 // Answers the boxes from queues and records each one. A box with no answer
 // queued is a test failure: it is recorded in unexpected() and answered "No"

@@ -6,7 +6,7 @@
 #include <QSettings>
 #include <stdexcept>
 
-#include "common/core/codepage.h"
+#include "common/core/text/codepage.h"
 
 TempDriveC::TempDriveC() {
     qputenv("ETIQUETAS_UNIDAD_C", QFile::encodeName(m_dir.path()));

@@ -7,7 +7,7 @@
 #include <ostream>
 #include <string>
 
-#include "common/core/labellist.h"
+#include "common/core/printfile/labellist.h"
 
 // A drive C of its own for a test, in a temporary folder; ETIQUETAS_UNIDAD_C
 // points at it while the object lives, and the user's QSettings files are

@@ -6,8 +6,8 @@
 #include <QSignalSpy>
 #include <QToolBar>
 
-#include "common/core/messages.h"
-#include "common/core/startup.h"
+#include "common/core/text/messages.h"
+#include "common/core/program/startup.h"
 #include "lomos/ui/mainwindow.h"
 #include "recordingsurface.h"
 #include "scripteddialogs.h"

@@ -14,10 +14,10 @@
 
 #include "fichas/ui/mainwindow.h"
 #include "lomos/ui/mainwindow.h"
-#include "common/core/labelcheck.h"
-#include "common/core/messages.h"
-#include "common/core/startup.h"
-#include "common/ui/qtdialogs.h"
+#include "common/core/check/labelcheck.h"
+#include "common/core/text/messages.h"
+#include "common/core/program/startup.h"
+#include "common/ui/boxes/qtdialogs.h"
 #include "fichas/core/fullgeneration.h"
 
 namespace {

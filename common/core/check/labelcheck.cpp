@@ -1,0 +1,74 @@
+#include "common/core/check/labelcheck.h"
+
+#include "common/core/walks/surface.h"
+
+namespace labelcheck {
+
+QStringList findingLines(const std::vector<Finding>& findings) {
+    QStringList lines;
+    for (const Finding& f : findings) {
+        lines.append(QStringLiteral("Etiqueta %1 (%2): %3").arg(f.label).arg(f.name, f.problem));
+    }
+    return lines;
+}
+
+QString findingsMessage(const std::vector<Finding>& findings, int shown) {
+    const qsizetype count = qsizetype(findings.size());
+    QString text = count == 1
+                       ? QStringLiteral("Una etiqueta no saldrá bien en el papel:\n\n")
+                       : QStringLiteral("%1 etiquetas no saldrán bien en el papel:\n\n").arg(count);
+    const std::vector<Finding> first(findings.begin(),
+                                     findings.begin() + std::min<qsizetype>(count, shown));
+    text += findingLines(first).join(u'\n');
+    if (count > shown) text += QStringLiteral("\n... y %1 más.").arg(count - shown);
+    return text;
+}
+
+void WidthGauge::useFont(const QString& face, double points, bool bold) {
+    m_face = face;
+    m_points = points;
+    m_bold = bold;
+    m_surface.setFontName(face);
+    m_surface.setFontSize(points);
+    m_surface.setBold(bold);
+    const QString key = QStringLiteral("%1|%2|%3").arg(face).arg(points).arg(bold);
+    auto it = m_fonts.find(key);
+    if (it == m_fonts.end()) {
+        it = m_fonts.insert(key, {});
+        it->latin1.fill(-1);
+    }
+    m_current = &*it;
+}
+
+double WidthGauge::advance(Advances& advances, QChar c) {
+    if (c.unicode() < 256) {
+        double& known = advances.latin1[c.unicode()];
+        if (known < 0) known = width(QString(c));
+        return known;
+    }
+    auto it = advances.others.find(c.unicode());
+    if (it == advances.others.end()) it = advances.others.insert(c.unicode(), width(QString(c)));
+    return *it;
+}
+
+double WidthGauge::width(const QString& text) {
+    if (m_surface.fontName() != m_face || m_surface.fontSize() != m_points ||
+        m_surface.bold() != m_bold) {
+        m_surface.setFontName(m_face);
+        m_surface.setFontSize(m_points);
+        m_surface.setBold(m_bold);
+    }
+    return m_surface.textWidthCm(text);
+}
+
+bool WidthGauge::fits(const QString& text, double widthCm) {
+    double sum = 0;
+    for (QChar c : text) sum += advance(*m_current, c);
+    // Kerning and shaping move a line by far less than this margin.
+    const double margin = 0.05 * sum + 0.02;
+    if (sum + margin <= widthCm) return true;
+    if (sum - margin > widthCm) return false;
+    return width(text) <= widthCm;
+}
+
+}  // namespace labelcheck

@@ -1,0 +1,47 @@
+#include "common/core/walks/sheetflow.h"
+
+#include "common/core/text/messages.h"
+#include "common/core/walks/surface.h"
+
+PrintOutcome printSheets(const LabelWalk& walk, DrawingSurface& surface, const FirstSheet& first) {
+    PlaceCursor places(first);
+    walk(
+        surface,
+        [](DrawingSurface& s) {
+            s.newPage();
+            return true;
+        },
+        places);
+    const bool ended = surface.endDoc();
+    if (ended && !surface.deviceFailed()) return {true, {}, places.sheet()};
+    return {false, surface.error(), places.sheet()};
+}
+
+QString printOutcomeMessage(const PrintOutcome& outcome) {
+    return outcome.printed ? messages::kCollectPrints : messages::printFailed(outcome.reason);
+}
+
+WalkEnd previewSheets(const LabelWalk& walk, DrawingSurface& picture, const FirstSheet& first,
+                      const std::function<bool()>& askContinue) {
+    PlaceCursor places(first);
+    return walk(
+        picture,
+        [&askContinue](DrawingSurface& s) {
+            if (!askContinue()) return false;
+            s.cls();
+            return true;
+        },
+        places);
+}
+
+bool checkBeforePrinting(
+    const labelcheck::Check& check, DrawingSurface& surface,
+    const std::function<void(const QString&)>& tell,
+    const std::function<bool(const std::vector<labelcheck::Finding>&)>& printAnyway) {
+    const labelcheck::Result result = check(surface);
+    if (result.labels == 0) {
+        tell(messages::kNothingToPrint);
+        return false;
+    }
+    return result.findings.empty() || printAnyway(result.findings);
+}

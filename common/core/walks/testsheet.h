@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "common/core/walks/sheetflow.h"
+
+// The test sheet for calibration: laid on a sheet of labels against the
+// light, it shows where each label's text would start.
+namespace testsheet {
+
+// Numbered as the staff know them: places from 1, as the start field counts
+// them; rows and columns from 0, as the coordinate editor names them.
+struct Position {
+    int place;
+    int row;
+    int column;
+    std::optional<double> xCm;  // unknown when the entry is not a number
+    std::optional<double> yCm;
+};
+
+// Arms of a cross, from its centre.
+constexpr double kCrossArmCm = 0.25;
+
+// Walks one sheet: a centimetre ruler along the top and left edges of the
+// area, and at each position a small cross whose centre is its (X, Y), with
+// its place, row and column and its X and Y beside it ("5: fila 1, col. 1" over
+// "X 2,80  Y 0,00"). A position whose X or Y is not a number has no cross;
+// its row, column and entries are listed at the foot of the sheet.
+LabelWalk walk(std::vector<Position> positions);
+
+// The text beside a cross.
+QString rowAndColumn(const Position& position);
+QString coordinates(const Position& position);
+
+}  // namespace testsheet

@@ -1,0 +1,132 @@
+#include "common/ui/printing/correctiondialog.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+
+#include "common/core/text/messages.h"
+#include "common/paint/paintersurface.h"
+#include "common/ui/boxes/dialogs.h"
+#include "common/ui/printing/labelprinter.h"
+
+CorrectionDialog::CorrectionDialog(Dialogs& dialogs, CrossesSource crosses,
+                                   correction::Origin origin, SheetShape sheet, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      m_dialogs(dialogs),
+      m_crosses(std::move(crosses)),
+      m_origin(origin),
+      m_current(new QLabel(this)) {
+    setObjectName(QStringLiteral("frmCorregir"));
+    setWindowTitle(QStringLiteral("Corregir impresora"));
+    auto* grid = new QGridLayout(this);
+    auto* how = new QLabel(
+        QStringLiteral("Imprima la hoja de prueba. Con una regla, mida en milímetros la distancia "
+                       "del centro de cada cruz al borde izquierdo y al borde superior del papel. "
+                       "Mida al menos cuatro cruces que no estén en una misma fila ni en una misma "
+                       "columna (las esquinas son las mejores): con tres, un error al medir no se "
+                       "notaría."),
+        this);
+    how->setWordWrap(true);
+    grid->addWidget(how, 0, 0, 1, 3);
+    m_current->setObjectName(QStringLiteral("lblCorreccion"));
+    m_current->setWordWrap(true);
+    grid->addWidget(m_current, 1, 0, 1, 3);
+    grid->addWidget(new QLabel(QStringLiteral("Etiqueta"), this), 2, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Desde la izquierda (mm)"), this), 2, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Desde arriba (mm)"), this), 2, 2);
+    const int corners[] = {1, sheet.columns, sheet.places() - sheet.columns + 1, sheet.places()};
+    for (int row = 0; row < kRows; ++row) {
+        auto field = [&](const char* name, int column) {
+            auto* edit = new QLineEdit(this);
+            edit->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(name)).arg(row + 1));
+            grid->addWidget(edit, row + 3, column);
+            return edit;
+        };
+        m_place[row] = field("txtEtiqueta", 0);
+        m_x[row] = field("txtX", 1);
+        m_y[row] = field("txtY", 2);
+        if (row < 4) m_place[row]->setText(QString::number(corners[row]));
+    }
+    auto button = [this, grid](const char* name, const QString& text, int column, auto command) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(QLatin1String(name));
+        connect(b, &QPushButton::clicked, this, command);
+        grid->addWidget(b, kRows + 3, column);
+    };
+    button("cmdCalcular", QStringLiteral("Calcular"), 0, [this] { fitAndKeep(); });
+    button("cmdQuitar", QStringLiteral("Quitar corrección"), 1, [this] { remove(); });
+    button("cmdCerrar", QStringLiteral("Cerrar"), 2, [this] { close(); });
+    showCurrent();
+}
+
+void CorrectionDialog::showCurrent() {
+    const QString printer = labelprinter::currentName();
+    const auto map = labelprinter::correctionFor(printer);
+    m_current->setText(QStringLiteral("Impresora: %1. ").arg(printer) +
+                       (map ? QStringLiteral("Corrección en uso: ") + correction::describe(*map) +
+                                  QStringLiteral(".")
+                            : QStringLiteral("Sin corrección.")));
+}
+
+void CorrectionDialog::fitAndKeep() {
+    std::vector<correction::Measure> measures;
+    for (int row = 0; row < kRows; ++row) {
+        if (m_x[row]->text().trimmed().isEmpty() && m_y[row]->text().trimmed().isEmpty()) continue;
+        const auto measure =
+            correction::parseMeasure(m_place[row]->text(), m_x[row]->text(), m_y[row]->text());
+        if (!measure) {
+            m_dialogs.message(this, messages::kTitle,
+                              QStringLiteral("La fila %1 no tiene una etiqueta y dos medidas en "
+                                             "milímetros: «%2», «%3», «%4».")
+                                  .arg(row + 1)
+                                  .arg(m_place[row]->text(), m_x[row]->text(), m_y[row]->text()));
+            return;
+        }
+        measures.push_back(*measure);
+    }
+    const QString printerName = labelprinter::currentName();
+    if (printerName.isEmpty()) {
+        m_dialogs.message(this, messages::kTitle,
+                          QStringLiteral("No hay ninguna impresora a la que corregir."));
+        return;
+    }
+    // A cross was meant at its position, from the paper's corner or the
+    // printable area's.
+    const QPointF corner = m_origin == correction::Origin::Paper
+                               ? QPointF()
+                               : PrinterSurface::printableCornerCm(*labelprinter::open().printer);
+    const correction::Fit fit = correction::fit(measures, m_crosses(), corner.x(), corner.y());
+    if (!fit.distortion) {
+        m_dialogs.message(this, messages::kTitle, fit.problem);
+        for (int row = 0; row < kRows; ++row) {
+            if (fit.badPlace && m_place[row]->text().trimmed() == QString::number(fit.badPlace)) {
+                m_x[row]->setFocus();
+                m_x[row]->selectAll();
+            }
+        }
+        return;
+    }
+    // The sheet measured was printed through a correction, maybe: the printer's
+    // own error is what was measured after it, whatever is kept now.
+    const correction::Affine before =
+        labelprinter::sheetCorrectionFor(printerName).value_or(correction::Affine{});
+    const correction::Affine distortion = fit.distortion->after(before);
+    QString text = correction::describe(distortion) +
+                   QStringLiteral(
+                       ".\n\n¿Guardar esta corrección para la impresora «%1»? Se "
+                       "aplicará a todo lo que se imprima en ella.")
+                       .arg(printerName);
+    text[0] = text[0].toUpper();
+    if (!m_dialogs.question(this, messages::kTitle, text)) return;
+    labelprinter::keepCorrection(printerName, distortion);
+    showCurrent();
+    emit correctionChanged();
+}
+
+void CorrectionDialog::remove() {
+    labelprinter::keepCorrection(labelprinter::currentName(), std::nullopt);
+    showCurrent();
+    emit correctionChanged();
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "common/core/correction/correction.h"
+#include "common/core/sheets/sheetshape.h"
+#include "common/core/walks/testsheet.h"
+
+class Dialogs;
+class QLabel;
+class QLineEdit;
+
+// "Corregir impresora…" (frmCorregir): the distances of a few crosses of the
+// printed test sheet from the paper's edges, as measured with a ruler; from
+// them, the printer's error, kept for that printer and taken out of every
+// job printed on it.
+class CorrectionDialog : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kRows = 6;
+
+    // Where the test sheet's crosses are, read when "Calcular" is pressed:
+    // the sheet measured was printed from what was saved by then.
+    using CrossesSource = std::function<std::vector<testsheet::Position>()>;
+
+    // `origin`: what the crosses' positions are measured from; the four
+    // corners of `sheet` are the places proposed at first.
+    CorrectionDialog(Dialogs& dialogs, CrossesSource crosses, correction::Origin origin,
+                     SheetShape sheet, QWidget* parent = nullptr);
+
+    // "Calcular": fits the correction and, once the user agrees, keeps it.
+    void fitAndKeep();
+    // "Quitar corrección".
+    void remove();
+
+signals:
+    void correctionChanged();
+
+private:
+    void showCurrent();
+
+    Dialogs& m_dialogs;
+    CrossesSource m_crosses;
+    correction::Origin m_origin;
+    QLabel* m_current;  // lblCorreccion
+    QLineEdit* m_place[kRows];
+    QLineEdit* m_x[kRows];
+    QLineEdit* m_y[kRows];
+};

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QWidget>
+#include <optional>
+#include <vector>
+
+#include "common/core/sheets/catalogue.h"
+#include "common/core/sheets/stock.h"
+
+class Dialogs;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+
+// The picture of a sheet (picMuestra): the paper and its labels, to scale.
+class SheetPicture : public QWidget {
+    Q_OBJECT
+public:
+    explicit SheetPicture(QWidget* parent);
+    // A stock, or the program's own sheet of `own` on A4 (its labels are
+    // where the user's coordinates put them: drawn as even cells).
+    void show(const std::optional<Stock>& stock, SheetShape own);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Stock m_shown;
+};
+
+// "Hoja de etiquetas…" (frmHoja): the sheet of labels in the tray. A
+// product of the catalogue, found by brand, product code or size; a sheet
+// the user typed from its box ("Otra hoja…"), kept by the name given; or the
+// program's own sheet. The sheet shown chosen is drawn beside the list.
+class StockWindow : public QWidget {
+    Q_OBJECT
+public:
+    // `own` names the program's own sheet and gives its rows and columns.
+    StockWindow(Dialogs& dialogs, const QString& ownName, SheetShape own,
+                const std::optional<Stock>& current, QWidget* parent = nullptr);
+
+    // The sheet chosen in the list (lstHojas); none for the program's own.
+    std::optional<Stock> current() const;
+    const catalogue::Catalogue& catalogue() const { return m_catalogue; }
+
+    void search(const QString& text);  // txtBuscar
+    void useCurrent();                 // "Usar esta hoja"
+    void openTypedForm();              // "Otra hoja…", from the sheet chosen
+    void keepTyped();                  // "Guardar y usar"
+
+signals:
+    void stockChosen(const std::optional<Stock>& stock);
+
+private:
+    void showCurrent();
+    QLineEdit* number(const char* name, const QString& caption);
+
+    Dialogs& m_dialogs;
+    QString m_ownName;
+    SheetShape m_own;
+    catalogue::Catalogue m_catalogue;
+    std::vector<Stock> m_typed;
+    std::vector<const Stock*> m_listed;  // the list's rows after the first, the own sheet
+    QLineEdit* m_search;
+    QListWidget* m_list;
+    SheetPicture* m_picture;
+    QLabel* m_details;
+    QGroupBox* m_form;  // fraOtraHoja
+    QLineEdit* m_name;
+    QComboBox* m_paper;
+    std::vector<QLineEdit*> m_measures;  // columns, rows, width, height, left, top, pitches
+};
