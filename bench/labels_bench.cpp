@@ -7,17 +7,17 @@
 #include <QTemporaryDir>
 #include <map>
 
+#include "common/core/sheets/catalogue.h"
+#include "common/paint/paintersurface.h"
 #include "fichas/core/fullcheck.h"
 #include "fichas/core/fullgeneration.h"
 #include "fichas/core/fullwalk.h"
 #include "lomos/core/coordinates.h"
-#include "lomos/core/spinegeneration.h"
 #include "lomos/core/spinecheck.h"
+#include "lomos/core/spinegeneration.h"
 #include "lomos/core/spinewalk.h"
-#include "recordingsurface.h"
-#include "common/core/sheets/catalogue.h"
-#include "common/paint/paintersurface.h"
 #include "printfile_generator.h"
+#include "recordingsurface.h"
 
 using namespace lomos;
 
@@ -78,7 +78,8 @@ void BM_LomosCheck(benchmark::State& state) {
     PdfSurface pdf(dir.filePath(QStringLiteral("never.pdf")), PdfSurface::Paper::A4);
     for (auto _ : state) {
         benchmark::DoNotOptimize(checkSpineLabels(g.callNumberLines, g.cutLabels, table, "8",
-                                                  kPrinterFace, FirstSheet(kSpineSheet.places()), pdf));
+                                                  kPrinterFace, FirstSheet(kSpineSheet.places()),
+                                                  pdf));
     }
     setRates(state, 0, g.labelCount);
 }
@@ -99,9 +100,10 @@ BENCHMARK(BM_FichasCheck)->Arg(100000)->Unit(benchmark::kMillisecond);
 void BM_SpineWalkRecording(benchmark::State& state) {
     const SpineGeneration g = generateSpineLabels(printFileOf(int(state.range(0))));
     const CoordinateTable table = defaultCoordinateTable();
+    const auto lines = std::make_shared<const labellist::LabelList>(g.callNumberLines);
     for (auto _ : state) {
         RecordingSurface surface;
-        printSheets(spineWalk(g.callNumberLines, table, QStringLiteral("8"), kPrinterFace), surface,
+        printSheets(spineWalk(lines, table, QStringLiteral("8"), kPrinterFace), surface,
                     FirstSheet(lomos::kSpineSheet.places()));
         benchmark::DoNotOptimize(surface.lines().size());
     }
@@ -111,9 +113,10 @@ BENCHMARK(BM_SpineWalkRecording)->Arg(3300)->Unit(benchmark::kMillisecond);
 
 void BM_FullWalkRecording(benchmark::State& state) {
     const fichas::FullGeneration g = fichas::generateFullLabels(printFileOf(int(state.range(0))));
+    const auto lists = std::make_shared<const fichas::FullGeneration>(g);
     for (auto _ : state) {
         RecordingSurface surface;
-        printSheets(fichas::fullWalk(g, fichas::printedPlaces()), surface,
+        printSheets(fichas::fullWalk(lists, fichas::printedPlaces()), surface,
                     FirstSheet(fichas::kFullSheet.places()));
         benchmark::DoNotOptimize(surface.lines().size());
     }
@@ -126,9 +129,10 @@ void BM_SpinePdf100Sheets(benchmark::State& state) {
     const SpineGeneration g = generateSpineLabels(printFileOf(3300));
     const CoordinateTable table = defaultCoordinateTable();
     QTemporaryDir dir;
+    const auto lines = std::make_shared<const labellist::LabelList>(g.callNumberLines);
     for (auto _ : state) {
         PdfSurface pdf(dir.filePath(QStringLiteral("spine.pdf")), PdfSurface::Paper::A4);
-        printSheets(spineWalk(g.callNumberLines, table, QStringLiteral("8"), kPrinterFace), pdf,
+        printSheets(spineWalk(lines, table, QStringLiteral("8"), kPrinterFace), pdf,
                     FirstSheet(lomos::kSpineSheet.places()));
     }
     setRates(state, 0, g.labelCount);
@@ -138,9 +142,10 @@ BENCHMARK(BM_SpinePdf100Sheets)->Unit(benchmark::kMillisecond);
 void BM_FullPdf100Sheets(benchmark::State& state) {
     const fichas::FullGeneration g = fichas::generateFullLabels(printFileOf(3600));
     QTemporaryDir dir;
+    const auto lists = std::make_shared<const fichas::FullGeneration>(g);
     for (auto _ : state) {
         PdfSurface pdf(dir.filePath(QStringLiteral("full.pdf")), PdfSurface::Paper::A4);
-        printSheets(fichas::fullWalk(g, fichas::printedPlaces()), pdf,
+        printSheets(fichas::fullWalk(lists, fichas::printedPlaces()), pdf,
                     FirstSheet(fichas::kFullSheet.places()));
     }
     setRates(state, 0, g.labelCount);
@@ -159,7 +164,8 @@ void BM_CatalogueSearch(benchmark::State& state) {
     const QString texts[] = {QStringLiteral("Herma"), QStringLiteral("4102"),
                              QStringLiteral("48,5 x 25,4")};
     for (auto _ : state) {
-        for (const QString& text : texts) benchmark::DoNotOptimize(catalogue::search(all, text));
+        for (const QString& text : texts)
+            benchmark::DoNotOptimize(catalogue::search(all, {}, text));
     }
 }
 BENCHMARK(BM_CatalogueSearch)->Unit(benchmark::kMillisecond);
@@ -175,9 +181,10 @@ void BM_SpinePdfOnAStock(benchmark::State& state) {
     const CoordinateTable table = coordinatesOf(stock);
     const int places = stock ? stock->shape().places() : kSpineSheet.places();
     QTemporaryDir dir;
+    const auto lines = std::make_shared<const labellist::LabelList>(g.callNumberLines);
     for (auto _ : state) {
         PdfSurface pdf(dir.filePath(QStringLiteral("spine.pdf")), PdfSurface::Paper::A4);
-        printSheets(spineWalk(g.callNumberLines, table, QStringLiteral("8"), kPrinterFace), pdf,
+        printSheets(spineWalk(lines, table, QStringLiteral("8"), kPrinterFace), pdf,
                     FirstSheet(places));
     }
     state.SetLabel(names[state.range(0)] ? names[state.range(0)] : "33 a sheet");
@@ -192,11 +199,12 @@ void BM_PreviewOneSheet(benchmark::State& state) {
     QImage image(833, 1172, QImage::Format_RGB32);
     image.setDotsPerMeterX(3780);
     image.setDotsPerMeterY(3780);
+    const auto lines = std::make_shared<const labellist::LabelList>(g.callNumberLines);
     for (auto _ : state) {
         ImageSurface surface(image);
         surface.cls();
         // "No" at the first question.
-        previewSheets(spineWalk(g.callNumberLines, table, QStringLiteral("8"), kPreviewFace), surface,
+        previewSheets(spineWalk(lines, table, QStringLiteral("8"), kPreviewFace), surface,
                       FirstSheet(lomos::kSpineSheet.places()), [] { return false; });
     }
     setRates(state, 0, 33);

@@ -15,6 +15,8 @@
 #include "fichas/ui/mainwindow.h"
 #include "lomos/ui/mainwindow.h"
 #include "printfile_generator.h"
+#include "windowfinder.h"
+#include "common/ui/frame/seams.h"
 
 namespace {
 
@@ -54,9 +56,14 @@ struct Generated {
                         drive.filePath(QLatin1String(name)));
         }
         qputenv("ETIQUETAS_UNIDAD_C", QFile::encodeName(drive.path()));
-        window = std::make_unique<Window>(dialogs);
-        window->generate();
+        window = std::make_unique<Window>(Seams{dialogs});
+        windowtest::run(window.get(), lomos ? "Toolbar1_1" : "cmdGenerar");
     }
+    void openReview() { windowtest::run(window.get(), lomos ? "Toolbar1_3" : "cmdRevisar"); }
+    static ReviewWindow* review() { return windowtest::opened<ReviewWindow>("frmRevisar"); }
+    static QTableView* table() { return review()->findChild<QTableView*>("grdEtiquetas"); }
+
+    static constexpr bool lomos = std::is_same_v<Window, lomos::MainWindow>;
     QTemporaryDir drive;
     SilentDialogs dialogs;
     std::unique_ptr<Window> window;
@@ -66,10 +73,10 @@ template <class Window>
 void openReview(benchmark::State& state) {
     Generated<Window> g(int(state.range(0)));
     for (auto _ : state) {
-        g.window->openReview();
-        benchmark::DoNotOptimize(g.window->reviewWindow()->grab());  // the first paint
+        g.openReview();
+        benchmark::DoNotOptimize(g.review()->grab());  // the first paint
         state.PauseTiming();
-        delete g.window->reviewWindow();
+        delete g.review();
         state.ResumeTiming();
     }
 }
@@ -77,8 +84,8 @@ void openReview(benchmark::State& state) {
 template <class Window>
 void scrollReview(benchmark::State& state) {
     Generated<Window> g(int(state.range(0)));
-    g.window->openReview();
-    QTableView* table = g.window->reviewWindow()->table();
+    g.openReview();
+    QTableView* table = g.table();
     QScrollBar* bar = table->verticalScrollBar();
     std::mt19937 random(1);
     for (auto _ : state) {
@@ -93,14 +100,14 @@ void scrollReview(benchmark::State& state) {
 template <class Window>
 void toggleRow(benchmark::State& state) {
     Generated<Window> g(int(state.range(0)));
-    g.window->openReview();
-    ReviewModel* model = g.window->reviewWindow()->model();
+    g.openReview();
+    ReviewModel* model = g.review()->model();
     const QModelIndex row = model->index(5000, ReviewModel::Print);
     bool printed = true;
     for (auto _ : state) {
         printed = !printed;
         model->setData(row, printed ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
-        benchmark::DoNotOptimize(g.window->reviewWindow()->table()->viewport()->grab());
+        benchmark::DoNotOptimize(g.table()->viewport()->grab());
     }
 }
 

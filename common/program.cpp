@@ -10,6 +10,7 @@
 #include "common/core/program/labelprogram.h"
 #include "common/core/program/startup.h"
 #include "common/ui/boxes/qtdialogs.h"
+#include "common/ui/frame/seams.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -32,7 +33,7 @@ void writeToParentConsole() {
 }  // namespace
 #endif
 
-int runProgram(int argc, char** argv, const LabelProgram& program,
+int runProgram(int argc, char** argv, const DescribeProgram& describe,
                const MakeMainWindow& makeWindow) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
@@ -40,10 +41,10 @@ int runProgram(int argc, char** argv, const LabelProgram& program,
 #ifdef Q_OS_WIN
         writeToParentConsole();
 #endif
-        return runWithoutWindow(argc, argv, [&program](const QStringList& options) {
+        return runWithoutWindow(argc, argv, [&describe](const QStringList& options) {
             QTextStream out(stdout);
             QTextStream err(stderr);
-            return runBatchJob(options, program, out, err);
+            return runBatchJob(options, describe(), out, err);
         });
     }
 
@@ -51,11 +52,12 @@ int runProgram(int argc, char** argv, const LabelProgram& program,
     // user needs goes there.
     keepOnlyQtFailures();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(program.name);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(program.name)));
     setUpApplication(app);
+    const QString name = describe().name;
+    QApplication::setApplicationName(name);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(name)));
     QtDialogs dialogs;
-    const std::unique_ptr<QMainWindow> window = makeWindow(dialogs);
+    const std::unique_ptr<QMainWindow> window = makeWindow(Seams{dialogs});
     window->show();
     window->move(window->screen()->availableGeometry().center() - window->rect().center());
     return app.exec();

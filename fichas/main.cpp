@@ -3,7 +3,7 @@
 #include "fichas/ui/mainwindow.h"
 
 int main(int argc, char** argv) {
-    return runProgram(argc, argv, fichas::program(), [](Dialogs& dialogs) {
-        return std::make_unique<fichas::MainWindow>(dialogs);
+    return runProgram(argc, argv, fichas::program, [](const Seams& seams) {
+        return std::make_unique<fichas::MainWindow>(seams);
     });
 }

@@ -3,7 +3,7 @@
 #include "lomos/ui/mainwindow.h"
 
 int main(int argc, char** argv) {
-    return runProgram(argc, argv, lomos::program(), [](Dialogs& dialogs) {
-        return std::make_unique<lomos::MainWindow>(dialogs);
+    return runProgram(argc, argv, lomos::program, [](const Seams& seams) {
+        return std::make_unique<lomos::MainWindow>(seams);
     });
 }

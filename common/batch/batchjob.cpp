@@ -1,17 +1,20 @@
 #include "common/batch/batchjob.h"
 
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QTextStream>
 
-#include "common/core/sheets/catalogue.h"
 #include "common/core/correction/correction.h"
 #include "common/core/files/drivec.h"
+#include "common/core/files/settingsfile.h"
 #include "common/core/program/labelprogram.h"
+#include "common/core/program/startup.h"
+#include "common/core/program/workbench.h"
+#include "common/core/sheets/catalogue.h"
+#include "common/core/sheets/stockchoice.h"
 #include "common/core/text/messages.h"
 #include "common/core/text/number.h"
-#include "common/core/files/settingsfile.h"
-#include "common/core/program/startup.h"
-#include "common/core/sheets/stockchoice.h"
 #include "common/paint/paintersurface.h"
 
 bool isBatchCommandLine(const QStringList& arguments) {
@@ -22,6 +25,10 @@ bool isBatchCommandLine(const QStringList& arguments) {
 }
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(batch)
+};
 
 struct BatchOptions {
     QString pdf;
@@ -40,85 +47,132 @@ struct BatchOptions {
     bool version = false;
 };
 
-// Reads the options after the program's name. Returns the problem in
-// Spanish, or an empty text when the line is fine. `--font-size` is taken
-// only when `withFontSize` is set.
-QString parseBatchOptions(const QStringList& arguments, bool withFontSize, BatchOptions& options) {
+// An option of the command line; `missing` says what is missing when an
+// option that takes a value comes last, and is empty for a switch.
+struct Option {
+    QString name;
+    QString missing;
+};
+
+std::vector<Option> optionsOf(const LabelProgram& program) {
+    std::vector<Option> options = {
+        {QStringLiteral("pdf"), Text::tr("Falta el nombre del archivo tras --pdf")},
+        {QStringLiteral("paper"), Text::tr("Falta el papel tras --paper")},
+        {QStringLiteral("start"), Text::tr("Falta la etiqueta tras --start")},
+        {QStringLiteral("skip"), Text::tr("Falta la lista tras --skip")},
+        {QStringLiteral("labels"), Text::tr("Falta la lista tras --labels")},
+        {QStringLiteral("copies"), Text::tr("Falta el número tras --copies")},
+        {QStringLiteral("correction-from"), Text::tr("Faltan las medidas tras --correction-from")},
+        {QStringLiteral("stock"), Text::tr("Falta el nombre de la hoja tras --stock")},
+        {QStringLiteral("list-stocks"), {}},
+        {QStringLiteral("test-sheet"), {}},
+        {QStringLiteral("strict"), {}},
+        {QStringLiteral("version"), {}},
+    };
+    if (program.takesFontSize)
+        options.push_back(
+            {QStringLiteral("font-size"), Text::tr("Falta el tamaño tras --font-size")});
+    return options;
+}
+
+// What is wrong with a line the parser refused: an option it does not know,
+// one without its value, a switch given a value. The line is read as the
+// parser reads it: the argument after an option that takes a value is that
+// value, whatever it looks like.
+QString refusal(const QCommandLineParser& parser, const QStringList& arguments,
+                const std::vector<Option>& options) {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& arg = arguments[i];
-        auto value = [&](QString& into) -> bool {
-            if (i + 1 >= arguments.size()) return false;
-            into = arguments[++i];
-            return true;
-        };
-        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-            options.help = true;
-        } else if (arg == QLatin1String("--version")) {
-            options.version = true;
-        } else if (arg == QLatin1String("--pdf")) {
-            if (!value(options.pdf))
-                return QStringLiteral("Falta el nombre del archivo tras --pdf");
-        } else if (withFontSize && arg == QLatin1String("--font-size")) {
-            if (!value(options.fontSize)) return QStringLiteral("Falta el tamaño tras --font-size");
-            const auto size = parseNumber(options.fontSize);
-            if (!size || *size <= 0) {
-                return QStringLiteral("Tamaño de letra no válido: %1").arg(options.fontSize);
-            }
-        } else if (arg == QLatin1String("--start")) {
-            if (!value(options.start)) return QStringLiteral("Falta la etiqueta tras --start");
-        } else if (arg == QLatin1String("--skip")) {
-            if (!value(options.skip)) return QStringLiteral("Falta la lista tras --skip");
-        } else if (arg == QLatin1String("--labels")) {
-            if (!value(options.labels)) return QStringLiteral("Falta la lista tras --labels");
-            QString problem;
-            if (!jobselection::parseNumbers(options.labels, -1, problem)) return problem;
-        } else if (arg == QLatin1String("--copies")) {
-            QString copies, problem;
-            if (!value(copies)) return QStringLiteral("Falta el número tras --copies");
-            const auto read = jobselection::parseCopies(copies, problem);
-            if (!read) return problem;
-            options.copies = *read;
-        } else if (arg == QLatin1String("--correction-from")) {
-            QString measures, problem;
-            if (!value(measures))
-                return QStringLiteral("Faltan las medidas tras --correction-from");
-            const auto read = correction::parseMeasures(measures, problem);
-            if (!read) return problem;
-            options.measures = *read;
-        } else if (arg == QLatin1String("--stock")) {
-            QString name;
-            if (!value(name)) return QStringLiteral("Falta el nombre de la hoja tras --stock");
-            options.stock = name;
-        } else if (arg == QLatin1String("--list-stocks")) {
-            const bool text = i + 1 < arguments.size() && !arguments[i + 1].startsWith(u'-');
-            options.listStocks = text ? arguments[++i] : QString();
-        } else if (arg == QLatin1String("--test-sheet")) {
-            options.testSheet = true;
-        } else if (arg == QLatin1String("--strict")) {
-            options.strict = true;
-        } else if (arg == QLatin1String("--paper")) {
-            QString paper;
-            if (!value(paper)) return QStringLiteral("Falta el papel tras --paper");
-            if (paper.compare(QLatin1String("a4"), Qt::CaseInsensitive) == 0) {
-                options.paper = PdfSurface::Paper::A4;
-            } else if (paper.compare(QLatin1String("letter"), Qt::CaseInsensitive) == 0) {
-                options.paper = PdfSurface::Paper::Letter;
-            } else {
-                return QStringLiteral("Papel no válido: %1 (a4 o letter)").arg(paper);
-            }
-        } else {
-            return QStringLiteral("Opción desconocida: %1").arg(arg);
+        if (arg == QLatin1String("--")) break;
+        if (!arg.startsWith(u'-') || arg == QLatin1String("-h")) continue;
+        const QString name = arg.mid(2).section(u'=', 0, 0);
+        const auto option = std::find_if(options.begin(), options.end(),
+                                         [&](const Option& o) { return o.name == name; });
+        if (!arg.startsWith(QLatin1String("--")) ||
+            (option == options.end() && name != QLatin1String("help"))) {
+            return Text::tr("Opción desconocida: %1").arg(arg);
         }
+        const bool takesValue = option != options.end() && !option->missing.isEmpty();
+        if (!takesValue && arg.contains(u'='))
+            return Text::tr("La opción --%1 no lleva ningún valor").arg(name);
+        if (takesValue && !arg.contains(u'=') && ++i >= arguments.size()) return option->missing;
     }
-    if (!options.help && !options.version && !options.listStocks && options.pdf.isEmpty()) {
-        return QStringLiteral("Falta --pdf ARCHIVO.pdf");
+    return parser.errorText();
+}
+
+// Reads the values of the options the parser found. Returns the problem, or
+// an empty text when they are fine.
+QString readValues(const QCommandLineParser& parser, const LabelProgram& program,
+                   BatchOptions& options) {
+    auto value = [&](const char* name, QString& into) {
+        if (parser.isSet(QLatin1String(name))) into = parser.value(QLatin1String(name));
+        return parser.isSet(QLatin1String(name));
+    };
+    QString problem;
+    value("pdf", options.pdf);
+    if (program.takesFontSize && value("font-size", options.fontSize)) {
+        const auto size = parseNumber(options.fontSize);
+        if (!size || *size <= 0)
+            return Text::tr("Tamaño de letra no válido: %1").arg(options.fontSize);
+    }
+    value("start", options.start);
+    value("skip", options.skip);
+    if (value("labels", options.labels) && !jobselection::parseNumbers(options.labels, -1, problem))
+        return problem;
+    if (QString copies; value("copies", copies)) {
+        const auto read = jobselection::parseCopies(copies, problem);
+        if (!read) return problem;
+        options.copies = *read;
+    }
+    if (QString measures; value("correction-from", measures)) {
+        const auto read = correction::parseMeasures(measures, problem);
+        if (!read) return problem;
+        options.measures = *read;
+    }
+    if (QString name; value("stock", name)) options.stock = name;
+    if (QString paper; value("paper", paper)) {
+        if (paper.compare(QLatin1String("a4"), Qt::CaseInsensitive) == 0) {
+            options.paper = PdfSurface::Paper::A4;
+        } else if (paper.compare(QLatin1String("letter"), Qt::CaseInsensitive) == 0) {
+            options.paper = PdfSurface::Paper::Letter;
+        } else {
+            return Text::tr("Papel no válido: %1 (a4 o letter)").arg(paper);
+        }
     }
     return {};
 }
 
+// Reads the options after the program's name. Returns the problem, or an
+// empty text when the line is fine.
+QString parseBatchOptions(const QStringList& arguments, const LabelProgram& program,
+                          BatchOptions& options) {
+    const std::vector<Option> known = optionsOf(program);
+    QCommandLineParser parser;
+    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, {}});
+    for (const Option& option : known) {
+        const QString valueName = option.missing.isEmpty() ? QString() : QStringLiteral("x");
+        parser.addOption({option.name, {}, valueName});
+    }
+    const bool parsed = parser.parse(arguments);
+    options.help = parser.isSet(QStringLiteral("help"));
+    options.version = parser.isSet(QStringLiteral("version"));
+    if (!parsed) return refusal(parser, arguments, known);
+    if (const QString problem = readValues(parser, program, options); !problem.isEmpty())
+        return problem;
+    options.testSheet = parser.isSet(QStringLiteral("test-sheet"));
+    options.strict = parser.isSet(QStringLiteral("strict"));
+    // --list-stocks takes a text of its own; nothing else stands alone.
+    const QStringList alone = parser.positionalArguments();
+    if (parser.isSet(QStringLiteral("list-stocks"))) options.listStocks = alone.value(0);
+    if (alone.size() > (options.listStocks ? 1 : 0))
+        return Text::tr("Sobra «%1» en la orden").arg(alone.last());
+    if (!options.help && !options.version && !options.listStocks && options.pdf.isEmpty())
+        return Text::tr("Falta --pdf ARCHIVO.pdf");
+    return {};
+}
+
 // The first sheet that --start and --skip describe, on a sheet of `places`;
-// the problem in Spanish when a place is not one of the sheet or none is
-// left free.
+// the problem when a place is not one of the sheet or none is left free.
 QString firstSheetOf(const BatchOptions& options, int places, FirstSheet& first) {
     const int start = parsePlaceNumber(options.start, places);
     if (start < 0) return placeOutOfRange(options.start, places);
@@ -129,14 +183,26 @@ QString firstSheetOf(const BatchOptions& options, int places, FirstSheet& first)
         if (place < 0) return placeOutOfRange(number, places);
         first.setUsed(place, true);
     }
-    return first.hasFreePlace() ? QString() : messages::kNoFreePlace;
+    return first.hasFreePlace() ? QString() : messages::noFreePlace();
+}
+
+// --stock: the stock named, from those the user typed and the catalogue;
+// the problem when there is none of that name.
+QString stockOf(const BatchOptions& options, JobSettings& settings) {
+    if (!options.stock) return {};
+    settings.stock = stockchoice::find(*options.stock, catalogue::read(catalogue::folder()));
+    if (settings.stock) return {};
+    return Text::tr(
+               "La hoja «%1» no está en el catálogo ni entre las que escribió en \"Otra "
+               "hoja…\"; --list-stocks TEXTO escribe las que hay.")
+        .arg(*options.stock);
 }
 
 // The options both programs take, and what the job writes, after each
-// program's own part of --help.
-QString helpText(const LabelProgram& program) {
-    return program.help +
-           QStringLiteral(
+// program's own part of --help, for a sheet of `shape`.
+QString helpText(const LabelProgram& program, SheetShape shape) {
+    return program.help(shape) +
+           Text::tr(
                "  --skip LISTA        deja vacías en la primera hoja las etiquetas de la lista,\n"
                "                      separadas por comas (por ejemplo 3,7,12)\n"
                "  --labels LISTA      imprime solo las etiquetas de la lista, en ese orden:\n"
@@ -170,27 +236,31 @@ QString helpText(const LabelProgram& program) {
            (program.helpNote.isEmpty() ? QString() : QStringLiteral("\n") + program.helpNote);
 }
 
+// The sheet --help speaks of: the stock --stock names, else the one chosen
+// in the window, else the program's own.
+SheetShape helpShape(const BatchOptions& options, const LabelProgram& program) {
+    JobSettings settings{.stock = stockchoice::chosen(program.name)};
+    stockOf(options, settings);
+    return program.shapeOf(settings);
+}
+
 // The labels --labels and --copies name, in their order, or none for every
-// label once; the problem in Spanish when a number is past the labels
-// generated.
-QString selectionOf(const BatchOptions& options, qint64 count,
-                    std::optional<jobselection::Selection>& selection) {
+// label once; the problem when a number is past the labels generated.
+QString choiceOf(const BatchOptions& options, qint64 count, jobselection::Choice& choice) {
     if (options.labels.isEmpty()) {
-        if (options.copies != 1) selection = jobselection::everyLabel(count, options.copies);
+        if (options.copies != 1) choice = jobselection::everyLabel(count, options.copies);
         return {};
     }
     QString problem;
     const auto numbers = jobselection::parseNumbers(options.labels, count, problem);
-    if (numbers) selection = jobselection::ofNumbers(*numbers, options.copies);
+    if (numbers) choice = jobselection::ofNumbers(*numbers, options.copies);
     return problem;
 }
 
 // The PDF of the job, through the correction --correction-from measured;
-// the problem in Spanish when the measures give none.
+// the problem when the measures give none.
 QString correctedPdf(const BatchOptions& options, const LabelProgram& program,
-                     const JobSettings& settings, PdfSurface& pdf,
-                     std::shared_ptr<DrawingSurface>& surface) {
-    surface = std::shared_ptr<DrawingSurface>(&pdf, [](DrawingSurface*) {});
+                     const JobSettings& settings, std::shared_ptr<DrawingSurface>& surface) {
     if (options.measures.empty()) return {};
     // The page of a PDF is the paper: its drawing area starts at the corner.
     const correction::Fit fit = correction::fit(options.measures, program.crosses(settings), 0, 0);
@@ -199,37 +269,25 @@ QString correctedPdf(const BatchOptions& options, const LabelProgram& program,
     return {};
 }
 
-// --stock: the stock named, from those the user typed and the catalogue;
-// the problem in Spanish when there is none of that name.
-QString stockOf(const BatchOptions& options, JobSettings& settings) {
-    if (!options.stock) return {};
-    settings.stock = stockchoice::find(*options.stock, catalogue::read(catalogue::folder()));
-    if (settings.stock) return {};
-    return QStringLiteral(
-               "La hoja «%1» no está en el catálogo ni entre las que escribió en \"Otra "
-               "hoja…\"; --list-stocks TEXTO escribe las que hay.")
-        .arg(*options.stock);
-}
-
-// --list-stocks: the stocks that `text` describes, a line each.
+// --list-stocks: the stocks that `text` describes, a line each, and what
+// the catalogue could not offer.
 int listStocks(const QString& text, QTextStream& out, QTextStream& err) {
     const catalogue::Catalogue catalogue = catalogue::read(catalogue::folder());
-    std::vector<const Stock*> found = catalogue::search(catalogue, text);
     const std::vector<Stock> typed = stockchoice::typed();
-    for (const Stock& stock : typed) {
-        if (stock.name.contains(text, Qt::CaseInsensitive)) found.push_back(&stock);
+    for (const catalogue::Found& found : catalogue::search(catalogue, typed, text)) {
+        out << found.stock->name << "\t" << found.stock->summary() << "\t"
+            << found.stock->description << "\n";
     }
-    for (const Stock* stock : found) {
-        out << stock->name << "\t" << stock->summary() << "\t" << stock->description << "\n";
-    }
-    err << QStringLiteral("%1 hojas en el catálogo (%2 que no se pueden imprimir se omiten: %3 "
-                          "redondas o de CD, %4 de varias rejillas, %5 mal descritas); %6 suyas.\n")
+    err << Text::tr(
+               "%1 hojas en el catálogo (%2 que no se pueden imprimir se omiten: %3 "
+               "redondas o de CD, %4 de varias rejillas, %5 mal descritas); %6 suyas.\n")
                .arg(catalogue.stocks.size())
                .arg(catalogue.skipped())
                .arg(catalogue.skippedShapes)
                .arg(catalogue.skippedLayouts)
                .arg(catalogue.skippedInvalid)
                .arg(typed.size());
+    for (const QString& note : catalogue.notes) err << note << "\n";
     return kBatchOk;
 }
 
@@ -238,59 +296,13 @@ int writePdf(const LabelWalk& walk, DrawingSurface& pdf, const FirstSheet& first
              QTextStream& err) {
     const PrintOutcome outcome = printSheets(walk, pdf, first);
     if (outcome.printed) return kBatchOk;
-    err << "No se pudo escribir el PDF: " << outcome.reason << "\n";
+    err << Text::tr("No se pudo escribir el PDF: %1").arg(outcome.reason) << "\n";
     return kBatchPdfNotWritten;
 }
 
-}  // namespace
-
-int runBatchJob(const QStringList& arguments, const LabelProgram& program, QTextStream& out,
-                QTextStream& err) {
-    BatchOptions options;
-    const QString problem = parseBatchOptions(arguments, program.takesFontSize, options);
-    if (options.version) {
-        out << program.name << " " << ETIQUETAS_VERSION << "\n";
-        return kBatchOk;
-    }
-    if (options.help) {
-        out << helpText(program);
-        return kBatchOk;
-    }
-    if (!problem.isEmpty()) {
-        err << problem << "\n" << helpText(program);
-        return kBatchUsage;
-    }
-    if (options.listStocks) return listStocks(*options.listStocks, out, err);
-    JobSettings settings{options.fontSize, stockchoice::chosen(program.name)};
-    if (const QString wrong = stockOf(options, settings); !wrong.isEmpty()) {
-        err << wrong << "\n";
-        return kBatchUsage;
-    }
-    FirstSheet first(program.shapeOf(settings).places());
-    if (const QString wrong = firstSheetOf(options, first.size(), first); !wrong.isEmpty()) {
-        err << wrong << "\n";
-        return kBatchUsage;
-    }
-    // A stock's PDF is its paper; nothing is written before the walk.
-    PdfSurface pdf(options.pdf, settings.stock ? pageSizeOf(*settings.stock)
-                                               : PdfSurface::pageSize(options.paper));
-    std::shared_ptr<DrawingSurface> surface;
-    if (const QString wrong = correctedPdf(options, program, settings, pdf, surface);
-        !wrong.isEmpty()) {
-        err << wrong << "\n";
-        return kBatchUsage;
-    }
-    if (options.testSheet) {
-        return writePdf(testsheet::walk(program.crosses(settings)), *surface, first, err);
-    }
-
-    std::unique_ptr<GeneratedLabels> labels;
-    const generation::Report report =
-        generation::run(loadSettings(drivec::settingsFile()), generation::SaveSettings::No,
-                        [&](const QString& printFile) {
-                            labels = program.generate(printFile);
-                            return labels->summary();
-                        });
+// The exit status when "Generar" found nothing to go on with, after saying
+// why on standard error.
+std::optional<int> stoppedBy(const generation::Report& report, QTextStream& err) {
     switch (report.outcome) {
         case generation::Outcome::MissingSettings:
             err << report.notices.first() << "\n";
@@ -301,31 +313,85 @@ int runBatchJob(const QStringList& arguments, const LabelProgram& program, QText
         case generation::Outcome::Generated:
             break;
     }
-    std::optional<jobselection::Selection> selection;
-    if (const QString wrong = selectionOf(options, report.labelCount, selection);
-        !wrong.isEmpty()) {
-        err << wrong << "\n";
-        return kBatchUsage;
-    }
+    return std::nullopt;
+}
+
+// "Se han generado n etiquetas", and a warning about the labels, which does
+// not stop the job.
+void tellGenerated(const generation::Report& report, QTextStream& out, QTextStream& err) {
     out << report.status << "\n";
     out.flush();
-    // A warning about the labels does not stop the job.
     for (const QString& notice : report.notices) err << notice << "\n";
     err.flush();
+}
 
-    // The findings go to standard error; the PDF is written all the same
-    // unless --strict.
-    const std::unique_ptr<LabelJob> job = labels->job(selection ? &*selection : nullptr, settings);
+// The check on what will be printed: the findings go to standard error.
+// Whether it found anything.
+bool checkOnStandardError(const labelcheck::Check& check, DrawingSurface& surface,
+                          QTextStream& err) {
     bool found = false;
     checkBeforePrinting(
-        job->check(first), pdf, [&](const QString& text) { err << text << "\n"; },
+        check, surface, [&](const QString& text) { err << text << "\n"; },
         [&](const std::vector<labelcheck::Finding>& findings) {
             for (const QString& line : labelcheck::findingLines(findings)) err << line << "\n";
             found = true;
             return true;
         });
     err.flush();
-    if (found && options.strict) return kBatchCheckFailed;
+    return found;
+}
+
+}  // namespace
+
+int runBatchJob(const QStringList& arguments, const LabelProgram& program, QTextStream& out,
+                QTextStream& err) {
+    BatchOptions options;
+    const QString problem = parseBatchOptions(arguments, program, options);
+    if (options.version) {
+        out << program.name << " " << ETIQUETAS_VERSION << "\n";
+        return kBatchOk;
+    }
+    if (options.help) {
+        out << helpText(program, helpShape(options, program));
+        return kBatchOk;
+    }
+    if (!problem.isEmpty()) {
+        err << problem << "\n" << helpText(program, helpShape(options, program));
+        return kBatchUsage;
+    }
+    if (options.listStocks) return listStocks(*options.listStocks, out, err);
+    JobSettings settings{.fontSize = options.fontSize, .stock = stockchoice::chosen(program.name)};
+    FirstSheet first(1);
+    auto refuse = [&](const QString& wrong) {
+        err << wrong << "\n";
+        return kBatchUsage;
+    };
+    if (const QString wrong = stockOf(options, settings); !wrong.isEmpty()) return refuse(wrong);
+    if (const QString wrong = firstSheetOf(options, program.shapeOf(settings).places(), first);
+        !wrong.isEmpty()) {
+        return refuse(wrong);
+    }
+    // A stock's PDF is its paper; nothing is written before the walk.
+    std::shared_ptr<DrawingSurface> surface = std::make_shared<PdfSurface>(
+        options.pdf,
+        settings.stock ? pageSizeOf(*settings.stock) : PdfSurface::pageSize(options.paper));
+    if (const QString wrong = correctedPdf(options, program, settings, surface); !wrong.isEmpty())
+        return refuse(wrong);
+    if (options.testSheet)
+        return writePdf(testsheet::walk(program.crosses(settings)), *surface, first, err);
+
+    Workbench workbench(program, settings, [surface] { return surface; });
+    const generation::Report report =
+        workbench.generate(loadSettings(drivec::settingsFile()), generation::SaveSettings::No);
+    if (const std::optional<int> stopped = stoppedBy(report, err)) return *stopped;
+    jobselection::Choice choice;
+    if (const QString wrong = choiceOf(options, report.labelCount, choice); !wrong.isEmpty())
+        return refuse(wrong);
+    tellGenerated(report, out, err);
+    // The PDF is written all the same unless --strict.
+    const std::unique_ptr<LabelJob> job = workbench.job(choice);
+    if (checkOnStandardError(job->check(first), workbench.checkSurface(), err) && options.strict)
+        return kBatchCheckFailed;
     return writePdf(job->printWalk(), *surface, first, err);
 }
 

@@ -7,15 +7,16 @@
 namespace fichas {
 namespace {
 
-QString columnName(LabelText::Column column) {
-    switch (column) {
-        case LabelText::Barcode:
+QString fieldName(Field field) {
+    switch (field) {
+        case kBarcodeField:
             return QStringLiteral("el código de barras");
-        case LabelText::Author:
+        case kAuthorField:
             return QStringLiteral("el autor");
-        case LabelText::Title:
+        case kTitleField:
             return QStringLiteral("el título");
-        case LabelText::CallNumber:
+        case kCallNumberField:
+        case kFieldCount:
             break;
     }
     return QStringLiteral("la clasificación");
@@ -39,7 +40,7 @@ labelcheck::Result checkFullLabels(const FullGeneration& lists, const SheetPlace
     const bool stock = !places.labelRightCm.empty();
     const double areaHeight = surface.areaHeightCm();
     auto heightOf = [&](const LabelText& t) {
-        return t.column == LabelText::CallNumber ? callNumberHeight : textHeight;
+        return t.field == kCallNumberField ? callNumberHeight : textHeight;
     };
 
     PlaceCursor cursor(first);
@@ -57,7 +58,7 @@ labelcheck::Result checkFullLabels(const FullGeneration& lists, const SheetPlace
         };
 
         for (const LabelText& line : label.texts) {
-            if (line.column != LabelText::CallNumber) continue;
+            if (line.field != kCallNumberField) continue;
             if (line.cut) {
                 report(QStringLiteral("la línea «%1…» de la clasificación pasa de %2 caracteres "
                                       "y se corta")
@@ -65,14 +66,14 @@ labelcheck::Result checkFullLabels(const FullGeneration& lists, const SheetPlace
                            .arg(kMaxCallNumberLine));
             }
             for (const LabelText& other : label.texts) {
-                if (other.column == LabelText::CallNumber || other.text.isEmpty() ||
+                if (other.field == kCallNumberField || other.text.isEmpty() ||
                     !labelcheck::overlapVertically(line.dy, callNumberHeight, other.dy,
                                                    heightOf(other)) ||
                     callNumberGauge.fits(line.text, other.dx - line.dx)) {
                     continue;
                 }
                 report(QStringLiteral("la línea «%1» de la clasificación se monta sobre %2")
-                           .arg(line.text, columnName(other.column)));
+                           .arg(line.text, fieldName(other.field)));
             }
         }
         if (contains(lists.shortenedAuthors, index))
@@ -88,13 +89,13 @@ labelcheck::Result checkFullLabels(const FullGeneration& lists, const SheetPlace
             const double x = places.x[size_t(place)], y = places.y[size_t(place)];
             for (const LabelText& t : label.texts) {
                 labelcheck::WidthGauge& gauge =
-                    t.column == LabelText::CallNumber ? callNumberGauge : textGauge;
-                if (t.text.isEmpty() || gauge.fits(t.text, places.labelRightCm[size_t(place)] -
-                                                               x - t.dx)) {
+                    t.field == kCallNumberField ? callNumberGauge : textGauge;
+                if (t.text.isEmpty() ||
+                    gauge.fits(t.text, places.labelRightCm[size_t(place)] - x - t.dx)) {
                     continue;
                 }
                 report(QStringLiteral("«%1» (%2) se sale de la etiqueta por la derecha")
-                           .arg(t.text, columnName(t.column)));
+                           .arg(t.text, fieldName(t.field)));
             }
             if (y + bottom > places.labelBottomCm[size_t(place)])
                 report(QStringLiteral("se sale de la etiqueta por abajo"));

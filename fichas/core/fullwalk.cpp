@@ -84,28 +84,28 @@ std::vector<testsheet::Position> testPositions(const SheetPlaces& places) {
 bool FullLabelReader::next(FullLabel& label) {
     if (m_ended || labellist::isEndOfList(m_labels.callNumberLines, m_callNumber)) return false;
     label.texts.clear();
-    auto add = [&label](LabelText::Column column, double dx, double dy, QString text) {
-        label.texts.push_back({column, dx, dy, std::move(text)});
+    auto add = [&label](Field field, double dx, double dy, QString text) {
+        label.texts.push_back({field, dx, dy, std::move(text)});
     };
     const auto& [barcodes, callNumbers, titles, authors] = std::tie(
         m_labels.barcodes, m_labels.callNumberLines, m_labels.titleLines, m_labels.authorLines);
 
-    add(LabelText::Barcode, 1.5, 0, entry(barcodes, m_barcode));
+    add(kBarcodeField, 1.5, 0, entry(barcodes, m_barcode));
     m_barcode += 2;
 
     double titleOffset = 0;
-    add(LabelText::Author, 1, 0.5, entry(authors, m_author));
+    add(kAuthorField, 1, 0.5, entry(authors, m_author));
     if (!endsGroup(authors, m_author + 1)) {
-        add(LabelText::Author, 1, 0.8, entry(authors, m_author + 1));
+        add(kAuthorField, 1, 0.8, entry(authors, m_author + 1));
         m_author += 3;
         titleOffset = 0.3;
     } else {
         m_author += 2;
     }
 
-    add(LabelText::Title, 1, 0.8 + titleOffset, entry(titles, m_title));
+    add(kTitleField, 1, 0.8 + titleOffset, entry(titles, m_title));
     if (!endsGroup(titles, m_title + 1)) {
-        add(LabelText::Title, 1, 1.1 + titleOffset, entry(titles, m_title + 1));
+        add(kTitleField, 1, 1.1 + titleOffset, entry(titles, m_title + 1));
         m_title += 3;
     } else {
         m_title += 2;
@@ -114,7 +114,7 @@ bool FullLabelReader::next(FullLabel& label) {
     double dy = 0;
     for (; !endsGroup(callNumbers, m_callNumber); ++m_callNumber, dy += kLineStepCm) {
         const QString line = callNumbers.at(m_callNumber);
-        add(LabelText::CallNumber, 0, dy, line.left(kMaxCallNumberLine));
+        add(kCallNumberField, 0, dy, line.left(kMaxCallNumberLine));
         label.texts.back().cut = line.size() > kMaxCallNumberLine;
     }
     label.closed = m_callNumber < callNumbers.size();
@@ -133,7 +133,7 @@ WalkEnd walkFullLabels(const FullGeneration& lists, const SheetPlaces& places,
         for (const LabelText& text : label.texts) {
             surface.setScaleMode(DrawingSurface::kCentimetres);
             surface.setBold(true);
-            surface.setFontName(text.column == LabelText::CallNumber ? kCallNumberFace : kTextFace);
+            surface.setFontName(text.field == kCallNumberField ? kCallNumberFace : kTextFace);
             surface.setFontSize(kPointSize);
             printAt(surface, x + text.dx, y + text.dy, text.text);
         }
@@ -143,11 +143,11 @@ WalkEnd walkFullLabels(const FullGeneration& lists, const SheetPlaces& places,
     return WalkEnd::EndOfList;
 }
 
-LabelWalk fullWalk(const FullGeneration& lists, const SheetPlaces& places) {
-    return
-        [&lists, places](DrawingSurface& surface, const SheetFull& sheetFull, PlaceCursor& cursor) {
-            return walkFullLabels(lists, places, surface, sheetFull, cursor);
-        };
+LabelWalk fullWalk(std::shared_ptr<const FullGeneration> lists, SheetPlaces places) {
+    return [lists = std::move(lists), places = std::move(places)](
+               DrawingSurface& surface, const SheetFull& sheetFull, PlaceCursor& cursor) {
+        return walkFullLabels(*lists, places, surface, sheetFull, cursor);
+    };
 }
 
 }  // namespace fichas

@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 #include <optional>
 #include <vector>
 
-#include "common/core/walks/sheetflow.h"
 #include "common/core/sheets/sheetshape.h"
 #include "common/core/sheets/stock.h"
+#include "common/core/walks/sheetflow.h"
 #include "common/core/walks/testsheet.h"
 #include "fichas/core/fullgeneration.h"
 
@@ -40,11 +41,10 @@ constexpr double kStockInsetMm = 1.5;
 // starts.
 std::vector<testsheet::Position> testPositions(const SheetPlaces& places);
 
-// One text of a full label, as the walk draws it: its column, where it
+// One text of a full label, as the walk draws it: its field, where it
 // stands from the label's corner, in centimetres, and what it says.
 struct LabelText {
-    enum Column { Barcode, Author, Title, CallNumber };
-    Column column;
+    Field field;
     double dx;
     double dy;
     QString text;
@@ -82,8 +82,8 @@ constexpr double kPointSize = 8;
 WalkEnd walkFullLabels(const FullGeneration& lists, const SheetPlaces& places,
                        DrawingSurface& surface, const SheetFull& sheetFull, PlaceCursor& cursor);
 
-// The walk bound to its labels: `lists` must outlive it.
-LabelWalk fullWalk(const FullGeneration& lists, const SheetPlaces& places);
+// The walk bound to its labels, which it shares.
+LabelWalk fullWalk(std::shared_ptr<const FullGeneration> lists, SheetPlaces places);
 
 // The faces as the label sheets were laid out with them; "arial" in small
 // letters is deliberate and harmless, as face names match without regard to

@@ -10,8 +10,8 @@
 
 namespace fichas {
 
-MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
-    : MainWindowBase(dialogs, program(), parent) {
+MainWindow::MainWindow(const Seams& seams, QWidget* parent)
+    : MainWindowBase(seams, program(), parent) {
     buildMenu({{QStringLiteral("Hoja de etiquetas…"), QStringLiteral("mnuHoja"), {}, [this] {
                     chooseStock();
                 }}});

@@ -9,7 +9,7 @@ namespace fichas {
 class MainWindow : public MainWindowBase {
     Q_OBJECT
 public:
-    explicit MainWindow(Dialogs& dialogs, QWidget* parent = nullptr);
+    explicit MainWindow(const Seams& seams, QWidget* parent = nullptr);
 
 private:
     void layOut();

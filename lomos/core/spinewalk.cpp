@@ -50,11 +50,11 @@ WalkEnd walkSpineLabels(const labellist::LabelList& list, const CoordinateTable&
     return walkEnd;
 }
 
-LabelWalk spineWalk(const labellist::LabelList& list, const CoordinateTable& table,
+LabelWalk spineWalk(std::shared_ptr<const labellist::LabelList> list, CoordinateTable table,
                     const QString& fontSizeText, const QString& face) {
-    return [&list, &table, fontSizeText, face](DrawingSurface& surface, const SheetFull& sheetFull,
-                                               PlaceCursor& places) {
-        return walkSpineLabels(list, table, fontSizeText, face, surface, sheetFull, places);
+    return [list = std::move(list), table = std::move(table), fontSizeText, face](
+               DrawingSurface& surface, const SheetFull& sheetFull, PlaceCursor& places) {
+        return walkSpineLabels(*list, table, fontSizeText, face, surface, sheetFull, places);
     };
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 #include "common/core/printfile/labellist.h"
 #include "common/core/walks/sheetflow.h"
@@ -47,8 +48,8 @@ WalkEnd walkSpineLabels(const labellist::LabelList& list, const CoordinateTable&
                         const QString& fontSizeText, const QString& face, DrawingSurface& surface,
                         const SheetFull& sheetFull, PlaceCursor& places);
 
-// The walk bound to its labels: `list` and `table` must outlive it.
-LabelWalk spineWalk(const labellist::LabelList& list, const CoordinateTable& table,
+// The walk bound to its labels, which it shares.
+LabelWalk spineWalk(std::shared_ptr<const labellist::LabelList> list, CoordinateTable table,
                     const QString& fontSizeText, const QString& face);
 
 }  // namespace lomos

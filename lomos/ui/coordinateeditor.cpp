@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QScrollArea>
 
-#include "common/core/text/number.h"
 #include "common/core/text/messages.h"
+#include "common/core/text/number.h"
 #include "common/ui/boxes/dialogs.h"
 #include "common/ui/frame/twips.h"
 
@@ -71,7 +71,6 @@ CoordinateEditor::CoordinateEditor(Dialogs& dialogs, QWidget* mainWindow,
       m_y(size_t(m_shape.places())),
       m_x(size_t(m_shape.places())) {
     setObjectName(QStringLiteral("frmConfigura"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(m_stock ? m_stock->name : QString());
 
     QMenu* menu = menuBar()->addMenu(QStringLiteral("Menú"));
@@ -160,7 +159,6 @@ void CoordinateEditor::layOutOwnSheet(QWidget* client) {
     twips::place(corregir, 3240, 8880, 2055, 735);
     fitText(corregir, corregir->text(), 12);
     connect(corregir, &QPushButton::clicked, this, &CoordinateEditor::printerCorrectionRequested);
-
 }
 
 // A stock's rows and columns in a grid that scrolls, with the same commands.
@@ -209,8 +207,8 @@ void CoordinateEditor::layOutStock(QWidget* client) {
                              &CoordinateEditor::resetToDefaults));
     inset->addStretch();
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(
-        command("cmdHojaPrueba", QStringLiteral("Hoja de prueba"), &CoordinateEditor::printTestSheet));
+    buttons->addWidget(command("cmdHojaPrueba", QStringLiteral("Hoja de prueba"),
+                               &CoordinateEditor::printTestSheet));
     buttons->addWidget(command("cmdCorregir", QStringLiteral("Corregir impresora…"),
                                &CoordinateEditor::printerCorrectionRequested));
     buttons->addStretch();
@@ -219,9 +217,10 @@ void CoordinateEditor::layOutStock(QWidget* client) {
     buttons->addWidget(
         command("cmdRegresar", QStringLiteral("Regresar"), &CoordinateEditor::goBack));
     auto* layout = new QVBoxLayout(client);
-    layout->addWidget(new QLabel(m_stock->name + QStringLiteral(": ") + m_stock->summary() +
-                                     QStringLiteral(". Posiciones en cm desde la esquina del papel."),
-                                 client));
+    layout->addWidget(
+        new QLabel(m_stock->name + QStringLiteral(": ") + m_stock->summary() +
+                       QStringLiteral(". Posiciones en cm desde la esquina del papel."),
+                   client));
     layout->addWidget(scroll, 1);
     layout->addLayout(inset);
     layout->addLayout(buttons);
@@ -275,9 +274,9 @@ void CoordinateEditor::changeColumn(int column) {
 void CoordinateEditor::resetToDefaults() {
     if (!m_stock) return setTable(defaultCoordinateTable());
     const std::optional<double> inset = parseNumber(m_inset->text());
-    if (!inset || *inset < kMinInsetMm || *inset * 2 >= std::min(m_stock->labelWidthMm,
-                                                                 m_stock->labelHeightMm)) {
-        m_dialogs.message(this, messages::kTitle,
+    if (!inset || *inset < kMinInsetMm ||
+        *inset * 2 >= std::min(m_stock->labelWidthMm, m_stock->labelHeightMm)) {
+        m_dialogs.message(this, messages::title(),
                           QStringLiteral("El margen dentro de cada etiqueta va de %1 mm a menos "
                                          "de la mitad de la etiqueta: «%2» no vale.")
                               .arg(kMinInsetMm)
@@ -293,14 +292,14 @@ bool CoordinateEditor::save() {
     const textfile::WriteResult written = writeCoordinateFile(path, onScreen);
     if (!written.ok) {
         // Nothing typed is lost: the editor stays open as it was.
-        m_dialogs.message(this, messages::kTitle,
+        m_dialogs.message(this, messages::title(),
                           QStringLiteral("No se pudo guardar el archivo de coordenadas:\n") +
                               QDir::toNativeSeparators(path));
         return false;
     }
     if (written.savedTo != path) {
         m_dialogs.message(
-            this, messages::kTitle,
+            this, messages::title(),
             messages::savedForThisUser(QStringLiteral("Las coordenadas"), path, written.savedTo));
     }
     m_saved = onScreen;

@@ -11,7 +11,6 @@ namespace lomos {
 
 FontSizeDialog::FontSizeDialog() : QWidget(nullptr, Qt::Window) {
     setObjectName(QStringLiteral("frmTamaño"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Tamaño de la Fuente"));
     setFixedSize(twips::toPixels(this, 3750), twips::toPixels(this, 1365));
 

@@ -16,13 +16,14 @@
 
 namespace lomos {
 
-MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
-    : MainWindowBase(dialogs, program(), parent) {
+MainWindow::MainWindow(const Seams& seams, QWidget* parent)
+    : MainWindowBase(seams, program(), parent) {
     buildMenu({{QStringLiteral("Tamaño de Fuente"), QStringLiteral("mnuTamao_fuente"),
                 QKeySequence(Qt::CTRL | Qt::Key_T), [this] { openFontSizeDialog(); }},
-               {QStringLiteral("Hoja de etiquetas…"), QStringLiteral("mnuHoja"), {}, [this] {
-                    chooseStock();
-                }},
+               {QStringLiteral("Hoja de etiquetas…"),
+                QStringLiteral("mnuHoja"),
+                {},
+                [this] { chooseStock(); }},
                {QStringLiteral("Impresora de etiquetas…"),
                 QStringLiteral("mnuImpresora"),
                 {},
@@ -37,11 +38,6 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent)
                     openPrinterCorrection();
                 }}});
     layOut();
-}
-
-MainWindow::~MainWindow() {
-    delete m_editor;
-    delete m_fontSizeDialog;
 }
 
 void MainWindow::buildToolbar(QToolBar* toolbar) {
@@ -168,36 +164,36 @@ void MainWindow::runToolbarButton(int index) {
 }
 
 void MainWindow::openCoordinateEditor() {
-    if (!m_editor) {
-        m_editor = new CoordinateEditor(dialogs(), this, settings().stock);
-        connect(m_editor, &CoordinateEditor::testSheetRequested, this,
+    m_editor.open([this] {
+        auto* editor = new CoordinateEditor(dialogs(), this, workbench().settings().stock);
+        connect(editor, &CoordinateEditor::testSheetRequested, this,
                 [this](const CoordinateTable& table) {
-                    printTestSheet(testPositions(table, program().shapeOf(settings())));
+                    printTestSheet(testPositions(table, workbench().shape()));
                 });
-        connect(m_editor, &CoordinateEditor::printerCorrectionRequested, this,
+        connect(editor, &CoordinateEditor::printerCorrectionRequested, this,
                 &MainWindow::openPrinterCorrection);
-    }
-    bringToFront(m_editor);
+        return editor;
+    });
 }
 
 void MainWindow::openFontSizeDialog() {
-    if (!m_fontSizeDialog) {
-        m_fontSizeDialog = new FontSizeDialog;
-        connect(m_fontSizeDialog, &FontSizeDialog::sizeChosen, this, &MainWindow::setFontSizeText);
-    }
-    bringToFront(m_fontSizeDialog);
+    m_fontSizeDialog.open([this] {
+        auto* dialog = new FontSizeDialog;
+        connect(dialog, &FontSizeDialog::sizeChosen, this, &MainWindow::setFontSizeText);
+        return dialog;
+    });
 }
 
 void MainWindow::setFontSizeText(const QString& size) {
-    m_fontSizeNote->setText(QStringLiteral("Se va a imprimir con tamaño: ") + size);
-    jobSettings().fontSize = size;
+    m_fontSizeNote->setText(tr("Se va a imprimir con tamaño: %1").arg(size));
+    workbench().setFontSize(size);
 }
 
 // Every window goes at once; only coordinates edited and not saved are
 // asked about, and Cancelar there stays.
 bool MainWindow::closeOtherWindows() {
-    if (m_editor && !m_editor->close()) return false;
-    if (m_fontSizeDialog) m_fontSizeDialog->close();
+    if (!m_editor.close()) return false;
+    m_fontSizeDialog.close();
     return MainWindowBase::closeOtherWindows();
 }
 

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QPointer>
-
 #include "common/ui/frame/mainwindowbase.h"
-#include "lomos/core/coordinates.h"
+#include "common/ui/frame/secondarywindow.h"
 #include "lomos/ui/coordinateeditor.h"
 #include "lomos/ui/fontsizedialog.h"
 
@@ -17,18 +15,7 @@ namespace lomos {
 class MainWindow : public MainWindowBase {
     Q_OBJECT
 public:
-    explicit MainWindow(Dialogs& dialogs, QWidget* parent = nullptr);
-    ~MainWindow() override;
-
-    void openCoordinateEditor();  // "Configurar"
-    void openFontSizeDialog();    // menu "Tamaño de Fuente"
-    // Toolbar button by its index, 1 to 7 from the left; others do nothing.
-    void runToolbarButton(int index);
-    // The size chosen in the font-size box.
-    void setFontSizeText(const QString& size);
-
-    CoordinateEditor* coordinateEditor() const { return m_editor; }
-    FontSizeDialog* fontSizeDialog() const { return m_fontSizeDialog; }
+    explicit MainWindow(const Seams& seams, QWidget* parent = nullptr);
 
 protected:
     bool closeOtherWindows() override;
@@ -36,10 +23,16 @@ protected:
 private:
     void buildToolbar(QToolBar* toolbar);
     void layOut();
+    void openCoordinateEditor();  // "Configurar"
+    void openFontSizeDialog();    // menu "Tamaño de Fuente"
+    // Toolbar button by its index, 1 to 7 from the left; others do nothing.
+    void runToolbarButton(int index);
+    // The size chosen in the font-size box.
+    void setFontSizeText(const QString& size);
 
     QLineEdit* m_fontSizeNote = nullptr;  // txttamaño
-    QPointer<CoordinateEditor> m_editor;
-    QPointer<FontSizeDialog> m_fontSizeDialog;
+    SecondaryWindow<CoordinateEditor> m_editor;
+    SecondaryWindow<FontSizeDialog> m_fontSizeDialog;
 };
 
 }  // namespace lomos

@@ -43,7 +43,10 @@ std::unique_ptr<RecordingSurface> print(const QStringList& entries,
     const labellist::LabelList list = labelList(entries);
     auto surface = std::make_unique<RecordingSurface>();
     surface->setFontSize(11);
-    EXPECT_TRUE(printSheets(spineWalk(list, table, size, kPrinterFace), *surface, first).printed);
+    EXPECT_TRUE(printSheets(spineWalk(std::make_shared<const labellist::LabelList>(list), table,
+                                      size, kPrinterFace),
+                            *surface, first)
+                    .printed);
     return surface;
 }
 
@@ -52,16 +55,19 @@ std::unique_ptr<RecordingSurface> print(const QStringList& entries,
 // Parts split at each blank (two blanks make an empty line), six at most.
 TEST(SpineGeneration, EveryCallNumberMakesALabel) {
     const SpineGeneration g = generateFrom(
-        printFileWithCallNumbers({"QA76.73 .C15 2005", QStringLiteral("AÑO"), "",
-                                  "863  G216c", "A B C D E F G"}) +  // letters in the code page
-        "   <z30-call-no>* X</z30-call-no>\r\n"                  // "*" is a line like any other
+        printFileWithCallNumbers({"QA76.73 .C15 2005", QStringLiteral("AÑO"), "", "863  G216c",
+                                  "A B C D E F G"}) +  // letters in the code page
+        "   <z30-call-no>* X</z30-call-no>\r\n"        // "*" is a line like any other
         "<z30-call-no>NO CLOSING\r<z30-call-no>CR</z30-call-no>\r");  // a CR alone ends a line
     EXPECT_EQ(g.status, printfile::Status::Ok);
     EXPECT_EQ(g.labelCount, 8);
     EXPECT_EQ(entries(g.callNumberLines),
-              (QStringList{"QA76.73", ".C15", "2005", kSep, QStringLiteral("AÑO"), kSep, kSep, "863",
-                           "", "G216c", kSep, "A", "B", "C", "D", "E", "F", kSep, "*", "X", kSep,
-                           "NO", "CLOSING", kSep, "CR", kSep, "*"}));
+              (QStringList{"QA76.73", ".C15", "2005",    kSep, QStringLiteral("AÑO"),
+                           kSep,      kSep,   "863",     "",   "G216c",
+                           kSep,      "A",    "B",       "C",  "D",
+                           "E",       "F",    kSep,      "*",  "X",
+                           kSep,      "NO",   "CLOSING", kSep, "CR",
+                           kSep,      "*"}));
 }
 
 // Label k goes to position k mod 33 of sheet k div 33 + 1, its lines 0.3 cm
@@ -120,7 +126,8 @@ TEST_P(SpinePreview, AsksAfterEveryFullSheet) {
     RecordingSurface surface;
     QList<bool> answers = c.answers;
     const labellist::LabelList list = labelList(labels(c.labels));
-    const WalkEnd end = previewSheets(spineWalk(list, defaultCoordinateTable(), "8", kPreviewFace),
+    const WalkEnd end = previewSheets(spineWalk(std::make_shared<const labellist::LabelList>(list),
+                                                defaultCoordinateTable(), "8", kPreviewFace),
                                       surface, FirstSheet(kSpineSheet.places()),
                                       [&] { return !answers.isEmpty() && answers.takeFirst(); });
     EXPECT_TRUE(answers.isEmpty()) << "questions not asked";

@@ -1,8 +1,9 @@
 // "Revisar": where each label of the reviewed job prints, which labels the
 // check flags, and what a job of left-out, copied and edited labels prints.
+#include "common/core/review/review.h"
+
 #include <gtest/gtest.h>
 
-#include "common/core/review/review.h"
 #include "fichas/core/fullgeneration.h"
 #include "fichas/program.h"
 #include "lomos/program.h"
@@ -15,7 +16,8 @@ QStringList placesOf(const review::Review& r) {
     QStringList out;
     for (qint64 label = 0; label < r.count(); ++label) {
         const auto slot = r.slot(label);
-        out << (slot ? QStringLiteral("%1·%2").arg(slot->sheet).arg(slot->place) : QStringLiteral("-"));
+        out << (slot ? QStringLiteral("%1·%2").arg(slot->sheet).arg(slot->place)
+                     : QStringLiteral("-"));
     }
     return out;
 }
@@ -28,7 +30,8 @@ QStringList printed(const LabelProgram& program, const QByteArray& printFile,
     c.write("f.prn", printFile);
     const auto labels = program.generate(c.file("f.prn"));
     RecordingSurface surface;
-    printSheets(labels->job(&selection, {})->printWalk(), surface, FirstSheet(program.sheet.places()));
+    printSheets(labels->job(selection, {})->printWalk(), surface,
+                FirstSheet(program.sheet.places()));
     return texts(surface);
 }
 
@@ -81,7 +84,7 @@ TEST(Review, CopiesFromOneToNinetyNineAndTheirFindingsMarkTheirOwnLabel) {
 
 // Edits keep a full label within what it holds.
 TEST(Review, EditRules) {
-    const auto rules = fichas::program().generate(QString())->rules();
+    const auto rules = fichas::program().reviewRules;
     EXPECT_EQ(review::brokenRule({{}, {"A", QString(31, u'x')}, {}, {}}, rules),
               QStringLiteral("Clasificación, línea 2: tiene 31 caracteres y caben 30."));
     EXPECT_EQ(review::brokenRule({{}, {}, {}, {QString(28, u'x'), QString(37, u'x')}}, rules),
@@ -94,16 +97,16 @@ TEST(Review, EditRules) {
 TEST(Review, JobsOfBothProgramsPrintEditsAndCopiesAndLeaveOutTheRest) {
     const jobselection::Fields edit{{"MAPA", "2001"}};
     EXPECT_EQ(printed(lomos::program(), printFileWithCallNumbers({"QA76 .C15", "TESIS", "1 2 3"}),
-                      {{0, 1}, {2, 2, &edit}}),
+                      {{0, 1}, {2, 2, edit}}),
               (QStringList{"QA76", ".C15", "MAPA", "2001", "MAPA", "2001"}));
 
     // The fourth item has a call number alone: its other fields print empty.
     const jobselection::Fields full{{"B-NUEVO"}, {"K1", "NUEVA"}, {"A1"}, {"T1"}};
-    EXPECT_EQ(printed(fichas::program(),
-                      printFileWithFullItems(3) + "<z30-call-no>X</z30-call-no>\r\n",
-                      {{2, 1}, {1, 2, &full}, {3, 1}}),
-              (QStringList{"B2", "A2", "T2", "K2", "B-NUEVO", "A1", "T1", "K1", "NUEVA", "B-NUEVO",
-                           "A1", "T1", "K1", "NUEVA", "X"}));
+    EXPECT_EQ(
+        printed(fichas::program(), printFileWithFullItems(3) + "<z30-call-no>X</z30-call-no>\r\n",
+                {{2, 1}, {1, 2, full}, {3, 1}}),
+        (QStringList{"B2", "A2", "T2", "K2", "B-NUEVO", "A1", "T1", "K1", "NUEVA", "B-NUEVO", "A1",
+                     "T1", "K1", "NUEVA", "X"}));
 }
 
 TEST(Review, EditedLabelsAreCheckedAgain) {
@@ -111,25 +114,28 @@ TEST(Review, EditedLabelsAreCheckedAgain) {
     c.putDefaultCoordinates();
     c.write("spine.prn", printFileWithCallNumbers({"QA76", "1 2 3 4 5 6 7"}));
     QByteArray full = printFileWithFullItems(2);
-    c.write("full.prn", full.replace("A1</z13-author>", "A1 " + QByteArray(90, 'z') + "</z13-author>"));
+    c.write("full.prn",
+            full.replace("A1</z13-author>", "A1 " + QByteArray(90, 'z') + "</z13-author>"));
     const auto spine = lomos::program().generate(c.file("spine.prn"));
     const auto labels = fichas::program().generate(c.file("full.prn"));
     // The check of label 2, as generated or edited, twice.
-    const auto findingsOf = [&](const GeneratedLabels& of, const jobselection::Fields* edit,
+    const auto findingsOf = [&](const GeneratedLabels& of,
+                                const std::optional<jobselection::Fields>& edit,
                                 const QString& fontSize = "8") {
         const jobselection::Selection job{{1, 2, edit}};
         RecordingSurface surface;
-        return labelcheck::findingLines(of.job(&job, {fontSize, std::nullopt})->check(FirstSheet(33))(surface).findings);
+        return labelcheck::findingLines(
+            of.job(job, {fontSize, std::nullopt})->check(FirstSheet(33))(surface).findings);
     };
-    EXPECT_EQ(findingsOf(*spine, nullptr).size(), 2);  // cut after its sixth part, each copy
+    EXPECT_EQ(findingsOf(*spine, std::nullopt).size(), 2);  // cut after its sixth part, each copy
     const jobselection::Fields wide{{QString(30, u'W')}}, fewer{{"1", "2", "3"}};
-    const QStringList found = findingsOf(*spine, &wide, "14");  // 7.4 cm on a label of 6.4
+    const QStringList found = findingsOf(*spine, wide, "14");  // 7.4 cm on a label of 6.4
     ASSERT_EQ(found.size(), 2);
     EXPECT_TRUE(found[1].startsWith("Etiqueta 2 (" + QString(30, u'W') + "): la línea «"));
-    EXPECT_TRUE(findingsOf(*spine, &fewer).isEmpty());
-    EXPECT_EQ(findingsOf(*labels, nullptr).value(0),
+    EXPECT_TRUE(findingsOf(*spine, fewer).isEmpty());
+    EXPECT_EQ(findingsOf(*labels, std::nullopt).value(0),
               "Etiqueta 1 (B1): el autor no cabe en dos líneas y pierde palabras");
     jobselection::Fields author = labels->fields(1);
     author[fichas::kAuthorField] = {"A1"};
-    EXPECT_TRUE(findingsOf(*labels, &author).isEmpty());
+    EXPECT_TRUE(findingsOf(*labels, author).isEmpty());
 }

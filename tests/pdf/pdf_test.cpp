@@ -130,6 +130,16 @@ TEST(LomosPdf, LabelsAndCopiesFromTheFirstFreePlace) {
 // Both programs' labels on their own sheets and on stocks of the catalogue:
 // every word of label k within 0.1 mm of its place in the k-th free label,
 // page after page; on a stock, inside that label and on the stock's paper.
+// A stock's labels as its template lays them out, in mm.
+struct Grid {
+    int columns;
+    double x0, y0, dx, dy, width, height;
+
+    QRectF labelCm(int place) const {
+        return {(x0 + dx * (place % columns)) / 10, (y0 + dy * (place / columns)) / 10, width / 10,
+                height / 10};
+    }
+};
 struct SheetCase {
     const char* name;
     const char* program;
@@ -137,6 +147,7 @@ struct SheetCase {
     int labels;
     int start;  // the first free label, from 1
     QStringList options = {};
+    Grid grid = {};  // the stock's, from its template's numbers
 };
 class Sheets : public testing::TestWithParam<SheetCase> {};
 TEST_P(Sheets, EveryWordAtItsPlace) {
@@ -158,11 +169,16 @@ TEST_P(Sheets, EveryWordAtItsPlace) {
     std::optional<Stock> stock;
     if (s.stock) stock = *catalogue::read(QStringLiteral(CATALOGUE_DIR)).find(s.stock);
     std::vector<QPointF> places;  // where each label's first word goes
-    if (fichas) {
-        const fichas::SheetPlaces p = stock ? fichas::stockPlaces(*stock) : fichas::printedPlaces();
+    if (stock) {
+        // The text starts this far into each label, down and across.
+        const double insetCm = (fichas ? fichas::kStockInsetMm : lomos::kDefaultInsetMm) / 10;
+        for (int p = 0; p < stock->shape().places(); ++p)
+            places.push_back(s.grid.labelCm(p).topLeft() + QPointF(insetCm, insetCm));
+    } else if (fichas) {
+        const fichas::SheetPlaces p = fichas::printedPlaces();
         for (size_t i = 0; i < p.x.size(); ++i) places.emplace_back(p.x[i], p.y[i]);
     } else {
-        const lomos::CoordinateTable t = lomos::coordinatesOf(stock);
+        const lomos::CoordinateTable t = lomos::defaultCoordinateTable();
         for (size_t i = 0; i < t.x.size(); ++i)
             places.emplace_back(t.x[i].toDouble(), t.y[i].toDouble());
     }
@@ -189,8 +205,7 @@ TEST_P(Sheets, EveryWordAtItsPlace) {
             const QPointF place = places[size_t(at % count)] + offset;
             expectWordAt(text, word, at / count + 1, place.x(), place.y());
             if (!stock) continue;
-            const QRectF label(stock->labelLeftCm(at % count), stock->labelTopCm(at % count),
-                               stock->labelWidthMm / 10, stock->labelHeightMm / 10);
+            const QRectF label = s.grid.labelCm(at % count);
             const PdfWord w = text.find(word).value(0);
             EXPECT_TRUE(
                 label.contains(QRectF(QPointF(w.xMinCm, w.yMinCm), QPointF(w.xMaxCm, w.yMaxCm))))
@@ -205,10 +220,14 @@ TEST_P(Sheets, EveryWordAtItsPlace) {
 INSTANTIATE_TEST_SUITE_P(Pdf, Sheets, testing::Values(
     SheetCase{"lomos_own_sheet_on_letter_at_10_points", LOMOS_EXE, nullptr, 70, 1, {"--font-size", "10", "--paper", "letter"}},
     SheetCase{"fichas_own_sheet", FICHAS_EXE, nullptr, 72, 1},
-    SheetCase{"lomos_four_columns", LOMOS_EXE, "Herma 4102", 50, 3},
-    SheetCase{"lomos_five_by_thirteen", LOMOS_EXE, "Herma 4606", 70, 1},
-    SheetCase{"fichas_twenty_four", FICHAS_EXE, "Zweckform 3474", 30, 2},
-    SheetCase{"fichas_ten_on_letter", FICHAS_EXE, "Avery 5163", 12, 1}),
+    // x0="24.0945" y0="24.0945" dx="136.913" dy="72", 136.913 x 72 (points)
+    SheetCase{"lomos_four_columns", LOMOS_EXE, "Herma 4102", 50, 3, {}, {4, 8.5, 8.5, 48.3, 25.4, 48.3, 25.4}},
+    // x0="26.9291" y0="29.7638" dx="107.716" dy="60.0945", 107.716 x 60.0945 (points)
+    SheetCase{"lomos_five_by_thirteen", LOMOS_EXE, "Herma 4606", 70, 1, {}, {5, 9.5, 10.5, 38, 21.2, 38, 21.2}},
+    // x0="0" y0="0" dx="70mm" dy="37mm", 70mm x 37mm
+    SheetCase{"fichas_twenty_four", FICHAS_EXE, "Zweckform 3474", 30, 2, {}, {3, 0, 0, 70, 37, 70, 37}},
+    // x0="0.1625in" y0="0.5in" dx="4.1875in" dy="2in", 4in x 2in: the margins differ by 8.6 mm
+    SheetCase{"fichas_ten_on_letter", FICHAS_EXE, "Avery 5163", 12, 1, {}, {2, 4.1275, 12.7, 106.3625, 50.8, 101.6, 50.8}}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 

@@ -21,8 +21,8 @@
 #include "lomos/core/coordinates.h"
 #include "lomos/ui/mainwindow.h"
 #include "pdfwords.h"
-#include "scripteddialogs.h"
 #include "testenv.h"
+#include "testseams.h"
 
 namespace {
 
@@ -61,9 +61,9 @@ bool addQueue(const QString& name, const QString& ppd, const QStringList& option
     const QString folder = spoolerFolder() + "/out-" + name.toLower();
     QDir().mkpath(folder);
     QFile::setPermissions(folder, QFileDevice::Permissions(0x7777));
-    return QProcess::execute("lpadmin",
-                             QStringList{"-p", name, "-v", "keep:" + folder, "-P", ppd, "-E"} +
-                                 options) == 0;
+    return QProcess::execute(
+               "lpadmin",
+               QStringList{"-p", name, "-v", "keep:" + folder, "-P", ppd, "-E"} + options) == 0;
 }
 
 }  // namespace
@@ -75,6 +75,8 @@ class SpoolerTest : public QObject {
     ScriptedDialogs m_dialogs;
 
 private Q_SLOTS:
+    // Numbers as the programs write them, in Spanish.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
     void init() {
         m_c = std::make_unique<TempDriveC>();
         m_dialogs = ScriptedDialogs();
@@ -86,18 +88,20 @@ private Q_SLOTS:
     void theLabelPrinterTakesTheJobsUntilItIsGone() {
         m_c->putPrintFile(printFileWithCallNumbers({"QA76"}));
         m_c->putDefaultCoordinates();
-        lomos::MainWindow w(m_dialogs);
-        w.generate();
+        lomos::MainWindow w(Seams{m_dialogs});
+        windowtest::run(&w, "Toolbar1_1");
         m_dialogs.answerPick("Oficina");
         w.findChild<QAction*>("mnuImpresora")->trigger();
         QCOMPARE(w.findChild<QLabel*>("lblImpresora")->text(),
                  QStringLiteral("Impresora: Oficina"));
         const QStringList defaultJobs = jobsIn("out");
-        QCOMPARE(printed([&] { w.print(); }, "out-oficina").find("QA76").size(), 1);
+        QCOMPARE(
+            printed([&] { windowtest::run(&w, "Toolbar1_4"); }, "out-oficina").find("QA76").size(),
+            1);
         QCOMPARE(jobsIn("out"), defaultJobs);  // the default printer printed nothing
         // The label printer taken away: said, and the default printer prints.
         QCOMPARE(QProcess::execute("lpadmin", {"-x", "Oficina"}), 0);
-        QCOMPARE(printed([&] { w.print(); }, "out").find("QA76").size(), 1);
+        QCOMPARE(printed([&] { windowtest::run(&w, "Toolbar1_4"); }, "out").find("QA76").size(), 1);
         QVERIFY(addQueue("Oficina", projectDir() + "/tests/spooler/pdf-queue.ppd"));
         QCOMPARE(m_dialogs.messages(),
                  (QStringList{"Recoja sus impresiones", labelprinter::missingMessage("Oficina"),
@@ -105,11 +109,11 @@ private Q_SLOTS:
         QCOMPARE(w.findChild<QLabel*>("lblImpresora")->text(),
                  QStringLiteral("Impresora: Oficina (no está)"));
         // fichas's printer dialog opens on the label printer.
-        fichas::MainWindow full(m_dialogs);
-        full.generate();
+        fichas::MainWindow full(Seams{m_dialogs});
+        windowtest::run(&full, "cmdGenerar");
         QString offered;
         m_dialogs.answerPrinter(false, [&](QPrinter& p) { offered = p.printerName(); });
-        full.print();
+        windowtest::run(&full, "cmdImprimir");
         QCOMPARE(offered, QStringLiteral("Oficina"));
     }
 
@@ -124,9 +128,9 @@ private Q_SLOTS:
         QStringList callNumbers;
         for (int k = 0; k < 33; ++k) callNumbers << QStringLiteral("K%1").arg(k);
         m_c->putPrintFile(printFileWithCallNumbers(callNumbers));
-        lomos::MainWindow w(m_dialogs);
-        w.openPrinterCorrection();
-        CorrectionDialog* dialog = w.correctionDialog();
+        lomos::MainWindow w(Seams{m_dialogs});
+        windowtest::run(&w, "mnuCorregir");
+        auto* dialog = windowtest::opened<CorrectionDialog>("frmCorregir");
         m_c->putDefaultCoordinates();  // saved once the dialog is open
         auto calcular = [&] {
             m_dialogs.answerQuestion(true);
@@ -166,8 +170,8 @@ private Q_SLOTS:
         measure();
         qInfo("%s", qPrintable(m_dialogs.shown().last().text.section(u'\n', 0, 0)));
 
-        w.generate();
-        const PdfText labels = printed([&] { w.print(); }, "out-escala");
+        windowtest::run(&w, "Toolbar1_1");
+        const PdfText labels = printed([&] { windowtest::run(&w, "Toolbar1_4"); }, "out-escala");
         const QPointF corner =
             PrinterSurface::printableCornerCm(QPrinter(QPrinterInfo::printerInfo("Escala")));
         const lomos::CoordinateTable t = lomos::defaultCoordinateTable();
@@ -196,16 +200,20 @@ private Q_SLOTS:
         QStringList callNumbers;
         for (int k = 0; k < 31; ++k) callNumbers << QStringLiteral("K%1").arg(k);
         m_c->putPrintFile(printFileWithCallNumbers(callNumbers));
-        lomos::MainWindow w(m_dialogs);
-        w.generate();
-        const PdfText text = printed([&] { w.print(); }, "out-margenes");
+        lomos::MainWindow w(Seams{m_dialogs});
+        windowtest::run(&w, "Toolbar1_1");
+        const PdfText text = printed([&] { windowtest::run(&w, "Toolbar1_4"); }, "out-margenes");
         QCOMPARE(text.pages, 2);
         QVERIFY(std::abs(text.pageHeightCm - 27.94) < 0.01);
+        // The template: x0="0.15625in" y0="0.5in" dx="2.78125in" dy="1in", three
+        // across; the text 2 mm into each label.
         double worst = 0;
         for (int k = 0; k < 31; ++k) {
+            const int place = k % 30;
+            const double left = (0.15625 + 2.78125 * (place % 3)) * 2.54;
+            const double top = (0.5 + 1.0 * (place / 3)) * 2.54;
             worst = std::max(worst, text.distanceCm(QStringLiteral("K%1").arg(k), k / 30 + 1,
-                                                    stock.labelLeftCm(k % 30) + 0.2,
-                                                    stock.labelTopCm(k % 30) + 0.2));
+                                                    left + 0.2, top + 0.2));
         }
         qInfo("worst label on Avery 5160 through a queue with margins: %.3f mm", worst * 10);
         QVERIFY(worst < 0.05);
@@ -215,10 +223,10 @@ private Q_SLOTS:
     void aQueueThatRefusesTheJobIsReported() {
         const QString queue = QPrinterInfo::defaultPrinter().printerName();
         m_c->putPrintFile(printFileWithCallNumbers({"A"}));
-        lomos::MainWindow w(m_dialogs);
-        w.generate();
+        lomos::MainWindow w(Seams{m_dialogs});
+        windowtest::run(&w, "Toolbar1_1");
         QCOMPARE(QProcess::execute("cupsreject", {queue}), 0);
-        w.print();
+        windowtest::run(&w, "Toolbar1_4");
         QCOMPARE(QProcess::execute("cupsaccept", {queue}), 0);
         QCOMPARE(m_dialogs.messages().size(), 1);
         QVERIFY(m_dialogs.messages()[0].startsWith(

@@ -2,6 +2,8 @@
 // QGuiApplication for the tests that draw (TESTS_DRAW).
 #include <gtest/gtest.h>
 
+#include <QLocale>
+
 #ifdef TESTS_DRAW
 #include <QGuiApplication>
 using Application = QGuiApplication;
@@ -12,6 +14,7 @@ using Application = QCoreApplication;
 
 int main(int argc, char** argv) {
     Application app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));  // as the programs start
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -3,7 +3,6 @@
 // windows share are tested in lomos's.
 #include <QPrinter>
 #include <QPushButton>
-
 #include <QTemporaryDir>
 
 #include "common/paint/paintersurface.h"
@@ -11,19 +10,20 @@
 #include "fichas/ui/mainwindow.h"
 #include "pdfwords.h"
 #include "recordingsurface.h"
-#include "scripteddialogs.h"
 #include "testenv.h"
+#include "testseams.h"
 
 class FichasWindowTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TempDriveC> m_c;
-    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<TestSeams> m_outside;
+    ScriptedDialogs* m_dialogs = nullptr;
     std::unique_ptr<fichas::MainWindow> m_w;
 
     void window(const QByteArray& printFile) {
         m_c->putPrintFile(printFile);
-        m_w = std::make_unique<fichas::MainWindow>(*m_dialogs);
+        m_w = std::make_unique<fichas::MainWindow>(m_outside->seams());
         m_w->show();
         windowtest::activate(m_w.get());
     }
@@ -32,9 +32,12 @@ class FichasWindowTest : public QObject {
     }
 
 private Q_SLOTS:
+    // Numbers as the programs write them, in Spanish.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
     void init() {
         m_c = std::make_unique<TempDriveC>();
-        m_dialogs = std::make_unique<ScriptedDialogs>();
+        m_outside = std::make_unique<TestSeams>();
+        m_dialogs = &m_outside->dialogs;
     }
     void cleanup() {
         m_w.reset();
@@ -46,10 +49,10 @@ private Q_SLOTS:
         click("cmdGenerar");
         auto recorded = std::make_shared<RecordingSurface>();
         QString chosen;
-        m_w->setPrinterFactory([&](std::unique_ptr<QPrinter> printer) {
+        m_outside->printer = [&](std::unique_ptr<QPrinter> printer) {
             chosen = printer->docName();
             return recorded;
-        });
+        };
         m_dialogs->answerPrinter(false);
         click("cmdImprimir");
         QVERIFY(recorded->lines().isEmpty() && m_dialogs->messages().isEmpty());
@@ -66,7 +69,7 @@ private Q_SLOTS:
         QVERIFY(!m_w->findChild<QPushButton*>("cmdRevisar")->isEnabled());  // no labels yet
         click("cmdGenerar");
         click("cmdRevisar");
-        ReviewWindow* list = m_w->reviewWindow();
+        auto* list = windowtest::opened<ReviewWindow>("frmRevisar");
         QVERIFY(list);
         m_dialogs->answerEdit([](review::Fields f) {
             f[fichas::kBarcodeField] = {"B1-NUEVO"};
@@ -74,13 +77,14 @@ private Q_SLOTS:
         });
         list->editLabel(1);
         list->model()->setData(list->model()->index(1, ReviewModel::Copies), 2, Qt::EditRole);
-        QCOMPARE(windowtest::caption(m_w.get()), QStringLiteral("Se imprimirán 4 etiquetas (3 generadas)"));
+        QCOMPARE(windowtest::caption(m_w.get()),
+                 QStringLiteral("Se imprimirán 4 etiquetas (3 generadas)"));
         windowtest::field(m_w.get(), "txtInicio")->setText("5");
         list->showLabel(1);
         QTemporaryDir out;
-        m_w->setPrinterFactory([&](auto) {
+        m_outside->printer = [&](auto) {
             return std::make_shared<PdfSurface>(out.filePath("f.pdf"), PdfSurface::Paper::A4);
-        });
+        };
         m_dialogs->answerPrinter(true);
         QTest::mouseClick(list->findChild<QPushButton*>("cmdImprimirSeleccion"), Qt::LeftButton);
         const PdfText pdf = readPdfWords(out.filePath("f.pdf"));
@@ -98,11 +102,11 @@ private Q_SLOTS:
     void aStockFromTheCatalogueReachesPaper() {
         window(printFileWithFullItems(25));
         m_w->findChild<QAction*>("mnuHoja")->trigger();
-        m_w->stockFlow()->window()->search("zweckform 3474");
-        m_w->stockFlow()->window()->useCurrent();
-        QCOMPARE(m_w->firstSheetPanel()->map()->sheet().size(), 24);
-        auto recorded = std::make_shared<RecordingSurface>();
-        m_w->setPrinterFactory([&](auto) { return recorded; });
+        auto* stocks = windowtest::opened<StockWindow>("frmHoja");
+        stocks->search("zweckform 3474");
+        stocks->useCurrent();
+        QCOMPARE(m_w->findChild<SheetMap*>("picHoja")->sheet().size(), 24);
+        auto recorded = m_outside->recordPrinting();
         m_dialogs->answerPrinter(true);
         click("cmdHojaPrueba");
         QVERIFY(std::any_of(recorded->lines().begin(), recorded->lines().end(),
@@ -117,11 +121,9 @@ private Q_SLOTS:
 
     void ctrlSAndSalirEnd() {
         window(printFileWithFullItems(1));
-        int exits = 0;
-        m_w->setExitHandler([&] { ++exits; });
         QTest::keyClick(m_w.get(), Qt::Key_S, Qt::ControlModifier);
         click("cmdSalir");
-        QCOMPARE(exits, 2);
+        QCOMPARE(m_outside->exits, 2);
     }
 
     void previewAsksEveryThirtySixAndShowsTheWholeSheet() {
@@ -132,7 +134,7 @@ private Q_SLOTS:
         QCOMPARE(m_dialogs->shown().size(), 1);
         QCOMPARE(m_dialogs->shown()[0].title, QStringLiteral("Mensaje:"));
         QCOMPARE(m_dialogs->shown()[0].text, QStringLiteral("¿Continuar?"));
-        const PictureBox* picture = m_w->previewWindow()->picture();
+        const PictureBox* picture = windowtest::opened<PreviewWindow>("Form1")->picture();
         const double dpcm = picture->dpi() / 2.54;
         bool ink = false;  // the last row (29.2 cm) is on the picture
         for (int y = qRound(29.2 * dpcm); y < qRound(29.6 * dpcm); ++y)

@@ -6,12 +6,12 @@
 #include <QSignalSpy>
 #include <QToolBar>
 
-#include "common/core/text/messages.h"
 #include "common/core/program/startup.h"
+#include "common/core/text/messages.h"
 #include "lomos/ui/mainwindow.h"
 #include "recordingsurface.h"
-#include "scripteddialogs.h"
 #include "testenv.h"
+#include "testseams.h"
 
 using namespace lomos;
 using windowtest::caption;
@@ -21,12 +21,14 @@ class LomosWindowTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TempDriveC> m_c;
-    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<TestSeams> m_outside;
+    ScriptedDialogs* m_dialogs = nullptr;
     std::unique_ptr<MainWindow> m_w;
 
     MainWindow* window(const QStringList& callNumbers = {}) {
         if (!callNumbers.isEmpty()) m_c->putPrintFile(printFileWithCallNumbers(callNumbers));
-        m_w = std::make_unique<MainWindow>(*m_dialogs);
+        m_w.reset();  // the windows it opened go with it
+        m_w = std::make_unique<MainWindow>(m_outside->seams());
         m_w->show();
         windowtest::activate(m_w.get());
         return m_w.get();
@@ -36,27 +38,31 @@ class LomosWindowTest : public QObject {
         QTest::mouseClick(bar->widgetForAction(bar->actions().at(index - 1)), Qt::LeftButton);
     }
     // Answers "Imprimir" with a recording printer.
-    std::shared_ptr<RecordingSurface> recordPrinting() {
-        auto recorded = std::make_shared<RecordingSurface>();
-        m_w->setPrinterFactory([recorded](auto) { return recorded; });
-        return recorded;
-    }
+    std::shared_ptr<RecordingSurface> recordPrinting() { return m_outside->recordPrinting(); }
+    void generate() { clickToolbar(1); }
+    void preview() { clickToolbar(2); }
+    void print() { clickToolbar(4); }
+    SheetMap* map() { return m_w->findChild<SheetMap*>("picHoja"); }
+    static ReviewWindow* reviewWindow() { return windowtest::opened<ReviewWindow>("frmRevisar"); }
     static qsizetype saying(const RecordingSurface& r, const QString& text) {
         return std::count_if(r.lines().begin(), r.lines().end(),
                              [&](const auto& line) { return line.text == text; });
     }
     CoordinateEditor* editor() {
-        m_w->openCoordinateEditor();
-        return m_w->coordinateEditor();
+        clickToolbar(5);
+        return windowtest::opened<CoordinateEditor>("frmConfigura");
     }
     void clickIn(QWidget* w, const char* button) {
         QTest::mouseClick(w->findChild<QPushButton*>(QString::fromUtf8(button)), Qt::LeftButton);
     }
 
 private Q_SLOTS:
+    // Numbers as the programs write them, in Spanish.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
     void init() {
         m_c = std::make_unique<TempDriveC>();
-        m_dialogs = std::make_unique<ScriptedDialogs>();
+        m_outside = std::make_unique<TestSeams>();
+        m_dialogs = &m_outside->dialogs;
     }
     void cleanup() {
         m_w.reset();
@@ -75,19 +81,25 @@ private Q_SLOTS:
         field(m_w.get(), "txtBase")->setText("BIB50");
         clickToolbar(1);
         clickToolbar(1);  // again: the same list, not a doubled one
-        QCOMPARE(m_w->labels()->count(), 2);
-        QCOMPARE(m_w->labels()->fields(1), review::Fields{{"TESIS"}});
+        clickToolbar(3);
+        const ReviewModel* listed = reviewWindow()->model();
+        QCOMPARE(listed->rowCount(), 2);
+        QCOMPARE(listed->index(1, ReviewModel::Lines)
+                     .data(ReviewModel::FieldsRole)
+                     .value<review::Fields>(),
+                 review::Fields{{"TESIS"}});
         QCOMPARE(caption(m_w.get()), QStringLiteral("Se han generado 2 etiquetas"));
         QCOMPARE(m_c->read("ini.prn"), QByteArray("CLIENTE\r\nBIB50\r\n"));
         QVERIFY(m_dialogs->shown().isEmpty());
         clickToolbar(6);  // "Limpiar": the list and the fields, not the settings file
-        QVERIFY(!m_w->labels() && field(m_w.get(), "txtDir")->text().isEmpty());
+        QVERIFY(!reviewWindow() && !m_w->findChild<QAction*>("Toolbar1_3")->isEnabled());
+        QVERIFY(field(m_w.get(), "txtDir")->text().isEmpty());
         QCOMPARE(caption(m_w.get()), QStringLiteral("0 Etiquetas"));
         QCOMPARE(m_c->read("ini.prn"), QByteArray("CLIENTE\r\nBIB50\r\n"));
-        m_w->print();  // nothing to print or preview: no box, no window
-        m_w->preview();
-        QVERIFY(m_dialogs->shown().isEmpty() && !m_w->previewWindow());
-        m_w->generate();
+        print();  // nothing to print or preview: no box, no window
+        preview();
+        QVERIFY(m_dialogs->shown().isEmpty() && !windowtest::opened("Form1"));
+        generate();
         QCOMPARE(m_dialogs->messages(), QStringList{"Falta especificar información"});
         QCOMPARE(m_dialogs->shown()[0].title, QStringLiteral("Estimado Usuario:"));
     }
@@ -97,9 +109,9 @@ private Q_SLOTS:
     void fontSizeStartFieldMapAndNextStartAcrossRuns() {
         m_c->putDefaultCoordinates();
         window({"A", "B", "C"});
-        m_w->generate();
+        generate();
         QTest::keyClick(m_w.get(), Qt::Key_T, Qt::ControlModifier);
-        QPointer<FontSizeDialog> t = m_w->fontSizeDialog();
+        QPointer<FontSizeDialog> t = windowtest::opened<FontSizeDialog>("frmTamaño");
         auto* combo = t->findChild<QComboBox*>(QStringLiteral("cmbTamaño"));
         combo->setCurrentText("");  // empty: nothing happens
         clickIn(t, "cmdOK");
@@ -112,17 +124,16 @@ private Q_SLOTS:
         auto recorded = recordPrinting();
         QLineEdit* inicio = field(m_w.get(), "txtInicio");
         inicio->setText("34");
-        m_w->print();
+        print();
         QCOMPARE(m_dialogs->messages(),
                  QStringList{"La etiqueta «34» no existe: escriba un número entero del 1 al 33."});
         inicio->setText("5");
-        SheetMap* map = m_w->firstSheetPanel()->map();
-        QTest::mouseClick(map, Qt::LeftButton, {}, map->cellRect(5).center());  // place 6 used
-        QCOMPARE(map->sheet().usedNumbers(), (QList<int>{1, 2, 3, 4, 6}));
+        QTest::mouseClick(map(), Qt::LeftButton, {}, map()->cellRect(5).center());  // place 6 used
+        QCOMPARE(map()->sheet().usedNumbers(), (QList<int>{1, 2, 3, 4, 6}));
         clickToolbar(2);  // the preview proposes nothing
-        QVERIFY(m_w->previewWindow() && m_w->previewWindow()->isVisible());
+        QVERIFY(windowtest::opened("Form1"));
         QCOMPARE(inicio->text(), QStringLiteral("5"));
-        m_w->print();
+        print();
         QCOMPARE(recorded->lines().size(), 3);
         QCOMPARE(recorded->lines()[0].sizePt, 10.0);
         const CoordinateTable t0 = defaultCoordinateTable();
@@ -133,11 +144,16 @@ private Q_SLOTS:
         QCOMPARE(inicio->text(), QStringLiteral("9"));
         window();  // a new run of the program
         QCOMPARE(field(m_w.get(), "txtInicio")->text(), QStringLiteral("9"));
-        QCOMPARE(m_w->firstSheetPanel()->map()->sheet().usedNumbers(),
-                 (QList<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+        QCOMPARE(map()->sheet().usedNumbers(), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+        // The longest caption, in Arial standing in for Arial Narrow, fits.
         auto* status = m_w->findChild<QLabel*>("lblEspere");
-        status->setFont(QFont("Arial", 14, QFont::Bold));  // Arial standing in for Arial Narrow
-        m_w->showStatus(messages::generated(1000000));
+        status->setFont(QFont("Arial", 14, QFont::Bold));
+        generate();
+        clickToolbar(3);
+        ReviewModel* model = reviewWindow()->model();
+        for (int row = 0; row < 3; ++row)
+            model->setData(model->index(row, ReviewModel::Copies), 99, Qt::EditRole);
+        QCOMPARE(status->text(), QStringLiteral("Se imprimirán 297 etiquetas (3 generadas)"));
         QVERIFY(QFontMetrics(status->font()).horizontalAdvance(status->text()) <= status->width());
     }
 
@@ -150,13 +166,13 @@ private Q_SLOTS:
         QVERIFY(!m_w->findChild<QAction*>("Toolbar1_3")->isEnabled());  // no labels yet
         const QString printFile = QStringLiteral("CLIENTE/CATALOG/FILES/BIB50/PRINT/itemlbl.prn");
         const QByteArray printFileBytes = m_c->read(printFile);
-        m_w->generate();
+        generate();
         field(m_w.get(), "txtInicio")->setText("2");
         m_dialogs->answerChoice("Revisar");
         clickToolbar(4);
         QVERIFY(m_dialogs->shown()[0].text.endsWith("\nImprimir de todos modos|Revisar|Cancelar"));
-        ReviewWindow* list = m_w->reviewWindow();
-        QVERIFY(list && list->isVisible());
+        ReviewWindow* list = reviewWindow();
+        QVERIFY(list);
         QCOMPARE(list->chosenLabels(), std::vector<qint64>{1});
         ReviewModel* model = list->model();
         auto cell = [&](int row, int column) {
@@ -189,7 +205,8 @@ private Q_SLOTS:
         QStringList printed;  // where each label's first line went
         for (const auto& line : recorded->lines()) {
             for (int place = 0; place < 33; ++place) {
-                if (line.xCm == t.x[size_t(place)].toDouble() && line.yCm == t.y[size_t(place)].toDouble())
+                if (line.xCm == t.x[size_t(place)].toDouble() &&
+                    line.yCm == t.y[size_t(place)].toDouble())
                     printed << QStringLiteral("%1@%2").arg(line.text).arg(place + 1);
             }
         }
@@ -203,16 +220,14 @@ private Q_SLOTS:
                  QStringLiteral("no tiene ninguna línea que imprimir"));
         m_dialogs->answerQuestion(false);  // "Generar" keeps the changes
         clickToolbar(1);
-        QVERIFY(m_w->reviewWindow());
-        int exits = 0;
-        m_w->setExitHandler([&] { ++exits; });
+        QVERIFY(reviewWindow());
         m_dialogs->answerQuestion(false);  // and so does "Salir"
         clickToolbar(7);
-        QCOMPARE(exits, 0);
+        QCOMPARE(m_outside->exits, 0);
         QCOMPARE(caption(m_w.get()), QStringLiteral("Se imprimirán 5 etiquetas (4 generadas)"));
         m_dialogs->answerQuestion(true);  // "Limpiar" drops them
         clickToolbar(6);
-        QVERIFY(!m_w->reviewWindow() && !m_w->labels());
+        QVERIFY(!reviewWindow());
         QVERIFY(!m_w->findChild<QAction*>("Toolbar1_3")->isEnabled());  // nothing to review
         QCOMPARE(m_dialogs->shown().last().text,
                  QStringLiteral("¿Descartar los cambios de la revisión?"));
@@ -266,12 +281,13 @@ private Q_SLOTS:
         m_c->write("ini.prn/inside", "old");
         window();
         field(m_w.get(), "txtDir")->setText("CLIENTE");
-        m_w->generate();
-        m_w->generate();  // said once
-        QCOMPARE(m_dialogs->messages(),
-                 (QStringList{messages::settingsNotSaved({false, m_c->file("ini.prn"),
-                                                          m_c->file("ini.prn") + " no es un archivo"}),
-                              "Falta especificar información", "Falta especificar información"}));
+        generate();
+        generate();  // said once
+        QCOMPARE(
+            m_dialogs->messages(),
+            (QStringList{messages::settingsNotSaved({false, m_c->file("ini.prn"),
+                                                     m_c->file("ini.prn") + " no es un archivo"}),
+                         "Falta especificar información", "Falta especificar información"}));
         QPointer<CoordinateEditor> e = editor();
         field(e, "txt7x")->setText("3.3");
         clickIn(e, "cmdGuardar");
@@ -290,13 +306,13 @@ private Q_SLOTS:
         QStringList callNumbers;
         for (int k = 0; k < 45; ++k) callNumbers << QStringLiteral("K%1").arg(k);
         window(callNumbers);
-        m_w->generate();
+        generate();
         m_w->findChild<QAction*>("mnuHoja")->trigger();
-        StockWindow* stocks = m_w->stockFlow()->window();
+        StockWindow* stocks = windowtest::opened<StockWindow>("frmHoja");
         QTest::keyClicks(stocks->findChild<QLineEdit*>("txtBuscar"), "herma 4102");
         QCOMPARE(stocks->current()->name, QStringLiteral("Herma 4102"));
         clickIn(stocks, "cmdUsar");
-        QCOMPARE(m_w->firstSheetPanel()->map()->sheet().size(), 44);
+        QCOMPARE(map()->sheet().size(), 44);
         QVERIFY(m_w->findChild<QLabel*>("lblImpresora")->text().endsWith("Hoja: Herma 4102"));
         QPointer<CoordinateEditor> e = editor();
         QCOMPARE(field(e, "txt43x")->text(), QStringLiteral("15.54"));  // the corner and 2 mm
@@ -308,12 +324,12 @@ private Q_SLOTS:
         QCOMPARE(saying(*recorded, "44: fila 10, col. 3"), 1);
         clickIn(e, "cmdGuardar");
         QTRY_VERIFY(!e);
-        m_w->print();
+        print();
         QCOMPARE(recorded->lines().last().text, QStringLiteral("K44"));  // on the second sheet
         QCOMPARE(recorded->lines().last().xCm, 0.85 + 0.3);
 
-        m_w->chooseStock();  // typed by hand
-        stocks = m_w->stockFlow()->window();
+        m_w->findChild<QAction*>("mnuHoja")->trigger();  // typed by hand
+        stocks = windowtest::opened<StockWindow>("frmHoja");
         clickIn(stocks, "cmdOtra");
         field(stocks, "txtNombre")->setText("Mis lomos");
         const char* measures[][2] = {{"txtColumnas", "2"},   {"txtFilas", "3"},
@@ -331,11 +347,14 @@ private Q_SLOTS:
         field(stocks, "txtFilas")->setText("3");
         clickIn(stocks, "cmdGuardarHoja");
         window();  // the next start prints on it
-        QCOMPARE(m_w->firstSheetPanel()->map()->sheet().size(), 6);
-        QVERIFY(m_w->stockFlow()->use(std::nullopt));  // the program's own sheet again
-        m_w->generate();
+        QCOMPARE(map()->sheet().size(), 6);
+        m_w->findChild<QAction*>("mnuHoja")->trigger();  // the program's own sheet again
+        stocks = windowtest::opened<StockWindow>("frmHoja");
+        stocks->search(QString());
+        clickIn(stocks, "cmdUsar");
+        generate();
         recorded = recordPrinting();
-        m_w->print();
+        print();
         QCOMPARE(recorded->lines()[1].xCm, 9.2);
         QCOMPARE(m_c->read("cy.txt"), ownCoordinates);
     }
@@ -347,7 +366,7 @@ private Q_SLOTS:
         QStringList callNumbers;
         for (int k = 0; k < 33; ++k) callNumbers << QStringLiteral("P%1").arg(k);
         window(callNumbers);
-        m_w->generate();
+        generate();
         QPointer<CoordinateEditor> e = editor();
         m_dialogs->answerInput("12.5");
         clickIn(e, "cmdch5");
@@ -367,12 +386,12 @@ private Q_SLOTS:
         QCOMPARE(saying(*recorded, "X 15,70  Y 12,28"), 1);
         QCOMPARE(saying(*recorded, "X 15,90  Y 12,50"), 1);
         recorded = recordPrinting();
-        m_w->print();
+        print();
         QCOMPARE(recorded->lines()[2].xCm, 15.7);  // not saved yet
         clickIn(e, "cmdGuardar");
         QTRY_VERIFY(!e);
         recorded = recordPrinting();
-        m_w->print();
+        print();
         const CoordinateTable table = defaultCoordinateTable();
         for (const auto& line : recorded->lines()) {
             const int p = line.text.mid(1).toInt();

@@ -13,9 +13,11 @@
 #include <QTest>
 
 #include "captions.h"
+#include "common/ui/frame/seams.h"
 #include "fichas/ui/mainwindow.h"
 #include "lomos/ui/mainwindow.h"
 #include "scripteddialogs.h"
+#include "windowfinder.h"
 
 namespace {
 
@@ -56,20 +58,22 @@ class WineWindowTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // Numbers as the programs write them, in Spanish.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
     void lomosImprimir() {
         ScriptedDialogs dialogs;
-        lomos::MainWindow w(dialogs);
-        w.generate();
-        w.print();
+        lomos::MainWindow w(Seams{dialogs});
+        windowtest::run(&w, "Toolbar1_1");
+        windowtest::run(&w, "Toolbar1_4");
         QCOMPARE(dialogs.messages(), QStringList{"Recoja sus impresiones"});
         screenshot(w, QStringLiteral("lomos"));
     }
     void fichasImprimirAfterTheDialog() {
         ScriptedDialogs dialogs;
-        fichas::MainWindow w(dialogs);
-        w.generate();
+        fichas::MainWindow w(Seams{dialogs});
+        windowtest::run(&w, "cmdGenerar");
         dialogs.answerPrinter(true);
-        w.print();
+        windowtest::run(&w, "cmdImprimir");
         QCOMPARE(dialogs.messages(), QStringList{"Recoja sus impresiones"});
         QVERIFY(dialogs.unexpected().isEmpty());
         screenshot(w, QStringLiteral("fichas"));
@@ -82,13 +86,14 @@ private Q_SLOTS:
         const bool folderOnly = qEnvironmentVariable("ETIQUETAS_DRIVE_C_REFUSES") == "folder";
         ScriptedDialogs dialogs;
         {
-            lomos::MainWindow w(dialogs);
+            lomos::MainWindow w(Seams{dialogs});
             windowtest::field(&w, "txtDir")->setText("OTRO");
             windowtest::field(&w, "txtBase")->setText("BIB50");
-            w.generate();
+            windowtest::run(&w, "Toolbar1_1");
             QCOMPARE(windowtest::caption(&w), QStringLiteral("Se han generado 2 etiquetas"));
-            w.openCoordinateEditor();
-            QPointer<lomos::CoordinateEditor> editor = w.coordinateEditor();
+            windowtest::run(&w, "Toolbar1_5");
+            QPointer<lomos::CoordinateEditor> editor =
+                windowtest::opened<lomos::CoordinateEditor>("frmConfigura");
             QTest::mouseClick(editor->findChild<QPushButton*>("cmdRestablecer"), Qt::LeftButton);
             windowtest::field(editor, "txt4x")->setText("9.75");
             QTest::mouseClick(editor->findChild<QPushButton*>("cmdGuardar"), Qt::LeftButton);
@@ -99,33 +104,34 @@ private Q_SLOTS:
         if (!folderOnly)
             QVERIFY(dialogs.messages()[0].contains("\\AppData\\Roaming\\Etiquetas\\cy.txt"));
         // The next start, in both programs.
-        lomos::MainWindow spine(dialogs);
-        fichas::MainWindow full(dialogs);
+        lomos::MainWindow spine(Seams{dialogs});
+        fichas::MainWindow full(Seams{dialogs});
         for (QWidget* w : std::initializer_list<QWidget*>{&spine, &full}) {
             QCOMPARE(windowtest::field(w, "txtDir")->text(), QStringLiteral("OTRO"));
             QCOMPARE(windowtest::field(w, "txtBase")->text(), QStringLiteral("BIB50"));
         }
-        spine.openCoordinateEditor();
-        QCOMPARE(spine.coordinateEditor()->table().x[4], QStringLiteral("9.75"));
+        windowtest::run(&spine, "Toolbar1_5");
+        QCOMPARE(windowtest::opened<lomos::CoordinateEditor>("frmConfigura")->table().x[4],
+                 QStringLiteral("9.75"));
     }
 
     void captionsReadWholeAtThisScale() {
         ScriptedDialogs dialogs;
-        lomos::MainWindow spine(dialogs);
-        fichas::MainWindow full(dialogs);
-        spine.generate();
-        full.generate();
-        spine.openCoordinateEditor();
-        spine.openFontSizeDialog();
+        lomos::MainWindow spine(Seams{dialogs});
+        fichas::MainWindow full(Seams{dialogs});
+        windowtest::run(&spine, "Toolbar1_1");
+        windowtest::run(&full, "cmdGenerar");
+        windowtest::run(&spine, "Toolbar1_5");
+        windowtest::run(&spine, "mnuTamao_fuente");
         for (QWidget* w : std::initializer_list<QWidget*>{&spine, &full}) {
             w->show();
             QVERIFY(QTest::qWaitForWindowExposed(w));
         }
         qInfo("scale %.2f", spine.devicePixelRatioF());
         QStringList cut = windowtest::cutCaptions(&spine) + windowtest::cutCaptions(&full) +
-                          windowtest::cutCaptions(spine.coordinateEditor()) +
-                          windowtest::cutCaptions(spine.fontSizeDialog()) + crampedCells(spine) +
-                          crampedCells(full);
+                          windowtest::cutCaptions(windowtest::opened("frmConfigura")) +
+                          windowtest::cutCaptions(windowtest::opened("frmTamaño")) +
+                          crampedCells(spine) + crampedCells(full);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
         screenshot(spine, QStringLiteral("lomos"));
         screenshot(full, QStringLiteral("fichas"));

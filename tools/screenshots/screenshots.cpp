@@ -12,13 +12,15 @@
 #include <QTableView>
 #include <QThread>
 
+#include "common/core/check/labelcheck.h"
+#include "common/core/program/startup.h"
+#include "common/core/text/messages.h"
+#include "common/ui/boxes/qtdialogs.h"
+#include "common/ui/frame/seams.h"
+#include "fichas/core/fullgeneration.h"
 #include "fichas/ui/mainwindow.h"
 #include "lomos/ui/mainwindow.h"
-#include "common/core/check/labelcheck.h"
-#include "common/core/text/messages.h"
-#include "common/core/program/startup.h"
-#include "common/ui/boxes/qtdialogs.h"
-#include "fichas/core/fullgeneration.h"
+#include "windowfinder.h"
 
 namespace {
 
@@ -43,16 +45,21 @@ public:
     size_t m_field = 0;
 };
 
+using windowtest::opened;
+using windowtest::run;
+
 // Leaves label 2 out, asks for 3 copies of label 3, edits label 4.
-void changeTheReview(MainWindowBase& window, EditingDialogs& dialogs, size_t field) {
-    window.openReview();
-    ReviewWindow* list = window.reviewWindow();
+ReviewWindow* changeTheReview(QWidget* window, const char* review, EditingDialogs& dialogs,
+                              size_t field) {
+    run(window, review);
+    auto* list = opened<ReviewWindow>("frmRevisar");
     ReviewModel* model = list->model();
     model->setData(model->index(1, ReviewModel::Print), Qt::Unchecked, Qt::CheckStateRole);
     model->setData(model->index(2, ReviewModel::Copies), 3, Qt::EditRole);
     dialogs.m_field = field;
     list->editLabel(3);
     list->showLabel(3);
+    return list;
 }
 
 }  // namespace
@@ -64,47 +71,58 @@ int main(int argc, char** argv) {
     EditingDialogs dialogs;
     bool saved = true;
 
-    lomos::MainWindow spine(dialogs);
-    spine.generate();
-    spine.firstSheetPanel()->field()->setText(QStringLiteral("5"));
-    emit spine.firstSheetPanel()->field()->editingFinished();
-    emit spine.firstSheetPanel()->map()->toggled(7);  // a label peeled off the middle
+    lomos::MainWindow spine(Seams{dialogs});
+    run(&spine, "Toolbar1_1");
+    auto* start = spine.findChild<QLineEdit*>(QStringLiteral("txtInicio"));
+    start->setText(QStringLiteral("5"));
+    emit start->editingFinished();
+    emit spine.findChild<SheetMap*>(QStringLiteral("picHoja"))->toggled(7);  // peeled off
     saved &= save(spine, folder + QStringLiteral("/lomos-principal.png"));
-    spine.openCoordinateEditor();
-    saved &= save(*spine.coordinateEditor(), folder + QStringLiteral("/lomos-configurar.png"));
+    run(&spine, "Toolbar1_5");
+    saved &= save(*opened("frmConfigura"), folder + QStringLiteral("/lomos-configurar.png"));
 
-    changeTheReview(spine, dialogs, 0);
-    saved &= save(*spine.reviewWindow(), folder + QStringLiteral("/lomos-revisar.png"));
-    spine.openPrinterCorrection();
-    CorrectionDialog* correction = spine.correctionDialog();
-    const char* measured[][2] = {{"29,5", "0,8"}, {"158,6", "0,9"}, {"29,6", "260,1"}, {"158,7", "260,2"}};
+    saved &= save(*changeTheReview(&spine, "Toolbar1_3", dialogs, 0),
+                  folder + QStringLiteral("/lomos-revisar.png"));
+    run(&spine, "mnuCorregir");
+    QWidget* correction = opened("frmCorregir");
+    const char* measured[][2] = {
+        {"29,5", "0,8"}, {"158,6", "0,9"}, {"29,6", "260,1"}, {"158,7", "260,2"}};
     for (int row = 0; row < 4; ++row) {
-        correction->findChild<QLineEdit*>(QStringLiteral("txtX%1").arg(row + 1))->setText(measured[row][0]);
-        correction->findChild<QLineEdit*>(QStringLiteral("txtY%1").arg(row + 1))->setText(measured[row][1]);
+        correction->findChild<QLineEdit*>(QStringLiteral("txtX%1").arg(row + 1))
+            ->setText(measured[row][0]);
+        correction->findChild<QLineEdit*>(QStringLiteral("txtY%1").arg(row + 1))
+            ->setText(measured[row][1]);
     }
     saved &= save(*correction, folder + QStringLiteral("/corregir-impresora.png"));
 
-    fichas::MainWindow full(dialogs);
-    full.generate();
+    fichas::MainWindow full(Seams{dialogs});
+    run(&full, "cmdGenerar");
     saved &= save(full, folder + QStringLiteral("/fichas-principal.png"));
-    changeTheReview(full, dialogs, fichas::kCallNumberField);
-    saved &= save(*full.reviewWindow(), folder + QStringLiteral("/fichas-revisar.png"));
+    saved &= save(*changeTheReview(&full, "cmdRevisar", dialogs, fichas::kCallNumberField),
+                  folder + QStringLiteral("/fichas-revisar.png"));
 
     // A stock of the catalogue: the window that chooses it, then the sheet
     // map and the coordinate editor that follow it.
-    lomos::MainWindow herma(dialogs);
-    herma.chooseStock();
-    herma.stockFlow()->window()->search(QStringLiteral("48,5 x 25,4"));
-    herma.stockFlow()->window()->findChild<QListWidget*>(QStringLiteral("lstHojas"))->setCurrentRow(2);
-    saved &= save(*herma.stockFlow()->window(), folder + QStringLiteral("/hoja-de-etiquetas.png"));
-    herma.stockFlow()->use(herma.stockFlow()->window()->current());
-    herma.generate();
-    herma.firstSheetPanel()->field()->setText(QStringLiteral("6"));
-    emit herma.firstSheetPanel()->field()->editingFinished();
+    lomos::MainWindow herma(Seams{dialogs});
+    run(&herma, "mnuHoja");
+    auto* stocks = opened<StockWindow>("frmHoja");
+    stocks->search(QStringLiteral("48,5 x 25,4"));
+    stocks->findChild<QListWidget*>(QStringLiteral("lstHojas"))->setCurrentRow(2);
+    saved &= save(*stocks, folder + QStringLiteral("/hoja-de-etiquetas.png"));
+    stocks->useCurrent();
+    run(&herma, "Toolbar1_1");
+    start = herma.findChild<QLineEdit*>(QStringLiteral("txtInicio"));
+    start->setText(QStringLiteral("6"));
+    emit start->editingFinished();
     saved &= save(herma, folder + QStringLiteral("/lomos-herma-4102.png"));
-    herma.openCoordinateEditor();
-    saved &= save(*herma.coordinateEditor(), folder + QStringLiteral("/lomos-configurar-herma-4102.png"));
-    herma.stockFlow()->use(std::nullopt);
+    run(&herma, "Toolbar1_5");
+    saved &=
+        save(*opened("frmConfigura"), folder + QStringLiteral("/lomos-configurar-herma-4102.png"));
+    opened("frmConfigura")->close();
+    run(&herma, "mnuHoja");
+    stocks = opened<StockWindow>("frmHoja");
+    stocks->search(QString());
+    stocks->useCurrent();  // the program's own sheet again
 
     const std::vector<labelcheck::Finding> findings = {
         {12, QStringLiteral("PQ6613"),
@@ -112,10 +130,10 @@ int main(int argc, char** argv) {
         {40, QStringLiteral("QA76.73"),
          QStringLiteral("la clasificación tiene más de seis partes: lo que sigue a la sexta no "
                         "se imprime")}};
-    QMessageBox box(QMessageBox::NoIcon, messages::kTitle, labelcheck::findingsMessage(findings));
-    box.addButton(messages::kPrintAnyway, QMessageBox::AcceptRole);
-    box.addButton(messages::kReview, QMessageBox::ActionRole);
-    box.addButton(messages::kCancel, QMessageBox::RejectRole);
+    QMessageBox box(QMessageBox::NoIcon, messages::title(), labelcheck::findingsMessage(findings));
+    box.addButton(messages::printAnyway(), QMessageBox::AcceptRole);
+    box.addButton(messages::review(), QMessageBox::ActionRole);
+    box.addButton(messages::cancel(), QMessageBox::RejectRole);
     saved &= save(box, folder + QStringLiteral("/comprobacion.png"));
     return saved ? 0 : 1;
 }

@@ -5,7 +5,7 @@
 
 namespace generation {
 
-Report run(const Settings& settings, SaveSettings save, const Generate& generate) {
+Report run(const Settings& settings, SaveSettings save, const LabelProgram::Generate& generate) {
     Report report;
     // The labels are made from the values on screen all the same; the window
     // says that they will not be remembered.
@@ -15,19 +15,20 @@ Report run(const Settings& settings, SaveSettings save, const Generate& generate
     }
     if (settings.clientDirectory.isEmpty() || settings.administrativeBase.isEmpty()) {
         report.outcome = Outcome::MissingSettings;
-        report.status = messages::kNoLabels;
-        report.notices.append(messages::kMissingSettings);
+        report.status = messages::noLabels();
+        report.notices.append(messages::missingSettings());
         return report;
     }
     report.printFile = drivec::printFile(settings.clientDirectory, settings.administrativeBase);
-    const Generated generated = generate(report.printFile);
-    report.labelCount = generated.labelCount;
-    report.status = messages::generated(generated.labelCount);
-    if (!printfile::readable(generated.status)) {
+    report.labels = generate(report.printFile);
+    const GeneratedLabels::Summary made = report.labels->summary();
+    report.labelCount = made.labelCount;
+    report.status = messages::generated(made.labelCount);
+    if (!printfile::readable(made.status)) {
         report.outcome = Outcome::UnreadablePrintFile;
         report.notices.append(messages::unreadablePrintFile(report.printFile));
     }
-    if (!generated.warning.isEmpty()) report.notices.append(generated.warning);
+    if (!made.warning.isEmpty()) report.notices.append(made.warning);
     return report;
 }
 

@@ -2,30 +2,22 @@
 
 #include <QString>
 #include <QStringList>
-#include <functional>
+#include <memory>
 
-#include "common/core/printfile/printfile.h"
 #include "common/core/files/settingsfile.h"
+#include "common/core/program/labelprogram.h"
 
 // "Generar", as both programs and both windowless jobs run it: save the
 // settings (the windows do), check them, build the path of the print file,
 // generate, and say what came of it.
 namespace generation {
 
-// What a program's generation reports; its labels stay with the caller.
-struct Generated {
-    qint64 labelCount = 0;
-    printfile::Status status = printfile::Status::Ok;
-    QString warning;  // a notice about the labels built, or empty
-};
-
-// Reads the print file at the path into the caller's labels.
-using Generate = std::function<Generated(const QString& printFile)>;
-
 enum class Outcome { Generated, MissingSettings, UnreadablePrintFile };
 
 struct Report {
     Outcome outcome = Outcome::Generated;
+    // What was made: none when the settings give no print file.
+    std::shared_ptr<const GeneratedLabels> labels;
     QString printFile;  // the path tried, once the settings gave one
     qint64 labelCount = 0;
     QString status;       // what the status label shows afterwards
@@ -37,6 +29,6 @@ struct Report {
 
 enum class SaveSettings { Yes, No };
 
-Report run(const Settings& settings, SaveSettings save, const Generate& generate);
+Report run(const Settings& settings, SaveSettings save, const LabelProgram::Generate& generate);
 
 }  // namespace generation

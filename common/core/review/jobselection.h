@@ -19,9 +19,14 @@ using Fields = std::vector<QStringList>;
 struct Entry {
     qint64 label;  // its place in the generated list, from 0
     int copies;
-    const Fields* edited = nullptr;  // what prints instead of the generated lines
+    std::optional<Fields> edited;  // what prints instead of the generated lines
+
+    bool operator==(const Entry&) const = default;
 };
 using Selection = std::vector<Entry>;
+// Which labels a job prints: a selection, or none for every label once, as
+// generated.
+using Choice = std::optional<Selection>;
 
 // Every one of `count` labels in order, `copies` times each.
 Selection everyLabel(qint64 count, int copies = 1);

@@ -3,6 +3,13 @@
 #include <algorithm>
 
 namespace review {
+namespace {
+
+std::optional<Fields> copyOf(const Fields* fields) {
+    return fields ? std::optional(*fields) : std::nullopt;
+}
+
+}  // namespace
 
 QString brokenRule(const Fields& fields, const std::vector<FieldRule>& rules) {
     for (size_t f = 0; f < rules.size() && f < fields.size(); ++f) {
@@ -51,7 +58,7 @@ jobselection::Selection Review::selection() const {
     jobselection::Selection job;
     job.reserve(m_copies.size());
     for (qint64 label = 0; label < count(); ++label) {
-        if (printed(label)) job.push_back({label, copies(label), edit(label)});
+        if (printed(label)) job.push_back({label, copies(label), copyOf(edit(label))});
     }
     return job;
 }
@@ -60,7 +67,7 @@ jobselection::Selection Review::selectionOf(std::vector<qint64> labels) const {
     std::sort(labels.begin(), labels.end());
     labels.erase(std::unique(labels.begin(), labels.end()), labels.end());
     jobselection::Selection job;
-    for (qint64 label : labels) job.push_back({label, copies(label), edit(label)});
+    for (qint64 label : labels) job.push_back({label, copies(label), copyOf(edit(label))});
     return job;
 }
 

@@ -5,9 +5,9 @@
 #include <optional>
 #include <vector>
 
-#include "common/core/sheets/firstsheet.h"
-#include "common/core/review/jobselection.h"
 #include "common/core/check/labelcheck.h"
+#include "common/core/review/jobselection.h"
+#include "common/core/sheets/firstsheet.h"
 
 // The list of a job's labels before it prints ("Revisar"): which labels
 // print, how many times each, and lines edited for this job only. Nothing
@@ -32,7 +32,6 @@ public:
     virtual ~LabelSource() = default;
     virtual qint64 count() const = 0;
     virtual Fields fields(qint64 label) const = 0;
-    virtual std::vector<FieldRule> rules() const = 0;
 };
 
 // Where a label prints (its first copy): sheet and place, counted from 1.

@@ -16,21 +16,32 @@
 namespace catalogue {
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(catalogue)
+};
+
 // The package's files are a few hundred kilobytes; a larger one is no
 // catalogue file.
 constexpr qint64 kMaxFileBytes = 8 << 20;
 constexpr double kMmPerPoint = 25.4 / 72;
 
-// A length as the catalogue writes it: a number and its unit, points when
-// it has none.
+// The units a length of the catalogue may have, and a millimetre's worth of
+// each; a length without one is in points.
+struct Unit {
+    const char* name;
+    double mm;
+};
+constexpr Unit kUnits[] = {
+    {"pt", kMmPerPoint}, {"in", 25.4}, {"mm", 1}, {"cm", 10}, {"pc", 12 * kMmPerPoint}};
+
+}  // namespace
+
 std::optional<double> millimetres(QString text) {
-    static const std::pair<const char*, double> kUnits[] = {
-        {"pt", kMmPerPoint}, {"in", 25.4}, {"mm", 1}, {"cm", 10}, {"pc", 12 * kMmPerPoint}};
     text = text.trimmed();
     double factor = kMmPerPoint;
-    for (const auto& [unit, mm] : kUnits) {
-        if (text.endsWith(QLatin1String(unit))) {
-            factor = mm;
+    for (const Unit& unit : kUnits) {
+        if (text.endsWith(QLatin1String(unit.name), Qt::CaseInsensitive)) {
+            factor = unit.mm;
             text.chop(2);
             break;
         }
@@ -40,6 +51,8 @@ std::optional<double> millimetres(QString text) {
     if (!ok || !std::isfinite(value)) return std::nullopt;
     return value * factor;
 }
+
+namespace {
 
 struct Paper {
     double widthMm;
@@ -83,6 +96,7 @@ public:
         : m_xml(xml), m_papers(papers) {}
 
     Entry read() {
+        m_unreadable.clear();
         const QXmlStreamAttributes a = m_xml.attributes();
         Entry e;
         e.brand = a.value("brand").toString().simplified();
@@ -107,9 +121,14 @@ public:
                 m_xml.skipCurrentElement();
             }
         }
-        if (e.skip == Skip::None && labels + layouts == 0 && !e.equiv.isEmpty()) return e;  // a twin
+        if (e.skip == Skip::None && labels + layouts == 0 && !e.equiv.isEmpty())
+            return e;  // a twin
         e.equiv.clear();
         if (e.skip == Skip::None && (labels != 1 || layouts != 1)) e.skip = Skip::Layouts;
+        if (e.skip == Skip::None && !m_unreadable.isEmpty()) {
+            e.skip = Skip::Invalid;
+            e.why = Text::tr("no se puede leer la medida %1").arg(m_unreadable);
+        }
         if (e.skip == Skip::None && !e.stock.problem().isEmpty()) {
             e.skip = Skip::Invalid;
             e.why = e.stock.problem();
@@ -124,28 +143,39 @@ private:
             e.stock.paperWidthMm = m_papers[size].widthMm;
             e.stock.paperHeightMm = m_papers[size].heightMm;
         } else {
-            e.stock.paperWidthMm = millimetres(a.value("width").toString()).value_or(0);
-            e.stock.paperHeightMm = millimetres(a.value("height").toString()).value_or(0);
+            e.stock.paperWidthMm = length(a, "width");
+            e.stock.paperHeightMm = length(a, "height");
         }
+    }
+
+    // A length of the template, in millimetres; 0 when it is not given. One
+    // that cannot be read is kept, named, to say why the product is skipped.
+    double length(const QXmlStreamAttributes& a, const char* name) {
+        const QString text = a.value(QLatin1String(name)).toString();
+        if (text.isEmpty()) return 0;
+        if (const std::optional<double> mm = millimetres(text)) return *mm;
+        if (m_unreadable.isEmpty()) m_unreadable = QStringLiteral("%1=\"%2\"").arg(name, text);
+        return 0;
+    }
+    // A count of the layout: one when it is not given, as the format says.
+    static int count(const QXmlStreamAttributes& a, const char* name) {
+        const QStringView text = a.value(QLatin1String(name));
+        return text.isEmpty() ? 1 : text.toInt();
     }
 
     void rectangle(Entry& e, int& layouts) {
         const QXmlStreamAttributes a = m_xml.attributes();
-        e.stock.labelWidthMm = millimetres(a.value("width").toString()).value_or(0);
-        e.stock.labelHeightMm = millimetres(a.value("height").toString()).value_or(0);
+        e.stock.labelWidthMm = length(a, "width");
+        e.stock.labelHeightMm = length(a, "height");
         while (m_xml.readNextStartElement()) {
             if (m_xml.name() == QLatin1String("Layout") && ++layouts == 1) {
                 const QXmlStreamAttributes l = m_xml.attributes();
-                auto length = [&](const char* name) {
-                    const QString text = l.value(name).toString();
-                    return text.isEmpty() ? 0.0 : millimetres(text).value_or(-1);
-                };
-                e.stock.columns = l.value("nx").toInt();
-                e.stock.rows = l.value("ny").toInt();
-                e.stock.leftMm = length("x0");
-                e.stock.topMm = length("y0");
-                e.stock.pitchXMm = length("dx");
-                e.stock.pitchYMm = length("dy");
+                e.stock.columns = count(l, "nx");
+                e.stock.rows = count(l, "ny");
+                e.stock.leftMm = length(l, "x0");
+                e.stock.topMm = length(l, "y0");
+                e.stock.pitchXMm = length(l, "dx");
+                e.stock.pitchYMm = length(l, "dy");
             }
             m_xml.skipCurrentElement();
         }
@@ -153,6 +183,7 @@ private:
 
     QXmlStreamReader& m_xml;
     const QHash<QString, Paper>& m_papers;
+    QString m_unreadable;  // the first length of this template that cannot be read
 };
 
 QString key(const QString& brand, const QString& part) { return (brand + u'\n' + part).toLower(); }
@@ -164,7 +195,9 @@ void readFile(const QString& path, const QHash<QString, Paper>& papers, std::vec
     const QString name = QFileInfo(path).fileName();
     QFile file(path);
     if (file.size() > kMaxFileBytes) {
-        notes << QStringLiteral("%1: mide más de %2 MB; no se lee.").arg(name).arg(kMaxFileBytes >> 20);
+        notes << QStringLiteral("%1: mide más de %2 MB; no se lee.")
+                     .arg(name)
+                     .arg(kMaxFileBytes >> 20);
         return;
     }
     if (!file.open(QIODevice::ReadOnly)) {
@@ -188,8 +221,9 @@ void readFile(const QString& path, const QHash<QString, Paper>& papers, std::vec
         read.push_back(std::move(entry));
     }
     if (xml.hasError()) {
-        notes << QStringLiteral("%1: se deja de leer en la línea %2 (%3); se toman las %4 hojas "
-                                "anteriores.")
+        notes << QStringLiteral(
+                     "%1: se deja de leer en la línea %2 (%3); se toman las %4 hojas "
+                     "anteriores.")
                      .arg(name)
                      .arg(xml.lineNumber())
                      .arg(xml.errorString())
@@ -249,7 +283,8 @@ Catalogue read(const QString& folder) {
     std::vector<Entry> entries;
     const QStringList files = QDir(folder).entryList({QStringLiteral("*-templates.xml")},
                                                      QDir::Files | QDir::Readable, QDir::Name);
-    for (const QString& file : files) readFile(folder + u'/' + file, papers, entries, catalogue.notes);
+    for (const QString& file : files)
+        readFile(folder + u'/' + file, papers, entries, catalogue.notes);
     resolveTwins(entries);
 
     QHash<QString, bool> taken;
@@ -290,29 +325,48 @@ QString folder() {
 #endif
 }
 
-std::vector<const Stock*> search(const Catalogue& catalogue, const QString& words) {
-    QString text = words;
-    // "48,5 x 25,4": a label's size, within half a millimetre.
-    static const QRegularExpression kSize(
-        QStringLiteral("(\\d+(?:[.,]\\d+)?)\\s*(?:mm)?\\s*[x×*]\\s*(\\d+(?:[.,]\\d+)?)"));
+namespace {
+
+// What a search asks of a sheet: the words of its text, and a label's size.
+struct Query {
+    QStringList words;
     std::optional<double> width, height;
-    if (const QRegularExpressionMatch size = kSize.match(text); size.hasMatch()) {
-        width = parseNumber(size.captured(1));
-        height = parseNumber(size.captured(2));
-        text.remove(size.capturedStart(), size.capturedLength());
+
+    explicit Query(QString text) {
+        // "48,5 x 25,4": a label's size, within half a millimetre.
+        static const QRegularExpression kSize(
+            QStringLiteral("(\\d+(?:[.,]\\d+)?)\\s*(?:mm)?\\s*[x×*]\\s*(\\d+(?:[.,]\\d+)?)"));
+        if (const QRegularExpressionMatch size = kSize.match(text); size.hasMatch()) {
+            width = parseNumber(size.captured(1));
+            height = parseNumber(size.captured(2));
+            text.remove(size.capturedStart(), size.capturedLength());
+        }
+        words = text.simplified().split(u' ', Qt::SkipEmptyParts);
     }
-    const QStringList rest = text.simplified().split(u' ', Qt::SkipEmptyParts);
-    std::vector<const Stock*> found;
-    for (const Stock& s : catalogue.stocks) {
+
+    bool describes(const Stock& s) const {
         if (width && (std::abs(s.labelWidthMm - *width) > 0.5 ||
                       std::abs(s.labelHeightMm - *height) > 0.5)) {
-            continue;
+            return false;
         }
-        const bool all = std::all_of(rest.begin(), rest.end(), [&](const QString& word) {
+        return std::all_of(words.begin(), words.end(), [&](const QString& word) {
             return s.name.contains(word, Qt::CaseInsensitive) ||
                    s.description.contains(word, Qt::CaseInsensitive);
         });
-        if (all) found.push_back(&s);
+    }
+};
+
+}  // namespace
+
+std::vector<Found> search(const Catalogue& catalogue, const std::vector<Stock>& typed,
+                          const QString& text) {
+    const Query query(text);
+    std::vector<Found> found;
+    for (const Stock& s : typed) {
+        if (query.describes(s)) found.push_back({&s, true});
+    }
+    for (const Stock& s : catalogue.stocks) {
+        if (query.describes(s)) found.push_back({&s, false});
     }
     return found;
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 #include "common/core/sheets/stock.h"
@@ -32,13 +33,27 @@ struct Catalogue {
 // breaks; reading never stops the program.
 Catalogue read(const QString& folder);
 
+// A length as the catalogue writes it, in millimetres: a number and its
+// unit (pt, in, mm, cm, pc, in any case), points when it has none. Nothing
+// when it cannot be read.
+std::optional<double> millimetres(QString text);
+
 // The folder the programs read: the one ETIQUETAS_CATALOGO names; on
 // Windows "plantillas" beside the programs; elsewhere the package's.
 QString folder();
 
-// The products that `text` describes, in the catalogue's order: every word
-// of it is in the brand, the product code or the description, or gives the
-// label's size ("48,5 x 25,4", within half a millimetre).
-std::vector<const Stock*> search(const Catalogue& catalogue, const QString& text);
+// A sheet a search found: a product of the catalogue, or one the user typed.
+struct Found {
+    const Stock* stock;
+    bool typed;
+};
+
+// The sheets that `text` describes, the user's own first, then the
+// catalogue's products in its order: every word of it is in the name
+// (brand and product code) or the description, and a size in it ("48,5 x
+// 25,4") is the label's, within half a millimetre. They point into `typed`
+// and `catalogue`.
+std::vector<Found> search(const Catalogue& catalogue, const std::vector<Stock>& typed,
+                          const QString& text);
 
 }  // namespace catalogue

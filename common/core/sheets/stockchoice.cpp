@@ -3,8 +3,8 @@
 #include <QStringList>
 #include <array>
 
-#include "common/core/text/number.h"
 #include "common/core/files/usersettings.h"
+#include "common/core/text/number.h"
 
 namespace stockchoice {
 namespace {
@@ -18,9 +18,9 @@ const QString kChosenDescription = QStringLiteral("hoja/descripcion");
 // columns and rows, the first label's corner and the pitch, in mm.
 QString measuresOf(const Stock& s) {
     QStringList parts;
-    for (double v : {s.paperWidthMm, s.paperHeightMm, s.labelWidthMm, s.labelHeightMm,
-                     double(s.columns), double(s.rows), s.leftMm, s.topMm, s.pitchXMm,
-                     s.pitchYMm}) {
+    for (double v :
+         {s.paperWidthMm, s.paperHeightMm, s.labelWidthMm, s.labelHeightMm, double(s.columns),
+          double(s.rows), s.leftMm, s.topMm, s.pitchXMm, s.pitchYMm}) {
         parts.append(QString::number(v, 'g', 10));
     }
     return parts.join(u';');
@@ -35,8 +35,17 @@ std::optional<Stock> stockOf(const QString& name, const QString& measures) {
         v[i] = parts[qsizetype(i)].toDouble(&ok);
         if (!ok) return std::nullopt;
     }
-    const Stock stock{name,          {},   v[0], v[1], v[2], v[3], toCount(v[4]),
-                      toCount(v[5]), v[6], v[7], v[8], v[9]};
+    const Stock stock{.name = name,
+                      .paperWidthMm = v[0],
+                      .paperHeightMm = v[1],
+                      .labelWidthMm = v[2],
+                      .labelHeightMm = v[3],
+                      .columns = toCount(v[4]),
+                      .rows = toCount(v[5]),
+                      .leftMm = v[6],
+                      .topMm = v[7],
+                      .pitchXMm = v[8],
+                      .pitchYMm = v[9]};
     if (!stock.problem().isEmpty()) return std::nullopt;
     return stock;
 }

@@ -7,7 +7,11 @@
 #include <limits>
 #include <string>
 
-QString formatDecimal(double value) { return QLocale(QLocale::Spanish).toString(value, 'f', 2); }
+QString formatDecimal(double value) { return QLocale().toString(value, 'f', 2); }
+
+QString formatMeasure(double value) {
+    return QLocale().toString(std::round(value * 100) / 100, 'g', QLocale::FloatingPointShortest);
+}
 
 int toCount(double value) {
     if (std::isnan(value)) return 0;

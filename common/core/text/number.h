@@ -14,5 +14,8 @@ std::optional<double> parseNumber(QStringView text);
 int toCount(double value);
 
 // A measure as the staff read it (centimetres, millimetres, a percentage):
-// two decimals after a comma ("9,20").
+// two decimals after the language's separator ("9,20").
 QString formatDecimal(double value);
+// A measure to type again: to the hundredth, without the decimals it does
+// not need ("8", "29,5", "48,26").
+QString formatMeasure(double value);

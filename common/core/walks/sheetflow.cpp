@@ -18,7 +18,7 @@ PrintOutcome printSheets(const LabelWalk& walk, DrawingSurface& surface, const F
 }
 
 QString printOutcomeMessage(const PrintOutcome& outcome) {
-    return outcome.printed ? messages::kCollectPrints : messages::printFailed(outcome.reason);
+    return outcome.printed ? messages::collectPrints() : messages::printFailed(outcome.reason);
 }
 
 WalkEnd previewSheets(const LabelWalk& walk, DrawingSurface& picture, const FirstSheet& first,
@@ -40,7 +40,7 @@ bool checkBeforePrinting(
     const std::function<bool(const std::vector<labelcheck::Finding>&)>& printAnyway) {
     const labelcheck::Result result = check(surface);
     if (result.labels == 0) {
-        tell(messages::kNothingToPrint);
+        tell(messages::nothingToPrint());
         return false;
     }
     return result.findings.empty() || printAnyway(result.findings);

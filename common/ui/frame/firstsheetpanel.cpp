@@ -6,8 +6,8 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "common/core/text/messages.h"
 #include "common/core/files/usersettings.h"
+#include "common/core/text/messages.h"
 #include "common/ui/boxes/dialogs.h"
 #include "common/ui/frame/twips.h"
 
@@ -143,12 +143,12 @@ std::optional<FirstSheet> FirstSheetPanel::firstSheet(Dialogs& dialogs, QWidget*
     const int places = m_map->sheet().size();
     const bool noneFree = !m_map->sheet().hasFreePlace() && m_field->text().trimmed().isEmpty();
     if (!noneFree && parsePlaceNumber(m_field->text(), places) < 0) {
-        dialogs.message(parent, messages::kTitle, placeOutOfRange(m_field->text(), places));
+        dialogs.message(parent, messages::title(), placeOutOfRange(m_field->text(), places));
         return std::nullopt;
     }
     startEdited();
     if (!m_map->sheet().hasFreePlace()) {
-        dialogs.message(parent, messages::kTitle, messages::kNoFreePlace);
+        dialogs.message(parent, messages::title(), messages::noFreePlace());
         return std::nullopt;
     }
     return m_map->sheet();

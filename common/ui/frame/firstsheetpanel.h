@@ -55,8 +55,8 @@ public:
     // sheet of the next, and is kept.
     void printed(const FirstSheet& lastSheet);
 
-    SheetMap* map() const { return m_map; }
-    QLineEdit* field() const { return m_field; }
+    // The first sheet as the map shows it.
+    const FirstSheet& sheet() const { return m_map->sheet(); }
 
 signals:
     void changed();  // the places used on the first sheet

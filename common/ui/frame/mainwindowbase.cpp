@@ -7,30 +7,45 @@
 #include <QPrinter>
 
 #include "common/core/files/drivec.h"
-#include "common/core/text/messages.h"
 #include "common/core/files/settingsfile.h"
 #include "common/core/sheets/stockchoice.h"
+#include "common/core/text/messages.h"
 #include "common/paint/paintersurface.h"
 #include "common/ui/boxes/dialogs.h"
 #include "common/ui/frame/overridecursor.h"
-#include "common/ui/printing/printflows.h"
 #include "common/ui/frame/twips.h"
 
-MainWindowBase::MainWindowBase(Dialogs& dialogs, const LabelProgram& program, QWidget* parent)
-    : QMainWindow(parent), m_dialogs(dialogs), m_program(program) {
+namespace {
+
+// The window's workbench: the program's own settings, and the check
+// measuring on the label printer, as it will print.
+std::unique_ptr<Workbench> workbenchOf(const Seams& seams, LabelProgram program) {
+    JobSettings settings{.stock = stockchoice::chosen(program.name)};
+    return std::make_unique<Workbench>(
+        std::move(program), std::move(settings),
+        [makeSurface = seams.printerSurface] { return makeSurface(labelprinter::open().printer); });
+}
+
+QWidget* named(QWidget* widget, const char* name, const QFont& font) {
+    widget->setObjectName(QLatin1String(name));
+    widget->setFont(font);
+    return widget;
+}
+
+}  // namespace
+
+MainWindowBase::MainWindowBase(const Seams& seams, LabelProgram program, QWidget* parent)
+    : QMainWindow(parent),
+      m_dialogs(seams.dialogs),
+      m_exit(seams.exit),
+      m_workbench(workbenchOf(seams, std::move(program))) {
     setObjectName(QStringLiteral("frmPrincipal"));
     setWindowTitle(QString());
-    m_exit = [] { QApplication::exit(0); };
 
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
     setCentralWidget(m_client);
 
-    auto named = [](QWidget* widget, const char* name, const QFont& font) {
-        widget->setObjectName(QLatin1String(name));
-        widget->setFont(font);
-        return widget;
-    };
     const QFont fieldFont = uiFont(QStringLiteral("Arial"), 9, true);
     m_clientDirectory = new QLineEdit(m_client);
     m_administrativeBase = new QLineEdit(m_client);
@@ -38,32 +53,27 @@ MainWindowBase::MainWindowBase(Dialogs& dialogs, const LabelProgram& program, QW
     named(m_administrativeBase, "txtBase", fieldFont);
     setTabOrder(m_clientDirectory, m_administrativeBase);
 
-    m_status = new QLabel(messages::kNoLabels, m_client);
+    const LabelProgram& described = m_workbench->program();
+    m_status = new QLabel(messages::noLabels(), m_client);
     named(m_status, "lblEspere",
-          uiFont(QStringLiteral("Arial Narrow"), program.window.statusPoints, true));
+          uiFont(QStringLiteral("Arial Narrow"), described.window.statusPoints, true));
     m_status->setAlignment(Qt::AlignCenter);
 
-    m_settings.stock = stockchoice::chosen(program.name);
-    m_firstSheet = new FirstSheetPanel(program.name, m_client);
-    m_firstSheet->setSheet(program.shapeOf(m_settings), stockName());
-    m_stocks = new StockFlow(dialogs, program, this, [this] { return closeOtherWindows(); });
-    connect(m_stocks, &StockFlow::chosen, this, &MainWindowBase::useStock);
+    m_firstSheet = new FirstSheetPanel(described.name, m_client);
+    m_firstSheet->setSheet(m_workbench->shape(), stockName());
 
-    m_review = new ReviewFlow(
-        dialogs, this,
-        [this](const jobselection::Selection* selection, const FirstSheet& first) {
-            return m_labels->job(selection, m_settings)
-                ->check(first)(m_print->checkSurface())
-                .findings;
-        },
-        [this] { return m_firstSheet->map()->sheet(); });
-    connect(m_firstSheet, &FirstSheetPanel::changed, m_review, &ReviewFlow::firstSheetChanged);
-    connect(m_review, &ReviewFlow::jobChanged, this,
+    m_review = std::make_unique<ReviewFlow>(m_dialogs, this, *m_workbench);
+    m_stocks = std::make_unique<StockFlow>(m_dialogs, described, nullptr);
+    m_print = std::make_unique<PrintFlow>(m_dialogs, this, *m_workbench, seams.printerSurface);
+    connect(m_firstSheet, &FirstSheetPanel::changed, m_review.get(),
+            [this] { m_review->firstSheetChanged(m_firstSheet->sheet()); });
+    connect(m_review.get(), &ReviewFlow::jobChanged, this,
             [this] { showStatus(m_review->caption(m_generatedStatus)); });
-    connect(m_review, &ReviewFlow::printChosen, this,
-            [this](const jobselection::Selection& selection) { printJob(selection); });
-    m_print = new PrintFlow(dialogs, program, this, *m_review, *m_firstSheet);
-    connect(m_print, &PrintFlow::printerUsed, this, &MainWindowBase::showDestination);
+    connect(m_review.get(), &ReviewFlow::printChosen, this, &MainWindowBase::printJob);
+    connect(m_stocks.get(), &StockFlow::chosen, this, &MainWindowBase::useStock);
+    connect(m_print.get(), &PrintFlow::printerUsed, this, &MainWindowBase::showDestination);
+    connect(m_print.get(), &PrintFlow::printed, m_firstSheet, &FirstSheetPanel::printed);
+    connect(m_print.get(), &PrintFlow::reviewAsked, this, &MainWindowBase::showFindings);
 
     m_destination = new QLabel(m_client);
     named(m_destination, "lblImpresora", uiFont(QStringLiteral("Arial Narrow"), 9.75, false));
@@ -74,11 +84,10 @@ MainWindowBase::MainWindowBase(Dialogs& dialogs, const LabelProgram& program, QW
     m_administrativeBase->setText(settings.administrativeBase);
 }
 
-// The other windows have no parent: they are windows of their own.
-MainWindowBase::~MainWindowBase() { delete m_correction; }
+MainWindowBase::~MainWindowBase() = default;
 
 void MainWindowBase::buildMenu(const std::vector<MenuItem>& items) {
-    QMenu* menu = menuBar()->addMenu(QStringLiteral("Menú"));
+    QMenu* menu = menuBar()->addMenu(tr("Menú"));
     menu->setObjectName(QStringLiteral("mnuMenu"));
     auto add = [&](const MenuItem& item) {
         QAction* action = menu->addAction(item.caption);
@@ -87,114 +96,118 @@ void MainWindowBase::buildMenu(const std::vector<MenuItem>& items) {
         connect(action, &QAction::triggered, this, item.command);
     };
     for (const MenuItem& item : items) add(item);
-    add({QStringLiteral("Salir"), QStringLiteral("mnuSalir"), QKeySequence(Qt::CTRL | Qt::Key_S),
+    add({tr("Salir"), QStringLiteral("mnuSalir"), QKeySequence(Qt::CTRL | Qt::Key_S),
          [this] { quit(); }});
 }
 
 void MainWindowBase::showStatus(const QString& status) {
     m_status->setText(status);
-    fitText(m_status, status, m_program.window.statusPoints, 0);
+    fitText(m_status, status, m_workbench->program().window.statusPoints, 0);
 }
 
 void MainWindowBase::generate() {
-    if (!m_review->letGo()) return;
+    if (!m_review->mayDiscardChanges()) return;
     const OverrideCursor wait;
-    m_review->start(nullptr);
-    m_labels.reset();
-    const generation::Report report =
-        generation::run({m_clientDirectory->text(), m_administrativeBase->text()},
-                        generation::SaveSettings::Yes, [this](const QString& printFile) {
-                            m_labels = m_program.generate(printFile);
-                            return m_labels->summary();
-                        });
-    m_review->start(m_labels.get());
+    const generation::Report report = m_workbench->generate(
+        {m_clientDirectory->text(), m_administrativeBase->text()}, generation::SaveSettings::Yes);
     m_generatedStatus = report.status;
-    emit labelsPresent(m_labels != nullptr);
+    emit labelsPresent(m_workbench->hasLabels());
     showStatus(report.status);
     // Said once a run: the values on screen serve until the program ends.
     if (!report.unsaved.isEmpty() && !std::exchange(m_toldUnsaved, true))
-        m_dialogs.message(this, messages::kTitle, report.unsaved);
-    for (const QString& notice : report.notices) m_dialogs.message(this, messages::kTitle, notice);
+        m_dialogs.message(this, messages::title(), report.unsaved);
+    for (const QString& notice : report.notices) m_dialogs.message(this, messages::title(), notice);
 }
 
-void MainWindowBase::openReview() { m_review->open(); }
+void MainWindowBase::openReview() {
+    if (m_workbench->hasLabels()) m_review->open(m_firstSheet->sheet());
+}
+
+void MainWindowBase::showFindings(const std::vector<labelcheck::Finding>& findings,
+                                  const jobselection::Choice& choice) {
+    m_review->showFindings(findings, choice, m_firstSheet->sheet());
+}
 
 void MainWindowBase::openPrinterCorrection() {
-    if (!m_correction) {
-        m_correction = new CorrectionDialog(
-            m_dialogs, [this] { return m_program.crosses(m_settings); },
-            labelprinter::originOf(m_settings.stock), m_program.shapeOf(m_settings));
-        connect(m_correction, &CorrectionDialog::correctionChanged, this,
+    m_correction.open([this] {
+        auto* dialog = new CorrectionDialog(m_dialogs, *m_workbench);
+        connect(dialog, &CorrectionDialog::correctionChanged, this,
                 &MainWindowBase::showDestination);
-    }
-    bringToFront(m_correction);
+        return dialog;
+    });
 }
 
 void MainWindowBase::showDestination() {
-    const QString text = labelprinter::describe() +
-                         (m_settings.stock ? QStringLiteral(" · Hoja: ") + stockName() : QString());
+    const QString text =
+        labelprinter::describe() +
+        (workbench().settings().stock ? tr(" · Hoja: %1").arg(stockName()) : QString());
     m_destination->setText(text);
     fitText(m_destination, text, 9.75, 0);
 }
 
 QString MainWindowBase::stockName() const {
-    return m_settings.stock ? m_settings.stock->name : QString();
+    const std::optional<Stock>& stock = m_workbench->settings().stock;
+    return stock ? stock->name : QString();
 }
 
-void MainWindowBase::chooseStock() { m_stocks->open(m_settings.stock); }
+void MainWindowBase::chooseStock() { m_stocks->open(m_workbench->settings().stock); }
 
-// The other windows showed the sheet that was and have closed.
 void MainWindowBase::useStock(const std::optional<Stock>& stock) {
-    delete m_correction;
-    m_settings.stock = stock;
-    m_firstSheet->setSheet(m_program.shapeOf(m_settings), stockName());
-    m_print->printerChanged();
+    // The coordinate editor may ask before its changes go.
+    if (!closeOtherWindows()) return;
+    stockchoice::choose(m_workbench->program().name, stock);
+    m_correction.discard();
+    m_workbench->setStock(stock);
+    m_firstSheet->setSheet(m_workbench->shape(), stockName());
     showDestination();
 }
 
 void MainWindowBase::chooseLabelPrinter() {
     if (!labelprinter::askAndChoose(m_dialogs, this)) return;
-    m_print->printerChanged();
+    m_workbench->printerChanged();
     showDestination();
 }
 
-void MainWindowBase::print() {
-    if (m_labels) printJob(m_review->job());
+void MainWindowBase::print() { printJob(m_workbench->reviewed()); }
+
+void MainWindowBase::printJob(const jobselection::Choice& choice) {
+    if (!m_workbench->hasLabels()) return;
+    if (const std::optional<FirstSheet> first = m_firstSheet->firstSheet(m_dialogs, this))
+        m_print->print(choice, *first);
 }
 
-void MainWindowBase::printJob(const std::optional<jobselection::Selection>& selection) {
-    m_print->print(*m_labels, m_settings, selection);
+void MainWindowBase::printTestSheet() {
+    printTestSheet(m_workbench->program().crosses(m_workbench->settings()));
 }
-
-void MainWindowBase::printTestSheet() { printTestSheet(m_program.crosses(m_settings)); }
 
 void MainWindowBase::printTestSheet(const std::vector<testsheet::Position>& crosses) {
-    m_print->printTestSheet(crosses, m_settings);
+    m_print->printTestSheet(crosses);
 }
 
 void MainWindowBase::preview() {
-    if (m_labels) m_print->preview(*m_labels, m_settings);
+    if (!m_workbench->hasLabels()) return;
+    if (const std::optional<FirstSheet> first = m_firstSheet->firstSheet(m_dialogs, this))
+        m_print->preview(m_workbench->reviewed(), *first);
 }
 
 void MainWindowBase::clear() {
-    if (!m_review->letGo()) return;
-    m_review->start(nullptr);
-    m_labels.reset();
+    if (!m_review->mayDiscardChanges()) return;
+    m_workbench->clear();
     emit labelsPresent(false);
     m_administrativeBase->clear();
     m_clientDirectory->clear();
-    showStatus(messages::kNoLabels);
+    showStatus(messages::noLabels());
 }
 
 bool MainWindowBase::closeOtherWindows() {
-    if (previewWindow()) previewWindow()->close();
-    if (m_stocks->window()) m_stocks->window()->close();
-    if (reviewWindow()) reviewWindow()->close();
-    if (m_correction) m_correction->close();
+    if (m_print->previewWindow()) m_print->previewWindow()->close();
+    m_stocks->close();
+    if (m_review->window()) m_review->window()->close();
+    m_correction.close();
     return true;
 }
 
 // Changes to the review are this job's work: asked about as "Generar" asks.
 void MainWindowBase::quit() {
-    if (m_review->letGo() && closeOtherWindows()) m_exit();
+    if (m_review->mayDiscardChanges() && closeOtherWindows()) m_exit();
 }

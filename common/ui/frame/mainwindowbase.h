@@ -2,15 +2,14 @@
 
 #include <QKeySequence>
 #include <QMainWindow>
-#include <QPointer>
 #include <functional>
 #include <memory>
 
-#include "common/core/program/labelprogram.h"
-#include "common/ui/printing/correctiondialog.h"
+#include "common/core/program/workbench.h"
 #include "common/ui/frame/firstsheetpanel.h"
-#include "common/ui/printing/labelprinter.h"
-#include "common/ui/printing/previewwindow.h"
+#include "common/ui/frame/seams.h"
+#include "common/ui/frame/secondarywindow.h"
+#include "common/ui/printing/correctiondialog.h"
 #include "common/ui/printing/printflows.h"
 #include "common/ui/review/reviewflow.h"
 #include "common/ui/stock/stockflow.h"
@@ -22,13 +21,23 @@ class QLineEdit;
 // The frame both main windows share: the two settings fields, the status
 // label, where the labels go, the map of the first sheet, and the commands
 // both offer, written once ("Generar", "Vista Previa", "Imprimir",
-// "Revisar", "Limpiar", "Salir", the test sheet and the printer). What the
-// program does with its labels comes from its description; each program's
-// window lays the widgets out and adds its own commands.
+// "Revisar", "Limpiar", "Salir", the test sheet and the printer). What they
+// work on is the window's workbench; what the program does with its labels
+// comes from its description. Each program's window lays the widgets out
+// and adds its own commands.
 class MainWindowBase : public QMainWindow {
     Q_OBJECT
 public:
     ~MainWindowBase() override;
+
+signals:
+    // There are labels to review, or no longer any ("Revisar" follows it).
+    void labelsPresent(bool present);
+
+protected:
+    // Makes the client area with the shared widgets, unplaced, and fills the
+    // fields from the settings file.
+    MainWindowBase(const Seams& seams, LabelProgram program, QWidget* parent);
 
     void generate();    // "Generar"
     void preview();     // "Vista Previa"
@@ -47,34 +56,8 @@ public:
     void printTestSheet(const std::vector<testsheet::Position>& crosses);
     void printTestSheet();
 
-    // The status label's caption, in a size that fits the label.
-    void showStatus(const QString& status);
-
-    // The labels "Generar" built; none before, or after "Limpiar".
-    const GeneratedLabels* labels() const { return m_labels.get(); }
-    PreviewWindow* previewWindow() const { return m_print->previewWindow(); }
-    ReviewWindow* reviewWindow() const { return m_review->window(); }
-    CorrectionDialog* correctionDialog() const { return m_correction; }
-    StockFlow* stockFlow() const { return m_stocks; }
-    const JobSettings& settings() const { return m_settings; }
-    FirstSheetPanel* firstSheetPanel() const { return m_firstSheet; }
-
-    void setPrinterFactory(labelprinter::SurfaceFactory factory) {
-        m_print->setPrinterFactory(std::move(factory));
-    }
-    // What "Salir" runs at the end; by default it ends the application.
-    void setExitHandler(std::function<void()> handler) { m_exit = std::move(handler); }
-
-signals:
-    // There are labels to review, or no longer any ("Revisar" follows it).
-    void labelsPresent(bool present);
-
-protected:
-    // Makes the client area with the shared widgets, unplaced, and fills the
-    // fields from the settings file.
-    MainWindowBase(Dialogs& dialogs, const LabelProgram& program, QWidget* parent);
-
-    // Closes the program's other windows before "Salir"; false stays open.
+    // Closes the program's other windows as the user would; false when one
+    // stays open.
     virtual bool closeOtherWindows();
 
     // The menu "Menú": the program's own items, then "Salir" (Ctrl+S).
@@ -86,37 +69,41 @@ protected:
     };
     void buildMenu(const std::vector<MenuItem>& items);
 
+    // The status label's caption, in a size that fits the label.
+    void showStatus(const QString& status);
+
     Dialogs& dialogs() { return m_dialogs; }
-    JobSettings& jobSettings() { return m_settings; }
+    Workbench& workbench() { return *m_workbench; }
     QWidget* client() const { return m_client; }
     QLineEdit* clientDirectoryField() const { return m_clientDirectory; }
     QLineEdit* administrativeBaseField() const { return m_administrativeBase; }
     QLabel* statusLabel() const { return m_status; }
     QLabel* destinationLabel() const { return m_destination; }
+    FirstSheetPanel* firstSheetPanel() const { return m_firstSheet; }
 
 private:
     void showDestination();
+    // The other windows showed the sheet that was: they close first.
     void useStock(const std::optional<Stock>& stock);
     QString stockName() const;  // the stock's, or none for the program's own sheet
-    // "Imprimir" of a job of the generated labels: `selection`, or every one
-    // as generated.
-    void printJob(const std::optional<jobselection::Selection>& selection);
+    // "Imprimir" of the labels `choice` names.
+    void printJob(const jobselection::Choice& choice);
+    void showFindings(const std::vector<labelcheck::Finding>& findings,
+                      const jobselection::Choice& choice);
 
     Dialogs& m_dialogs;
-    const LabelProgram& m_program;
-    JobSettings m_settings;
+    std::function<void()> m_exit;
+    std::unique_ptr<Workbench> m_workbench;
     QWidget* m_client;
     QLineEdit* m_clientDirectory;     // txtDir
     QLineEdit* m_administrativeBase;  // txtBase
     QLabel* m_status;                 // lblEspere
     QLabel* m_destination;            // lblImpresora
     FirstSheetPanel* m_firstSheet;    // txtInicio and picHoja
-    QPointer<CorrectionDialog> m_correction;
-    std::unique_ptr<GeneratedLabels> m_labels;
-    ReviewFlow* m_review;
-    StockFlow* m_stocks;
-    PrintFlow* m_print;
+    std::unique_ptr<ReviewFlow> m_review;
+    std::unique_ptr<StockFlow> m_stocks;
+    std::unique_ptr<PrintFlow> m_print;
+    SecondaryWindow<CorrectionDialog> m_correction;
     QString m_generatedStatus;   // lblEspere after "Generar"
     bool m_toldUnsaved = false;  // that the settings could be saved nowhere
-    std::function<void()> m_exit;
 };

@@ -11,13 +11,12 @@
 #include "common/ui/boxes/dialogs.h"
 #include "common/ui/printing/labelprinter.h"
 
-CorrectionDialog::CorrectionDialog(Dialogs& dialogs, CrossesSource crosses,
-                                   correction::Origin origin, SheetShape sheet, QWidget* parent)
-    : QWidget(parent, Qt::Window),
+CorrectionDialog::CorrectionDialog(Dialogs& dialogs, const Workbench& workbench)
+    : QWidget(nullptr, Qt::Window),
       m_dialogs(dialogs),
-      m_crosses(std::move(crosses)),
-      m_origin(origin),
+      m_workbench(workbench),
       m_current(new QLabel(this)) {
+    const SheetShape sheet = workbench.shape();
     setObjectName(QStringLiteral("frmCorregir"));
     setWindowTitle(QStringLiteral("Corregir impresora"));
     auto* grid = new QGridLayout(this);
@@ -77,7 +76,7 @@ void CorrectionDialog::fitAndKeep() {
         const auto measure =
             correction::parseMeasure(m_place[row]->text(), m_x[row]->text(), m_y[row]->text());
         if (!measure) {
-            m_dialogs.message(this, messages::kTitle,
+            m_dialogs.message(this, messages::title(),
                               QStringLiteral("La fila %1 no tiene una etiqueta y dos medidas en "
                                              "milímetros: «%2», «%3», «%4».")
                                   .arg(row + 1)
@@ -88,18 +87,20 @@ void CorrectionDialog::fitAndKeep() {
     }
     const QString printerName = labelprinter::currentName();
     if (printerName.isEmpty()) {
-        m_dialogs.message(this, messages::kTitle,
+        m_dialogs.message(this, messages::title(),
                           QStringLiteral("No hay ninguna impresora a la que corregir."));
         return;
     }
     // A cross was meant at its position, from the paper's corner or the
     // printable area's.
-    const QPointF corner = m_origin == correction::Origin::Paper
-                               ? QPointF()
-                               : PrinterSurface::printableCornerCm(*labelprinter::open().printer);
-    const correction::Fit fit = correction::fit(measures, m_crosses(), corner.x(), corner.y());
+    const QPointF corner =
+        labelprinter::originOf(m_workbench.settings().stock) == correction::Origin::Paper
+            ? QPointF()
+            : PrinterSurface::printableCornerCm(*labelprinter::open().printer);
+    const correction::Fit fit = correction::fit(
+        measures, m_workbench.program().crosses(m_workbench.settings()), corner.x(), corner.y());
     if (!fit.distortion) {
-        m_dialogs.message(this, messages::kTitle, fit.problem);
+        m_dialogs.message(this, messages::title(), fit.problem);
         for (int row = 0; row < kRows; ++row) {
             if (fit.badPlace && m_place[row]->text().trimmed() == QString::number(fit.badPlace)) {
                 m_x[row]->setFocus();
@@ -119,7 +120,7 @@ void CorrectionDialog::fitAndKeep() {
                        "aplicará a todo lo que se imprima en ella.")
                        .arg(printerName);
     text[0] = text[0].toUpper();
-    if (!m_dialogs.question(this, messages::kTitle, text)) return;
+    if (!m_dialogs.question(this, messages::title(), text)) return;
     labelprinter::keepCorrection(printerName, distortion);
     showCurrent();
     emit correctionChanged();

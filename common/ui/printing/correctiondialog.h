@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 #include <vector>
 
 #include "common/core/correction/correction.h"
+#include "common/core/program/workbench.h"
 #include "common/core/sheets/sheetshape.h"
 #include "common/core/walks/testsheet.h"
 
@@ -21,14 +21,10 @@ class CorrectionDialog : public QWidget {
 public:
     static constexpr int kRows = 6;
 
-    // Where the test sheet's crosses are, read when "Calcular" is pressed:
-    // the sheet measured was printed from what was saved by then.
-    using CrossesSource = std::function<std::vector<testsheet::Position>()>;
-
-    // `origin`: what the crosses' positions are measured from; the four
-    // corners of `sheet` are the places proposed at first.
-    CorrectionDialog(Dialogs& dialogs, CrossesSource crosses, correction::Origin origin,
-                     SheetShape sheet, QWidget* parent = nullptr);
+    // For the sheet in the tray of `workbench`, whose crosses are read when
+    // "Calcular" is pressed: the sheet measured was printed from what was
+    // saved by then.
+    CorrectionDialog(Dialogs& dialogs, const Workbench& workbench);
 
     // "Calcular": fits the correction and, once the user agrees, keeps it.
     void fitAndKeep();
@@ -42,8 +38,7 @@ private:
     void showCurrent();
 
     Dialogs& m_dialogs;
-    CrossesSource m_crosses;
-    correction::Origin m_origin;
+    const Workbench& m_workbench;
     QLabel* m_current;  // lblCorreccion
     QLineEdit* m_place[kRows];
     QLineEdit* m_x[kRows];

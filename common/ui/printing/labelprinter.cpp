@@ -3,8 +3,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "common/core/text/messages.h"
 #include "common/core/files/usersettings.h"
+#include "common/core/text/messages.h"
 #include "common/paint/paintersurface.h"
 #include "common/ui/boxes/dialogs.h"
 
@@ -125,7 +125,7 @@ JobPrinter forJob(Dialogs& dialogs, QWidget* parent, bool askFirst,
     if (stock) target.printer->setPageSize(pageSizeOf(*stock));
     const correction::Origin origin = originOf(stock);
     if (!target.missing.isEmpty())
-        dialogs.message(parent, messages::kTitle, missingMessage(target.missing));
+        dialogs.message(parent, messages::title(), missingMessage(target.missing));
     // Cancel cancels: printing after it would waste sheets of labels.
     if (askFirst && !dialogs.choosePrinter(parent, *target.printer)) return {};
     // The printer's own error, measured once, is taken out of every line.

@@ -53,7 +53,6 @@ void PictureBox::paintEvent(QPaintEvent*) {
 
 PreviewWindow::PreviewWindow(QWidget* mainWindow) : QMainWindow(nullptr), m_mainWindow(mainWindow) {
     setObjectName(QStringLiteral("Form1"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString());
 
     auto* menu = menuBar()->addMenu(QStringLiteral("Menú"));

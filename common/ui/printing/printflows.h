@@ -1,20 +1,18 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <functional>
 #include <vector>
 
 #include "common/core/check/labelcheck.h"
-#include "common/core/program/labelprogram.h"
+#include "common/core/program/workbench.h"
 #include "common/core/walks/sheetflow.h"
+#include "common/ui/frame/secondarywindow.h"
 #include "common/ui/printing/labelprinter.h"
 #include "common/ui/printing/previewwindow.h"
 
 class Dialogs;
-class FirstSheetPanel;
-class ReviewFlow;
 class QWidget;
 
 // What "Imprimir", the test sheet and "Vista Previa" show the user around a
@@ -25,60 +23,51 @@ class QWidget;
 PrintOutcome printAndTell(Dialogs& dialogs, QWidget* parent, const LabelWalk& walk,
                           DrawingSurface& surface, const FirstSheet& first);
 
+// What the user chose when the check found something.
+enum class CheckAnswer { Go, Stop, Review };
+
 // The check before printing, asked through `dialogs`: "No hay ninguna
 // etiqueta que imprimir", or the findings with "Imprimir de todos modos",
-// "Revisar" (when `review` is given: it gets the findings) and "Cancelar".
-// True to go ahead.
-bool confirmLabels(Dialogs& dialogs, QWidget* parent, const labelcheck::Check& check,
-                   DrawingSurface& surface,
-                   const std::function<void(const std::vector<labelcheck::Finding>&)>& review = {});
+// "Revisar" (when `offerReview`) and "Cancelar".
+CheckAnswer confirmLabels(Dialogs& dialogs, QWidget* parent, const labelcheck::Check& check,
+                          DrawingSurface& surface, bool offerReview,
+                          std::vector<labelcheck::Finding>& findings);
 
 // "Vista Previa", "Imprimir" and "Hoja de prueba" beside a main window: the
-// label printer a job goes to, the check before it, the walk on paper or on
-// the preview, and the next start proposed after a print.
+// label printer a job goes to, the check before it, and the walk on paper or
+// on the preview.
 class PrintFlow : public QObject {
     Q_OBJECT
 public:
-    // A child of `mainWindow`, which asks the questions.
-    PrintFlow(Dialogs& dialogs, const LabelProgram& program, QWidget* mainWindow,
-              ReviewFlow& review, FirstSheetPanel& firstSheet);
-    ~PrintFlow() override;  // the preview is a window of its own
+    // `window` asks the questions; jobs are made from `workbench`.
+    PrintFlow(Dialogs& dialogs, QWidget* window, Workbench& workbench,
+              labelprinter::SurfaceFactory printerSurface);
 
-    void preview(const GeneratedLabels& labels, const JobSettings& settings);
-    // `selection`: the labels to print; none, every one once, as generated.
-    void print(const GeneratedLabels& labels, const JobSettings& settings,
-               const std::optional<jobselection::Selection>& selection);
-    void printTestSheet(const std::vector<testsheet::Position>& crosses,
-                        const JobSettings& settings);
+    void preview(const jobselection::Choice& choice, const FirstSheet& first);
+    void print(const jobselection::Choice& choice, const FirstSheet& first);
+    void printTestSheet(const std::vector<testsheet::Position>& crosses);
 
-    // Where the check measures before a preview and in the review: the label
-    // printer, as it will print. Made again after `printerChanged()`.
-    DrawingSurface& checkSurface();
-    void printerChanged() { m_checkSurface.reset(); }
-    void setPrinterFactory(labelprinter::SurfaceFactory factory) {
-        m_printerFactory = std::move(factory);
-    }
-    PreviewWindow* previewWindow() const { return m_preview; }
+    PreviewWindow* previewWindow() const { return m_preview.get(); }
 
 signals:
     // A job took the label printer, or the default when it had gone.
     void printerUsed();
+    // A print ended well on `lastSheet`: where the next job can start.
+    void printed(const FirstSheet& lastSheet);
+    // The user asked to see what the check found on that job.
+    void reviewAsked(const std::vector<labelcheck::Finding>& findings,
+                     const jobselection::Choice& choice);
 
 private:
-    labelprinter::JobPrinter jobPrinter(const JobSettings& settings);
-    // The job of `selection`, once its check on `surface` found nothing or
-    // the user chose to print it anyway; none otherwise.
-    std::unique_ptr<LabelJob> confirmedJob(const GeneratedLabels& labels,
-                                           const JobSettings& settings,
-                                           const std::optional<jobselection::Selection>& selection,
+    labelprinter::JobPrinter jobPrinter();
+    // The job of `choice`, once its check on `surface` found nothing or the
+    // user chose to go on; none otherwise.
+    std::unique_ptr<LabelJob> confirmedJob(const jobselection::Choice& choice,
                                            const FirstSheet& first, DrawingSurface& surface);
 
     Dialogs& m_dialogs;
-    const LabelProgram& m_program;
     QWidget* m_window;
-    ReviewFlow& m_review;
-    FirstSheetPanel& m_firstSheet;
-    QPointer<PreviewWindow> m_preview;
-    std::shared_ptr<DrawingSurface> m_checkSurface;
-    labelprinter::SurfaceFactory m_printerFactory;
+    Workbench& m_workbench;
+    labelprinter::SurfaceFactory m_printerSurface;
+    SecondaryWindow<PreviewWindow> m_preview;
 };

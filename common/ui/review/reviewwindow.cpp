@@ -48,8 +48,12 @@ public:
 
 }  // namespace
 
-ReviewModel::ReviewModel(review::Review& review, const review::LabelSource& source, QObject* parent)
-    : QAbstractTableModel(parent), m_review(review), m_source(source) {}
+ReviewModel::ReviewModel(review::Review& review, std::shared_ptr<const review::LabelSource> source,
+                         std::vector<review::FieldRule> rules, QObject* parent)
+    : QAbstractTableModel(parent),
+      m_review(review),
+      m_source(std::move(source)),
+      m_rules(std::move(rules)) {}
 
 int ReviewModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(m_review.count());
@@ -100,14 +104,13 @@ QVariant ReviewModel::data(const QModelIndex& index, int role) const {
             if (index.column() == Findings) return m_review.findings(label).join(u'\n');
             if (index.column() != Lines) return {};
             return severalLines(
-                m_review.edit(label) ? *m_review.edit(label) : m_source.fields(label),
-                m_source.rules());
+                m_review.edit(label) ? *m_review.edit(label) : m_source->fields(label), m_rules);
         case Qt::TextAlignmentRole:
             return index.column() <= Copies ? QVariant(Qt::AlignCenter) : QVariant();
         case FieldsRole:
             if (index.column() != Lines) return {};
             return QVariant::fromValue(m_review.edit(label) ? *m_review.edit(label)
-                                                            : m_source.fields(label));
+                                                            : m_source->fields(label));
         default:
             return {};
     }
@@ -124,7 +127,7 @@ QVariant ReviewModel::display(qint64 label, int column) const {
         case Copies:
             return m_review.copies(label);
         case Lines:
-            return oneLine(m_review.edit(label) ? *m_review.edit(label) : m_source.fields(label));
+            return oneLine(m_review.edit(label) ? *m_review.edit(label) : m_source->fields(label));
         case Findings: {
             QStringList notes = m_review.findings(label);
             if (m_review.edit(label)) notes.prepend(QStringLiteral("editada"));
@@ -153,7 +156,7 @@ bool ReviewModel::setData(const QModelIndex& index, const QVariant& value, int r
     } else if (index.column() == Lines && role == FieldsRole) {
         // Lines equal to the generated ones are no edit.
         const review::Fields fields = value.value<review::Fields>();
-        if (!value.isValid() || fields == m_source.fields(label)) {
+        if (!value.isValid() || fields == m_source->fields(label)) {
             m_review.undo(label);
         } else {
             m_review.setEdit(label, fields);
@@ -177,12 +180,13 @@ void ReviewModel::placesAndFindingsChanged() {
 }
 
 ReviewWindow::ReviewWindow(Dialogs& dialogs, review::Review& review,
-                           const review::LabelSource& source, QWidget* parent)
-    : QWidget(parent, Qt::Window),
+                           std::shared_ptr<const review::LabelSource> source,
+                           std::vector<review::FieldRule> rules)
+    : QWidget(nullptr, Qt::Window),
       m_dialogs(dialogs),
       m_review(review),
-      m_source(source),
-      m_model(new ReviewModel(review, source, this)),
+      m_rules(rules),
+      m_model(new ReviewModel(review, std::move(source), std::move(rules), this)),
       m_table(new QTableView(this)),
       m_summary(new QLabel(this)) {
     setObjectName(QStringLiteral("frmRevisar"));
@@ -274,20 +278,19 @@ std::vector<qint64> ReviewWindow::chosenLabels() const {
 }
 
 void ReviewWindow::editLabel(qint64 label) {
-    const std::vector<review::FieldRule> rules = m_source.rules();
     QStringList captions;
-    for (const review::FieldRule& rule : rules) captions.append(rule.caption);
+    for (const review::FieldRule& rule : m_rules) captions.append(rule.caption);
     const QModelIndex lines = m_model->index(int(label), ReviewModel::Lines);
     review::Fields shown = lines.data(ReviewModel::FieldsRole).value<review::Fields>();
     const QString title = QStringLiteral("Etiqueta %1").arg(label + 1);
     while (const std::optional<review::Fields> edited =
                m_dialogs.editLabel(this, title, captions, shown)) {
-        const QString broken = review::brokenRule(*edited, rules);
+        const QString broken = review::brokenRule(*edited, m_rules);
         if (broken.isEmpty()) {
             m_model->setData(lines, QVariant::fromValue(*edited), ReviewModel::FieldsRole);
             return;
         }
-        m_dialogs.message(this, messages::kTitle, broken);
+        m_dialogs.message(this, messages::title(), broken);
         shown = *edited;
     }
 }

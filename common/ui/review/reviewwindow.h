@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QWidget>
+#include <memory>
 #include <vector>
 
 #include "common/core/review/review.h"
@@ -22,7 +23,8 @@ public:
     // to an empty variant, the generated lines again ("Deshacer").
     static constexpr int FieldsRole = Qt::UserRole;
 
-    ReviewModel(review::Review& review, const review::LabelSource& source, QObject* parent);
+    ReviewModel(review::Review& review, std::shared_ptr<const review::LabelSource> source,
+                std::vector<review::FieldRule> rules, QObject* parent);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -44,7 +46,8 @@ private:
     void rowChanged(int row);
 
     review::Review& m_review;
-    const review::LabelSource& m_source;
+    std::shared_ptr<const review::LabelSource> m_source;
+    std::vector<review::FieldRule> m_rules;
 };
 
 // "Revisar" (frmRevisar): the list of the job's labels as they will print,
@@ -53,10 +56,11 @@ private:
 class ReviewWindow : public QWidget {
     Q_OBJECT
 public:
-    ReviewWindow(Dialogs& dialogs, review::Review& review, const review::LabelSource& source,
-                 QWidget* parent = nullptr);
+    // `rules`: what each field may hold when it is edited.
+    ReviewWindow(Dialogs& dialogs, review::Review& review,
+                 std::shared_ptr<const review::LabelSource> source,
+                 std::vector<review::FieldRule> rules);
 
-    QTableView* table() const { return m_table; }
     ReviewModel* model() const { return m_model; }
 
     // Scrolls to the label (from 0) and makes it the chosen row.
@@ -75,7 +79,7 @@ private:
 
     Dialogs& m_dialogs;
     review::Review& m_review;
-    const review::LabelSource& m_source;
+    std::vector<review::FieldRule> m_rules;
     ReviewModel* m_model;
     QTableView* m_table;
     QLabel* m_summary;  // lblResumen

@@ -8,11 +8,12 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QSizeF>
 #include <cmath>
 
+#include "common/core/sheets/stockchoice.h"
 #include "common/core/text/messages.h"
 #include "common/core/text/number.h"
-#include "common/core/sheets/stockchoice.h"
 #include "common/ui/boxes/dialogs.h"
 #include "common/ui/frame/overridecursor.h"
 
@@ -20,11 +21,26 @@ namespace {
 
 // The program's own sheet, drawn as even cells on A4.
 Stock ownSheet(SheetShape shape) {
-    return {{}, {}, 210, 297, 190.0 / shape.columns, 277.0 / shape.rows, shape.columns,
-            shape.rows, 10, 10, 190.0 / shape.columns, 277.0 / shape.rows};
+    return {.paperWidthMm = 210,
+            .paperHeightMm = 297,
+            .labelWidthMm = 190.0 / shape.columns,
+            .labelHeightMm = 277.0 / shape.rows,
+            .columns = shape.columns,
+            .rows = shape.rows,
+            .leftMm = 10,
+            .topMm = 10,
+            .pitchXMm = 190.0 / shape.columns,
+            .pitchYMm = 277.0 / shape.rows};
 }
 
-const QString kMillimetres = QStringLiteral(" (mm)");
+// The papers a typed sheet may be on, in mm.
+const QSizeF kA4(210, 297);
+const QSizeF kLetter(215.9, 279.4);
+
+bool isPaper(const Stock& stock, QSizeF paper) {
+    return std::abs(stock.paperWidthMm - paper.width()) < 1 &&
+           std::abs(stock.paperHeightMm - paper.height()) < 1;
+}
 
 }  // namespace
 
@@ -42,8 +58,8 @@ void SheetPicture::paintEvent(QPaintEvent*) {
     if (m_shown.paperWidthMm <= 0 || m_shown.paperHeightMm <= 0) return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const double scale = std::min((width() - 2) / m_shown.paperWidthMm,
-                                  (height() - 2) / m_shown.paperHeightMm);
+    const double scale =
+        std::min((width() - 2) / m_shown.paperWidthMm, (height() - 2) / m_shown.paperHeightMm);
     painter.translate((width() - m_shown.paperWidthMm * scale) / 2, 1);
     painter.scale(scale, scale);
     painter.setPen(QPen(palette().color(QPalette::WindowText), 0));
@@ -58,8 +74,8 @@ void SheetPicture::paintEvent(QPaintEvent*) {
 }
 
 StockWindow::StockWindow(Dialogs& dialogs, const QString& ownName, SheetShape own,
-                         const std::optional<Stock>& current, QWidget* parent)
-    : QWidget(parent, Qt::Window),
+                         const std::optional<Stock>& current)
+    : QWidget(nullptr, Qt::Window),
       m_dialogs(dialogs),
       m_ownName(ownName),
       m_own(own),
@@ -67,66 +83,89 @@ StockWindow::StockWindow(Dialogs& dialogs, const QString& ownName, SheetShape ow
       m_list(new QListWidget(this)),
       m_picture(new SheetPicture(this)),
       m_details(new QLabel(this)),
-      m_form(new QGroupBox(QStringLiteral("Otra hoja"), this)),
+      m_form(new QGroupBox(tr("Otra hoja"), this)),
       m_name(new QLineEdit(m_form)),
       m_paper(new QComboBox(m_form)) {
     setObjectName(QStringLiteral("frmHoja"));
-    setWindowTitle(QStringLiteral("Hoja de etiquetas"));
+    setWindowTitle(tr("Hoja de etiquetas"));
     {
         const OverrideCursor wait;
         m_catalogue = catalogue::read(catalogue::folder());
         m_typed = stockchoice::typed();
     }
     m_search->setObjectName(QStringLiteral("txtBuscar"));
-    m_search->setPlaceholderText(QStringLiteral("Marca, producto o medidas: Herma, 4102, 48,5 x 25,4"));
+    m_search->setPlaceholderText(tr("Marca, producto o medidas: Herma, 4102, 48,5 x 25,4"));
     m_list->setObjectName(QStringLiteral("lstHojas"));
     m_details->setObjectName(QStringLiteral("lblDetalle"));
     m_details->setWordWrap(true);
-    auto* note = new QLabel(
-        QStringLiteral("%1 hojas en el catálogo; no se muestran %2 que estos programas no pueden "
-                       "imprimir (etiquetas redondas, ovaladas o de CD, o en varias rejillas).")
-            .arg(m_catalogue.stocks.size())
-            .arg(m_catalogue.skipped()),
-        this);
+    auto* note = new QLabel(tr("%1 hojas en el catálogo; no se muestran %2 que estos programas no "
+                               "pueden imprimir (etiquetas redondas, ovaladas o de CD, o en "
+                               "varias rejillas).")
+                                .arg(m_catalogue.stocks.size())
+                                .arg(m_catalogue.skipped()),
+                            this);
     note->setObjectName(QStringLiteral("lblCatalogo"));
     note->setWordWrap(true);
+    buildTypedForm();
+    layOut(note);
 
-    auto button = [this](const char* name, const QString& text, auto command, QWidget* parent) {
-        auto* b = new QPushButton(text, parent);
-        b->setObjectName(QLatin1String(name));
-        connect(b, &QPushButton::clicked, this, command);
-        return b;
-    };
+    connect(m_search, &QLineEdit::textChanged, this, &StockWindow::search);
+    connect(m_list, &QListWidget::currentRowChanged, this, &StockWindow::showCurrent);
+    connect(m_list, &QListWidget::itemDoubleClicked, this, &StockWindow::useCurrent);
+    search(current ? current->name : QString());
+}
+
+QPushButton* StockWindow::button(const char* name, const QString& text,
+                                 void (StockWindow::*command)(), QWidget* parent) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    connect(b, &QPushButton::clicked, this, command);
+    return b;
+}
+
+QBoxLayout* StockWindow::buttonRow() {
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(button("cmdUsar", QStringLiteral("Usar esta hoja"), [this] { useCurrent(); }, this));
-    buttons->addWidget(button("cmdOtra", QStringLiteral("Otra hoja…"), [this] { openTypedForm(); }, this));
+    buttons->addWidget(button("cmdUsar", tr("Usar esta hoja"), &StockWindow::useCurrent, this));
+    buttons->addWidget(button("cmdOtra", tr("Otra hoja…"), &StockWindow::openTypedForm, this));
     buttons->addStretch();
-    buttons->addWidget(button("cmdCerrar", QStringLiteral("Cerrar"), [this] { close(); }, this));
+    auto* close = new QPushButton(tr("Cerrar"), this);
+    close->setObjectName(QStringLiteral("cmdCerrar"));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    buttons->addWidget(close);
+    return buttons;
+}
 
-    // "Otra hoja…": a sheet typed from its box.
+// "Otra hoja…": a sheet typed from its box.
+void StockWindow::buildTypedForm() {
     m_form->setObjectName(QStringLiteral("fraOtraHoja"));
     auto* form = new QFormLayout(m_form);
     m_name->setObjectName(QStringLiteral("txtNombre"));
-    form->addRow(QStringLiteral("Nombre"), m_name);
+    form->addRow(tr("Nombre"), m_name);
     m_paper->setObjectName(QStringLiteral("cmbPapel"));
-    m_paper->addItems({QStringLiteral("A4"), QStringLiteral("Carta")});
-    form->addRow(QStringLiteral("Papel"), m_paper);
+    m_paper->addItem(tr("A4"), kA4);
+    m_paper->addItem(tr("Carta"), kLetter);
+    form->addRow(tr("Papel"), m_paper);
+    const QString mm = tr(" (mm)");
     for (const auto& [name, caption] :
-         {std::pair{"txtColumnas", QStringLiteral("Columnas")},
-          {"txtFilas", QStringLiteral("Filas")},
-          {"txtAncho", QStringLiteral("Ancho de la etiqueta") + kMillimetres},
-          {"txtAlto", QStringLiteral("Alto de la etiqueta") + kMillimetres},
-          {"txtIzquierda", QStringLiteral("Margen izquierdo, hasta la primera etiqueta") + kMillimetres},
-          {"txtArriba", QStringLiteral("Margen superior, hasta la primera etiqueta") + kMillimetres},
-          {"txtPasoAncho", QStringLiteral("De una etiqueta a la siguiente, a lo ancho") + kMillimetres},
-          {"txtPasoAlto", QStringLiteral("De una fila a la siguiente, a lo alto") + kMillimetres}}) {
-        m_measures.push_back(number(name, caption));
-        form->addRow(caption, m_measures.back());
+         {std::pair{"txtColumnas", tr("Columnas")},
+          {"txtFilas", tr("Filas")},
+          {"txtAncho", tr("Ancho de la etiqueta") + mm},
+          {"txtAlto", tr("Alto de la etiqueta") + mm},
+          {"txtIzquierda", tr("Margen izquierdo, hasta la primera etiqueta") + mm},
+          {"txtArriba", tr("Margen superior, hasta la primera etiqueta") + mm},
+          {"txtPasoAncho", tr("De una etiqueta a la siguiente, a lo ancho") + mm},
+          {"txtPasoAlto", tr("De una fila a la siguiente, a lo alto") + mm}}) {
+        auto* field = new QLineEdit(m_form);
+        field->setObjectName(QLatin1String(name));
+        field->setAccessibleName(caption);
+        form->addRow(caption, field);
+        m_measures.push_back({field, caption});
     }
-    form->addRow(button("cmdGuardarHoja", QStringLiteral("Guardar y usar"), [this] { keepTyped(); },
-                        m_form));
+    form->addRow(button("cmdGuardarHoja", tr("Guardar y usar"), &StockWindow::keepTyped, m_form));
     m_form->hide();
+}
 
+void StockWindow::layOut(QLabel* note) {
     auto* right = new QVBoxLayout;
     right->addWidget(m_picture, 1);
     right->addWidget(m_details);
@@ -137,41 +176,24 @@ StockWindow::StockWindow(Dialogs& dialogs, const QString& ownName, SheetShape ow
     layout->addWidget(m_search);
     layout->addLayout(middle, 1);
     layout->addWidget(note);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow());
     layout->addWidget(m_form);
     resize(820, 560);
-
-    connect(m_search, &QLineEdit::textChanged, this, &StockWindow::search);
-    connect(m_list, &QListWidget::currentRowChanged, this, &StockWindow::showCurrent);
-    connect(m_list, &QListWidget::itemDoubleClicked, this, &StockWindow::useCurrent);
-    search(current ? current->name : QString());
-}
-
-QLineEdit* StockWindow::number(const char* name, const QString& caption) {
-    auto* field = new QLineEdit(m_form);
-    field->setObjectName(QLatin1String(name));
-    field->setAccessibleName(caption);
-    return field;
 }
 
 void StockWindow::search(const QString& text) {
     if (m_search->text() != text) m_search->setText(text);  // comes back here
-    m_listed = catalogue::search(m_catalogue, text);
-    std::vector<const Stock*> typed;
-    for (const Stock& stock : m_typed) {
-        if (stock.name.contains(text.trimmed(), Qt::CaseInsensitive)) typed.push_back(&stock);
-    }
-    m_listed.insert(m_listed.begin(), typed.begin(), typed.end());
+    m_listed = catalogue::search(m_catalogue, m_typed, text);
     m_list->clear();
     m_list->addItem(m_ownName);
-    for (const Stock* stock : m_listed) {
-        const bool own = stock >= m_typed.data() && stock < m_typed.data() + m_typed.size();
-        m_list->addItem(QStringLiteral("%1%2 — %3 × %4 mm, %5 por hoja, %6")
-                            .arg(stock->name, own ? QStringLiteral(" (suya)") : QString(),
-                                 formatDecimal(stock->labelWidthMm),
-                                 formatDecimal(stock->labelHeightMm))
-                            .arg(stock->shape().places())
-                            .arg(stock->paperName()));
+    for (const catalogue::Found& found : m_listed) {
+        const Stock& stock = *found.stock;
+        m_list->addItem(tr("%1%2 — %3 × %4 mm, %5 por hoja, %6")
+                            .arg(stock.name, found.typed ? tr(" (suya)") : QString(),
+                                 formatDecimal(stock.labelWidthMm),
+                                 formatDecimal(stock.labelHeightMm))
+                            .arg(stock.shape().places())
+                            .arg(stock.paperName()));
     }
     m_list->setCurrentRow(m_listed.empty() || text.trimmed().isEmpty() ? 0 : 1);
 }
@@ -179,17 +201,17 @@ void StockWindow::search(const QString& text) {
 std::optional<Stock> StockWindow::current() const {
     const int row = m_list->currentRow();
     if (row < 1 || row > int(m_listed.size())) return std::nullopt;
-    return *m_listed[size_t(row - 1)];
+    return *m_listed[size_t(row - 1)].stock;
 }
 
 void StockWindow::showCurrent() {
     const std::optional<Stock> stock = current();
     m_picture->show(stock, m_own);
-    m_details->setText(stock ? stock->name + QStringLiteral(": ") + stock->summary() +
-                                   (stock->description.isEmpty()
-                                        ? QString()
-                                        : QStringLiteral(". ") + stock->description)
-                             : m_ownName);
+    if (!stock) return m_details->setText(m_ownName);
+    m_details->setText(
+        stock->description.isEmpty()
+            ? tr("%1: %2").arg(stock->name, stock->summary())
+            : tr("%1: %2. %3").arg(stock->name, stock->summary(), stock->description));
 }
 
 void StockWindow::useCurrent() {
@@ -198,45 +220,62 @@ void StockWindow::useCurrent() {
 }
 
 void StockWindow::openTypedForm() {
-    const Stock from = current().value_or(Stock{});
-    m_name->setText(current() ? from.name + QStringLiteral(" (mía)") : QString());
-    m_paper->setCurrentIndex(from.paperName() == QLatin1String("Carta") ? 1 : 0);
-    const double values[] = {double(from.columns), double(from.rows), from.labelWidthMm,
-                             from.labelHeightMm, from.leftMm, from.topMm, from.pitchXMm,
-                             from.pitchYMm};
-    for (size_t i = 0; i < m_measures.size(); ++i) {
-        m_measures[i]->setText(current() ? formatDecimal(values[i]).remove(QStringLiteral(",00"))
-                                         : QString());
+    const std::optional<Stock> from = current();
+    m_name->setText(from ? tr("%1 (mía)").arg(from->name) : QString());
+    const bool letter = from && isPaper(*from, kLetter);
+    m_paper->setCurrentIndex(letter ? 1 : 0);
+    if (from) {
+        const double values[] = {double(from->columns), double(from->rows), from->labelWidthMm,
+                                 from->labelHeightMm,   from->leftMm,       from->topMm,
+                                 from->pitchXMm,        from->pitchYMm};
+        for (size_t i = 0; i < m_measures.size(); ++i)
+            m_measures[i].field->setText(formatMeasure(values[i]));
+    } else {
+        for (const Measure& measure : m_measures) measure.field->clear();
     }
     m_form->show();
     m_name->setFocus();
 }
 
-void StockWindow::keepTyped() {
+std::optional<std::vector<double>> StockWindow::typedValues() {
     std::vector<double> values;
-    for (QLineEdit* field : m_measures) {
-        const auto value = parseNumber(field->text());
+    for (const Measure& measure : m_measures) {
+        const auto value = parseNumber(measure.field->text());
         if (!value) {
-            m_dialogs.message(this, messages::kTitle,
-                              QStringLiteral("«%1» no es un número: %2.")
-                                  .arg(field->text(), field->accessibleName()));
-            field->setFocus();
-            return;
+            m_dialogs.message(
+                this, messages::title(),
+                tr("«%1» no es un número: %2.").arg(measure.field->text(), measure.caption));
+            measure.field->setFocus();
+            return std::nullopt;
         }
         values.push_back(*value);
     }
-    if (values[0] != std::floor(values[0]) || values[1] != std::floor(values[1])) {
-        m_dialogs.message(this, messages::kTitle,
-                          QStringLiteral("Las columnas y las filas se cuentan con números enteros."));
+    return values;
+}
+
+void StockWindow::keepTyped() {
+    const std::optional<std::vector<double>> values = typedValues();
+    if (!values) return;
+    const std::vector<double>& v = *values;
+    if (v[0] != std::floor(v[0]) || v[1] != std::floor(v[1])) {
+        m_dialogs.message(this, messages::title(),
+                          tr("Las columnas y las filas se cuentan con números enteros."));
         return;
     }
-    const bool letter = m_paper->currentIndex() == 1;
-    const Stock typed{m_name->text().trimmed(), {},        letter ? 215.9 : 210.0,
-                      letter ? 279.4 : 297.0,   values[2], values[3],
-                      toCount(values[0]),       toCount(values[1]), values[4],
-                      values[5],                values[6], values[7]};
+    const QSizeF paper = m_paper->currentData().toSizeF();
+    const Stock typed{.name = m_name->text().trimmed(),
+                      .paperWidthMm = paper.width(),
+                      .paperHeightMm = paper.height(),
+                      .labelWidthMm = v[2],
+                      .labelHeightMm = v[3],
+                      .columns = toCount(v[0]),
+                      .rows = toCount(v[1]),
+                      .leftMm = v[4],
+                      .topMm = v[5],
+                      .pitchXMm = v[6],
+                      .pitchYMm = v[7]};
     if (const QString problem = stockchoice::keepTyped(typed, m_catalogue); !problem.isEmpty()) {
-        m_dialogs.message(this, messages::kTitle, problem);
+        m_dialogs.message(this, messages::title(), problem);
         return;
     }
     m_typed = stockchoice::typed();

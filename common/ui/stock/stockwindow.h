@@ -8,11 +8,13 @@
 #include "common/core/sheets/stock.h"
 
 class Dialogs;
+class QBoxLayout;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 
 // The picture of a sheet (picMuestra): the paper and its labels, to scale.
 class SheetPicture : public QWidget {
@@ -39,11 +41,10 @@ class StockWindow : public QWidget {
 public:
     // `own` names the program's own sheet and gives its rows and columns.
     StockWindow(Dialogs& dialogs, const QString& ownName, SheetShape own,
-                const std::optional<Stock>& current, QWidget* parent = nullptr);
+                const std::optional<Stock>& current);
 
     // The sheet chosen in the list (lstHojas); none for the program's own.
     std::optional<Stock> current() const;
-    const catalogue::Catalogue& catalogue() const { return m_catalogue; }
 
     void search(const QString& text);  // txtBuscar
     void useCurrent();                 // "Usar esta hoja"
@@ -54,21 +55,33 @@ signals:
     void stockChosen(const std::optional<Stock>& stock);
 
 private:
+    // One of the typed sheet's measures: its field, and what it measures.
+    struct Measure {
+        QLineEdit* field;
+        QString caption;
+    };
+
+    QPushButton* button(const char* name, const QString& text, void (StockWindow::*command)(),
+                        QWidget* parent);
+    QBoxLayout* buttonRow();
+    void buildTypedForm();
+    void layOut(QLabel* note);
     void showCurrent();
-    QLineEdit* number(const char* name, const QString& caption);
+    // The typed sheet's values, or none after saying which is no number.
+    std::optional<std::vector<double>> typedValues();
 
     Dialogs& m_dialogs;
     QString m_ownName;
     SheetShape m_own;
     catalogue::Catalogue m_catalogue;
     std::vector<Stock> m_typed;
-    std::vector<const Stock*> m_listed;  // the list's rows after the first, the own sheet
+    std::vector<catalogue::Found> m_listed;  // the list's rows after the first, the own sheet
     QLineEdit* m_search;
     QListWidget* m_list;
     SheetPicture* m_picture;
     QLabel* m_details;
     QGroupBox* m_form;  // fraOtraHoja
     QLineEdit* m_name;
-    QComboBox* m_paper;
-    std::vector<QLineEdit*> m_measures;  // columns, rows, width, height, left, top, pitches
+    QComboBox* m_paper;               // its items hold the paper's width and height, in mm
+    std::vector<Measure> m_measures;  // columns, rows, width, height, left, top, pitches
 };

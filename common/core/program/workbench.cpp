@@ -1,0 +1,49 @@
+#include "common/core/program/workbench.h"
+
+#include "common/core/walks/surface.h"
+
+Workbench::Workbench(LabelProgram program, JobSettings settings, SurfaceMaker checkSurface)
+    : m_program(std::move(program)),
+      m_settings(std::move(settings)),
+      m_makeCheckSurface(std::move(checkSurface)) {}
+
+Workbench::~Workbench() = default;
+
+void Workbench::setStock(const std::optional<Stock>& stock) {
+    m_settings.stock = stock;
+    printerChanged();  // the printer takes the stock's paper
+}
+
+generation::Report Workbench::generate(const Settings& settings, generation::SaveSettings save) {
+    generation::Report report = generation::run(settings, save, m_program.generate);
+    m_labels = report.labels;
+    m_review = m_labels ? review::Review(m_labels->count()) : review::Review();
+    emit labelsReplaced();
+    return report;
+}
+
+void Workbench::clear() {
+    m_labels.reset();
+    m_review = review::Review();
+    emit labelsReplaced();
+}
+
+jobselection::Choice Workbench::reviewed() const {
+    if (!m_review.changed()) return std::nullopt;
+    return m_review.selection();
+}
+
+std::unique_ptr<LabelJob> Workbench::job(const jobselection::Choice& choice) const {
+    return m_labels ? m_labels->job(choice, m_settings) : nullptr;
+}
+
+labelcheck::Result Workbench::check(const jobselection::Choice& choice, const FirstSheet& first) {
+    const std::unique_ptr<LabelJob> made = job(choice);
+    if (!made) return {};
+    return made->check(first)(checkSurface());
+}
+
+DrawingSurface& Workbench::checkSurface() {
+    if (!m_checkSurface) m_checkSurface = m_makeCheckSurface();
+    return *m_checkSurface;
+}

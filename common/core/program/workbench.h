@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <memory>
+
+#include "common/core/check/labelcheck.h"
+#include "common/core/program/generation.h"
+#include "common/core/program/labelprogram.h"
+#include "common/core/review/review.h"
+
+class DrawingSurface;
+
+// What a main window works on, and what the windowless job builds too: the
+// labels "Generar" made, their review, the settings of the next job and the
+// surface the check measures on. Everything a job is made from comes from
+// here, and flows one way: a flow reads it and says what changed with a
+// signal.
+class Workbench : public QObject {
+    Q_OBJECT
+public:
+    // Makes the surface the check measures on: the printer a job goes to,
+    // or the PDF it writes.
+    using SurfaceMaker = std::function<std::shared_ptr<DrawingSurface>()>;
+
+    Workbench(LabelProgram program, JobSettings settings, SurfaceMaker checkSurface);
+    ~Workbench() override;
+
+    const LabelProgram& program() const { return m_program; }
+    const JobSettings& settings() const { return m_settings; }
+    void setFontSize(const QString& points) { m_settings.fontSize = points; }
+    void setStock(const std::optional<Stock>& stock);
+    // The rows and columns of the sheet the next job prints on.
+    SheetShape shape() const { return m_program.shapeOf(m_settings); }
+
+    // "Generar": the labels of the print file the settings point at, each
+    // once as generated; the review starts again.
+    generation::Report generate(const Settings& settings, generation::SaveSettings save);
+    // "Limpiar": no labels.
+    void clear();
+
+    // None before "Generar" and after "Limpiar".
+    const GeneratedLabels* labels() const { return m_labels.get(); }
+    std::shared_ptr<const GeneratedLabels> sharedLabels() const { return m_labels; }
+    bool hasLabels() const { return m_labels != nullptr; }
+
+    review::Review& review() { return m_review; }
+    const review::Review& review() const { return m_review; }
+    // The job as reviewed: none when it is every label once, as generated.
+    jobselection::Choice reviewed() const;
+
+    // A job of the labels `choice` names, with the settings as they are now.
+    std::unique_ptr<LabelJob> job(const jobselection::Choice& choice) const;
+    // The check on that job from the free places of `first`, on the check
+    // surface.
+    labelcheck::Result check(const jobselection::Choice& choice, const FirstSheet& first);
+
+    DrawingSurface& checkSurface();
+    // The printer changed: the check surface is made again when next needed.
+    void printerChanged() { m_checkSurface.reset(); }
+
+signals:
+    // New labels, or none: what showed the old ones shows them no longer.
+    void labelsReplaced();
+
+private:
+    const LabelProgram m_program;
+    JobSettings m_settings;
+    SurfaceMaker m_makeCheckSurface;
+    std::shared_ptr<DrawingSurface> m_checkSurface;
+    std::shared_ptr<const GeneratedLabels> m_labels;
+    review::Review m_review;
+};
