@@ -1,5 +1,6 @@
 #include "common/paint/paintersurface.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPdfWriter>
@@ -13,6 +14,10 @@
 #endif
 
 namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(printing)
+};
+
 constexpr double kCmPerInch = 2.54;
 // Fine enough that a rounded position is off by far less than 0.01 mm.
 constexpr int kPdfDpi = 1200;
@@ -86,7 +91,7 @@ double PainterSurface::drawText(double xCm, double yCm, const QString& text) {
 
 bool PagedSurface::startNextPage() {
     if (!pagedDevice()->newPage()) {
-        return deviceFailure(QStringLiteral("no se pudo empezar una hoja nueva"));
+        return deviceFailure(Text::tr("no se pudo empezar una hoja nueva"));
     }
     return true;
 }
@@ -94,7 +99,7 @@ bool PagedSurface::startNextPage() {
 bool PagedSurface::endDoc() {
     m_pageBreaksPending = 0;
     if (!m_painter.isActive()) return !deviceFailed();
-    if (!m_painter.end()) return deviceFailure(QStringLiteral("el trabajo no se pudo terminar"));
+    if (!m_painter.end()) return deviceFailure(Text::tr("el trabajo no se pudo terminar"));
     return finish() && !deviceFailed();
 }
 
@@ -123,7 +128,7 @@ bool PrinterSurface::open() {
     const bool toFile =
         m_printer->outputFormat() == QPrinter::PdfFormat && !m_printer->outputFileName().isEmpty();
     if (!m_hasPrinter || !m_printer->isValid() || (!toFile && m_printer->printerName().isEmpty())) {
-        return deviceFailure(QStringLiteral("no hay ninguna impresora predeterminada"));
+        return deviceFailure(Text::tr("no hay ninguna impresora predeterminada"));
     }
     // Measure from the corner of the printable area: Qt would otherwise add a
     // margin of its own on top of the printer's.
@@ -132,7 +137,7 @@ bool PrinterSurface::open() {
     m_printer->setFullPage(false);
     if (!m_painter.begin(m_printer.get())) {
         return deviceFailure(
-            QStringLiteral("la impresora «%1» no acepta el trabajo").arg(m_printer->printerName()));
+            Text::tr("la impresora «%1» no acepta el trabajo").arg(m_printer->printerName()));
     }
     return true;
 }
@@ -157,7 +162,7 @@ double PrinterSurface::areaHeightCm() { return printableAreaMm(*m_printer).heigh
 bool PrinterSurface::finish() {
     if (m_printer->printerState() == QPrinter::Error ||
         m_printer->printerState() == QPrinter::Aborted) {
-        return deviceFailure(QStringLiteral("el sistema de impresión rechazó el trabajo"));
+        return deviceFailure(Text::tr("el sistema de impresión rechazó el trabajo"));
     }
 #ifdef ETIQUETAS_HAVE_CUPS
     // Handing the job to the spooler was the last request Qt made to CUPS in
@@ -166,7 +171,7 @@ bool PrinterSurface::finish() {
     if (m_printer->outputFormat() == QPrinter::NativeFormat &&
         cupsLastError() >= IPP_STATUS_ERROR_BAD_REQUEST) {
         return deviceFailure(
-            QStringLiteral("la cola «%1» rechazó el trabajo (%2)")
+            Text::tr("la cola «%1» rechazó el trabajo (%2)")
                 .arg(m_printer->printerName(), QString::fromUtf8(cupsLastErrorString())));
     }
 #endif
@@ -193,7 +198,8 @@ PdfSurface::PdfSurface(const QString& fileName, const QPageSize& page) : m_fileN
     m_writer->setPageSize(page);
     m_writer->setPageMargins(QMarginsF(0, 0, 0, 0));
     m_writer->setResolution(kPdfDpi);
-    m_writer->setCreator(QStringLiteral("Etiquetas de la biblioteca"));
+    m_writer->setCreator(
+        QStringLiteral("Etiquetas de la biblioteca"));  // the product, in any language
 }
 
 PdfSurface::~PdfSurface() {
@@ -208,11 +214,11 @@ bool PdfSurface::open() {
     if (deviceFailed()) return false;
     if (!m_file->open(QIODevice::WriteOnly)) {
         return deviceFailure(
-            QStringLiteral("no se pudo escribir %1: %2").arg(m_fileName, m_file->errorString()));
+            Text::tr("no se pudo escribir %1: %2").arg(m_fileName, m_file->errorString()));
     }
     if (!m_painter.begin(m_writer.get())) {
         m_file->cancelWriting();
-        return deviceFailure(QStringLiteral("no se pudo escribir %1").arg(m_fileName));
+        return deviceFailure(Text::tr("no se pudo escribir %1").arg(m_fileName));
     }
     return true;
 }
@@ -226,7 +232,7 @@ bool PdfSurface::endDoc() {
     }
     if (!m_file->commitWhole()) {
         return deviceFailure(
-            QStringLiteral("no se pudo escribir %1: %2").arg(m_fileName, m_file->errorString()));
+            Text::tr("no se pudo escribir %1: %2").arg(m_fileName, m_file->errorString()));
     }
     m_written = true;
     return true;
@@ -236,7 +242,7 @@ bool PdfSurface::endDoc() {
 
 bool ImageSurface::open() {
     if (!m_painter.begin(&m_image)) {
-        return deviceFailure(QStringLiteral("no se pudo dibujar en la vista previa"));
+        return deviceFailure(Text::tr("no se pudo dibujar en la vista previa"));
     }
     m_painter.setRenderHint(QPainter::TextAntialiasing);
     return true;

@@ -1,5 +1,6 @@
 #include "fichas/core/fullcheck.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "common/core/walks/surface.h"
@@ -7,19 +8,37 @@
 namespace fichas {
 namespace {
 
-QString fieldName(Field field) {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(fichas)
+};
+
+// A call-number line that runs into the field beside it.
+QString runsInto(const QString& line, Field field) {
     switch (field) {
         case kBarcodeField:
-            return QStringLiteral("el código de barras");
+            return Text::tr("la línea «%1» de la clasificación se monta sobre el código de barras")
+                .arg(line);
         case kAuthorField:
-            return QStringLiteral("el autor");
-        case kTitleField:
-            return QStringLiteral("el título");
-        case kCallNumberField:
-        case kFieldCount:
-            break;
+            return Text::tr("la línea «%1» de la clasificación se monta sobre el autor").arg(line);
+        default:
+            return Text::tr("la línea «%1» de la clasificación se monta sobre el título").arg(line);
     }
-    return QStringLiteral("la clasificación");
+}
+
+// A text of `field` that runs past the label's right edge.
+QString pastTheRight(const QString& text, Field field) {
+    switch (field) {
+        case kBarcodeField:
+            return Text::tr("«%1» (el código de barras) se sale de la etiqueta por la derecha")
+                .arg(text);
+        case kAuthorField:
+            return Text::tr("«%1» (el autor) se sale de la etiqueta por la derecha").arg(text);
+        case kTitleField:
+            return Text::tr("«%1» (el título) se sale de la etiqueta por la derecha").arg(text);
+        default:
+            return Text::tr("«%1» (la clasificación) se sale de la etiqueta por la derecha")
+                .arg(text);
+    }
 }
 
 bool contains(const std::vector<qint64>& sorted, qint64 value) {
@@ -28,7 +47,10 @@ bool contains(const std::vector<qint64>& sorted, qint64 value) {
 
 }  // namespace
 
-labelcheck::Result checkFullLabels(const FullGeneration& lists, const SheetPlaces& places,
+// Named so, lupdate reads the texts below in this file\'s context.
+using labelcheck::Result;
+
+Result checkFullLabels(const FullGeneration& lists, const SheetPlaces& places,
                                    const FirstSheet& first, DrawingSurface& surface) {
     labelcheck::Result result;
     labelcheck::WidthGauge callNumberGauge(surface);
@@ -50,9 +72,8 @@ labelcheck::Result checkFullLabels(const FullGeneration& lists, const SheetPlace
         const int place = cursor.place();
         cursor.take();
         ++result.labels;
-        const QString name = label.texts.front().text.isEmpty()
-                                 ? QStringLiteral("sin código de barras")
-                                 : label.texts.front().text;
+        const QString name = label.texts.front().text.isEmpty() ? Text::tr("sin código de barras")
+                                                                : label.texts.front().text;
         auto report = [&](const QString& problem) {
             result.findings.push_back({index + 1, name, problem});
         };
@@ -60,8 +81,8 @@ labelcheck::Result checkFullLabels(const FullGeneration& lists, const SheetPlace
         for (const LabelText& line : label.texts) {
             if (line.field != kCallNumberField) continue;
             if (line.cut) {
-                report(QStringLiteral("la línea «%1…» de la clasificación pasa de %2 caracteres "
-                                      "y se corta")
+                report(Text::tr("la línea «%1…» de la clasificación pasa de %2 caracteres "
+                                "y se corta")
                            .arg(line.text)
                            .arg(kMaxCallNumberLine));
             }
@@ -72,14 +93,13 @@ labelcheck::Result checkFullLabels(const FullGeneration& lists, const SheetPlace
                     callNumberGauge.fits(line.text, other.dx - line.dx)) {
                     continue;
                 }
-                report(QStringLiteral("la línea «%1» de la clasificación se monta sobre %2")
-                           .arg(line.text, fieldName(other.field)));
+                report(runsInto(line.text, other.field));
             }
         }
         if (contains(lists.shortenedAuthors, index))
-            report(QStringLiteral("el autor no cabe en dos líneas y pierde palabras"));
+            report(Text::tr("el autor no cabe en dos líneas y pierde palabras"));
         if (contains(lists.shortenedTitles, index))
-            report(QStringLiteral("el título no cabe en dos líneas y pierde palabras"));
+            report(Text::tr("el título no cabe en dos líneas y pierde palabras"));
 
         double bottom = 0;  // from the label's top
         for (const LabelText& t : label.texts) {
@@ -94,19 +114,18 @@ labelcheck::Result checkFullLabels(const FullGeneration& lists, const SheetPlace
                     gauge.fits(t.text, places.labelRightCm[size_t(place)] - x - t.dx)) {
                     continue;
                 }
-                report(QStringLiteral("«%1» (%2) se sale de la etiqueta por la derecha")
-                           .arg(t.text, fieldName(t.field)));
+                report(pastTheRight(t.text, t.field));
             }
             if (y + bottom > places.labelBottomCm[size_t(place)])
-                report(QStringLiteral("se sale de la etiqueta por abajo"));
+                report(Text::tr("se sale de la etiqueta por abajo"));
             continue;
         }
         const bool lastRow = kFullSheet.inLastRow(place);
         const double room = (lastRow ? areaHeight : places.y[size_t(place + kFullSheet.columns)]) -
                             places.y[size_t(place)];
         if (bottom > room) {
-            report(lastRow ? QStringLiteral("se sale del papel por abajo")
-                           : QStringLiteral("se monta sobre la etiqueta de abajo"));
+            report(lastRow ? Text::tr("se sale del papel por abajo")
+                           : Text::tr("se monta sobre la etiqueta de abajo"));
         }
     }
     return result;

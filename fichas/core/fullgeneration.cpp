@@ -1,16 +1,21 @@
 #include "fichas/core/fullgeneration.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 #include <array>
 #include <optional>
 
+#include "common/core/printfile/labellist.h"
 #include "common/core/text/bytesearch.h"
 #include "common/core/text/codepage.h"
-#include "common/core/printfile/labellist.h"
 
 namespace fichas {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(fichas)
+};
 
 enum Tag { kAuthor, kTitle, kBarcode, kCallNumber };
 constexpr std::array<std::string_view, 4> kTags = {"<z13-author>", "<z13-title>", "<z30-barcode>",
@@ -300,7 +305,7 @@ QString mismatchWarning(const FullGeneration& g) {
     const qint64 titles = g.titleLines.separatorCount();
     const qint64 authors = g.authorLines.separatorCount();
     if (barcodes == callNumbers && callNumbers == titles && titles == authors) return {};
-    return QStringLiteral(
+    return Text::tr(
                "El archivo de etiquetas no trae los mismos datos para todos los ejemplares: "
                "se encontraron %1 códigos de barras, %2 clasificaciones, %3 títulos y %4 autores.\n"
                "Las etiquetas no corresponderán a sus ejemplares.")

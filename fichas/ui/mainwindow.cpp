@@ -12,9 +12,8 @@ namespace fichas {
 
 MainWindow::MainWindow(const Seams& seams, QWidget* parent)
     : MainWindowBase(seams, program(), parent) {
-    buildMenu({{QStringLiteral("Hoja de etiquetas…"), QStringLiteral("mnuHoja"), {}, [this] {
-                    chooseStock();
-                }}});
+    buildMenu(
+        {{tr("Hoja de etiquetas…"), QStringLiteral("mnuHoja"), {}, [this] { chooseStock(); }}});
     layOut();
 }
 
@@ -22,7 +21,7 @@ void MainWindow::layOut() {
     QWidget* area = client();
     area->setFixedSize(twips::toPixels(area, 6600), twips::toPixels(area, 5580));
 
-    auto* heading = new QLabel(QStringLiteral("Universidad Oderin Tesalore"), area);
+    auto* heading = new QLabel(tr("Universidad Oderin Tesalore"), area);
     heading->setObjectName(QStringLiteral("Label1"));
     heading->setFont(uiFont(QStringLiteral("Arial Narrow"), 21.75, true));
     heading->setWordWrap(true);
@@ -36,10 +35,10 @@ void MainWindow::layOut() {
         label->setFont(captionFont);
         twips::place(label, left, top, width, 270);
     };
-    caption("Label5", QStringLiteral("Directorio cliente:"), 120, 1800, 1935);
+    caption("Label5", tr("Directorio cliente:"), 120, 1800, 1935);
     // 60 twips wider than designed, into the gap before the field: the final
     // period of Arial (or its twin) at 11.25 points ends past the design.
-    caption("Label6", QStringLiteral("Base Adm."), 960, 2280, 1185);
+    caption("Label6", tr("Base Adm."), 960, 2280, 1185);
     twips::place(clientDirectoryField(), 2160, 1800, 1935, 285);
     twips::place(administrativeBaseField(), 2160, 2280, 1935, 285);
 
@@ -54,24 +53,23 @@ void MainWindow::layOut() {
         return b;
     };
     // The caption wraps onto two lines within the button, as designed.
-    button("cmdGenerar", QStringLiteral("Generar\nEtiquetas"), 600, 2880, 1215, 855,
-           &MainWindow::generate);
-    button("cmdVer", QStringLiteral("Vista Previa"), 2280, 2880, 1455, 375, &MainWindow::preview);
-    QPushButton* review = button("cmdRevisar", QStringLiteral("Revisar"), 2280, 3300, 1455, 375,
-                                 &MainWindow::openReview);
+    button("cmdGenerar", tr("Generar\nEtiquetas"), 600, 2880, 1215, 855, &MainWindow::generate);
+    button("cmdVer", tr("Vista Previa"), 2280, 2880, 1455, 375, &MainWindow::preview);
+    QPushButton* review =
+        button("cmdRevisar", tr("Revisar"), 2280, 3300, 1455, 375, &MainWindow::openReview);
     review->setEnabled(false);  // until there are labels
     connect(this, &MainWindowBase::labelsPresent, review, &QPushButton::setEnabled);
-    button("cmdImprimir", QStringLiteral("Imprimir"), 2280, 3720, 1455, 375, &MainWindow::print);
-    button("cmdLimpiar", QStringLiteral("Limpiar"), 600, 3840, 1215, 615, &MainWindow::clear);
-    button("cmdSalir", QStringLiteral("Salir"), 2280, 4140, 1455, 375, &MainWindow::quit);
+    button("cmdImprimir", tr("Imprimir"), 2280, 3720, 1455, 375, &MainWindow::print);
+    button("cmdLimpiar", tr("Limpiar"), 600, 3840, 1215, 615, &MainWindow::clear);
+    button("cmdSalir", tr("Salir"), 2280, 4140, 1455, 375, &MainWindow::quit);
 
     // To the right: where on the sheet in the tray printing starts.
     twips::place(firstSheetPanel(), 4440, 240, 2040, 3420);
-    QPushButton* testSheet = button("cmdHojaPrueba", QStringLiteral("Hoja de prueba"), 4440, 3720,
-                                    2040, 420, qOverload<>(&MainWindow::printTestSheet));
+    QPushButton* testSheet = button("cmdHojaPrueba", tr("Hoja de prueba"), 4440, 3720, 2040, 420,
+                                    qOverload<>(&MainWindow::printTestSheet));
     testSheet->setFont(uiFont(QStringLiteral("Arial Narrow"), 10, true));
-    QPushButton* correct = button("cmdCorregir", QStringLiteral("Corregir impresora…"), 4440, 4200,
-                                  2040, 420, &MainWindow::openPrinterCorrection);
+    QPushButton* correct = button("cmdCorregir", tr("Corregir impresora…"), 4440, 4200, 2040, 420,
+                                  &MainWindow::openPrinterCorrection);
     correct->setFont(uiFont(QStringLiteral("Arial Narrow"), 10, true));
 
     // As wide as the window: the count of a million labels reads whole.

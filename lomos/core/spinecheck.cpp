@@ -1,5 +1,6 @@
 #include "lomos/core/spinecheck.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <optional>
 
@@ -9,6 +10,10 @@
 
 namespace lomos {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(lomos)
+};
 
 // Where a position's labels may reach. Unknown when a coordinate is not a
 // number.
@@ -32,14 +37,20 @@ Room roomOf(const CoordinateTable& table, int p, double areaWidth, double areaHe
 
 // On a stock: the edges of the stock's label.
 Room roomOf(const CoordinateTable& table, int p, const Stock& stock) {
-    return {parseNumber(table.x[size_t(p)]), parseNumber(table.y[size_t(p)]),
+    return {parseNumber(table.x[size_t(p)]),
+            parseNumber(table.y[size_t(p)]),
             stock.labelLeftCm(p) + stock.labelWidthMm / 10,
-            stock.labelTopCm(p) + stock.labelHeightMm / 10, false, false};
+            stock.labelTopCm(p) + stock.labelHeightMm / 10,
+            false,
+            false};
 }
 
 }  // namespace
 
-labelcheck::Result checkSpineLabels(const labellist::LabelList& list,
+// Named so, lupdate reads the texts below in this file\'s context.
+using labelcheck::Result;
+
+Result checkSpineLabels(const labellist::LabelList& list,
                                     const std::vector<qint64>& cutLabels,
                                     const CoordinateTable& table, const QString& fontSizeText,
                                     const QString& face, const FirstSheet& first,
@@ -63,38 +74,43 @@ labelcheck::Result checkSpineLabels(const labellist::LabelList& list,
         places.take();
         QStringList lines;
         for (qsizetype i = begin; i < end; ++i) lines.append(list.at(i).left(kMaxLineLength));
-        const QString name = lines.isEmpty() ? QStringLiteral("sin clasificación") : lines.first();
+        const QString name = lines.isEmpty() ? Text::tr("sin clasificación") : lines.first();
         auto report = [&](const QString& problem) {
             result.findings.push_back({label + 1, name, problem});
         };
 
         if (std::all_of(lines.begin(), lines.end(),
                         [](const QString& l) { return l.trimmed().isEmpty(); }))
-            report(QStringLiteral("no tiene ninguna línea que imprimir"));
+            report(Text::tr("no tiene ninguna línea que imprimir"));
         while (cut != cutLabels.end() && *cut < label) ++cut;
         if (cut != cutLabels.end() && *cut == label) {
             report(
-                QStringLiteral("la clasificación tiene más de seis partes: lo que sigue a la sexta "
-                               "no se imprime"));
+                Text::tr("la clasificación tiene más de seis partes: lo que sigue a la sexta "
+                         "no se imprime"));
         }
         if (room.x && room.right) {
             const double width = *room.right - *room.x;
             for (const QString& line : lines) {
                 if (gauge.fits(line, width)) continue;
-                report(QStringLiteral("la línea «%1» mide %2 cm y %3 %4 cm")
-                           .arg(line, formatDecimal(gauge.width(line)),
-                                room.lastColumn  ? QStringLiteral("hasta el borde derecho hay")
-                                : stock == nullptr ? QStringLiteral("la etiqueta mide")
-                                                   : QStringLiteral("hasta el borde de la etiqueta hay"),
-                                formatDecimal(width)));
+                const QString measured =
+                    room.lastColumn ? Text::tr(
+                                          "la línea «%1» mide %2 cm y hasta el borde "
+                                          "derecho hay %3 cm")
+                    : stock == nullptr
+                        ? Text::tr("la línea «%1» mide %2 cm y la etiqueta mide %3 cm")
+                        : Text::tr(
+                              "la línea «%1» mide %2 cm y hasta el borde de la etiqueta "
+                              "hay %3 cm");
+                report(measured.arg(line, formatDecimal(gauge.width(line)), formatDecimal(width)));
             }
         }
         if (room.y && room.bottom && !lines.isEmpty()) {
             const double bottom = *room.y + double(lines.size() - 1) * kLineStepCm + lineHeight;
             if (bottom > *room.bottom) {
-                report(room.lastRow    ? QStringLiteral("sus líneas se salen del papel por abajo")
-                       : stock == nullptr ? QStringLiteral("sus líneas pasan a la etiqueta de abajo")
-                                          : QStringLiteral("sus líneas se salen de la etiqueta por abajo"));
+                report(room.lastRow ? Text::tr("sus líneas se salen del papel por abajo")
+                       : stock == nullptr
+                           ? Text::tr("sus líneas pasan a la etiqueta de abajo")
+                           : Text::tr("sus líneas se salen de la etiqueta por abajo"));
             }
         }
         return true;

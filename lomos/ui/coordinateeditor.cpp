@@ -37,17 +37,17 @@ struct RowButton {
     const char* caption;
 };
 constexpr std::array<RowButton, kSpineSheet.rows> kRowButtons = {{
-    {"cmdFila0", "Cambio vertical Fila 0"},
-    {"cmdCh1", "Cambio vertical Fila 1"},
-    {"cmdch2", "Cambio vertical Fila 2"},
-    {"cmdch3", "Cambio vertical Fila 3"},
-    {"cmdch4", "Cambio vertical Fila 4"},
-    {"cmdch5", "Cambio vertical Fila 5"},
-    {"cmdch6", "Cambio vertical fila 6"},
-    {"cmdch7", "Cambio vertical Fila 7"},
-    {"cmdch8", "Cambio vertical Fila 8"},
-    {"cmdch9", "Cambio verticall Fila 9"},
-    {"cmdch10", "Cambio vertical Fila 10"},
+    {"cmdFila0", QT_TRANSLATE_NOOP("lomos::CoordinateEditor", "Cambio vertical Fila 0")},
+    {"cmdCh1", QT_TRANSLATE_NOOP("lomos::CoordinateEditor", "Cambio vertical Fila 1")},
+    {"cmdch2", QT_TRANSLATE_NOOP("lomos::CoordinateEditor", "Cambio vertical Fila 2")},
+    {"cmdch3", QT_TRANSLATE_NOOP("lomos::CoordinateEditor", "Cambio vertical Fila 3")},
+    {"cmdch4", QT_TRANSLATE_NOOP("lomos::CoordinateEditor", "Cambio vertical Fila 4")},
+    {"cmdch5", QT_TRANSLATE_NOOP("lomos::CoordinateEditor", "Cambio vertical Fila 5")},
+    {"cmdch6", QT_TRANSLATE_NOOP("lomos::CoordinateEditor", "Cambio vertical fila 6")},
+    {"cmdch7", QT_TRANSLATE_NOOP("lomos::CoordinateEditor", "Cambio vertical Fila 7")},
+    {"cmdch8", QT_TRANSLATE_NOOP("lomos::CoordinateEditor", "Cambio vertical Fila 8")},
+    {"cmdch9", QT_TRANSLATE_NOOP("lomos::CoordinateEditor", "Cambio verticall Fila 9")},
+    {"cmdch10", QT_TRANSLATE_NOOP("lomos::CoordinateEditor", "Cambio vertical Fila 10")},
 }};
 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
@@ -73,9 +73,9 @@ CoordinateEditor::CoordinateEditor(Dialogs& dialogs, QWidget* mainWindow,
     setObjectName(QStringLiteral("frmConfigura"));
     setWindowTitle(m_stock ? m_stock->name : QString());
 
-    QMenu* menu = menuBar()->addMenu(QStringLiteral("Menú"));
+    QMenu* menu = menuBar()->addMenu(tr("Menú"));
     menu->setObjectName(QStringLiteral("mnuMenú"));
-    QAction* regresar = menu->addAction(QStringLiteral("Regresar"));
+    QAction* regresar = menu->addAction(tr("Regresar"));
     regresar->setObjectName(QStringLiteral("mnuRegresar"));
     regresar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(regresar, &QAction::triggered, this, &CoordinateEditor::goBack);
@@ -113,49 +113,45 @@ void CoordinateEditor::layOutOwnSheet(QWidget* client) {
     }
 
     for (int row = 0; row < kSpineSheet.rows; ++row) {
-        auto* caption = new QLabel(QStringLiteral("Fila %1").arg(row), client);
+        auto* caption = new QLabel(tr("Fila %1").arg(row), client);
         caption->setObjectName(QStringLiteral("lblFila%1").arg(row));
         caption->setFont(uiFont(kFace, 12, true));
         const int width = row < 10 ? 525 : 645;
         twips::place(caption, kXLeft[0] - 60 - width, rowTop(row), width, 300);
 
         const RowButton& rb = kRowButtons[row];
-        auto* button =
-            makeButton(client, QString::fromLatin1(rb.name), QString::fromLatin1(rb.caption), 9);
+        auto* button = makeButton(client, QString::fromLatin1(rb.name), tr(rb.caption), 9);
         twips::place(button, 5520, rowTop(row), 1815, 495);
         connect(button, &QPushButton::clicked, this, [this, row] { changeRow(row); });
     }
 
     for (int column = 0; column < kSpineSheet.columns; ++column) {
         auto* button = makeButton(client, QStringLiteral("cmdCambioColumna%1").arg(column),
-                                  QStringLiteral("Cambio columna %1").arg(column), 9);
+                                  tr("Cambio columna %1").arg(column), 9);
         twips::place(button, kXLeft[column], 7200, 1215, 495);
         fitText(button, button->text(), 9);
         connect(button, &QPushButton::clicked, this, [this, column] { changeColumn(column); });
     }
 
-    auto* guardar =
-        makeButton(client, QStringLiteral("cmdGuardar"), QStringLiteral("Guardar"), 15.75);
+    auto* guardar = makeButton(client, QStringLiteral("cmdGuardar"), tr("Guardar"), 15.75);
     twips::place(guardar, 5520, 7200, 1815, 735);
     connect(guardar, &QPushButton::clicked, this, &CoordinateEditor::saveAndGoBack);
 
-    auto* volver =
-        makeButton(client, QStringLiteral("cmdRegresar"), QStringLiteral("Regresar"), 15.75);
+    auto* volver = makeButton(client, QStringLiteral("cmdRegresar"), tr("Regresar"), 15.75);
     twips::place(volver, 5520, 8040, 1815, 735);
     connect(volver, &QPushButton::clicked, this, &CoordinateEditor::goBack);
 
-    auto* reset = makeButton(client, QStringLiteral("cmdRestablecer"),
-                             QStringLiteral("Inicializar Coordenadas"), 12);
+    auto* reset =
+        makeButton(client, QStringLiteral("cmdRestablecer"), tr("Inicializar Coordenadas"), 12);
     twips::place(reset, 1080, 8040, 4215, 735);
     connect(reset, &QPushButton::clicked, this, &CoordinateEditor::resetToDefaults);
 
-    auto* prueba =
-        makeButton(client, QStringLiteral("cmdHojaPrueba"), QStringLiteral("Hoja de prueba"), 12);
+    auto* prueba = makeButton(client, QStringLiteral("cmdHojaPrueba"), tr("Hoja de prueba"), 12);
     twips::place(prueba, 1080, 8880, 2055, 735);
     connect(prueba, &QPushButton::clicked, this, &CoordinateEditor::printTestSheet);
 
-    auto* corregir = makeButton(client, QStringLiteral("cmdCorregir"),
-                                QStringLiteral("Corregir impresora…"), 12);
+    auto* corregir =
+        makeButton(client, QStringLiteral("cmdCorregir"), tr("Corregir impresora…"), 12);
     twips::place(corregir, 3240, 8880, 2055, 735);
     fitText(corregir, corregir->text(), 12);
     connect(corregir, &QPushButton::clicked, this, &CoordinateEditor::printerCorrectionRequested);
@@ -167,14 +163,14 @@ void CoordinateEditor::layOutStock(QWidget* client) {
     auto* cells = new QGridLayout(grid);
     for (int column = 0; column < m_shape.columns; ++column) {
         auto* button = makeButton(grid, QStringLiteral("cmdCambioColumna%1").arg(column),
-                                  QStringLiteral("Cambio columna %1").arg(column), 9);
+                                  tr("Cambio columna %1").arg(column), 9);
         connect(button, &QPushButton::clicked, this, [this, column] { changeColumn(column); });
         cells->addWidget(button, 0, 1 + 2 * column, 1, 2);
-        cells->addWidget(new QLabel(QStringLiteral("X"), grid), 1, 1 + 2 * column, Qt::AlignCenter);
-        cells->addWidget(new QLabel(QStringLiteral("Y"), grid), 1, 2 + 2 * column, Qt::AlignCenter);
+        cells->addWidget(new QLabel(tr("X"), grid), 1, 1 + 2 * column, Qt::AlignCenter);
+        cells->addWidget(new QLabel(tr("Y"), grid), 1, 2 + 2 * column, Qt::AlignCenter);
     }
     for (int row = 0; row < m_shape.rows; ++row) {
-        cells->addWidget(new QLabel(QStringLiteral("Fila %1").arg(row), grid), row + 2, 0);
+        cells->addWidget(new QLabel(tr("Fila %1").arg(row), grid), row + 2, 0);
         for (int column = 0; column < m_shape.columns; ++column) {
             const int p = m_shape.placeAt(row, column);
             for (const bool isX : {true, false}) {
@@ -186,7 +182,7 @@ void CoordinateEditor::layOutStock(QWidget* client) {
             }
         }
         auto* button = makeButton(grid, QStringLiteral("cmdFila%1").arg(row),
-                                  QStringLiteral("Cambio vertical Fila %1").arg(row), 9);
+                                  tr("Cambio vertical Fila %1").arg(row), 9);
         connect(button, &QPushButton::clicked, this, [this, row] { changeRow(row); });
         cells->addWidget(button, row + 2, 1 + 2 * m_shape.columns);
     }
@@ -196,31 +192,28 @@ void CoordinateEditor::layOutStock(QWidget* client) {
     m_inset = new QLineEdit(QString::number(kDefaultInsetMm), client);
     m_inset->setObjectName(QStringLiteral("txtMargen"));
     auto* inset = new QHBoxLayout;
-    inset->addWidget(new QLabel(QStringLiteral("Margen dentro de cada etiqueta (mm):"), client));
+    inset->addWidget(new QLabel(tr("Margen dentro de cada etiqueta (mm):"), client));
     inset->addWidget(m_inset);
     auto command = [&](const char* name, const QString& caption, auto slot) {
         auto* button = makeButton(client, QLatin1String(name), caption, 10);
         connect(button, &QPushButton::clicked, this, slot);
         return button;
     };
-    inset->addWidget(command("cmdRestablecer", QStringLiteral("Rellenar desde la hoja"),
+    inset->addWidget(command("cmdRestablecer", tr("Rellenar desde la hoja"),
                              &CoordinateEditor::resetToDefaults));
     inset->addStretch();
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(command("cmdHojaPrueba", QStringLiteral("Hoja de prueba"),
-                               &CoordinateEditor::printTestSheet));
-    buttons->addWidget(command("cmdCorregir", QStringLiteral("Corregir impresora…"),
+    buttons->addWidget(
+        command("cmdHojaPrueba", tr("Hoja de prueba"), &CoordinateEditor::printTestSheet));
+    buttons->addWidget(command("cmdCorregir", tr("Corregir impresora…"),
                                &CoordinateEditor::printerCorrectionRequested));
     buttons->addStretch();
-    buttons->addWidget(
-        command("cmdGuardar", QStringLiteral("Guardar"), &CoordinateEditor::saveAndGoBack));
-    buttons->addWidget(
-        command("cmdRegresar", QStringLiteral("Regresar"), &CoordinateEditor::goBack));
+    buttons->addWidget(command("cmdGuardar", tr("Guardar"), &CoordinateEditor::saveAndGoBack));
+    buttons->addWidget(command("cmdRegresar", tr("Regresar"), &CoordinateEditor::goBack));
     auto* layout = new QVBoxLayout(client);
-    layout->addWidget(
-        new QLabel(m_stock->name + QStringLiteral(": ") + m_stock->summary() +
-                       QStringLiteral(". Posiciones en cm desde la esquina del papel."),
-                   client));
+    layout->addWidget(new QLabel(tr("%1: %2. Posiciones en cm desde la esquina del papel.")
+                                     .arg(m_stock->name, m_stock->summary()),
+                                 client));
     layout->addWidget(scroll, 1);
     layout->addLayout(inset);
     layout->addLayout(buttons);
@@ -250,8 +243,7 @@ void CoordinateEditor::setTable(const CoordinateTable& table) {
 
 void CoordinateEditor::changeRow(int row) {
     const QString value = m_dialogs.input(
-        this, QString(),
-        QStringLiteral("Teclea el nuevo valor para las etiquetas de la fila %1").arg(row),
+        this, QString(), tr("Teclea el nuevo valor para las etiquetas de la fila %1").arg(row),
         QString());
     if (value.isEmpty()) return;
     for (int column = 0; column < m_shape.columns; ++column) {
@@ -262,8 +254,7 @@ void CoordinateEditor::changeRow(int row) {
 void CoordinateEditor::changeColumn(int column) {
     const QString value = m_dialogs.input(
         this, QString(),
-        QStringLiteral("Teclea el nuevo valor horizontal para las etiquetas de la columna %1")
-            .arg(column),
+        tr("Teclea el nuevo valor horizontal para las etiquetas de la columna %1").arg(column),
         QString());
     if (value.isEmpty()) return;
     for (int row = 0; row < m_shape.rows; ++row) {
@@ -277,8 +268,8 @@ void CoordinateEditor::resetToDefaults() {
     if (!inset || *inset < kMinInsetMm ||
         *inset * 2 >= std::min(m_stock->labelWidthMm, m_stock->labelHeightMm)) {
         m_dialogs.message(this, messages::title(),
-                          QStringLiteral("El margen dentro de cada etiqueta va de %1 mm a menos "
-                                         "de la mitad de la etiqueta: «%2» no vale.")
+                          tr("El margen dentro de cada etiqueta va de %1 mm a menos "
+                             "de la mitad de la etiqueta: «%2» no vale.")
                               .arg(kMinInsetMm)
                               .arg(m_inset->text()));
         return;
@@ -292,15 +283,14 @@ bool CoordinateEditor::save() {
     const textfile::WriteResult written = writeCoordinateFile(path, onScreen);
     if (!written.ok) {
         // Nothing typed is lost: the editor stays open as it was.
-        m_dialogs.message(this, messages::title(),
-                          QStringLiteral("No se pudo guardar el archivo de coordenadas:\n") +
-                              QDir::toNativeSeparators(path));
+        m_dialogs.message(
+            this, messages::title(),
+            tr("No se pudo guardar el archivo de coordenadas:\n") + QDir::toNativeSeparators(path));
         return false;
     }
     if (written.savedTo != path) {
-        m_dialogs.message(
-            this, messages::title(),
-            messages::savedForThisUser(QStringLiteral("Las coordenadas"), path, written.savedTo));
+        m_dialogs.message(this, messages::title(),
+                          messages::savedForThisUser(tr("Las coordenadas"), path, written.savedTo));
     }
     m_saved = onScreen;
     return true;
@@ -317,9 +307,8 @@ void CoordinateEditor::printTestSheet() { emit testSheetRequested(table()); }
 void CoordinateEditor::closeEvent(QCloseEvent* event) {
     if (table() == m_saved) return;
     const int answer =
-        m_dialogs.choose(this, QStringLiteral("Estimado Usuario:"),
-                         QStringLiteral("¿Guardar los cambios en las coordenadas?"),
-                         {QStringLiteral("Sí"), QStringLiteral("No"), QStringLiteral("Cancelar")});
+        m_dialogs.choose(this, messages::title(), tr("¿Guardar los cambios en las coordenadas?"),
+                         {tr("Sí"), tr("No"), messages::cancel()});
     if (answer == 2 || (answer == 0 && !save())) event->ignore();
 }
 

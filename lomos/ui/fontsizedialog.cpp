@@ -11,10 +11,10 @@ namespace lomos {
 
 FontSizeDialog::FontSizeDialog() : QWidget(nullptr, Qt::Window) {
     setObjectName(QStringLiteral("frmTamaño"));
-    setWindowTitle(QStringLiteral("Tamaño de la Fuente"));
+    setWindowTitle(tr("Tamaño de la Fuente"));
     setFixedSize(twips::toPixels(this, 3750), twips::toPixels(this, 1365));
 
-    auto* label2 = new QLabel(QStringLiteral("Seleccione el tamaño:"), this);
+    auto* label2 = new QLabel(tr("Seleccione el tamaño:"), this);
     label2->setObjectName(QStringLiteral("Label2"));
     label2->setFont(uiFont(QStringLiteral("Arial Narrow"), 14.25, true));
     twips::place(label2, 120, 240, 2505, 345);
@@ -29,12 +29,12 @@ FontSizeDialog::FontSizeDialog() : QWidget(nullptr, Qt::Window) {
     m_sizes->setFont(uiFont(QStringLiteral("Arial Narrow"), 12, true));
     twips::place(m_sizes, 2760, 240, 735, 420);
 
-    auto* label1 = new QLabel(QStringLiteral("(Se recomienda 8)"), this);
+    auto* label1 = new QLabel(tr("(Se recomienda 8)"), this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setFont(uiFont(QStringLiteral("Arial Narrow"), 9.75, false));
     twips::place(label1, 120, 720, 1320, 240);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setFont(uiFont(QStringLiteral("Arial Narrow"), 12, true));
     ok->setDefault(true);

@@ -18,23 +18,20 @@ namespace lomos {
 
 MainWindow::MainWindow(const Seams& seams, QWidget* parent)
     : MainWindowBase(seams, program(), parent) {
-    buildMenu({{QStringLiteral("Tamaño de Fuente"), QStringLiteral("mnuTamao_fuente"),
+    buildMenu({{tr("Tamaño de Fuente"), QStringLiteral("mnuTamao_fuente"),
                 QKeySequence(Qt::CTRL | Qt::Key_T), [this] { openFontSizeDialog(); }},
-               {QStringLiteral("Hoja de etiquetas…"),
-                QStringLiteral("mnuHoja"),
-                {},
-                [this] { chooseStock(); }},
-               {QStringLiteral("Impresora de etiquetas…"),
+               {tr("Hoja de etiquetas…"), QStringLiteral("mnuHoja"), {}, [this] { chooseStock(); }},
+               {tr("Impresora de etiquetas…"),
                 QStringLiteral("mnuImpresora"),
                 {},
                 [this] { chooseLabelPrinter(); }},
-               {QStringLiteral("Hoja de prueba"),
+               {tr("Hoja de prueba"),
                 QStringLiteral("mnuHojaPrueba"),
                 {},
                 [this] {
                     printTestSheet();  // the coordinate file's positions
                 }},
-               {QStringLiteral("Corregir impresora…"), QStringLiteral("mnuCorregir"), {}, [this] {
+               {tr("Corregir impresora…"), QStringLiteral("mnuCorregir"), {}, [this] {
                     openPrinterCorrection();
                 }}});
     layOut();
@@ -47,10 +44,13 @@ void MainWindow::buildToolbar(QToolBar* toolbar) {
         ToolIcon icon;
     };
     static const Button buttons[] = {
-        {"Generar", ToolIcon::Generate},     {"Vista Previa", ToolIcon::Preview},
-        {"Revisar", ToolIcon::Review},       {"Imprimir", ToolIcon::Print},
-        {"Configurar", ToolIcon::Configure}, {"Limpiar", ToolIcon::Clear},
-        {"Salir", ToolIcon::Quit},
+        {QT_TRANSLATE_NOOP("lomos::MainWindow", "Generar"), ToolIcon::Generate},
+        {QT_TRANSLATE_NOOP("lomos::MainWindow", "Vista Previa"), ToolIcon::Preview},
+        {QT_TRANSLATE_NOOP("lomos::MainWindow", "Revisar"), ToolIcon::Review},
+        {QT_TRANSLATE_NOOP("lomos::MainWindow", "Imprimir"), ToolIcon::Print},
+        {QT_TRANSLATE_NOOP("lomos::MainWindow", "Configurar"), ToolIcon::Configure},
+        {QT_TRANSLATE_NOOP("lomos::MainWindow", "Limpiar"), ToolIcon::Clear},
+        {QT_TRANSLATE_NOOP("lomos::MainWindow", "Salir"), ToolIcon::Quit},
     };
     toolbar->setIconSize(QSize(32, 32));
     toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -62,8 +62,7 @@ void MainWindow::buildToolbar(QToolBar* toolbar) {
     const int buttonWidth = (twips::toPixels(toolbar, 7860) - 8) / int(std::size(buttons));
     int index = 1;
     for (const Button& b : buttons) {
-        QAction* action =
-            toolbar->addAction(artwork::toolIcon(b.icon), QString::fromUtf8(b.caption));
+        QAction* action = toolbar->addAction(artwork::toolIcon(b.icon), tr(b.caption));
         action->setObjectName(QStringLiteral("Toolbar1_%1").arg(index));
         connect(action, &QAction::triggered, this, [this, index] { runToolbarButton(index); });
         if (b.icon == ToolIcon::Review) {
@@ -94,17 +93,17 @@ void MainWindow::layOut() {
     navy.setColor(QPalette::WindowText, QColor(0, 0, 0x80));
     // The captions lie inside the frame; their places are given in the
     // window's coordinates.
-    auto caption = [&](const char* name, const char* text, int left, int top, int width) {
-        auto* label = new QLabel(QString::fromUtf8(text), area);
+    auto caption = [&](const char* name, const QString& text, int left, int top, int width) {
+        auto* label = new QLabel(text, area);
         label->setObjectName(QString::fromLatin1(name));
         label->setFont(captionFont);
         label->setPalette(navy);
         twips::place(label, left, top, width, 270);
     };
-    caption("Label5", "Directorio cliente:", 600, 1440, 1935);
+    caption("Label5", tr("Directorio cliente:"), 600, 1440, 1935);
     // 75 twips wider than designed, into the gap before the field: the colon
     // of Arial (or its twin) at 11.25 points ends a pixel past the design.
-    caption("Label6", "Base administrativa:", 450, 1800, 2250);
+    caption("Label6", tr("Base administrativa:"), 450, 1800, 2250);
     twips::place(clientDirectoryField(), 2760, 1440, 1935, 285);
     twips::place(administrativeBaseField(), 2760, 1800, 1935, 285);
 
@@ -122,7 +121,7 @@ void MainWindow::layOut() {
     status->setPalette(blackOnWhite);
     twips::place(status, 840, 4080, 4095, 495);
 
-    m_fontSizeNote = new QLineEdit(QStringLiteral("Se va a imprimir con tamaño 8"), area);
+    m_fontSizeNote = new QLineEdit(tr("Se va a imprimir con tamaño 8"), area);
     m_fontSizeNote->setObjectName(QStringLiteral("txttamaño"));
     m_fontSizeNote->setFont(uiFont(QStringLiteral("Arial Narrow"), 9.75, false));
     m_fontSizeNote->setAlignment(Qt::AlignCenter);

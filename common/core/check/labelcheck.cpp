@@ -1,13 +1,23 @@
 #include "common/core/check/labelcheck.h"
 
+#include <QCoreApplication>
+
 #include "common/core/walks/surface.h"
 
 namespace labelcheck {
 
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(check)
+};
+
+}  // namespace
+
 QStringList findingLines(const std::vector<Finding>& findings) {
     QStringList lines;
     for (const Finding& f : findings) {
-        lines.append(QStringLiteral("Etiqueta %1 (%2): %3").arg(f.label).arg(f.name, f.problem));
+        lines.append(Text::tr("Etiqueta %1 (%2): %3").arg(f.label).arg(f.name, f.problem));
     }
     return lines;
 }
@@ -15,12 +25,12 @@ QStringList findingLines(const std::vector<Finding>& findings) {
 QString findingsMessage(const std::vector<Finding>& findings, int shown) {
     const qsizetype count = qsizetype(findings.size());
     QString text = count == 1
-                       ? QStringLiteral("Una etiqueta no saldrá bien en el papel:\n\n")
-                       : QStringLiteral("%1 etiquetas no saldrán bien en el papel:\n\n").arg(count);
+                       ? Text::tr("Una etiqueta no saldrá bien en el papel:\n\n")
+                       : Text::tr("%1 etiquetas no saldrán bien en el papel:\n\n").arg(count);
     const std::vector<Finding> first(findings.begin(),
                                      findings.begin() + std::min<qsizetype>(count, shown));
     text += findingLines(first).join(u'\n');
-    if (count > shown) text += QStringLiteral("\n... y %1 más.").arg(count - shown);
+    if (count > shown) text += Text::tr("\n... y %1 más.").arg(count - shown);
     return text;
 }
 

@@ -1,5 +1,6 @@
 #include "common/core/correction/correction.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <array>
@@ -8,6 +9,13 @@
 #include "common/core/text/number.h"
 
 namespace correction {
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(correction)
+};
+
+}  // namespace
 
 std::optional<Affine> Affine::inverse() const {
     const double det = a * e - b * d;
@@ -77,7 +85,7 @@ std::optional<std::vector<Measure>> parseMeasures(const QString& text, QString& 
         const auto measure =
             parseMeasure(placeAndPoint.first(), numbers.value(0), numbers.value(1));
         if (placeAndPoint.size() != 2 || numbers.size() != 2 || !measure) {
-            problem = QStringLiteral(
+            problem = Text::tr(
                           "Medida no válida: «%1» (la etiqueta, dos puntos y las distancias en "
                           "milímetros a los bordes izquierdo y superior, separadas por una coma, "
                           "como 1:28.5,30.2)")
@@ -175,18 +183,20 @@ constexpr double kMaxSkew = 0.01;
 QString implausible(const Affine& map) {
     const double scale = std::abs(map.a - 1) > std::abs(map.e - 1) ? map.a : map.e;
     if (std::abs(scale - 1) > kMaxStretch) {
-        return QStringLiteral(
-                   "Según estas medidas, la impresora %1 la hoja un %2 %: ninguna impresora lo "
-                   "hace. Seguramente está activada la opción «Ajustar a la página» (o «Ajustar "
-                   "al tamaño del papel») en las preferencias de la impresora: desactívela, "
-                   "imprima otra hoja de prueba y mida de nuevo. Si no, revise que las medidas "
-                   "estén en milímetros.")
-            .arg(scale > 1 ? QStringLiteral("estira") : QStringLiteral("encoge"),
-                 formatDecimal(std::abs(scale - 1) * 100));
+        const QString fitToPage = Text::tr(
+            "Seguramente está activada la opción «Ajustar a la página» (o «Ajustar al tamaño del "
+            "papel») en las preferencias de la impresora: desactívela, imprima otra hoja de "
+            "prueba y mida de nuevo. Si no, revise que las medidas estén en milímetros.");
+        const QString percent = formatDecimal(std::abs(scale - 1) * 100);
+        return (scale > 1 ? Text::tr("Según estas medidas, la impresora estira la hoja un %1 %: "
+                                     "ninguna impresora lo hace. %2")
+                          : Text::tr("Según estas medidas, la impresora encoge la hoja un %1 %: "
+                                     "ninguna impresora lo hace. %2"))
+            .arg(percent, fitToPage);
     }
     const double shift = std::max(std::abs(map.c), std::abs(map.f));
     if (shift > kMaxShiftCm) {
-        return QStringLiteral(
+        return Text::tr(
                    "Según estas medidas, la impresora desplaza la hoja %1 mm: ninguna lo hace "
                    "tanto. Revise las medidas: son los milímetros del borde izquierdo y del "
                    "superior del papel al centro de cada cruz, y cada fila lleva el número de "
@@ -195,7 +205,7 @@ QString implausible(const Affine& map) {
     }
     const double skew = std::max(std::abs(map.b), std::abs(map.d));
     if (skew > kMaxSkew) {
-        return QStringLiteral(
+        return Text::tr(
                    "Según estas medidas, la impresora tuerce la hoja %1 mm cada 10 cm: revise que "
                    "el papel entra recto en la bandeja, y las medidas.")
             .arg(millimetres(skew * 10));
@@ -209,7 +219,7 @@ Fit fit(const std::vector<Measure>& measures, const std::vector<testsheet::Posit
         double areaLeftCm, double areaTopCm) {
     Fit result;
     if (measures.size() < kMinCrosses) {
-        result.problem = QStringLiteral(
+        result.problem = Text::tr(
             "Hacen falta al menos cuatro cruces medidas: con tres, un error al medir no se "
             "notaría.");
         return result;
@@ -221,14 +231,13 @@ Fit fit(const std::vector<Measure>& measures, const std::vector<testsheet::Posit
             std::find_if(crosses.begin(), crosses.end(),
                          [&](const testsheet::Position& p) { return p.place == m.place; });
         if (cross == crosses.end()) {
-            result.problem =
-                QStringLiteral("La etiqueta %1 no existe: la hoja tiene de la 1 a la %2.")
-                    .arg(m.place)
-                    .arg(crosses.size());
+            result.problem = Text::tr("La etiqueta %1 no existe: la hoja tiene de la 1 a la %2.")
+                                 .arg(m.place)
+                                 .arg(crosses.size());
             return result;
         }
         if (!cross->xCm || !cross->yCm) {
-            result.problem = QStringLiteral(
+            result.problem = Text::tr(
                                  "La etiqueta %1 no tiene cruz en la hoja de prueba: su posición "
                                  "no es un número.")
                                  .arg(m.place);
@@ -236,7 +245,7 @@ Fit fit(const std::vector<Measure>& measures, const std::vector<testsheet::Posit
         }
         for (const Pair& p : pairs) {
             if (p.place == m.place) {
-                result.problem = QStringLiteral("La cruz %1 está medida dos veces.").arg(m.place);
+                result.problem = Text::tr("La cruz %1 está medida dos veces.").arg(m.place);
                 return result;
             }
         }
@@ -246,20 +255,20 @@ Fit fit(const std::vector<Measure>& measures, const std::vector<testsheet::Posit
         cols.push_back(cross->column);
     }
     if (std::all_of(rows.begin(), rows.end(), [&](int r) { return r == rows.front(); })) {
-        result.problem = QStringLiteral(
+        result.problem = Text::tr(
             "Las cruces están todas en una fila: hace falta medir también cruces de otra fila.");
         return result;
     }
     if (std::all_of(cols.begin(), cols.end(), [&](int c) { return c == cols.front(); })) {
-        result.problem = QStringLiteral(
+        result.problem = Text::tr(
             "Las cruces están todas en una columna: hace falta medir también cruces de otra "
             "columna.");
         return result;
     }
     const std::optional<Affine> map = leastSquares(pairs);
     if (!map) {
-        result.problem = QStringLiteral(
-            "Las cruces están en línea recta: elija cruces que formen un triángulo.");
+        result.problem =
+            Text::tr("Las cruces están en línea recta: elija cruces que formen un triángulo.");
         return result;
     }
     // A cross disagrees when the map the others give puts it more than 1 mm
@@ -284,13 +293,13 @@ Fit fit(const std::vector<Measure>& measures, const std::vector<testsheet::Posit
     }
     if (pairs.size() >= 5) {
         result.badPlace = farthestPlace;
-        result.problem = QStringLiteral(
+        result.problem = Text::tr(
                              "La medida de la cruz %1 no concuerda con las demás: se aparta %2 mm. "
                              "Mídala de nuevo.")
                              .arg(result.badPlace)
                              .arg(millimetres(farthest));
     } else {
-        result.problem = QStringLiteral(
+        result.problem = Text::tr(
                              "Las medidas no concuerdan entre sí (una se aparta %1 mm): mida de "
                              "nuevo las cruces, o mida una más.")
                              .arg(millimetres(farthest));
@@ -298,52 +307,67 @@ Fit fit(const std::vector<Measure>& measures, const std::vector<testsheet::Posit
     return result;
 }
 
-QString describe(const Affine& distortion) {
-    auto mm = [](double cm) { return formatDecimal(std::abs(cm) * 10); };
-    auto percent = [](double scale) { return formatDecimal(std::abs(scale - 1) * 100); };
-    QStringList moves;
-    if (std::abs(distortion.c) >= 0.005) {
-        moves.append(QStringLiteral("%1 mm a la %2")
-                         .arg(mm(distortion.c), distortion.c > 0 ? QStringLiteral("derecha")
-                                                                 : QStringLiteral("izquierda")));
-    }
-    if (std::abs(distortion.f) >= 0.005) {
-        moves.append(QStringLiteral("%1 mm hacia %2")
-                         .arg(mm(distortion.f), distortion.f > 0 ? QStringLiteral("abajo")
-                                                                 : QStringLiteral("arriba")));
-    }
-    QStringList parts;
-    if (!moves.isEmpty())
-        parts.append(QStringLiteral("desplaza ") + moves.join(QStringLiteral(" y ")));
-    auto scale = [&](double s, const QString& direction) {
-        if (std::abs(s - 1) < 0.0005) return;
-        parts.append(QStringLiteral("%1 la hoja un %2 % %3")
-                         .arg(s > 1 ? QStringLiteral("estira") : QStringLiteral("encoge"),
-                              percent(s), direction));
-    };
-    if (std::abs(distortion.a - distortion.e) < 0.0005) {
-        scale(distortion.a, QStringLiteral("a lo ancho y a lo alto"));
-    } else {
-        scale(distortion.a, QStringLiteral("de izquierda a derecha"));
-        scale(distortion.e, QStringLiteral("de arriba abajo"));
-    }
-    if (std::abs(distortion.b) >= 0.0005 || std::abs(distortion.d) >= 0.0005) {
-        parts.append(QStringLiteral("la tuerce %1 mm cada 10 cm")
-                         .arg(mm(std::max(std::abs(distortion.b), std::abs(distortion.d)) * 10)));
-    }
-    if (parts.isEmpty()) return QStringLiteral("la impresora pone cada cruz en su sitio");
-    const QString last = parts.takeLast();
-    return QStringLiteral("la impresora ") +
-           (parts.isEmpty() ? last
-                            : parts.join(QStringLiteral(", ")) + QStringLiteral(", y ") + last);
+namespace {
+
+// "A, B, y C": the clauses of one sentence.
+QString listed(QStringList clauses) {
+    const QString last = clauses.takeLast();
+    if (clauses.isEmpty()) return last;
+    QString first = clauses.takeFirst();
+    for (const QString& clause : clauses) first = Text::tr("%1, %2").arg(first, clause);
+    return Text::tr("%1, y %2").arg(first, last);
 }
 
-CorrectedSurface::CorrectedSurface(std::shared_ptr<DrawingSurface> inner,
-                                   const Affine& distortion, double areaLeftCm, double areaTopCm,
-                                   Origin origin)
+// "encoge la hoja un 1,34 % a lo ancho y a lo alto", or nothing when it keeps
+// its size; `across`, `down`: in which direction.
+QString scaling(double scale, bool across, bool down) {
+    if (std::abs(scale - 1) < 0.0005) return {};
+    const QString percent = formatDecimal(std::abs(scale - 1) * 100);
+    if (across && down) {
+        return scale > 1 ? Text::tr("estira la hoja un %1 % a lo ancho y a lo alto").arg(percent)
+                         : Text::tr("encoge la hoja un %1 % a lo ancho y a lo alto").arg(percent);
+    }
+    if (across) {
+        return scale > 1 ? Text::tr("estira la hoja un %1 % de izquierda a derecha").arg(percent)
+                         : Text::tr("encoge la hoja un %1 % de izquierda a derecha").arg(percent);
+    }
+    return scale > 1 ? Text::tr("estira la hoja un %1 % de arriba abajo").arg(percent)
+                     : Text::tr("encoge la hoja un %1 % de arriba abajo").arg(percent);
+}
+
+}  // namespace
+
+QString describe(const Affine& distortion) {
+    auto mm = [](double cm) { return formatDecimal(std::abs(cm) * 10); };
+    QStringList moves;
+    if (std::abs(distortion.c) >= 0.005) {
+        moves.append(distortion.c > 0 ? Text::tr("%1 mm a la derecha").arg(mm(distortion.c))
+                                      : Text::tr("%1 mm a la izquierda").arg(mm(distortion.c)));
+    }
+    if (std::abs(distortion.f) >= 0.005) {
+        moves.append(distortion.f > 0 ? Text::tr("%1 mm hacia abajo").arg(mm(distortion.f))
+                                      : Text::tr("%1 mm hacia arriba").arg(mm(distortion.f)));
+    }
+    QStringList clauses;
+    if (moves.size() == 2) clauses.append(Text::tr("desplaza %1 y %2").arg(moves[0], moves[1]));
+    if (moves.size() == 1) clauses.append(Text::tr("desplaza %1").arg(moves[0]));
+    const bool even = std::abs(distortion.a - distortion.e) < 0.0005;
+    clauses.append(scaling(distortion.a, true, even));
+    if (!even) clauses.append(scaling(distortion.e, false, true));
+    if (std::abs(distortion.b) >= 0.0005 || std::abs(distortion.d) >= 0.0005) {
+        clauses.append(Text::tr("la tuerce %1 mm cada 10 cm")
+                           .arg(mm(std::max(std::abs(distortion.b), std::abs(distortion.d)) * 10)));
+    }
+    clauses.removeAll(QString());
+    if (clauses.isEmpty()) return Text::tr("la impresora pone cada cruz en su sitio");
+    return Text::tr("la impresora %1").arg(listed(clauses));
+}
+
+CorrectedSurface::CorrectedSurface(std::shared_ptr<DrawingSurface> inner, const Affine& distortion,
+                                   double areaLeftCm, double areaTopCm, Origin origin)
     : m_inner(std::move(inner)) {
-    const Affine toPaper = origin == Origin::Area ? Affine{1, 0, areaLeftCm, 0, 1, areaTopCm}
-                                                  : Affine{};
+    const Affine toPaper =
+        origin == Origin::Area ? Affine{1, 0, areaLeftCm, 0, 1, areaTopCm} : Affine{};
     const Affine toArea{1, 0, -areaLeftCm, 0, 1, -areaTopCm};
     m_toInner = toArea.after(distortion.inverse().value_or(Affine{}).after(toPaper));
 }

@@ -1,15 +1,16 @@
 #include "common/core/files/textfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <chrono>
 #include <thread>
 
-#include "common/core/text/codepage.h"
 #include "common/core/files/linereader.h"
 #include "common/core/files/savefile.h"
 #include "common/core/files/usersettings.h"
+#include "common/core/text/codepage.h"
 
 namespace textfile {
 
@@ -40,6 +41,10 @@ QStringList readLines(const QString& path, int maxLines) {
 }
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(files)
+};
 
 // No: the file could not be replaced (it refuses the user, or stayed busy).
 enum class Replaced { Yes, FolderRefuses, No };
@@ -100,7 +105,7 @@ WriteResult writeLines(const QString& path, const QStringList& lines) {
     // A folder, a device or a link to one is never replaced: the new file
     // would take the place of what the link points to.
     if (QFileInfo::exists(path) && !isRegularFile(path)) {
-        return {false, path, QStringLiteral("%1 no es un archivo").arg(path)};
+        return {false, path, Text::tr("%1 no es un archivo").arg(path)};
     }
     const QString copy = userCopyOf(path);
     if (isRegularFile(copy)) return replacedAt(copy, bytes);
@@ -122,9 +127,9 @@ WriteResult writeLines(const QString& path, const QStringList& lines) {
     }
     // Nothing typed is lost: the user keeps their own copy.
     if (!QDir().mkpath(userFolder())) {
-        return {false, copy,
-                QStringLiteral("no se pudo crear la carpeta %1")
-                    .arg(QDir::toNativeSeparators(userFolder()))};
+        return {
+            false, copy,
+            Text::tr("no se pudo crear la carpeta %1").arg(QDir::toNativeSeparators(userFolder()))};
     }
     return replacedAt(copy, bytes);
 }

@@ -1,5 +1,6 @@
 #include "common/core/review/jobselection.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace jobselection {
@@ -19,6 +20,10 @@ Selection ofNumbers(const std::vector<qint64>& numbers, int copies) {
 
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(review)
+};
+
 std::optional<qint64> wholeNumber(const QString& text) {
     bool ok = false;
     const qint64 n = text.trimmed().toLongLong(&ok);
@@ -36,14 +41,14 @@ std::optional<std::vector<qint64>> parseNumbers(const QString& text, qint64 coun
         const std::optional<qint64> first = wholeNumber(ends.first());
         const std::optional<qint64> last = wholeNumber(ends.last());
         if (ends.size() > 2 || !first || !last || *last < *first) {
-            problem = QStringLiteral(
+            problem = Text::tr(
                           "Lista de etiquetas no válida: «%1» (números desde 1 separados por "
                           "comas, o intervalos como 5-6)")
                           .arg(text);
             return std::nullopt;
         }
         if (count >= 0 && *last > count) {
-            problem = QStringLiteral("La etiqueta %1 no está en la lista: hay %2 etiquetas")
+            problem = Text::tr("La etiqueta %1 no está en la lista: hay %2 etiquetas")
                           .arg(*last)
                           .arg(count);
             return std::nullopt;
@@ -57,9 +62,8 @@ std::optional<std::vector<qint64>> parseNumbers(const QString& text, qint64 coun
 std::optional<int> parseCopies(const QString& text, QString& problem) {
     const std::optional<qint64> copies = wholeNumber(text);
     if (!copies || *copies > kMaxCopies) {
-        problem = QStringLiteral("Número de copias no válido: «%1» (de 1 a %2)")
-                      .arg(text)
-                      .arg(kMaxCopies);
+        problem =
+            Text::tr("Número de copias no válido: «%1» (de 1 a %2)").arg(text).arg(kMaxCopies);
         return std::nullopt;
     }
     return int(*copies);

@@ -1,9 +1,14 @@
 #include "common/core/review/review.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace review {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(review)
+};
 
 std::optional<Fields> copyOf(const Fields* fields) {
     return fields ? std::optional(*fields) : std::nullopt;
@@ -16,15 +21,15 @@ QString brokenRule(const Fields& fields, const std::vector<FieldRule>& rules) {
         const FieldRule& rule = rules[f];
         const QStringList& lines = fields[f];
         if (lines.size() > rule.maxLines) {
-            return rule.maxLines == 1 ? QStringLiteral("%1 ocupa una sola línea.").arg(rule.caption)
-                                      : QStringLiteral("%1: caben %2 líneas como mucho.")
+            return rule.maxLines == 1 ? Text::tr("%1 ocupa una sola línea.").arg(rule.caption)
+                                      : Text::tr("%1: caben %2 líneas como mucho.")
                                             .arg(rule.caption)
                                             .arg(rule.maxLines);
         }
         for (qsizetype i = 0; i < lines.size() && !rule.maxChars.empty(); ++i) {
             const int limit = rule.maxChars[std::min(size_t(i), rule.maxChars.size() - 1)];
             if (lines[i].size() > limit) {
-                return QStringLiteral("%1, línea %2: tiene %3 caracteres y caben %4.")
+                return Text::tr("%1, línea %2: tiene %3 caracteres y caben %4.")
                     .arg(rule.caption)
                     .arg(i + 1)
                     .arg(lines[i].size())

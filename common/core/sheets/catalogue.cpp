@@ -195,18 +195,16 @@ void readFile(const QString& path, const QHash<QString, Paper>& papers, std::vec
     const QString name = QFileInfo(path).fileName();
     QFile file(path);
     if (file.size() > kMaxFileBytes) {
-        notes << QStringLiteral("%1: mide más de %2 MB; no se lee.")
-                     .arg(name)
-                     .arg(kMaxFileBytes >> 20);
+        notes << Text::tr("%1: mide más de %2 MB; no se lee.").arg(name).arg(kMaxFileBytes >> 20);
         return;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        notes << QStringLiteral("%1: no se puede abrir.").arg(name);
+        notes << Text::tr("%1: no se puede abrir.").arg(name);
         return;
     }
     QXmlStreamReader xml(&file);
     if (!xml.readNextStartElement() || xml.name() != QLatin1String("Glabels-templates")) {
-        notes << QStringLiteral("%1: no es un archivo de plantillas; no se lee.").arg(name);
+        notes << Text::tr("%1: no es un archivo de plantillas; no se lee.").arg(name);
         return;
     }
     TemplateReader reader(xml, papers);
@@ -221,7 +219,7 @@ void readFile(const QString& path, const QHash<QString, Paper>& papers, std::vec
         read.push_back(std::move(entry));
     }
     if (xml.hasError()) {
-        notes << QStringLiteral(
+        notes << Text::tr(
                      "%1: se deja de leer en la línea %2 (%3); se toman las %4 hojas "
                      "anteriores.")
                      .arg(name)
@@ -254,7 +252,7 @@ void resolveTwins(std::vector<Entry>& entries) {
         }
         if (original == byName.constEnd()) {
             twin.skip = Skip::Invalid;
-            twin.why = QStringLiteral("es igual a %1 %2, que no está").arg(twin.brand, twin.equiv);
+            twin.why = Text::tr("es igual a %1 %2, que no está").arg(twin.brand, twin.equiv);
             continue;
         }
         const Entry& of = entries[size_t(*original)];

@@ -1,6 +1,15 @@
 #include "common/core/sheets/firstsheet.h"
 
+#include <QCoreApplication>
 #include <algorithm>
+
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(sheets)
+};
+
+}  // namespace
 
 int FirstSheet::firstFree() const {
     return int(std::find(m_used.begin(), m_used.end(), false) - m_used.begin());
@@ -59,6 +68,6 @@ int parsePlaceNumber(const QString& text, int places) {
 }
 
 QString placeOutOfRange(const QString& text, int places) {
-    return QStringLiteral("La etiqueta «%1» no existe: escriba un número entero del 1 al %2.")
+    return Text::tr("La etiqueta «%1» no existe: escriba un número entero del 1 al %2.")
         .arg(text.trimmed(), QString::number(places));
 }

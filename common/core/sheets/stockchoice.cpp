@@ -1,5 +1,6 @@
 #include "common/core/sheets/stockchoice.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <array>
 
@@ -8,6 +9,10 @@
 
 namespace stockchoice {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(sheets)
+};
 
 const QString kTypedGroup = QStringLiteral("hojas");
 const QString kChosenName = QStringLiteral("hoja/nombre");
@@ -71,9 +76,9 @@ std::vector<Stock> typed() {
 
 QString keepTyped(const Stock& stock, const catalogue::Catalogue& catalogue) {
     if (stock.name.trimmed().isEmpty())
-        return QStringLiteral("Escriba un nombre para la hoja: con él la elegirá otra vez.");
+        return Text::tr("Escriba un nombre para la hoja: con él la elegirá otra vez.");
     if (catalogue.find(stock.name)) {
-        return QStringLiteral("«%1» es un producto del catálogo: dé otro nombre a su hoja.")
+        return Text::tr("«%1» es un producto del catálogo: dé otro nombre a su hoja.")
             .arg(stock.name);
     }
     if (const QString problem = stock.problem(); !problem.isEmpty()) return problem;

@@ -1,8 +1,13 @@
 #include "common/core/walks/surface.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(surface)
+};
+
 // Font sizes the font system handles; outside them an operation fails.
 constexpr double kMinPoints = 0.5;
 constexpr double kMaxPoints = 1638;
@@ -21,28 +26,26 @@ bool DrawingSurface::deviceFailure(const QString& reason) {
 }
 
 bool DrawingSurface::setScaleMode(int mode) {
-    if (mode != kCentimetres) return fail(QStringLiteral("unidad no admitida: %1").arg(mode));
+    if (mode != kCentimetres) return fail(Text::tr("unidad no admitida: %1").arg(mode));
     return true;
 }
 
 bool DrawingSurface::setFontSize(double points) {
     if (!std::isfinite(points) || points < kMinPoints || points > kMaxPoints) {
-        return fail(QStringLiteral("tamaño de letra no válido: %1").arg(points));
+        return fail(Text::tr("tamaño de letra no válido: %1").arg(points));
     }
     m_sizePt = points;
     return true;
 }
 
 bool DrawingSurface::setCurrentX(double xCm) {
-    if (!std::isfinite(xCm) || std::abs(xCm) > kMaxCm)
-        return fail(QStringLiteral("posición no válida"));
+    if (!std::isfinite(xCm) || std::abs(xCm) > kMaxCm) return fail(Text::tr("posición no válida"));
     m_xCm = xCm;
     return true;
 }
 
 bool DrawingSurface::setCurrentY(double yCm) {
-    if (!std::isfinite(yCm) || std::abs(yCm) > kMaxCm)
-        return fail(QStringLiteral("posición no válida"));
+    if (!std::isfinite(yCm) || std::abs(yCm) > kMaxCm) return fail(Text::tr("posición no válida"));
     m_yCm = yCm;
     return true;
 }
@@ -62,8 +65,7 @@ bool DrawingSurface::print(const QString& text) {
 
 bool DrawingSurface::drawLine(double x1Cm, double y1Cm, double x2Cm, double y2Cm) {
     for (double v : {x1Cm, y1Cm, x2Cm, y2Cm}) {
-        if (!std::isfinite(v) || std::abs(v) > kMaxCm)
-            return fail(QStringLiteral("posición no válida"));
+        if (!std::isfinite(v) || std::abs(v) > kMaxCm) return fail(Text::tr("posición no válida"));
     }
     return drawSegment(x1Cm, y1Cm, x2Cm, y2Cm);
 }

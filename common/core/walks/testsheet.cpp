@@ -1,5 +1,6 @@
 #include "common/core/walks/testsheet.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 #include "common/core/text/number.h"
@@ -7,6 +8,10 @@
 
 namespace testsheet {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(testsheet)
+};
 
 constexpr double kTextPoints = 6;
 
@@ -55,7 +60,7 @@ void drawPosition(DrawingSurface& surface, const Position& p) {
 }  // namespace
 
 QString rowAndColumn(const Position& position) {
-    return QStringLiteral("%1: fila %2, col. %3")
+    return Text::tr("%1: fila %2, col. %3")
         .arg(position.place)
         .arg(position.row)
         .arg(position.column);
@@ -79,8 +84,7 @@ LabelWalk walk(std::vector<Position> positions) {
                 drawPosition(surface, p);
             } else {
                 text(surface, 1.0, footY,
-                     rowAndColumn(p) + QStringLiteral(": sin coordenadas (") + coordinates(p) +
-                         QStringLiteral(")"));
+                     Text::tr("%1: sin coordenadas (%2)").arg(rowAndColumn(p), coordinates(p)));
                 footY -= 0.3;
             }
         }

@@ -38,7 +38,7 @@ FirstSheet storedSheet(const QString& program, const QString& key, int places) {
 SheetMap::SheetMap(QWidget* parent) : QWidget(parent), m_shape{1, 1}, m_sheet(1) {
     setObjectName(QStringLiteral("picHoja"));
     setCursor(Qt::PointingHandCursor);
-    setToolTip(QStringLiteral("Pulse una etiqueta para marcarla como usada o libre"));
+    setToolTip(tr("Pulse una etiqueta para marcarla como usada o libre"));
 }
 
 void SheetMap::setSheet(const FirstSheet& sheet, SheetShape shape) {
@@ -83,7 +83,7 @@ void SheetMap::mousePressEvent(QMouseEvent* event) {
 FirstSheetPanel::FirstSheetPanel(const QString& program, QWidget* parent)
     : QWidget(parent), m_program(program) {
     setObjectName(QStringLiteral("fraInicio"));
-    auto* caption = new QLabel(QStringLiteral("Empezar en la etiqueta"), this);
+    auto* caption = new QLabel(tr("Empezar en la etiqueta"), this);
     caption->setObjectName(QStringLiteral("lblInicio"));
     caption->setFont(uiFont(QStringLiteral("Arial"), 9, true));
     caption->setWordWrap(true);
@@ -109,8 +109,7 @@ FirstSheetPanel::FirstSheetPanel(const QString& program, QWidget* parent)
 void FirstSheetPanel::setSheet(SheetShape shape, const QString& stockName) {
     m_usedKey = usedKeyOf(stockName);
     m_shape = shape;
-    m_field->setToolTip(
-        QStringLiteral("Primera etiqueta libre de la hoja, del 1 al %1").arg(shape.places()));
+    m_field->setToolTip(tr("Primera etiqueta libre de la hoja, del 1 al %1").arg(shape.places()));
     show(storedSheet(m_program, m_usedKey, shape.places()));
 }
 

@@ -18,23 +18,23 @@ CorrectionDialog::CorrectionDialog(Dialogs& dialogs, const Workbench& workbench)
       m_current(new QLabel(this)) {
     const SheetShape sheet = workbench.shape();
     setObjectName(QStringLiteral("frmCorregir"));
-    setWindowTitle(QStringLiteral("Corregir impresora"));
+    setWindowTitle(tr("Corregir impresora"));
     auto* grid = new QGridLayout(this);
-    auto* how = new QLabel(
-        QStringLiteral("Imprima la hoja de prueba. Con una regla, mida en milímetros la distancia "
-                       "del centro de cada cruz al borde izquierdo y al borde superior del papel. "
-                       "Mida al menos cuatro cruces que no estén en una misma fila ni en una misma "
-                       "columna (las esquinas son las mejores): con tres, un error al medir no se "
-                       "notaría."),
-        this);
+    auto* how =
+        new QLabel(tr("Imprima la hoja de prueba. Con una regla, mida en milímetros la distancia "
+                      "del centro de cada cruz al borde izquierdo y al borde superior del papel. "
+                      "Mida al menos cuatro cruces que no estén en una misma fila ni en una misma "
+                      "columna (las esquinas son las mejores): con tres, un error al medir no se "
+                      "notaría."),
+                   this);
     how->setWordWrap(true);
     grid->addWidget(how, 0, 0, 1, 3);
     m_current->setObjectName(QStringLiteral("lblCorreccion"));
     m_current->setWordWrap(true);
     grid->addWidget(m_current, 1, 0, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("Etiqueta"), this), 2, 0);
-    grid->addWidget(new QLabel(QStringLiteral("Desde la izquierda (mm)"), this), 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Desde arriba (mm)"), this), 2, 2);
+    grid->addWidget(new QLabel(tr("Etiqueta"), this), 2, 0);
+    grid->addWidget(new QLabel(tr("Desde la izquierda (mm)"), this), 2, 1);
+    grid->addWidget(new QLabel(tr("Desde arriba (mm)"), this), 2, 2);
     const int corners[] = {1, sheet.columns, sheet.places() - sheet.columns + 1, sheet.places()};
     for (int row = 0; row < kRows; ++row) {
         auto field = [&](const char* name, int column) {
@@ -54,19 +54,18 @@ CorrectionDialog::CorrectionDialog(Dialogs& dialogs, const Workbench& workbench)
         connect(b, &QPushButton::clicked, this, command);
         grid->addWidget(b, kRows + 3, column);
     };
-    button("cmdCalcular", QStringLiteral("Calcular"), 0, [this] { fitAndKeep(); });
-    button("cmdQuitar", QStringLiteral("Quitar corrección"), 1, [this] { remove(); });
-    button("cmdCerrar", QStringLiteral("Cerrar"), 2, [this] { close(); });
+    button("cmdCalcular", tr("Calcular"), 0, [this] { fitAndKeep(); });
+    button("cmdQuitar", tr("Quitar corrección"), 1, [this] { remove(); });
+    button("cmdCerrar", tr("Cerrar"), 2, [this] { close(); });
     showCurrent();
 }
 
 void CorrectionDialog::showCurrent() {
     const QString printer = labelprinter::currentName();
     const auto map = labelprinter::correctionFor(printer);
-    m_current->setText(QStringLiteral("Impresora: %1. ").arg(printer) +
-                       (map ? QStringLiteral("Corrección en uso: ") + correction::describe(*map) +
-                                  QStringLiteral(".")
-                            : QStringLiteral("Sin corrección.")));
+    m_current->setText(
+        map ? tr("Impresora: %1. Corrección en uso: %2.").arg(printer, correction::describe(*map))
+            : tr("Impresora: %1. Sin corrección.").arg(printer));
 }
 
 void CorrectionDialog::fitAndKeep() {
@@ -77,8 +76,8 @@ void CorrectionDialog::fitAndKeep() {
             correction::parseMeasure(m_place[row]->text(), m_x[row]->text(), m_y[row]->text());
         if (!measure) {
             m_dialogs.message(this, messages::title(),
-                              QStringLiteral("La fila %1 no tiene una etiqueta y dos medidas en "
-                                             "milímetros: «%2», «%3», «%4».")
+                              tr("La fila %1 no tiene una etiqueta y dos medidas en "
+                                 "milímetros: «%2», «%3», «%4».")
                                   .arg(row + 1)
                                   .arg(m_place[row]->text(), m_x[row]->text(), m_y[row]->text()));
             return;
@@ -88,7 +87,7 @@ void CorrectionDialog::fitAndKeep() {
     const QString printerName = labelprinter::currentName();
     if (printerName.isEmpty()) {
         m_dialogs.message(this, messages::title(),
-                          QStringLiteral("No hay ninguna impresora a la que corregir."));
+                          tr("No hay ninguna impresora a la que corregir."));
         return;
     }
     // A cross was meant at its position, from the paper's corner or the
@@ -114,11 +113,9 @@ void CorrectionDialog::fitAndKeep() {
     const correction::Affine before =
         labelprinter::sheetCorrectionFor(printerName).value_or(correction::Affine{});
     const correction::Affine distortion = fit.distortion->after(before);
-    QString text = correction::describe(distortion) +
-                   QStringLiteral(
-                       ".\n\n¿Guardar esta corrección para la impresora «%1»? Se "
-                       "aplicará a todo lo que se imprima en ella.")
-                       .arg(printerName);
+    QString text = tr("%1.\n\n¿Guardar esta corrección para la impresora «%2»? Se aplicará a "
+                      "todo lo que se imprima en ella.")
+                       .arg(correction::describe(distortion), printerName);
     text[0] = text[0].toUpper();
     if (!m_dialogs.question(this, messages::title(), text)) return;
     labelprinter::keepCorrection(printerName, distortion);

@@ -1,5 +1,6 @@
 #include "common/ui/printing/labelprinter.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -10,6 +11,10 @@
 
 namespace labelprinter {
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(labelprinter)
+};
 
 const QString kKey = QStringLiteral("impresora/etiquetas");
 
@@ -40,10 +45,10 @@ void choose(const QString& name) {
 QStringList available() { return QPrinterInfo::availablePrinterNames(); }
 
 bool askAndChoose(Dialogs& dialogs, QWidget* parent) {
-    const QString defaultOne = QStringLiteral("La impresora predeterminada");
+    const QString defaultOne = Text::tr("La impresora predeterminada");
     const QString current = chosen();
-    const QString picked = dialogs.pick(parent, QStringLiteral("Impresora de etiquetas"),
-                                        QStringLiteral("Impresora a la que van las etiquetas:"),
+    const QString picked = dialogs.pick(parent, Text::tr("Impresora de etiquetas"),
+                                        Text::tr("Impresora a la que van las etiquetas:"),
                                         QStringList{defaultOne} + available(),
                                         current.isEmpty() ? defaultOne : current);
     if (picked.isEmpty()) return false;  // Cancel
@@ -98,21 +103,22 @@ QString currentName() {
 
 QString describe() {
     const QString name = chosen();
-    const QString corrected =
-        correctionFor(currentName()) ? QStringLiteral(", corregida") : QString();
+    const bool corrected = correctionFor(currentName()).has_value();
     if (!name.isEmpty()) {
-        return QPrinterInfo::printerInfo(name).isNull()
-                   ? QStringLiteral("Impresora: %1 (no está)").arg(name)
-                   : QStringLiteral("Impresora: %1%2").arg(name, corrected);
+        if (QPrinterInfo::printerInfo(name).isNull())
+            return Text::tr("Impresora: %1 (no está)").arg(name);
+        return (corrected ? Text::tr("Impresora: %1, corregida") : Text::tr("Impresora: %1"))
+            .arg(name);
     }
     const QString fallback = QPrinterInfo::defaultPrinterName();
-    return fallback.isEmpty()
-               ? QStringLiteral("Impresora: no hay ninguna")
-               : QStringLiteral("Impresora: %1 (predeterminada)%2").arg(fallback, corrected);
+    if (fallback.isEmpty()) return Text::tr("Impresora: no hay ninguna");
+    return (corrected ? Text::tr("Impresora: %1 (predeterminada), corregida")
+                      : Text::tr("Impresora: %1 (predeterminada)"))
+        .arg(fallback);
 }
 
 QString missingMessage(const QString& name) {
-    return QStringLiteral(
+    return Text::tr(
                "La impresora de etiquetas «%1» ya no está en este equipo: se imprime en la "
                "impresora predeterminada.\n\nPuede elegir otra en el menú, en "
                "\"Impresora de etiquetas…\".")

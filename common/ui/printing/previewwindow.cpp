@@ -55,9 +55,9 @@ PreviewWindow::PreviewWindow(QWidget* mainWindow) : QMainWindow(nullptr), m_main
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString());
 
-    auto* menu = menuBar()->addMenu(QStringLiteral("Menú"));
+    auto* menu = menuBar()->addMenu(tr("Menú"));
     menu->setObjectName(QStringLiteral("mnuMenu"));
-    QAction* regresarAction = menu->addAction(QStringLiteral("Regresar"));
+    QAction* regresarAction = menu->addAction(tr("Regresar"));
     regresarAction->setObjectName(QStringLiteral("mnuRegresar"));
     regresarAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(regresarAction, &QAction::triggered, this, &PreviewWindow::goBackToMainWindow);
@@ -79,7 +79,7 @@ PreviewWindow::PreviewWindow(QWidget* mainWindow) : QMainWindow(nullptr), m_main
     const int scrollHeight = 600;
     scroll->setGeometry(margin, margin, scrollWidth, scrollHeight);
 
-    auto* regresar = new QPushButton(QStringLiteral("Regresar"), client);
+    auto* regresar = new QPushButton(tr("Regresar"), client);
     regresar->setObjectName(QStringLiteral("cmdRegresar"));
     regresar->setFont(uiFont(QStringLiteral("Arial Narrow"), 9.75, true));
     const int buttonWidth = twips::toPixels(this, 1455);

@@ -65,9 +65,13 @@ int ReviewModel::columnCount(const QModelIndex& parent) const {
 
 QVariant ReviewModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    static const char* const headers[] = {"Nº",     "Hoja · lugar", "Imprimir",
-                                          "Copias", "Etiqueta",     "Revisión"};
-    return QString::fromUtf8(headers[section]);
+    static const char* const headers[] = {QT_TRANSLATE_NOOP("ReviewModel", "Nº"),
+                                          QT_TRANSLATE_NOOP("ReviewModel", "Hoja · lugar"),
+                                          QT_TRANSLATE_NOOP("ReviewModel", "Imprimir"),
+                                          QT_TRANSLATE_NOOP("ReviewModel", "Copias"),
+                                          QT_TRANSLATE_NOOP("ReviewModel", "Etiqueta"),
+                                          QT_TRANSLATE_NOOP("ReviewModel", "Revisión")};
+    return tr(headers[section]);
 }
 
 namespace {
@@ -190,7 +194,7 @@ ReviewWindow::ReviewWindow(Dialogs& dialogs, review::Review& review,
       m_table(new QTableView(this)),
       m_summary(new QLabel(this)) {
     setObjectName(QStringLiteral("frmRevisar"));
-    setWindowTitle(QStringLiteral("Revisar las etiquetas"));
+    setWindowTitle(tr("Revisar las etiquetas"));
     resize(900, 560);
 
     m_table->setObjectName(QStringLiteral("grdEtiquetas"));
@@ -227,18 +231,18 @@ ReviewWindow::ReviewWindow(Dialogs& dialogs, review::Review& review,
         return b;
     };
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(button("cmdEditar", QStringLiteral("Editar…"), [this] {
+    buttons->addWidget(button("cmdEditar", tr("Editar…"), [this] {
         const std::vector<qint64> chosen = chosenLabels();
         if (!chosen.empty()) editLabel(chosen.front());
     }));
-    buttons->addWidget(button("cmdDeshacer", QStringLiteral("Deshacer"), [this] { undoChosen(); }));
+    buttons->addWidget(button("cmdDeshacer", tr("Deshacer"), [this] { undoChosen(); }));
     buttons->addStretch();
     buttons->addWidget(
-        button("cmdImprimirSeleccion", QStringLiteral("Imprimir solo las seleccionadas"), [this] {
+        button("cmdImprimirSeleccion", tr("Imprimir solo las seleccionadas"), [this] {
             const std::vector<qint64> chosen = chosenLabels();
             if (!chosen.empty()) emit printChosen(chosen);
         }));
-    buttons->addWidget(button("cmdCerrar", QStringLiteral("Cerrar"), [this] { close(); }));
+    buttons->addWidget(button("cmdCerrar", tr("Cerrar"), [this] { close(); }));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_summary);
@@ -253,12 +257,11 @@ void ReviewWindow::showSummary() {
         flagged += !m_review.findings(label).isEmpty();
         edited += m_review.edit(label) != nullptr;
     }
-    m_summary->setText(
-        QStringLiteral("%1 etiquetas; se imprimirán %2. Con avisos: %3. Editadas: %4.")
-            .arg(m_review.count())
-            .arg(m_review.labelsToPrint())
-            .arg(flagged)
-            .arg(edited));
+    m_summary->setText(tr("%1 etiquetas; se imprimirán %2. Con avisos: %3. Editadas: %4.")
+                           .arg(m_review.count())
+                           .arg(m_review.labelsToPrint())
+                           .arg(flagged)
+                           .arg(edited));
 }
 
 void ReviewWindow::showLabel(qint64 label) {
@@ -282,7 +285,7 @@ void ReviewWindow::editLabel(qint64 label) {
     for (const review::FieldRule& rule : m_rules) captions.append(rule.caption);
     const QModelIndex lines = m_model->index(int(label), ReviewModel::Lines);
     review::Fields shown = lines.data(ReviewModel::FieldsRole).value<review::Fields>();
-    const QString title = QStringLiteral("Etiqueta %1").arg(label + 1);
+    const QString title = tr("Etiqueta %1").arg(label + 1);
     while (const std::optional<review::Fields> edited =
                m_dialogs.editLabel(this, title, captions, shown)) {
         const QString broken = review::brokenRule(*edited, m_rules);
