@@ -103,8 +103,8 @@ void BM_SpineWalkRecording(benchmark::State& state) {
     const auto lines = std::make_shared<const labellist::LabelList>(g.callNumberLines);
     for (auto _ : state) {
         RecordingSurface surface;
-        printSheets(spineWalk(lines, table, QStringLiteral("8"), kPrinterFace), surface,
-                    FirstSheet(lomos::kSpineSheet.places()));
+        printPages(spineWalk(lines, table, QStringLiteral("8"), kPrinterFace), surface,
+                   FirstSheet(lomos::kSpineSheet.places()));
         benchmark::DoNotOptimize(surface.lines().size());
     }
     setRates(state, 0, g.labelCount);
@@ -116,8 +116,8 @@ void BM_FullWalkRecording(benchmark::State& state) {
     const auto lists = std::make_shared<const fichas::FullGeneration>(g);
     for (auto _ : state) {
         RecordingSurface surface;
-        printSheets(fichas::fullWalk(lists, fichas::printedPlaces()), surface,
-                    FirstSheet(fichas::kFullSheet.places()));
+        printPages(fichas::fullWalk(lists, fichas::printedPlaces()), surface,
+                   FirstSheet(fichas::kFullSheet.places()));
         benchmark::DoNotOptimize(surface.lines().size());
     }
     setRates(state, 0, g.labelCount);
@@ -132,8 +132,8 @@ void BM_SpinePdf100Sheets(benchmark::State& state) {
     const auto lines = std::make_shared<const labellist::LabelList>(g.callNumberLines);
     for (auto _ : state) {
         PdfSurface pdf(dir.filePath(QStringLiteral("spine.pdf")), PdfSurface::Paper::A4);
-        printSheets(spineWalk(lines, table, QStringLiteral("8"), kPrinterFace), pdf,
-                    FirstSheet(lomos::kSpineSheet.places()));
+        printPages(spineWalk(lines, table, QStringLiteral("8"), kPrinterFace), pdf,
+                   FirstSheet(lomos::kSpineSheet.places()));
     }
     setRates(state, 0, g.labelCount);
 }
@@ -145,8 +145,8 @@ void BM_FullPdf100Sheets(benchmark::State& state) {
     const auto lists = std::make_shared<const fichas::FullGeneration>(g);
     for (auto _ : state) {
         PdfSurface pdf(dir.filePath(QStringLiteral("full.pdf")), PdfSurface::Paper::A4);
-        printSheets(fichas::fullWalk(lists, fichas::printedPlaces()), pdf,
-                    FirstSheet(fichas::kFullSheet.places()));
+        printPages(fichas::fullWalk(lists, fichas::printedPlaces()), pdf,
+                   FirstSheet(fichas::kFullSheet.places()));
     }
     setRates(state, 0, g.labelCount);
 }
@@ -179,13 +179,13 @@ void BM_SpinePdfOnAStock(benchmark::State& state) {
     std::optional<Stock> stock;
     if (const char* name = names[state.range(0)]) stock = *all.find(QString::fromLatin1(name));
     const CoordinateTable table = coordinatesOf(stock);
-    const int places = stock ? stock->shape().places() : kSpineSheet.places();
+    const int places = stock ? stock->grid().places() : kSpineSheet.places();
     QTemporaryDir dir;
     const auto lines = std::make_shared<const labellist::LabelList>(g.callNumberLines);
     for (auto _ : state) {
         PdfSurface pdf(dir.filePath(QStringLiteral("spine.pdf")), PdfSurface::Paper::A4);
-        printSheets(spineWalk(lines, table, QStringLiteral("8"), kPrinterFace), pdf,
-                    FirstSheet(places));
+        printPages(spineWalk(lines, table, QStringLiteral("8"), kPrinterFace), pdf,
+                   FirstSheet(places));
     }
     state.SetLabel(names[state.range(0)] ? names[state.range(0)] : "33 a sheet");
     setRates(state, 0, g.labelCount);
@@ -204,8 +204,8 @@ void BM_PreviewOneSheet(benchmark::State& state) {
         ImageSurface surface(image);
         surface.cls();
         // "No" at the first question.
-        previewSheets(spineWalk(lines, table, QStringLiteral("8"), kPreviewFace), surface,
-                      FirstSheet(lomos::kSpineSheet.places()), [] { return false; });
+        previewPages(spineWalk(lines, table, QStringLiteral("8"), kPreviewFace), surface,
+                     FirstSheet(lomos::kSpineSheet.places()), [] { return false; });
     }
     setRates(state, 0, 33);
 }

@@ -15,7 +15,7 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(fichas)
 };
 
-QString help(SheetShape shape) {
+QString help(LabelGrid grid) {
     return Text::tr(
                "Uso: fichas --pdf ARCHIVO.pdf [--paper a4|letter] [--start N] [--skip LISTA]\n"
                "              [--labels LISTA] [--copies N] [--correction-from MEDIDAS]\n"
@@ -36,7 +36,7 @@ QString help(SheetShape shape) {
                "  --start N           empieza en la etiqueta N (1 a %1) de la primera hoja\n"
                "  --test-sheet        escribe la hoja de prueba de los %1 sitios en lugar de\n"
                "                      las etiquetas (no necesita configuración)\n")
-        .arg(shape.places());
+        .arg(grid.places());
 }
 
 // A job of full labels at the sheet's places: the program's own sheet's,
@@ -58,8 +58,8 @@ public:
 
 private:
     std::shared_ptr<const FullGeneration> m_labels;
-    SheetPlaces m_printed;
-    SheetPlaces m_previewed;
+    LabelPlaces m_printed;
+    LabelPlaces m_previewed;
 };
 
 // The four lists "Generar Etiquetas" built (lstBarras, lstClasify, lstAutor,
@@ -114,7 +114,7 @@ std::vector<review::FieldRule> reviewRules() {
 LabelProgram program() {
     return {
         .name = QStringLiteral("fichas"),
-        .sheet = kFullSheet,
+        .ownGrid = kFullSheet,
         .ownSheetName = Text::tr("La hoja de siempre: 36 etiquetas completas"),
         .window = {.statusPoints = 18,
                    .printerDialog = true,

@@ -15,7 +15,7 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(lomos)
 };
 
-QString help(SheetShape shape) {
+QString help(LabelGrid grid) {
     return Text::tr(
                "Uso: lomos --pdf ARCHIVO.pdf [--font-size N] [--paper a4|letter]\n"
                "             [--start N] [--skip LISTA] [--labels LISTA] [--copies N]\n"
@@ -37,7 +37,7 @@ QString help(SheetShape shape) {
                "  --start N           empieza en la etiqueta N (1 a %1) de la primera hoja\n"
                "  --test-sheet        escribe la hoja de prueba de las %1 posiciones en lugar\n"
                "                      de las etiquetas (no necesita configuración)\n")
-        .arg(shape.places());
+        .arg(grid.places());
 }
 
 // A job of spine labels: the coordinate file is read when it is made, as
@@ -105,7 +105,7 @@ private:
 LabelProgram program() {
     return {
         .name = QStringLiteral("lomos"),
-        .sheet = kSpineSheet,
+        .ownGrid = kSpineSheet,
         .ownSheetName = Text::tr("La hoja de siempre: 33 etiquetas de lomo, en las posiciones "
                                  "de \"Configurar\""),
         .window = {.statusPoints = 14.25,
@@ -124,7 +124,7 @@ LabelProgram program() {
         .crosses =
             [](const JobSettings& settings) {
                 return testPositions(coordinatesOf(settings.stock),
-                                     settings.stock ? settings.stock->shape() : kSpineSheet);
+                                     settings.stock ? settings.stock->grid() : kSpineSheet);
             },
     };
 }

@@ -2,9 +2,9 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ca" sourcelanguage="es">
 <context>
-    <name>CorrectionDialog</name>
+    <name>CorrectionWindow</name>
     <message>
-        <location filename="../common/ui/printing/correctiondialog.cpp" line="+21"/>
+        <location filename="../common/ui/printing/correctionwindow.cpp" line="+21"/>
         <source>Corregir impresora</source>
         <translation type="unfinished"></translation>
     </message>
@@ -118,10 +118,13 @@
 </context>
 <context>
     <name>ReviewFlow</name>
-    <message>
+    <message numerus="yes">
         <location filename="../common/ui/review/reviewflow.cpp" line="+68"/>
-        <source>Se imprimirán %1 etiquetas (%2 generadas)</source>
-        <translation type="unfinished"></translation>
+        <source>Se imprimirán %n etiquetas (%1 generadas)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -184,10 +187,13 @@
         <source>Cerrar</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+15"/>
-        <source>%1 etiquetas; se imprimirán %2. Con avisos: %3. Editadas: %4.</source>
-        <translation type="unfinished"></translation>
+        <source>%n etiquetas; se imprimirán %1. Con avisos: %2. Editadas: %3.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <location line="+28"/>
@@ -220,10 +226,13 @@
         <source>Marca, producto o medidas: Herma, 4102, 48,5 x 25,4</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+4"/>
-        <source>%1 hojas en el catálogo; no se muestran %2 que estos programas no pueden imprimir (etiquetas redondas, ovaladas o de CD, o en varias rejillas).</source>
-        <translation type="unfinished"></translation>
+        <source>%n hojas en el catálogo; no se muestran %1 que estos programas no pueden imprimir (etiquetas redondas, ovaladas o de CD, o en varias rejillas).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <location line="+27"/>
@@ -463,11 +472,14 @@ salida de errores.
 </source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+76"/>
-        <source>%1 hojas en el catálogo (%2 que no se pueden imprimir se omiten: %3 redondas o de CD, %4 de varias rejillas, %5 mal descritas); %6 suyas.
+        <source>%n hojas en el catálogo (%1 que no se pueden imprimir se omiten: %2 redondas o de CD, %3 de varias rejillas, %4 mal descritas); %5 suyas.
 </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <location line="+18"/>
@@ -1241,9 +1253,9 @@ Opciones:
     </message>
 </context>
 <context>
-    <name>lomos::FontSizeDialog</name>
+    <name>lomos::FontSizeWindow</name>
     <message>
-        <location filename="../lomos/ui/fontsizedialog.cpp" line="+14"/>
+        <location filename="../lomos/ui/fontsizewindow.cpp" line="+14"/>
         <source>Tamaño de la Fuente</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1489,10 +1501,13 @@ Las etiquetas se hacen con lo escrito, pero la próxima vez habrá que escribirl
         <source>Lista de etiquetas no válida: «%1» (números desde 1 separados por comas, o intervalos como 5-6)</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+7"/>
-        <source>La etiqueta %1 no está en la lista: hay %2 etiquetas</source>
-        <translation type="unfinished"></translation>
+        <source>La etiqueta %1 no está en la lista: hay %n etiquetas</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <location line="+15"/>

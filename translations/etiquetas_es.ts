@@ -2,9 +2,56 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="es">
 <context>
+    <name>ReviewFlow</name>
+    <message numerus="yes">
+        <location filename="../common/ui/review/reviewflow.cpp" line="+68"/>
+        <source>Se imprimirán %n etiquetas (%1 generadas)</source>
+        <translation>
+            <numerusform>Se imprimirán %n etiquetas (%1 generadas)</numerusform>
+            <numerusform>Se imprimirán %n etiquetas (%1 generadas)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReviewWindow</name>
+    <message numerus="yes">
+        <location filename="../common/ui/review/reviewwindow.cpp" line="+260"/>
+        <source>%n etiquetas; se imprimirán %1. Con avisos: %2. Editadas: %3.</source>
+        <translation>
+            <numerusform>%n etiquetas; se imprimirán %1. Con avisos: %2. Editadas: %3.</numerusform>
+            <numerusform>%n etiquetas; se imprimirán %1. Con avisos: %2. Editadas: %3.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>StockWindow</name>
+    <message numerus="yes">
+        <location filename="../common/ui/stock/stockwindow.cpp" line="+101"/>
+        <source>%n hojas en el catálogo; no se muestran %1 que estos programas no pueden imprimir (etiquetas redondas, ovaladas o de CD, o en varias rejillas).</source>
+        <translation>
+            <numerusform>%n hojas en el catálogo; no se muestran %1 que estos programas no pueden imprimir (etiquetas redondas, ovaladas o de CD, o en varias rejillas).</numerusform>
+            <numerusform>%n hojas en el catálogo; no se muestran %1 que estos programas no pueden imprimir (etiquetas redondas, ovaladas o de CD, o en varias rejillas).</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>batch</name>
+    <message numerus="yes">
+        <location filename="../common/batch/batchjob.cpp" line="+281"/>
+        <source>%n hojas en el catálogo (%1 que no se pueden imprimir se omiten: %2 redondas o de CD, %3 de varias rejillas, %4 mal descritas); %5 suyas.
+</source>
+        <translation>
+            <numerusform>%n hojas en el catálogo (%1 que no se pueden imprimir se omiten: %2 redondas o de CD, %3 de varias rejillas, %4 mal descritas); %5 suyas.
+</numerusform>
+            <numerusform>%n hojas en el catálogo (%1 que no se pueden imprimir se omiten: %2 redondas o de CD, %3 de varias rejillas, %4 mal descritas); %5 suyas.
+</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>messages</name>
     <message numerus="yes">
-        <location filename="../common/core/text/messages.h" line="+35" />
+        <location filename="../common/core/text/messages.h" line="+35"/>
         <source>Se han generado %n etiquetas</source>
         <translation>
             <numerusform>Se han generado %n etiquetas</numerusform>
@@ -13,9 +60,20 @@
     </message>
 </context>
 <context>
+    <name>review</name>
+    <message numerus="yes">
+        <location filename="../common/core/review/jobselection.cpp" line="+51"/>
+        <source>La etiqueta %1 no está en la lista: hay %n etiquetas</source>
+        <translation>
+            <numerusform>La etiqueta %1 no está en la lista: hay %n etiquetas</numerusform>
+            <numerusform>La etiqueta %1 no está en la lista: hay %n etiquetas</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>sheets</name>
     <message numerus="yes">
-        <location filename="../common/core/sheets/stock.cpp" line="+97" />
+        <location filename="../common/core/sheets/stock.cpp" line="+97"/>
         <source>%n etiquetas</source>
         <translation>
             <numerusform>%n etiqueta</numerusform>
@@ -23,7 +81,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+2" />
+        <location line="+2"/>
         <source>%n columnas</source>
         <translation>
             <numerusform>%n columna</numerusform>
@@ -31,7 +89,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+0" />
+        <location line="+0"/>
         <source>%n filas</source>
         <translation>
             <numerusform>%n fila</numerusform>

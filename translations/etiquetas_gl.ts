@@ -2,9 +2,9 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="gl" sourcelanguage="es">
 <context>
-    <name>CorrectionDialog</name>
+    <name>CorrectionWindow</name>
     <message>
-        <location filename="../common/ui/printing/correctiondialog.cpp" line="+21"/>
+        <location filename="../common/ui/printing/correctionwindow.cpp" line="+21"/>
         <source>Corregir impresora</source>
         <translation type="unfinished"></translation>
     </message>
@@ -118,10 +118,13 @@
 </context>
 <context>
     <name>ReviewFlow</name>
-    <message>
+    <message numerus="yes">
         <location filename="../common/ui/review/reviewflow.cpp" line="+68"/>
-        <source>Se imprimirán %1 etiquetas (%2 generadas)</source>
-        <translation type="unfinished"></translation>
+        <source>Se imprimirán %n etiquetas (%1 generadas)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -184,10 +187,13 @@
         <source>Cerrar</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+15"/>
-        <source>%1 etiquetas; se imprimirán %2. Con avisos: %3. Editadas: %4.</source>
-        <translation type="unfinished"></translation>
+        <source>%n etiquetas; se imprimirán %1. Con avisos: %2. Editadas: %3.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <location line="+28"/>
@@ -220,10 +226,13 @@
         <source>Marca, producto o medidas: Herma, 4102, 48,5 x 25,4</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+4"/>
-        <source>%1 hojas en el catálogo; no se muestran %2 que estos programas no pueden imprimir (etiquetas redondas, ovaladas o de CD, o en varias rejillas).</source>
-        <translation type="unfinished"></translation>
+        <source>%n hojas en el catálogo; no se muestran %1 que estos programas no pueden imprimir (etiquetas redondas, ovaladas o de CD, o en varias rejillas).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <location line="+27"/>
@@ -347,89 +356,6 @@
     </message>
 </context>
 <context>
-    <name>Text</name>
-    <message>
-        <location filename="../lomos/core/spinecheck.cpp" line="+74"/>
-        <source>sin clasificación</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>no tiene ninguna línea que imprimir</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>la clasificación tiene más de seis partes: lo que sigue a la sexta no se imprime</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>la línea «%1» mide %2 cm y hasta el borde derecho hay %3 cm</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>la línea «%1» mide %2 cm y la etiqueta mide %3 cm</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>la línea «%1» mide %2 cm y hasta el borde de la etiqueta hay %3 cm</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>sus líneas se salen del papel por abajo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>sus líneas pasan a la etiqueta de abajo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>sus líneas se salen de la etiqueta por abajo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../fichas/core/fullcheck.cpp" line="+72"/>
-        <source>sin código de barras</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>la línea «%1…» de la clasificación pasa de %2 caracteres y se corta</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+16"/>
-        <source>el autor no cabe en dos líneas y pierde palabras</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>el título no cabe en dos líneas y pierde palabras</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+18"/>
-        <source>se sale de la etiqueta por abajo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>se sale del papel por abajo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>se monta sobre la etiqueta de abajo</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>batch</name>
     <message>
         <location filename="../common/batch/batchjob.cpp" line="+59"/>
@@ -546,11 +472,14 @@ salida de errores.
 </source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+76"/>
-        <source>%1 hojas en el catálogo (%2 que no se pueden imprimir se omiten: %3 redondas o de CD, %4 de varias rejillas, %5 mal descritas); %6 suyas.
+        <source>%n hojas en el catálogo (%1 que no se pueden imprimir se omiten: %2 redondas o de CD, %3 de varias rejillas, %4 mal descritas); %5 suyas.
 </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <location line="+18"/>
@@ -785,7 +714,7 @@ salida de errores.
 <context>
     <name>fichas</name>
     <message>
-        <location filename="../fichas/core/fullcheck.cpp" line="-106"/>
+        <location filename="../fichas/core/fullcheck.cpp" line="+19"/>
         <source>la línea «%1» de la clasificación se monta sobre el código de barras</source>
         <translation type="unfinished"></translation>
     </message>
@@ -817,6 +746,41 @@ salida de errores.
     <message>
         <location line="+2"/>
         <source>«%1» (la clasificación) se sale de la etiqueta por la derecha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>sin código de barras</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>la línea «%1…» de la clasificación pasa de %2 caracteres y se corta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>el autor no cabe en dos líneas y pierde palabras</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>el título no cabe en dos líneas y pierde palabras</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>se sale de la etiqueta por abajo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>se sale del papel por abajo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>se monta sobre la etiqueta de abajo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1066,6 +1030,51 @@ Opciones:
         <source>Clasificación</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location filename="../lomos/core/spinecheck.cpp" line="+77"/>
+        <source>sin clasificación</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>no tiene ninguna línea que imprimir</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>la clasificación tiene más de seis partes: lo que sigue a la sexta no se imprime</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>la línea «%1» mide %2 cm y hasta el borde derecho hay %3 cm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>la línea «%1» mide %2 cm y la etiqueta mide %3 cm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>la línea «%1» mide %2 cm y hasta el borde de la etiqueta hay %3 cm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>sus líneas se salen del papel por abajo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>sus líneas pasan a la etiqueta de abajo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>sus líneas se salen de la etiqueta por abajo</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>lomos::CoordinateEditor</name>
@@ -1244,9 +1253,9 @@ Opciones:
     </message>
 </context>
 <context>
-    <name>lomos::FontSizeDialog</name>
+    <name>lomos::FontSizeWindow</name>
     <message>
-        <location filename="../lomos/ui/fontsizedialog.cpp" line="+14"/>
+        <location filename="../lomos/ui/fontsizewindow.cpp" line="+14"/>
         <source>Tamaño de la Fuente</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1492,10 +1501,13 @@ Las etiquetas se hacen con lo escrito, pero la próxima vez habrá que escribirl
         <source>Lista de etiquetas no válida: «%1» (números desde 1 separados por comas, o intervalos como 5-6)</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+7"/>
-        <source>La etiqueta %1 no está en la lista: hay %2 etiquetas</source>
-        <translation type="unfinished"></translation>
+        <source>La etiqueta %1 no está en la lista: hay %n etiquetas</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <location line="+15"/>

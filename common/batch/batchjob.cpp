@@ -199,9 +199,9 @@ QString stockOf(const BatchOptions& options, JobSettings& settings) {
 }
 
 // The options both programs take, and what the job writes, after each
-// program's own part of --help, for a sheet of `shape`.
-QString helpText(const LabelProgram& program, SheetShape shape) {
-    return program.help(shape) +
+// program's own part of --help, for a sheet of `grid`.
+QString helpText(const LabelProgram& program, LabelGrid grid) {
+    return program.help(grid) +
            Text::tr(
                "  --skip LISTA        deja vacías en la primera hoja las etiquetas de la lista,\n"
                "                      separadas por comas (por ejemplo 3,7,12)\n"
@@ -238,10 +238,10 @@ QString helpText(const LabelProgram& program, SheetShape shape) {
 
 // The sheet --help speaks of: the stock --stock names, else the one chosen
 // in the window, else the program's own.
-SheetShape helpShape(const BatchOptions& options, const LabelProgram& program) {
+LabelGrid helpShape(const BatchOptions& options, const LabelProgram& program) {
     JobSettings settings{.stock = stockchoice::chosen(program.name)};
     stockOf(options, settings);
-    return program.shapeOf(settings);
+    return program.gridOf(settings);
 }
 
 // The labels --labels and --copies name, in their order, or none for every
@@ -279,9 +279,9 @@ int listStocks(const QString& text, QTextStream& out, QTextStream& err) {
             << found.stock->description << "\n";
     }
     err << Text::tr(
-               "%1 hojas en el catálogo (%2 que no se pueden imprimir se omiten: %3 "
-               "redondas o de CD, %4 de varias rejillas, %5 mal descritas); %6 suyas.\n")
-               .arg(catalogue.stocks.size())
+               "%n hojas en el catálogo (%1 que no se pueden imprimir se omiten: %2 "
+               "redondas o de CD, %3 de varias rejillas, %4 mal descritas); %5 suyas.\n",
+               nullptr, int(catalogue.stocks.size()))
                .arg(catalogue.skipped())
                .arg(catalogue.skippedShapes)
                .arg(catalogue.skippedLayouts)
@@ -294,7 +294,7 @@ int listStocks(const QString& text, QTextStream& out, QTextStream& err) {
 // Draws `walk` into the PDF. Returns the exit status.
 int writePdf(const LabelWalk& walk, DrawingSurface& pdf, const FirstSheet& first,
              QTextStream& err) {
-    const PrintOutcome outcome = printSheets(walk, pdf, first);
+    const PrintOutcome outcome = printPages(walk, pdf, first);
     if (outcome.printed) return kBatchOk;
     err << Text::tr("No se pudo escribir el PDF: %1").arg(outcome.reason) << "\n";
     return kBatchPdfNotWritten;
@@ -367,7 +367,7 @@ int runBatchJob(const QStringList& arguments, const LabelProgram& program, QText
         return kBatchUsage;
     };
     if (const QString wrong = stockOf(options, settings); !wrong.isEmpty()) return refuse(wrong);
-    if (const QString wrong = firstSheetOf(options, program.shapeOf(settings).places(), first);
+    if (const QString wrong = firstSheetOf(options, program.gridOf(settings).places(), first);
         !wrong.isEmpty()) {
         return refuse(wrong);
     }

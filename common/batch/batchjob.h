@@ -6,10 +6,9 @@ class QTextStream;
 struct LabelProgram;
 
 // The windowless job both programs offer: "Generar" then "Imprimir" into a
-// PDF, PROGRAM --pdf ARCHIVO.pdf [--font-size N] [--paper a4|letter]
-// [--start N] [--skip LISTA] [--labels LISTA] [--copies N]
-// [--correction-from MEDIDAS] [--strict], or the test sheet with
-// --test-sheet.
+// PDF, with the options each program's --help lists (--pdf, --stock,
+// --start, --labels...); the test sheet with --test-sheet; the catalogue's
+// stocks with --list-stocks.
 
 // Exit statuses of the windowless job.
 enum BatchExit {

@@ -50,8 +50,8 @@ bool contains(const std::vector<qint64>& sorted, qint64 value) {
 // Named so, lupdate reads the texts below in this file\'s context.
 using labelcheck::Result;
 
-Result checkFullLabels(const FullGeneration& lists, const SheetPlaces& places,
-                                   const FirstSheet& first, DrawingSurface& surface) {
+Result checkFullLabels(const FullGeneration& lists, const LabelPlaces& places,
+                       const FirstSheet& first, DrawingSurface& surface) {
     labelcheck::Result result;
     labelcheck::WidthGauge callNumberGauge(surface);
     callNumberGauge.useFont(kCallNumberFace, kPointSize, true);

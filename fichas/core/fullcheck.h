@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/core/sheets/firstsheet.h"
 #include "common/core/check/labelcheck.h"
+#include "common/core/sheets/firstsheet.h"
 #include "fichas/core/fullgeneration.h"
 #include "fichas/core/fullwalk.h"
 
@@ -12,7 +12,7 @@ namespace fichas {
 // cut at 30 characters, a call-number line that runs into the barcode, the
 // author or the title beside it, an author or a title whose wrapping dropped
 // words, and a label that runs into the one below (or off the area).
-labelcheck::Result checkFullLabels(const FullGeneration& lists, const SheetPlaces& places,
+labelcheck::Result checkFullLabels(const FullGeneration& lists, const LabelPlaces& places,
                                    const FirstSheet& first, DrawingSurface& surface);
 
 }  // namespace fichas

@@ -37,8 +37,8 @@ void printAt(DrawingSurface& surface, double xCm, double yCm, const QString& tex
 
 namespace {
 
-SheetPlaces ownSheet(double (*x)(int), double (*y)(int)) {
-    SheetPlaces places{kFullSheet, {}, {}, {}, {}};
+LabelPlaces ownSheet(double (*x)(int), double (*y)(int)) {
+    LabelPlaces places{kFullSheet, {}, {}, {}, {}};
     for (int p = 0; p < kFullSheet.places(); ++p) {
         places.x.push_back(x(p));
         places.y.push_back(y(p));
@@ -48,22 +48,22 @@ SheetPlaces ownSheet(double (*x)(int), double (*y)(int)) {
 
 }  // namespace
 
-SheetPlaces printedPlaces() {
+LabelPlaces printedPlaces() {
     return ownSheet([](int p) { return kPrintedColumnCm[size_t(kFullSheet.columnOf(p))]; },
                     [](int p) { return kRowCm[size_t(kFullSheet.rowOf(p))] - kPrintShiftCm; });
 }
 
 // Place 1 stands a millimetre left of its column: deliberate, as the
 // preview always showed it.
-SheetPlaces previewPlaces() {
+LabelPlaces previewPlaces() {
     return ownSheet(
         [](int p) { return p == 1 ? 7.3 : kPreviewColumnCm[size_t(kFullSheet.columnOf(p))]; },
         [](int p) { return kRowCm[size_t(kFullSheet.rowOf(p))]; });
 }
 
-SheetPlaces stockPlaces(const Stock& stock) {
-    SheetPlaces places{stock.shape(), {}, {}, {}, {}};
-    for (int p = 0; p < stock.shape().places(); ++p) {
+LabelPlaces stockPlaces(const Stock& stock) {
+    LabelPlaces places{stock.grid(), {}, {}, {}, {}};
+    for (int p = 0; p < stock.grid().places(); ++p) {
         places.x.push_back(stock.labelLeftCm(p) + kStockInsetMm / 10);
         places.y.push_back(stock.labelTopCm(p) + kStockInsetMm / 10);
         places.labelRightCm.push_back(stock.labelLeftCm(p) + stock.labelWidthMm / 10);
@@ -72,10 +72,10 @@ SheetPlaces stockPlaces(const Stock& stock) {
     return places;
 }
 
-std::vector<testsheet::Position> testPositions(const SheetPlaces& places) {
+std::vector<testsheet::Position> testPositions(const LabelPlaces& places) {
     std::vector<testsheet::Position> positions;
-    for (int p = 0; p < places.shape.places(); ++p) {
-        positions.push_back({p + 1, places.shape.rowOf(p), places.shape.columnOf(p),
+    for (int p = 0; p < places.grid.places(); ++p) {
+        positions.push_back({p + 1, places.grid.rowOf(p), places.grid.columnOf(p),
                              places.x[size_t(p)], places.y[size_t(p)]});
     }
     return positions;
@@ -123,8 +123,8 @@ bool FullLabelReader::next(FullLabel& label) {
     return true;
 }
 
-WalkEnd walkFullLabels(const FullGeneration& lists, const SheetPlaces& places,
-                       DrawingSurface& surface, const SheetFull& sheetFull, PlaceCursor& cursor) {
+WalkEnd walkFullLabels(const FullGeneration& lists, const LabelPlaces& places,
+                       DrawingSurface& surface, const PageFull& pageFull, PlaceCursor& cursor) {
     FullLabelReader reader(lists);
     FullLabel label;
     while (reader.next(label)) {
@@ -138,15 +138,15 @@ WalkEnd walkFullLabels(const FullGeneration& lists, const SheetPlaces& places,
             printAt(surface, x + text.dx, y + text.dy, text.text);
         }
         if (!label.closed) break;
-        if (cursor.take() && sheetFull && !sheetFull(surface)) return WalkEnd::Stopped;
+        if (cursor.take() && pageFull && !pageFull(surface)) return WalkEnd::Stopped;
     }
     return WalkEnd::EndOfList;
 }
 
-LabelWalk fullWalk(std::shared_ptr<const FullGeneration> lists, SheetPlaces places) {
+LabelWalk fullWalk(std::shared_ptr<const FullGeneration> lists, LabelPlaces places) {
     return [lists = std::move(lists), places = std::move(places)](
-               DrawingSurface& surface, const SheetFull& sheetFull, PlaceCursor& cursor) {
-        return walkFullLabels(*lists, places, surface, sheetFull, cursor);
+               DrawingSurface& surface, const PageFull& pageFull, PlaceCursor& cursor) {
+        return walkFullLabels(*lists, places, surface, pageFull, cursor);
     };
 }
 

@@ -5,9 +5,9 @@
 #include <optional>
 #include <vector>
 
-#include "common/core/sheets/sheetshape.h"
+#include "common/core/sheets/labelgrid.h"
 #include "common/core/sheets/stock.h"
-#include "common/core/walks/sheetflow.h"
+#include "common/core/walks/pageflow.h"
 #include "common/core/walks/testsheet.h"
 #include "fichas/core/fullgeneration.h"
 
@@ -16,14 +16,14 @@ class DrawingSurface;
 namespace fichas {
 
 // A sheet of full labels: 36, in 12 rows of 3.
-inline constexpr SheetShape kFullSheet{12, 3};
+inline constexpr LabelGrid kFullSheet{12, 3};
 
 // Where the labels of a sheet stand, place by place in the sheet's order.
 // On the program's own sheet the printed sheet and the preview use
 // different places, measured from the printable area's corner; on a stock,
 // the places are inside its labels, from the paper's corner.
-struct SheetPlaces {
-    SheetShape shape;
+struct LabelPlaces {
+    LabelGrid grid;
     std::vector<double> x;  // where the label's text starts, cm
     std::vector<double> y;
     // A stock's labels' right and bottom edges, which the check keeps the
@@ -31,15 +31,15 @@ struct SheetPlaces {
     std::vector<double> labelRightCm, labelBottomCm;
 };
 
-SheetPlaces printedPlaces();
-SheetPlaces previewPlaces();
+LabelPlaces printedPlaces();
+LabelPlaces previewPlaces();
 // A stock's labels, the text `kStockInsetMm` into each.
-SheetPlaces stockPlaces(const Stock& stock);
+LabelPlaces stockPlaces(const Stock& stock);
 constexpr double kStockInsetMm = 1.5;
 
 // The places for the test sheet: the corner where each label's call number
 // starts.
-std::vector<testsheet::Position> testPositions(const SheetPlaces& places);
+std::vector<testsheet::Position> testPositions(const LabelPlaces& places);
 
 // One text of a full label, as the walk draws it: its field, where it
 // stands from the label's corner, in centimetres, and what it says.
@@ -79,11 +79,11 @@ constexpr double kPointSize = 8;
 // 36 to a sheet at `places`: the
 // call number's lines at the label's left edge, and to their right the
 // barcode, the author and the title. Each list is walked by its own index.
-WalkEnd walkFullLabels(const FullGeneration& lists, const SheetPlaces& places,
-                       DrawingSurface& surface, const SheetFull& sheetFull, PlaceCursor& cursor);
+WalkEnd walkFullLabels(const FullGeneration& lists, const LabelPlaces& places,
+                       DrawingSurface& surface, const PageFull& pageFull, PlaceCursor& cursor);
 
 // The walk bound to its labels, which it shares.
-LabelWalk fullWalk(std::shared_ptr<const FullGeneration> lists, SheetPlaces places);
+LabelWalk fullWalk(std::shared_ptr<const FullGeneration> lists, LabelPlaces places);
 
 // The faces as the label sheets were laid out with them; "arial" in small
 // letters is deliberate and harmless, as face names match without regard to

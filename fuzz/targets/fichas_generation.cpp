@@ -59,9 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     RecordingSurface surface;
-    printSheets(fichas::fullWalk(std::make_shared<const fichas::FullGeneration>(g),
-                                 fichas::printedPlaces()),
-                surface, FirstSheet(fichas::kFullSheet.places()));
+    printPages(fichas::fullWalk(std::make_shared<const fichas::FullGeneration>(g),
+                                fichas::printedPlaces()),
+               surface, FirstSheet(fichas::kFullSheet.places()));
     FUZZ_CHECK(surface.ended());
     FUZZ_CHECK(surface.sheets() <= (g.labelCount + 35) / 36);
     return 0;

@@ -21,7 +21,7 @@ CoordinateTable defaultCoordinateTable() {
 }
 
 CoordinateTable stockCoordinateTable(const Stock& stock, double insetMm) {
-    CoordinateTable table(stock.shape().places());
+    CoordinateTable table(stock.grid().places());
     // Centimetres as the coordinate file holds them, to a tenth of a mm.
     auto cm = [](double value) { return QString::number(value, 'f', 2); };
     for (int p = 0; p < table.positions(); ++p) {
@@ -40,10 +40,10 @@ QString coordinateFileOf(const std::optional<Stock>& stock) {
     return drivec::path(QStringLiteral("cy ") + name + QStringLiteral(".txt"));
 }
 
-std::vector<testsheet::Position> testPositions(const CoordinateTable& table, SheetShape shape) {
+std::vector<testsheet::Position> testPositions(const CoordinateTable& table, LabelGrid grid) {
     std::vector<testsheet::Position> positions;
     for (int p = 0; p < table.positions(); ++p) {
-        positions.push_back({p + 1, shape.rowOf(p), shape.columnOf(p),
+        positions.push_back({p + 1, grid.rowOf(p), grid.columnOf(p),
                              parseNumber(table.x[size_t(p)]), parseNumber(table.y[size_t(p)])});
     }
     return positions;
@@ -69,7 +69,7 @@ CoordinateTable coordinatesOf(const std::optional<Stock>& stock) {
     if (!stock) return readCoordinateFile(path);
     if (!textfile::isRegularFile(path) && !textfile::isRegularFile(textfile::userCopyOf(path)))
         return stockCoordinateTable(*stock, kDefaultInsetMm);
-    return readCoordinateFile(path, stock->shape().places());
+    return readCoordinateFile(path, stock->grid().places());
 }
 
 textfile::WriteResult writeCoordinateFile(const QString& path, const CoordinateTable& table) {

@@ -4,15 +4,15 @@
 #include <optional>
 #include <vector>
 
-#include "common/core/sheets/sheetshape.h"
+#include "common/core/files/textfile.h"
+#include "common/core/sheets/labelgrid.h"
 #include "common/core/sheets/stock.h"
 #include "common/core/walks/testsheet.h"
-#include "common/core/files/textfile.h"
 
 namespace lomos {
 
 // The program's own sheet of spine labels: 33, in 11 rows of 3.
-inline constexpr SheetShape kSpineSheet{11, 3};
+inline constexpr LabelGrid kSpineSheet{11, 3};
 
 // Where the spine labels of a sheet land, position by position in the
 // sheet's order. Entries are text as read or typed, in centimetres; they
@@ -55,7 +55,7 @@ CoordinateTable readCoordinateFile(const QString& path, int positions = kSpineSh
 CoordinateTable coordinatesOf(const std::optional<Stock>& stock);
 
 // The positions for the test sheet.
-std::vector<testsheet::Position> testPositions(const CoordinateTable& table, SheetShape shape);
+std::vector<testsheet::Position> testPositions(const CoordinateTable& table, LabelGrid grid);
 
 // Writes the entries, Y then X, each followed by CR LF, replacing the file
 // whole.

@@ -25,7 +25,7 @@ Position positionOf(const CoordinateTable& table, int p) {
 
 WalkEnd walkSpineLabels(const labellist::LabelList& list, const CoordinateTable& table,
                         const QString& fontSizeText, const QString& face, DrawingSurface& surface,
-                        const SheetFull& sheetFull, PlaceCursor& places) {
+                        const PageFull& pageFull, PlaceCursor& places) {
     const std::optional<double> fontSize = parseNumber(fontSizeText);
     WalkEnd walkEnd = WalkEnd::EndOfList;
     forEachSpineLabel(list, [&](qsizetype first, qsizetype end, bool closed) {
@@ -41,7 +41,7 @@ WalkEnd walkSpineLabels(const labellist::LabelList& list, const CoordinateTable&
             if (at.y) *at.y += kLineStepCm;
         }
         if (!closed) return false;
-        if (places.take() && sheetFull && !sheetFull(surface)) {
+        if (places.take() && pageFull && !pageFull(surface)) {
             walkEnd = WalkEnd::Stopped;
             return false;
         }
@@ -53,8 +53,8 @@ WalkEnd walkSpineLabels(const labellist::LabelList& list, const CoordinateTable&
 LabelWalk spineWalk(std::shared_ptr<const labellist::LabelList> list, CoordinateTable table,
                     const QString& fontSizeText, const QString& face) {
     return [list = std::move(list), table = std::move(table), fontSizeText, face](
-               DrawingSurface& surface, const SheetFull& sheetFull, PlaceCursor& places) {
-        return walkSpineLabels(*list, table, fontSizeText, face, surface, sheetFull, places);
+               DrawingSurface& surface, const PageFull& pageFull, PlaceCursor& places) {
+        return walkSpineLabels(*list, table, fontSizeText, face, surface, pageFull, places);
     };
 }
 

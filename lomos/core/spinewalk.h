@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "common/core/printfile/labellist.h"
-#include "common/core/walks/sheetflow.h"
+#include "common/core/walks/pageflow.h"
 #include "lomos/core/coordinates.h"
 
 class DrawingSurface;
@@ -46,7 +46,7 @@ void forEachSpineLabel(const labellist::LabelList& list, OnLabel&& label) {
 // walk goes on.
 WalkEnd walkSpineLabels(const labellist::LabelList& list, const CoordinateTable& table,
                         const QString& fontSizeText, const QString& face, DrawingSurface& surface,
-                        const SheetFull& sheetFull, PlaceCursor& places);
+                        const PageFull& pageFull, PlaceCursor& places);
 
 // The walk bound to its labels, which it shares.
 LabelWalk spineWalk(std::shared_ptr<const labellist::LabelList> list, CoordinateTable table,

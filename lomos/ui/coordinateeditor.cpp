@@ -66,10 +66,10 @@ CoordinateEditor::CoordinateEditor(Dialogs& dialogs, QWidget* mainWindow,
       m_dialogs(dialogs),
       m_mainWindow(mainWindow),
       m_stock(std::move(stock)),
-      m_shape(m_stock ? m_stock->shape() : kSpineSheet),
-      m_saved(m_shape.places()),
-      m_y(size_t(m_shape.places())),
-      m_x(size_t(m_shape.places())) {
+      m_grid(m_stock ? m_stock->grid() : kSpineSheet),
+      m_saved(m_grid.places()),
+      m_y(size_t(m_grid.places())),
+      m_x(size_t(m_grid.places())) {
     setObjectName(QStringLiteral("frmConfigura"));
     setWindowTitle(m_stock ? m_stock->name : QString());
 
@@ -161,7 +161,7 @@ void CoordinateEditor::layOutOwnSheet(QWidget* client) {
 void CoordinateEditor::layOutStock(QWidget* client) {
     auto* grid = new QWidget;
     auto* cells = new QGridLayout(grid);
-    for (int column = 0; column < m_shape.columns; ++column) {
+    for (int column = 0; column < m_grid.columns; ++column) {
         auto* button = makeButton(grid, QStringLiteral("cmdCambioColumna%1").arg(column),
                                   tr("Cambio columna %1").arg(column), 9);
         connect(button, &QPushButton::clicked, this, [this, column] { changeColumn(column); });
@@ -169,10 +169,10 @@ void CoordinateEditor::layOutStock(QWidget* client) {
         cells->addWidget(new QLabel(tr("X"), grid), 1, 1 + 2 * column, Qt::AlignCenter);
         cells->addWidget(new QLabel(tr("Y"), grid), 1, 2 + 2 * column, Qt::AlignCenter);
     }
-    for (int row = 0; row < m_shape.rows; ++row) {
+    for (int row = 0; row < m_grid.rows; ++row) {
         cells->addWidget(new QLabel(tr("Fila %1").arg(row), grid), row + 2, 0);
-        for (int column = 0; column < m_shape.columns; ++column) {
-            const int p = m_shape.placeAt(row, column);
+        for (int column = 0; column < m_grid.columns; ++column) {
+            const int p = m_grid.placeAt(row, column);
             for (const bool isX : {true, false}) {
                 auto* field = new QLineEdit(grid);
                 field->setObjectName(QStringLiteral("txt%1%2").arg(p).arg(isX ? "x" : ""));
@@ -184,7 +184,7 @@ void CoordinateEditor::layOutStock(QWidget* client) {
         auto* button = makeButton(grid, QStringLiteral("cmdFila%1").arg(row),
                                   tr("Cambio vertical Fila %1").arg(row), 9);
         connect(button, &QPushButton::clicked, this, [this, row] { changeRow(row); });
-        cells->addWidget(button, row + 2, 1 + 2 * m_shape.columns);
+        cells->addWidget(button, row + 2, 1 + 2 * m_grid.columns);
     }
     auto* scroll = new QScrollArea(client);
     scroll->setWidget(grid);
@@ -226,7 +226,7 @@ void CoordinateEditor::load() {
 }
 
 CoordinateTable CoordinateEditor::table() const {
-    CoordinateTable table(m_shape.places());
+    CoordinateTable table(m_grid.places());
     for (size_t p = 0; p < m_x.size(); ++p) {
         table.x[p] = m_x[p]->text();
         table.y[p] = m_y[p]->text();
@@ -246,8 +246,8 @@ void CoordinateEditor::changeRow(int row) {
         this, QString(), tr("Teclea el nuevo valor para las etiquetas de la fila %1").arg(row),
         QString());
     if (value.isEmpty()) return;
-    for (int column = 0; column < m_shape.columns; ++column) {
-        m_y[size_t(m_shape.placeAt(row, column))]->setText(value);
+    for (int column = 0; column < m_grid.columns; ++column) {
+        m_y[size_t(m_grid.placeAt(row, column))]->setText(value);
     }
 }
 
@@ -257,8 +257,8 @@ void CoordinateEditor::changeColumn(int column) {
         tr("Teclea el nuevo valor horizontal para las etiquetas de la columna %1").arg(column),
         QString());
     if (value.isEmpty()) return;
-    for (int row = 0; row < m_shape.rows; ++row) {
-        m_x[size_t(m_shape.placeAt(row, column))]->setText(value);
+    for (int row = 0; row < m_grid.rows; ++row) {
+        m_x[size_t(m_grid.placeAt(row, column))]->setText(value);
     }
 }
 

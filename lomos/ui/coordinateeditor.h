@@ -53,10 +53,10 @@ private:
     Dialogs& m_dialogs;
     QWidget* m_mainWindow;
     std::optional<Stock> m_stock;  // none: the program's own sheet
-    SheetShape m_shape;
-    CoordinateTable m_saved;  // the table as the file holds it
-    std::vector<QLineEdit*> m_y;  // txt0 .. txt32
-    std::vector<QLineEdit*> m_x;  // txt0x .. txt32x
+    LabelGrid m_grid;
+    CoordinateTable m_saved;       // the table as the file holds it
+    std::vector<QLineEdit*> m_y;   // txt0 .. txt32
+    std::vector<QLineEdit*> m_x;   // txt0x .. txt32x
     QLineEdit* m_inset = nullptr;  // txtMargen
 };
 

@@ -12,7 +12,7 @@
 #include "lomos/program.h"
 #include "lomos/ui/artwork.h"
 #include "lomos/ui/coordinateeditor.h"
-#include "lomos/ui/fontsizedialog.h"
+#include "lomos/ui/fontsizewindow.h"
 
 namespace lomos {
 
@@ -167,7 +167,7 @@ void MainWindow::openCoordinateEditor() {
         auto* editor = new CoordinateEditor(dialogs(), this, workbench().settings().stock);
         connect(editor, &CoordinateEditor::testSheetRequested, this,
                 [this](const CoordinateTable& table) {
-                    printTestSheet(testPositions(table, workbench().shape()));
+                    printTestSheet(testPositions(table, workbench().grid()));
                 });
         connect(editor, &CoordinateEditor::printerCorrectionRequested, this,
                 &MainWindow::openPrinterCorrection);
@@ -176,9 +176,9 @@ void MainWindow::openCoordinateEditor() {
 }
 
 void MainWindow::openFontSizeDialog() {
-    m_fontSizeDialog.open([this] {
-        auto* dialog = new FontSizeDialog;
-        connect(dialog, &FontSizeDialog::sizeChosen, this, &MainWindow::setFontSizeText);
+    m_fontSizeWindow.open([this] {
+        auto* dialog = new FontSizeWindow;
+        connect(dialog, &FontSizeWindow::sizeChosen, this, &MainWindow::setFontSizeText);
         return dialog;
     });
 }
@@ -192,7 +192,7 @@ void MainWindow::setFontSizeText(const QString& size) {
 // asked about, and Cancelar there stays.
 bool MainWindow::closeOtherWindows() {
     if (!m_editor.close()) return false;
-    m_fontSizeDialog.close();
+    m_fontSizeWindow.close();
     return MainWindowBase::closeOtherWindows();
 }
 

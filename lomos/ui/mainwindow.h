@@ -3,7 +3,7 @@
 #include "common/ui/frame/mainwindowbase.h"
 #include "common/ui/frame/secondarywindow.h"
 #include "lomos/ui/coordinateeditor.h"
-#include "lomos/ui/fontsizedialog.h"
+#include "lomos/ui/fontsizewindow.h"
 
 class QToolBar;
 
@@ -32,7 +32,7 @@ private:
 
     QLineEdit* m_fontSizeNote = nullptr;  // txttamaño
     SecondaryWindow<CoordinateEditor> m_editor;
-    SecondaryWindow<FontSizeDialog> m_fontSizeDialog;
+    SecondaryWindow<FontSizeWindow> m_fontSizeWindow;
 };
 
 }  // namespace lomos

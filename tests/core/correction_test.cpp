@@ -23,10 +23,10 @@ constexpr double kTolCm = 1e-6;
 void expectCorrected(const LabelWalk& walk, const correction::Affine& fitted, double left,
                      double top, int sheets) {
     RecordingSurface plain;
-    printSheets(walk, plain, FirstSheet(sheets));
+    printPages(walk, plain, FirstSheet(sheets));
     auto recorded = std::make_shared<RecordingSurface>();
     correction::CorrectedSurface corrected(recorded, fitted, left, top);
-    printSheets(walk, corrected, FirstSheet(sheets));
+    printPages(walk, corrected, FirstSheet(sheets));
     auto landed = [&](double x, double y) {
         return std::pair(kPrinter.mapX(x + left, y + top) - left,
                          kPrinter.mapY(x + left, y + top) - top);
@@ -84,9 +84,11 @@ TEST_P(MeasuresRefused, WithTheReason) {
     const auto measures =
         correction::parseMeasures(QString::fromUtf8(GetParam().measures), problem);
     const correction::Fit fit =
-        measures ? correction::fit(*measures, lomos::testPositions(lomos::defaultCoordinateTable(), lomos::kSpineSheet),
-                                   0, 0)
-                 : correction::Fit{std::nullopt, problem, 0};
+        measures
+            ? correction::fit(
+                  *measures,
+                  lomos::testPositions(lomos::defaultCoordinateTable(), lomos::kSpineSheet), 0, 0)
+            : correction::Fit{std::nullopt, problem, 0};
     EXPECT_EQ(fit.distortion.has_value(), *GetParam().problem == '\0');
     const QString expected = QString::fromUtf8(GetParam().problem);
     EXPECT_EQ(fit.problem.left(expected.size()), expected);
@@ -125,6 +127,6 @@ TEST(Correction, FourCrossesInOneRowRefused) {
     const auto measures =
         correction::parseMeasures(QStringLiteral("1:10,10;2:60,10;3:110,10;4:160,10"), problem);
     ASSERT_TRUE(measures) << problem.toStdString();
-    EXPECT_TRUE(correction::fit(*measures, row, 0, 0).problem.startsWith(
-        QStringLiteral("Las cruces están todas en una fila")));
+    EXPECT_TRUE(correction::fit(*measures, row, 0, 0)
+                    .problem.startsWith(QStringLiteral("Las cruces están todas en una fila")));
 }

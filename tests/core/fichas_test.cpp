@@ -56,8 +56,8 @@ FullGeneration labels(int n, QList<int> twoLineAuthors = {}, QList<int> twoLineT
 
 std::unique_ptr<RecordingSurface> print(const FullGeneration& g) {
     auto surface = std::make_unique<RecordingSurface>();
-    printSheets(fullWalk(std::make_shared<const FullGeneration>(g), printedPlaces()), *surface,
-                FirstSheet(kFullSheet.places()));
+    printPages(fullWalk(std::make_shared<const FullGeneration>(g), printedPlaces()), *surface,
+               FirstSheet(kFullSheet.places()));
     return surface;
 }
 
@@ -149,8 +149,8 @@ TEST(FullWalk, PreviewPlacesAndQuestions) {
     RecordingSurface surface;
     int asked = 0;
     const FullGeneration g = labels(37);
-    previewSheets(fullWalk(std::make_shared<const FullGeneration>(g), previewPlaces()), surface,
-                  FirstSheet(kFullSheet.places()), [&] { return ++asked == 1; });
+    previewPages(fullWalk(std::make_shared<const FullGeneration>(g), previewPlaces()), surface,
+                 FirstSheet(kFullSheet.places()), [&] { return ++asked == 1; });
     EXPECT_EQ(asked, 1);
     EXPECT_NEAR(lineWith(surface, "C1").xCm, 7.3, 1e-9);
     EXPECT_NEAR(lineWith(surface, "C4").xCm, 7.4, 1e-9);

@@ -43,9 +43,9 @@ std::unique_ptr<RecordingSurface> print(const QStringList& entries,
     const labellist::LabelList list = labelList(entries);
     auto surface = std::make_unique<RecordingSurface>();
     surface->setFontSize(11);
-    EXPECT_TRUE(printSheets(spineWalk(std::make_shared<const labellist::LabelList>(list), table,
-                                      size, kPrinterFace),
-                            *surface, first)
+    EXPECT_TRUE(printPages(spineWalk(std::make_shared<const labellist::LabelList>(list), table,
+                                     size, kPrinterFace),
+                           *surface, first)
                     .printed);
     return surface;
 }
@@ -126,10 +126,10 @@ TEST_P(SpinePreview, AsksAfterEveryFullSheet) {
     RecordingSurface surface;
     QList<bool> answers = c.answers;
     const labellist::LabelList list = labelList(labels(c.labels));
-    const WalkEnd end = previewSheets(spineWalk(std::make_shared<const labellist::LabelList>(list),
-                                                defaultCoordinateTable(), "8", kPreviewFace),
-                                      surface, FirstSheet(kSpineSheet.places()),
-                                      [&] { return !answers.isEmpty() && answers.takeFirst(); });
+    const WalkEnd end = previewPages(spineWalk(std::make_shared<const labellist::LabelList>(list),
+                                               defaultCoordinateTable(), "8", kPreviewFace),
+                                     surface, FirstSheet(kSpineSheet.places()),
+                                     [&] { return !answers.isEmpty() && answers.takeFirst(); });
     EXPECT_TRUE(answers.isEmpty()) << "questions not asked";
     EXPECT_EQ(surface.lines().size(), c.drawn);
     EXPECT_EQ(surface.clears(), c.clears);
@@ -212,7 +212,7 @@ TEST(TestSheet, CrossesAndNumbersAtThePositions) {
     spine[7].xCm.reset();
     for (const auto& positions : {spine, fichas::testPositions(fichas::printedPlaces())}) {
         RecordingSurface surface;
-        printSheets(testsheet::walk(positions), surface, FirstSheet(kSpineSheet.places()));
+        printPages(testsheet::walk(positions), surface, FirstSheet(kSpineSheet.places()));
         const testsheet::Position& p = positions[4];  // place 5, row 1, column 1
         const double x = *p.xCm, y = *p.yCm, arm = testsheet::kCrossArmCm;
         for (const std::array<double, 4>& line :
@@ -228,6 +228,6 @@ TEST(TestSheet, CrossesAndNumbersAtThePositions) {
         expectAt(surface, testsheet::coordinates(p), 1, x + 0.1, y + 0.3);
     }
     RecordingSurface surface;
-    printSheets(testsheet::walk(spine), surface, FirstSheet(kSpineSheet.places()));
+    printPages(testsheet::walk(spine), surface, FirstSheet(kSpineSheet.places()));
     expectAt(surface, "8: fila 2, col. 1: sin coordenadas (X ?  Y 4,30)", 1, 1.0, 29.7 - 1.0);
 }

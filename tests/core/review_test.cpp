@@ -16,7 +16,7 @@ QStringList placesOf(const review::Review& r) {
     QStringList out;
     for (qint64 label = 0; label < r.count(); ++label) {
         const auto slot = r.slot(label);
-        out << (slot ? QStringLiteral("%1·%2").arg(slot->sheet).arg(slot->place)
+        out << (slot ? QStringLiteral("%1·%2").arg(slot->page).arg(slot->place)
                      : QStringLiteral("-"));
     }
     return out;
@@ -30,8 +30,8 @@ QStringList printed(const LabelProgram& program, const QByteArray& printFile,
     c.write("f.prn", printFile);
     const auto labels = program.generate(c.file("f.prn"));
     RecordingSurface surface;
-    printSheets(labels->job(selection, {})->printWalk(), surface,
-                FirstSheet(program.sheet.places()));
+    printPages(labels->job(selection, {})->printWalk(), surface,
+               FirstSheet(program.ownGrid.places()));
     return texts(surface);
 }
 

@@ -86,6 +86,7 @@ TEST_P(TypedStockRefused, WithItsReason) {
 INSTANTIATE_TEST_SUITE_P(Stock, TypedStockRefused, testing::Values(
     TypedStockCase{"no_rows", sheetOf("A", [](Stock& s) { s.rows = 0; }), "Hace falta al menos una columna y una fila."},
     TypedStockCase{"past_the_paper", sheetOf("A", [](Stock& s) { s.columns = 5; }), "Las etiquetas no caben en el papel: la última columna acaba a 250,00 mm"},
+    TypedStockCase{"two_mm_past_the_paper", sheetOf("A", [](Stock& s) { s.leftMm = 112; }), "Las etiquetas no caben en el papel: la última columna acaba a 212,00 mm"},
     TypedStockCase{"overlapping", sheetOf("A", [](Stock& s) { s.pitchXMm = 0; }), "De una etiqueta a la siguiente hay 0,00 mm, menos que su ancho"},
     TypedStockCase{"no_name", sheetOf(" ", [](Stock&) {}), "Escriba un nombre"},
     TypedStockCase{"a_products_name", sheetOf("herma 4102", [](Stock&) {}), "«herma 4102» es un producto del catálogo"}),
@@ -110,7 +111,7 @@ TEST(Catalogue, ThePackagesProductsTheirTwinsAndASearch) {
     EXPECT_GT(c.skippedShapes, 0);
     const Stock* herma = c.find("herma 4102");
     ASSERT_TRUE(herma);
-    EXPECT_EQ(herma->shape().places(), 44);
+    EXPECT_EQ(herma->grid().places(), 44);
     EXPECT_NEAR(herma->labelWidthMm, 48.30, 0.01);
     EXPECT_NEAR(herma->leftMm, 8.50, 0.01);
     Stock twin = *c.find("Herma 4109");  // equiv="4102"
@@ -186,10 +187,51 @@ INSTANTIATE_TEST_SUITE_P(Catalogue, HostileCatalogue, testing::Values(
     CatalogueFileCase{"absurd_size", "<Template brand=\"B\" part=\"2\" size=\"A4\"><Label-rectangle id=\"0\" width=\"1e9\" height=\"20mm\"><Layout nx=\"1\" ny=\"1\"/></Label-rectangle></Template>", "B 1", "B 2: El papel y las etiquetas deben medir"},
     CatalogueFileCase{"pitch_below_zero", "<Template brand=\"B\" part=\"2\" size=\"A4\"><Label-rectangle id=\"0\" width=\"50mm\" height=\"20mm\"><Layout nx=\"2\" ny=\"1\" dx=\"-50mm\"/></Label-rectangle></Template>", "B 1", "B 2: Los márgenes y las distancias no pueden ser negativos."},
     CatalogueFileCase{"a_million_labels", "<Template brand=\"B\" part=\"2\" size=\"A4\"><Label-rectangle id=\"0\" width=\"1pt\" height=\"1pt\"><Layout nx=\"1000\" ny=\"1000\" dx=\"1pt\" dy=\"1pt\"/></Label-rectangle></Template>", "B 1", "B 2: 1000000 etiquetas en una hoja son demasiadas"},
+    CatalogueFileCase{"length_unreadable", "<Template brand=\"B\" part=\"2\" size=\"A4\"><Label-rectangle id=\"0\" width=\"50mm\" height=\"20mm\"><Layout nx=\"2\" ny=\"1\" x0=\"1,5mm\"/></Label-rectangle></Template>", "B 1", "B 2: no se puede leer la medida x0=\"1,5mm\""},
     CatalogueFileCase{"twin_of_nothing", "<Template brand=\"B\" part=\"2\" equiv=\"9\"/>", "B 1", "B 2: es igual a B 9, que no está"},
     CatalogueFileCase{"not_the_catalogue", "<?xml version=\"1.0\"?><html/>", "", "x-templates.xml: no es un archivo de plantillas"}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
+
+// A length as the format writes it: a number and its unit, in any case;
+// points without one.
+struct LengthCase {
+    const char* name;
+    const char* text;
+    std::optional<double> mm;
+};
+class CatalogueLength : public testing::TestWithParam<LengthCase> {};
+TEST_P(CatalogueLength, InMillimetres) {
+    const std::optional<double> mm = catalogue::millimetres(QString::fromUtf8(GetParam().text));
+    ASSERT_EQ(mm.has_value(), GetParam().mm.has_value());
+    if (mm) EXPECT_NEAR(*mm, *GetParam().mm, 1e-9);
+}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Catalogue, CatalogueLength, testing::Values(
+    LengthCase{"points_without_a_unit", "72", 25.4},
+    LengthCase{"points", "36pt", 12.7},
+    LengthCase{"inches", "0.5in", 12.7},
+    LengthCase{"centimetres", "2.54cm", 25.4},
+    LengthCase{"millimetres", " 25.4 mm ", 25.4},
+    LengthCase{"picas", "6pc", 25.4},
+    LengthCase{"unit_in_capitals", "1IN", 25.4},
+    LengthCase{"unreadable", "1,5mm", std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+// A layout that does not give its columns or its rows has one of each, as
+// the format reads it.
+TEST(Catalogue, ALayoutWithoutCountsIsOneLabel) {
+    TempDriveC c;
+    c.write("x-templates.xml",
+            "<Glabels-templates><Template brand=\"B\" part=\"1\" size=\"A4\"><Label-rectangle "
+            "id=\"0\" width=\"70mm\" height=\"30mm\"><Layout x0=\"10mm\" y0=\"20mm\"/>"
+            "</Label-rectangle></Template></Glabels-templates>");
+    const catalogue::Catalogue read = catalogue::read(c.root());
+    ASSERT_EQ(read.stocks.size(), 1u);
+    EXPECT_EQ(read.stocks[0].grid().places(), 1);
+    EXPECT_DOUBLE_EQ(read.stocks[0].topMm, 20);
+}
 
 TEST(Catalogue, RoundLabelsAndSeveralLayoutsAreCountedAsSkipped) {
     TempDriveC c;

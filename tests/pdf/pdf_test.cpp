@@ -172,10 +172,10 @@ TEST_P(Sheets, EveryWordAtItsPlace) {
     if (stock) {
         // The text starts this far into each label, down and across.
         const double insetCm = (fichas ? fichas::kStockInsetMm : lomos::kDefaultInsetMm) / 10;
-        for (int p = 0; p < stock->shape().places(); ++p)
+        for (int p = 0; p < stock->grid().places(); ++p)
             places.push_back(s.grid.labelCm(p).topLeft() + QPointF(insetCm, insetCm));
     } else if (fichas) {
-        const fichas::SheetPlaces p = fichas::printedPlaces();
+        const fichas::LabelPlaces p = fichas::printedPlaces();
         for (size_t i = 0; i < p.x.size(); ++i) places.emplace_back(p.x[i], p.y[i]);
     } else {
         const lomos::CoordinateTable t = lomos::defaultCoordinateTable();

@@ -130,7 +130,7 @@ private Q_SLOTS:
         m_c->putPrintFile(printFileWithCallNumbers(callNumbers));
         lomos::MainWindow w(Seams{m_dialogs});
         windowtest::run(&w, "mnuCorregir");
-        auto* dialog = windowtest::opened<CorrectionDialog>("frmCorregir");
+        auto* dialog = windowtest::opened<CorrectionWindow>("frmCorregir");
         m_c->putDefaultCoordinates();  // saved once the dialog is open
         auto calcular = [&] {
             m_dialogs.answerQuestion(true);

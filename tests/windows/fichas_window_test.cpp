@@ -88,7 +88,7 @@ private Q_SLOTS:
         m_dialogs->answerPrinter(true);
         QTest::mouseClick(list->findChild<QPushButton*>("cmdImprimirSeleccion"), Qt::LeftButton);
         const PdfText pdf = readPdfWords(out.filePath("f.pdf"));
-        const fichas::SheetPlaces places = fichas::printedPlaces();
+        const fichas::LabelPlaces places = fichas::printedPlaces();
         const QList<PdfWord> barcodes = pdf.find("B1-NUEVO");
         QCOMPARE(barcodes.size(), 2);
         for (int copy = 0; copy < 2; ++copy) {

@@ -111,7 +111,7 @@ private Q_SLOTS:
         window({"A", "B", "C"});
         generate();
         QTest::keyClick(m_w.get(), Qt::Key_T, Qt::ControlModifier);
-        QPointer<FontSizeDialog> t = windowtest::opened<FontSizeDialog>("frmTamaño");
+        QPointer<FontSizeWindow> t = windowtest::opened<FontSizeWindow>("frmTamaño");
         auto* combo = t->findChild<QComboBox*>(QStringLiteral("cmbTamaño"));
         combo->setCurrentText("");  // empty: nothing happens
         clickIn(t, "cmdOK");

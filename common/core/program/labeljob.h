@@ -10,7 +10,7 @@
 #include "common/core/review/review.h"
 #include "common/core/sheets/firstsheet.h"
 #include "common/core/sheets/stock.h"
-#include "common/core/walks/sheetflow.h"
+#include "common/core/walks/pageflow.h"
 
 // What a job takes besides its labels, as the user chose it.
 struct JobSettings {

@@ -7,7 +7,7 @@
 
 #include "common/core/program/labeljob.h"
 #include "common/core/review/review.h"
-#include "common/core/sheets/sheetshape.h"
+#include "common/core/sheets/labelgrid.h"
 #include "common/core/walks/testsheet.h"
 
 // A program described once: its sheet, what "Generar" builds, the review's
@@ -25,12 +25,12 @@ struct LabelProgram {
     using Generate = std::function<std::unique_ptr<GeneratedLabels>(const QString& printFile)>;
 
     QString name;          // "lomos", "fichas": names the user's own settings
-    SheetShape sheet;      // its own sheet's
+    LabelGrid ownGrid;     // its own sheet's rows and columns
     QString ownSheetName;  // its own sheet, as the staff know it
     Window window;
     // --help: the usage, what it does and its own options, on a sheet of
-    // that shape.
-    std::function<QString(SheetShape shape)> help;
+    // that grid.
+    std::function<QString(LabelGrid grid)> help;
     QString helpNote;  // a paragraph of its own at the end of --help, if any
     bool takesFontSize = false;
     // "Generar": the labels of the print file at the path.
@@ -41,7 +41,7 @@ struct LabelProgram {
     std::function<std::vector<testsheet::Position>(const JobSettings& settings)> crosses;
 
     // The rows and columns of the sheet a job prints on.
-    SheetShape shapeOf(const JobSettings& settings) const {
-        return settings.stock ? settings.stock->shape() : sheet;
+    LabelGrid gridOf(const JobSettings& settings) const {
+        return settings.stock ? settings.stock->grid() : ownGrid;
     }
 };

@@ -31,7 +31,7 @@ public:
     void setFontSize(const QString& points) { m_settings.fontSize = points; }
     void setStock(const std::optional<Stock>& stock);
     // The rows and columns of the sheet the next job prints on.
-    SheetShape shape() const { return m_program.shapeOf(m_settings); }
+    LabelGrid grid() const { return m_program.gridOf(m_settings); }
 
     // "Generar": the labels of the print file the settings point at, each
     // once as generated; the review starts again.

@@ -48,9 +48,9 @@ std::optional<std::vector<qint64>> parseNumbers(const QString& text, qint64 coun
             return std::nullopt;
         }
         if (count >= 0 && *last > count) {
-            problem = Text::tr("La etiqueta %1 no está en la lista: hay %2 etiquetas")
-                          .arg(*last)
-                          .arg(count);
+            problem = Text::tr("La etiqueta %1 no está en la lista: hay %n etiquetas", nullptr,
+                               int(count))
+                          .arg(*last);
             return std::nullopt;
         }
         if (count < 0) continue;  // the form alone: nothing to spell out

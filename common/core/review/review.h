@@ -34,9 +34,9 @@ public:
     virtual Fields fields(qint64 label) const = 0;
 };
 
-// Where a label prints (its first copy): sheet and place, counted from 1.
+// Where a label prints (its first copy): the page and the place on it, counted from 1.
 struct Slot {
-    qint64 sheet;
+    qint64 page;
     int place;
 };
 

@@ -34,10 +34,10 @@ bool pastThePaper(double endMm, double paperMm) { return endMm > paperMm + kTole
 }  // namespace
 
 double Stock::labelLeftCm(int place) const {
-    return (leftMm + pitchXMm * shape().columnOf(place)) / 10;
+    return (leftMm + pitchXMm * grid().columnOf(place)) / 10;
 }
 
-double Stock::labelTopCm(int place) const { return (topMm + pitchYMm * shape().rowOf(place)) / 10; }
+double Stock::labelTopCm(int place) const { return (topMm + pitchYMm * grid().rowOf(place)) / 10; }
 
 QString Stock::problem() const {
     if (columns < 1 || rows < 1) return Text::tr("Hace falta al menos una columna y una fila.");

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "common/core/sheets/sheetshape.h"
+#include "common/core/sheets/labelgrid.h"
 
 // A sheet of labels as a supplier sells it: labels of one size in rows and
 // columns at an even pitch on a sheet of paper. Lengths in millimetres, from
@@ -21,7 +21,7 @@ struct Stock {
     double pitchXMm = 0;  // from one label's corner to the next one's
     double pitchYMm = 0;
 
-    SheetShape shape() const { return {rows, columns}; }
+    LabelGrid grid() const { return {rows, columns}; }
     // Where the label at `place` (from 0, row by row) starts on the paper, in cm.
     double labelLeftCm(int place) const;
     double labelTopCm(int place) const;

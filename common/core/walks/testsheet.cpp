@@ -71,25 +71,25 @@ QString coordinates(const Position& position) {
 }
 
 LabelWalk walk(std::vector<Position> positions) {
-    return [positions = std::move(positions)](DrawingSurface& surface, const SheetFull&,
-                                              PlaceCursor&) {
-        surface.setScaleMode(DrawingSurface::kCentimetres);
-        surface.setFontName(QStringLiteral("Arial"));
-        surface.setFontSize(kTextPoints);
-        surface.setBold(false);
-        drawRulers(surface);
-        double footY = surface.areaHeightCm() - 1.0;
-        for (const Position& p : positions) {
-            if (p.xCm && p.yCm) {
-                drawPosition(surface, p);
-            } else {
-                text(surface, 1.0, footY,
-                     Text::tr("%1: sin coordenadas (%2)").arg(rowAndColumn(p), coordinates(p)));
-                footY -= 0.3;
+    return
+        [positions = std::move(positions)](DrawingSurface& surface, const PageFull&, PlaceCursor&) {
+            surface.setScaleMode(DrawingSurface::kCentimetres);
+            surface.setFontName(QStringLiteral("Arial"));
+            surface.setFontSize(kTextPoints);
+            surface.setBold(false);
+            drawRulers(surface);
+            double footY = surface.areaHeightCm() - 1.0;
+            for (const Position& p : positions) {
+                if (p.xCm && p.yCm) {
+                    drawPosition(surface, p);
+                } else {
+                    text(surface, 1.0, footY,
+                         Text::tr("%1: sin coordenadas (%2)").arg(rowAndColumn(p), coordinates(p)));
+                    footY -= 0.3;
+                }
             }
-        }
-        return WalkEnd::EndOfList;
-    };
+            return WalkEnd::EndOfList;
+        };
 }
 
 }  // namespace testsheet

@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "common/core/walks/sheetflow.h"
+#include "common/core/walks/pageflow.h"
 
 // The test sheet for calibration: laid on a sheet of labels against the
 // light, it shows where each label's text would start.

@@ -35,22 +35,22 @@ FirstSheet storedSheet(const QString& program, const QString& key, int places) {
 
 }  // namespace
 
-SheetMap::SheetMap(QWidget* parent) : QWidget(parent), m_shape{1, 1}, m_sheet(1) {
+SheetMap::SheetMap(QWidget* parent) : QWidget(parent), m_grid{1, 1}, m_sheet(1) {
     setObjectName(QStringLiteral("picHoja"));
     setCursor(Qt::PointingHandCursor);
     setToolTip(tr("Pulse una etiqueta para marcarla como usada o libre"));
 }
 
-void SheetMap::setSheet(const FirstSheet& sheet, SheetShape shape) {
+void SheetMap::setSheet(const FirstSheet& sheet, LabelGrid grid) {
     m_sheet = sheet;
-    m_shape = shape;
+    m_grid = grid;
     update();
 }
 
 QRect SheetMap::cellRect(int place) const {
-    const int w = (width() - 1) / m_shape.columns;
-    const int h = (height() - 1) / m_shape.rows;
-    return {m_shape.columnOf(place) * w, m_shape.rowOf(place) * h, w, h};
+    const int w = (width() - 1) / m_grid.columns;
+    const int h = (height() - 1) / m_grid.rows;
+    return {m_grid.columnOf(place) * w, m_grid.rowOf(place) * h, w, h};
 }
 
 void SheetMap::paintEvent(QPaintEvent*) {
@@ -106,15 +106,15 @@ FirstSheetPanel::FirstSheetPanel(const QString& program, QWidget* parent)
     connect(m_map, &SheetMap::toggled, this, &FirstSheetPanel::placeToggled);
 }
 
-void FirstSheetPanel::setSheet(SheetShape shape, const QString& stockName) {
+void FirstSheetPanel::setSheet(LabelGrid grid, const QString& stockName) {
     m_usedKey = usedKeyOf(stockName);
-    m_shape = shape;
-    m_field->setToolTip(tr("Primera etiqueta libre de la hoja, del 1 al %1").arg(shape.places()));
-    show(storedSheet(m_program, m_usedKey, shape.places()));
+    m_grid = grid;
+    m_field->setToolTip(tr("Primera etiqueta libre de la hoja, del 1 al %1").arg(grid.places()));
+    show(storedSheet(m_program, m_usedKey, grid.places()));
 }
 
 void FirstSheetPanel::show(const FirstSheet& sheet) {
-    m_map->setSheet(sheet, m_shape);
+    m_map->setSheet(sheet, m_grid);
     m_field->setText(sheet.hasFreePlace() ? QString::number(sheet.firstFree() + 1) : QString());
     QStringList used;
     for (int n : sheet.usedNumbers()) used.append(QString::number(n));

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "common/core/sheets/firstsheet.h"
-#include "common/core/sheets/sheetshape.h"
+#include "common/core/sheets/labelgrid.h"
 
 class Dialogs;
 class QLabel;
@@ -18,8 +18,8 @@ public:
     explicit SheetMap(QWidget* parent);
 
     const FirstSheet& sheet() const { return m_sheet; }
-    // The map of `sheet`, whose places are laid out as `shape`.
-    void setSheet(const FirstSheet& sheet, SheetShape shape);
+    // The map of `sheet`, whose places are laid out as `grid`.
+    void setSheet(const FirstSheet& sheet, LabelGrid grid);
     // Where a place's cell is drawn, in the widget.
     QRect cellRect(int place) const;
 
@@ -31,7 +31,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    SheetShape m_shape;
+    LabelGrid m_grid;
     FirstSheet m_sheet;
 };
 
@@ -43,9 +43,9 @@ class FirstSheetPanel : public QWidget {
 public:
     FirstSheetPanel(const QString& program, QWidget* parent);
 
-    // The sheet in the tray: its shape, and the stock's name (empty: the
+    // The sheet in the tray: its grid, and the stock's name (empty: the
     // program's own sheet), under which its used places are kept.
-    void setSheet(SheetShape shape, const QString& stockName);
+    void setSheet(LabelGrid grid, const QString& stockName);
 
     // The first sheet for printing or the preview. When the field does not
     // hold a place of the sheet, or no place is free, tells the user why
@@ -68,7 +68,7 @@ private:
 
     QString m_program;
     QString m_usedKey;  // where the used places of this sheet are kept
-    SheetShape m_shape{1, 1};
+    LabelGrid m_grid{1, 1};
     QLineEdit* m_field;
     SheetMap* m_map;
 };

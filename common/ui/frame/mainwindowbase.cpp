@@ -60,7 +60,7 @@ MainWindowBase::MainWindowBase(const Seams& seams, LabelProgram program, QWidget
     m_status->setAlignment(Qt::AlignCenter);
 
     m_firstSheet = new FirstSheetPanel(described.name, m_client);
-    m_firstSheet->setSheet(m_workbench->shape(), stockName());
+    m_firstSheet->setSheet(m_workbench->grid(), stockName());
 
     m_review = std::make_unique<ReviewFlow>(m_dialogs, this, *m_workbench);
     m_stocks = std::make_unique<StockFlow>(m_dialogs, described, nullptr);
@@ -130,8 +130,8 @@ void MainWindowBase::showFindings(const std::vector<labelcheck::Finding>& findin
 
 void MainWindowBase::openPrinterCorrection() {
     m_correction.open([this] {
-        auto* dialog = new CorrectionDialog(m_dialogs, *m_workbench);
-        connect(dialog, &CorrectionDialog::correctionChanged, this,
+        auto* dialog = new CorrectionWindow(m_dialogs, *m_workbench);
+        connect(dialog, &CorrectionWindow::correctionChanged, this,
                 &MainWindowBase::showDestination);
         return dialog;
     });
@@ -158,7 +158,7 @@ void MainWindowBase::useStock(const std::optional<Stock>& stock) {
     stockchoice::choose(m_workbench->program().name, stock);
     m_correction.discard();
     m_workbench->setStock(stock);
-    m_firstSheet->setSheet(m_workbench->shape(), stockName());
+    m_firstSheet->setSheet(m_workbench->grid(), stockName());
     showDestination();
 }
 

@@ -9,7 +9,7 @@
 #include "common/ui/frame/firstsheetpanel.h"
 #include "common/ui/frame/seams.h"
 #include "common/ui/frame/secondarywindow.h"
-#include "common/ui/printing/correctiondialog.h"
+#include "common/ui/printing/correctionwindow.h"
 #include "common/ui/printing/printflows.h"
 #include "common/ui/review/reviewflow.h"
 #include "common/ui/stock/stockflow.h"
@@ -103,7 +103,7 @@ private:
     std::unique_ptr<ReviewFlow> m_review;
     std::unique_ptr<StockFlow> m_stocks;
     std::unique_ptr<PrintFlow> m_print;
-    SecondaryWindow<CorrectionDialog> m_correction;
+    SecondaryWindow<CorrectionWindow> m_correction;
     QString m_generatedStatus;   // lblEspere after "Generar"
     bool m_toldUnsaved = false;  // that the settings could be saved nowhere
 };

@@ -11,7 +11,7 @@ PrintOutcome printAndTell(Dialogs& dialogs, QWidget* parent, const LabelWalk& wa
     PrintOutcome outcome;
     {
         const OverrideCursor wait;
-        outcome = printSheets(walk, surface, first);
+        outcome = printPages(walk, surface, first);
     }
     dialogs.message(parent, messages::title(), printOutcomeMessage(outcome));
     return outcome;
@@ -87,7 +87,7 @@ void PrintFlow::printTestSheet(const std::vector<testsheet::Position>& crosses) 
     if (!printer.surface) return;
     // What is measured on this sheet is what its correction left.
     if (printAndTell(m_dialogs, m_window, testsheet::walk(crosses), *printer.surface,
-                     FirstSheet(m_workbench.shape().places()))
+                     FirstSheet(m_workbench.grid().places()))
             .printed) {
         labelprinter::keepSheetCorrection(printer.name, printer.correction);
     }
@@ -101,7 +101,7 @@ void PrintFlow::preview(const jobselection::Choice& choice, const FirstSheet& fi
     if (!job) return;
     PreviewWindow& preview = m_preview.open([this] { return new PreviewWindow(m_window); });
     const LabelProgram::Window& texts = m_workbench.program().window;
-    previewSheets(job->previewWalk(), preview.picture()->surface(), first, [&] {
+    previewPages(job->previewWalk(), preview.picture()->surface(), first, [&] {
         return m_dialogs.question(&preview, texts.continueTitle, texts.continueText);
     });
 }

@@ -7,7 +7,7 @@
 
 #include "common/core/check/labelcheck.h"
 #include "common/core/program/workbench.h"
-#include "common/core/walks/sheetflow.h"
+#include "common/core/walks/pageflow.h"
 #include "common/ui/frame/secondarywindow.h"
 #include "common/ui/printing/labelprinter.h"
 #include "common/ui/printing/previewwindow.h"

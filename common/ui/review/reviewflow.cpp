@@ -65,7 +65,6 @@ void ReviewFlow::placeAndCheck() {
 QString ReviewFlow::caption(const QString& generated) const {
     const review::Review& review = m_workbench.review();
     if (!review.changed()) return generated;
-    return tr("Se imprimirán %1 etiquetas (%2 generadas)")
-        .arg(review.labelsToPrint())
+    return tr("Se imprimirán %n etiquetas (%1 generadas)", nullptr, int(review.labelsToPrint()))
         .arg(review.count());
 }

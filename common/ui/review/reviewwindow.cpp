@@ -126,7 +126,7 @@ QVariant ReviewModel::display(qint64 label, int column) const {
             return label + 1;
         case Place:
             if (const auto slot = m_review.slot(label))
-                return QStringLiteral("%1 · %2").arg(slot->sheet).arg(slot->place);
+                return QStringLiteral("%1 · %2").arg(slot->page).arg(slot->place);
             return QStringLiteral("—");
         case Copies:
             return m_review.copies(label);
@@ -257,8 +257,8 @@ void ReviewWindow::showSummary() {
         flagged += !m_review.findings(label).isEmpty();
         edited += m_review.edit(label) != nullptr;
     }
-    m_summary->setText(tr("%1 etiquetas; se imprimirán %2. Con avisos: %3. Editadas: %4.")
-                           .arg(m_review.count())
+    m_summary->setText(tr("%n etiquetas; se imprimirán %1. Con avisos: %2. Editadas: %3.",
+                          nullptr, int(m_review.count()))
                            .arg(m_review.labelsToPrint())
                            .arg(flagged)
                            .arg(edited));

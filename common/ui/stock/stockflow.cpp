@@ -5,7 +5,8 @@ StockFlow::StockFlow(Dialogs& dialogs, const LabelProgram& program, QObject* par
 
 void StockFlow::open(const std::optional<Stock>& current) {
     m_window.open([&] {
-        auto* window = new StockWindow(m_dialogs, m_program.ownSheetName, m_program.sheet, current);
+        auto* window =
+            new StockWindow(m_dialogs, m_program.ownSheetName, m_program.ownGrid, current);
         connect(window, &StockWindow::stockChosen, this, &StockFlow::chosen);
         return window;
     });

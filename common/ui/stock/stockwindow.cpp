@@ -20,17 +20,17 @@
 namespace {
 
 // The program's own sheet, drawn as even cells on A4.
-Stock ownSheet(SheetShape shape) {
+Stock ownSheet(LabelGrid grid) {
     return {.paperWidthMm = 210,
             .paperHeightMm = 297,
-            .labelWidthMm = 190.0 / shape.columns,
-            .labelHeightMm = 277.0 / shape.rows,
-            .columns = shape.columns,
-            .rows = shape.rows,
+            .labelWidthMm = 190.0 / grid.columns,
+            .labelHeightMm = 277.0 / grid.rows,
+            .columns = grid.columns,
+            .rows = grid.rows,
             .leftMm = 10,
             .topMm = 10,
-            .pitchXMm = 190.0 / shape.columns,
-            .pitchYMm = 277.0 / shape.rows};
+            .pitchXMm = 190.0 / grid.columns,
+            .pitchYMm = 277.0 / grid.rows};
 }
 
 // The papers a typed sheet may be on, in mm.
@@ -44,17 +44,17 @@ bool isPaper(const Stock& stock, QSizeF paper) {
 
 }  // namespace
 
-SheetPicture::SheetPicture(QWidget* parent) : QWidget(parent) {
+StockPicture::StockPicture(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("picMuestra"));
     setMinimumSize(180, 250);
 }
 
-void SheetPicture::show(const std::optional<Stock>& stock, SheetShape own) {
+void StockPicture::show(const std::optional<Stock>& stock, LabelGrid own) {
     m_shown = stock ? *stock : ownSheet(own);
     update();
 }
 
-void SheetPicture::paintEvent(QPaintEvent*) {
+void StockPicture::paintEvent(QPaintEvent*) {
     if (m_shown.paperWidthMm <= 0 || m_shown.paperHeightMm <= 0) return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -66,14 +66,14 @@ void SheetPicture::paintEvent(QPaintEvent*) {
     painter.setBrush(Qt::white);
     painter.drawRect(QRectF(0, 0, m_shown.paperWidthMm, m_shown.paperHeightMm));
     painter.setBrush(QColor(0xFF, 0xF0, 0x90));
-    for (int p = 0; p < m_shown.shape().places(); ++p) {
+    for (int p = 0; p < m_shown.grid().places(); ++p) {
         painter.drawRoundedRect(QRectF(m_shown.labelLeftCm(p) * 10, m_shown.labelTopCm(p) * 10,
                                        m_shown.labelWidthMm, m_shown.labelHeightMm),
                                 1, 1);
     }
 }
 
-StockWindow::StockWindow(Dialogs& dialogs, const QString& ownName, SheetShape own,
+StockWindow::StockWindow(Dialogs& dialogs, const QString& ownName, LabelGrid own,
                          const std::optional<Stock>& current)
     : QWidget(nullptr, Qt::Window),
       m_dialogs(dialogs),
@@ -81,7 +81,7 @@ StockWindow::StockWindow(Dialogs& dialogs, const QString& ownName, SheetShape ow
       m_own(own),
       m_search(new QLineEdit(this)),
       m_list(new QListWidget(this)),
-      m_picture(new SheetPicture(this)),
+      m_picture(new StockPicture(this)),
       m_details(new QLabel(this)),
       m_form(new QGroupBox(tr("Otra hoja"), this)),
       m_name(new QLineEdit(m_form)),
@@ -98,10 +98,10 @@ StockWindow::StockWindow(Dialogs& dialogs, const QString& ownName, SheetShape ow
     m_list->setObjectName(QStringLiteral("lstHojas"));
     m_details->setObjectName(QStringLiteral("lblDetalle"));
     m_details->setWordWrap(true);
-    auto* note = new QLabel(tr("%1 hojas en el catálogo; no se muestran %2 que estos programas no "
+    auto* note = new QLabel(tr("%n hojas en el catálogo; no se muestran %1 que estos programas no "
                                "pueden imprimir (etiquetas redondas, ovaladas o de CD, o en "
-                               "varias rejillas).")
-                                .arg(m_catalogue.stocks.size())
+                               "varias rejillas).",
+                               nullptr, int(m_catalogue.stocks.size()))
                                 .arg(m_catalogue.skipped()),
                             this);
     note->setObjectName(QStringLiteral("lblCatalogo"));
@@ -192,7 +192,7 @@ void StockWindow::search(const QString& text) {
                             .arg(stock.name, found.typed ? tr(" (suya)") : QString(),
                                  formatDecimal(stock.labelWidthMm),
                                  formatDecimal(stock.labelHeightMm))
-                            .arg(stock.shape().places())
+                            .arg(stock.grid().places())
                             .arg(stock.paperName()));
     }
     m_list->setCurrentRow(m_listed.empty() || text.trimmed().isEmpty() ? 0 : 1);

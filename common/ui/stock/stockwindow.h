@@ -17,13 +17,13 @@ class QListWidget;
 class QPushButton;
 
 // The picture of a sheet (picMuestra): the paper and its labels, to scale.
-class SheetPicture : public QWidget {
+class StockPicture : public QWidget {
     Q_OBJECT
 public:
-    explicit SheetPicture(QWidget* parent);
+    explicit StockPicture(QWidget* parent);
     // A stock, or the program's own sheet of `own` on A4 (its labels are
     // where the user's coordinates put them: drawn as even cells).
-    void show(const std::optional<Stock>& stock, SheetShape own);
+    void show(const std::optional<Stock>& stock, LabelGrid own);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -40,7 +40,7 @@ class StockWindow : public QWidget {
     Q_OBJECT
 public:
     // `own` names the program's own sheet and gives its rows and columns.
-    StockWindow(Dialogs& dialogs, const QString& ownName, SheetShape own,
+    StockWindow(Dialogs& dialogs, const QString& ownName, LabelGrid own,
                 const std::optional<Stock>& current);
 
     // The sheet chosen in the list (lstHojas); none for the program's own.
@@ -72,13 +72,13 @@ private:
 
     Dialogs& m_dialogs;
     QString m_ownName;
-    SheetShape m_own;
+    LabelGrid m_own;
     catalogue::Catalogue m_catalogue;
     std::vector<Stock> m_typed;
     std::vector<catalogue::Found> m_listed;  // the list's rows after the first, the own sheet
     QLineEdit* m_search;
     QListWidget* m_list;
-    SheetPicture* m_picture;
+    StockPicture* m_picture;
     QLabel* m_details;
     QGroupBox* m_form;  // fraOtraHoja
     QLineEdit* m_name;

@@ -1,4 +1,4 @@
-#include "lomos/ui/fontsizedialog.h"
+#include "lomos/ui/fontsizewindow.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -9,7 +9,7 @@
 
 namespace lomos {
 
-FontSizeDialog::FontSizeDialog() : QWidget(nullptr, Qt::Window) {
+FontSizeWindow::FontSizeWindow() : QWidget(nullptr, Qt::Window) {
     setObjectName(QStringLiteral("frmTamaño"));
     setWindowTitle(tr("Tamaño de la Fuente"));
     setFixedSize(twips::toPixels(this, 3750), twips::toPixels(this, 1365));
@@ -39,11 +39,11 @@ FontSizeDialog::FontSizeDialog() : QWidget(nullptr, Qt::Window) {
     ok->setFont(uiFont(QStringLiteral("Arial Narrow"), 12, true));
     ok->setDefault(true);
     twips::place(ok, 2640, 840, 975, 375);
-    connect(ok, &QPushButton::clicked, this, &FontSizeDialog::choose);
-    connect(m_sizes->lineEdit(), &QLineEdit::returnPressed, this, &FontSizeDialog::choose);
+    connect(ok, &QPushButton::clicked, this, &FontSizeWindow::choose);
+    connect(m_sizes->lineEdit(), &QLineEdit::returnPressed, this, &FontSizeWindow::choose);
 }
 
-void FontSizeDialog::choose() {
+void FontSizeWindow::choose() {
     const QString size = m_sizes->currentText();
     if (size.isEmpty()) return;
     emit sizeChosen(size);

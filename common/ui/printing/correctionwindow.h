@@ -5,7 +5,7 @@
 
 #include "common/core/correction/correction.h"
 #include "common/core/program/workbench.h"
-#include "common/core/sheets/sheetshape.h"
+#include "common/core/sheets/labelgrid.h"
 #include "common/core/walks/testsheet.h"
 
 class Dialogs;
@@ -16,7 +16,7 @@ class QLineEdit;
 // printed test sheet from the paper's edges, as measured with a ruler; from
 // them, the printer's error, kept for that printer and taken out of every
 // job printed on it.
-class CorrectionDialog : public QWidget {
+class CorrectionWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kRows = 6;
@@ -24,7 +24,7 @@ public:
     // For the sheet in the tray of `workbench`, whose crosses are read when
     // "Calcular" is pressed: the sheet measured was printed from what was
     // saved by then.
-    CorrectionDialog(Dialogs& dialogs, const Workbench& workbench);
+    CorrectionWindow(Dialogs& dialogs, const Workbench& workbench);
 
     // "Calcular": fits the correction and, once the user agrees, keeps it.
     void fitAndKeep();

@@ -3,47 +3,47 @@
 #include <QString>
 #include <functional>
 
-#include "common/core/sheets/firstsheet.h"
 #include "common/core/check/labelcheck.h"
+#include "common/core/sheets/firstsheet.h"
 
 class DrawingSurface;
 
-// What both programs do with a walk over their labels: print the sheets
-// ("Imprimir", on paper or into a PDF) or show them one by one ("Vista
-// Previa").
+// What both programs do with a walk over their labels: print its pages, a
+// sheet of labels each ("Imprimir", on paper or into a PDF), or show them one
+// by one ("Vista Previa").
 
-// Called when a sheet is full, before the next label is drawn; false ends the
+// Called when a page is full, before the next label is drawn; false ends the
 // walk there.
-using SheetFull = std::function<bool(DrawingSurface&)>;
+using PageFull = std::function<bool(DrawingSurface&)>;
 
 enum class WalkEnd { EndOfList, Stopped };
 
 // A program's label walk, bound to its labels, places and faces: draws every
 // label on the surface at the places `places` gives them and calls
-// `sheetFull` between sheets.
-using LabelWalk = std::function<WalkEnd(DrawingSurface& surface, const SheetFull& sheetFull,
-                                        PlaceCursor& places)>;
+// `pageFull` between pages.
+using LabelWalk =
+    std::function<WalkEnd(DrawingSurface& surface, const PageFull& pageFull, PlaceCursor& places)>;
 
 struct PrintOutcome {
     bool printed = false;
     QString reason;  // why not, when not printed
-    // The sheet the labels ended on, with its used places: where the next
-    // job can start.
+    // The last page's sheet, with the places the labels used on it: where
+    // the next job can start.
     FirstSheet lastSheet{0};
 };
 
-// "Imprimir": the labels start on the free places of `first`, sheets break
+// "Imprimir": the labels start on the free places of `first`, pages break
 // with newPage() and the job ends with endDoc(). Not printed when the device
 // failed anywhere along the way.
-PrintOutcome printSheets(const LabelWalk& walk, DrawingSurface& surface, const FirstSheet& first);
+PrintOutcome printPages(const LabelWalk& walk, DrawingSurface& surface, const FirstSheet& first);
 
 // What the window says afterwards: "Recoja sus impresiones", or why not.
 QString printOutcomeMessage(const PrintOutcome& outcome);
 
-// "Vista Previa": every full sheet stays on view until `askContinue` says
+// "Vista Previa": every full page stays on view until `askContinue` says
 // yes; the picture is then cleared for the next one. No ends the preview.
-WalkEnd previewSheets(const LabelWalk& walk, DrawingSurface& picture, const FirstSheet& first,
-                      const std::function<bool()>& askContinue);
+WalkEnd previewPages(const LabelWalk& walk, DrawingSurface& picture, const FirstSheet& first,
+                     const std::function<bool()>& askContinue);
 
 // Before "Imprimir" and "Vista Previa": the program's check runs on the
 // surface that will draw. Goes ahead (true) when there are labels and the

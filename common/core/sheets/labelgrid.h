@@ -2,7 +2,7 @@
 
 // The labels of a sheet: rows of columns, the places numbered from 0 row by
 // row, left to right, as the walks fill them.
-struct SheetShape {
+struct LabelGrid {
     int rows;
     int columns;
 

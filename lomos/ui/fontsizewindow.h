@@ -8,10 +8,10 @@ namespace lomos {
 
 // "Tamaño de la Fuente": picks the point size of the label text. Shown
 // beside the main window; closing it without "OK" keeps the size in use.
-class FontSizeDialog : public QWidget {
+class FontSizeWindow : public QWidget {
     Q_OBJECT
 public:
-    FontSizeDialog();
+    FontSizeWindow();
 
     void choose();
 

@@ -1,9 +1,9 @@
-#include "common/core/walks/sheetflow.h"
+#include "common/core/walks/pageflow.h"
 
 #include "common/core/text/messages.h"
 #include "common/core/walks/surface.h"
 
-PrintOutcome printSheets(const LabelWalk& walk, DrawingSurface& surface, const FirstSheet& first) {
+PrintOutcome printPages(const LabelWalk& walk, DrawingSurface& surface, const FirstSheet& first) {
     PlaceCursor places(first);
     walk(
         surface,
@@ -21,8 +21,8 @@ QString printOutcomeMessage(const PrintOutcome& outcome) {
     return outcome.printed ? messages::collectPrints() : messages::printFailed(outcome.reason);
 }
 
-WalkEnd previewSheets(const LabelWalk& walk, DrawingSurface& picture, const FirstSheet& first,
-                      const std::function<bool()>& askContinue) {
+WalkEnd previewPages(const LabelWalk& walk, DrawingSurface& picture, const FirstSheet& first,
+                     const std::function<bool()>& askContinue) {
     PlaceCursor places(first);
     return walk(
         picture,

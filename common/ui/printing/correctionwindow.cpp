@@ -1,4 +1,4 @@
-#include "common/ui/printing/correctiondialog.h"
+#include "common/ui/printing/correctionwindow.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -11,12 +11,12 @@
 #include "common/ui/boxes/dialogs.h"
 #include "common/ui/printing/labelprinter.h"
 
-CorrectionDialog::CorrectionDialog(Dialogs& dialogs, const Workbench& workbench)
+CorrectionWindow::CorrectionWindow(Dialogs& dialogs, const Workbench& workbench)
     : QWidget(nullptr, Qt::Window),
       m_dialogs(dialogs),
       m_workbench(workbench),
       m_current(new QLabel(this)) {
-    const SheetShape sheet = workbench.shape();
+    const LabelGrid sheet = workbench.grid();
     setObjectName(QStringLiteral("frmCorregir"));
     setWindowTitle(tr("Corregir impresora"));
     auto* grid = new QGridLayout(this);
@@ -60,7 +60,7 @@ CorrectionDialog::CorrectionDialog(Dialogs& dialogs, const Workbench& workbench)
     showCurrent();
 }
 
-void CorrectionDialog::showCurrent() {
+void CorrectionWindow::showCurrent() {
     const QString printer = labelprinter::currentName();
     const auto map = labelprinter::correctionFor(printer);
     m_current->setText(
@@ -68,7 +68,7 @@ void CorrectionDialog::showCurrent() {
             : tr("Impresora: %1. Sin corrección.").arg(printer));
 }
 
-void CorrectionDialog::fitAndKeep() {
+void CorrectionWindow::fitAndKeep() {
     std::vector<correction::Measure> measures;
     for (int row = 0; row < kRows; ++row) {
         if (m_x[row]->text().trimmed().isEmpty() && m_y[row]->text().trimmed().isEmpty()) continue;
@@ -123,7 +123,7 @@ void CorrectionDialog::fitAndKeep() {
     emit correctionChanged();
 }
 
-void CorrectionDialog::remove() {
+void CorrectionWindow::remove() {
     labelprinter::keepCorrection(labelprinter::currentName(), std::nullopt);
     showCurrent();
     emit correctionChanged();
