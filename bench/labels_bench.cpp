@@ -201,7 +201,7 @@ void BM_PreviewOneSheet(benchmark::State& state) {
     image.setDotsPerMeterY(3780);
     const auto lines = std::make_shared<const labellist::LabelList>(g.callNumberLines);
     for (auto _ : state) {
-        ImageSurface surface(image);
+        ImageSurface surface(image);  // a copy; drawn on, then dropped
         surface.cls();
         // "No" at the first question.
         previewPages(spineWalk(lines, table, QStringLiteral("8"), kPreviewFace), surface,

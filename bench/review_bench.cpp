@@ -29,6 +29,9 @@ public:
         return int(b.size() - 1);
     }
     QString input(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
     QString pick(QWidget*, const QString&, const QString&, const QStringList&,
                  const QString&) override {
         return {};

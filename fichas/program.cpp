@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 
+#include "common/core/text/codepage.h"
 #include "fichas/core/fullcheck.h"
 #include "fichas/core/fullgeneration.h"
 #include "fichas/core/fullwalk.h"
@@ -19,7 +20,7 @@ QString help(LabelGrid grid) {
     return Text::tr(
                "Uso: fichas --pdf ARCHIVO.pdf [--paper a4|letter] [--start N] [--skip LISTA]\n"
                "              [--labels LISTA] [--copies N] [--correction-from MEDIDAS]\n"
-               "              [--stock HOJA] [--strict]\n"
+               "              [--stock HOJA] [--strict] [--add-label ETIQUETA ...]\n"
                "       fichas --pdf ARCHIVO.pdf --test-sheet [--paper a4|letter] [--stock HOJA]\n"
                "       fichas --list-stocks [TEXTO]\n"
                "\n"
@@ -35,7 +36,11 @@ QString help(LabelGrid grid) {
                "  --paper a4|letter   tamaño del papel (a4 si no se indica)\n"
                "  --start N           empieza en la etiqueta N (1 a %1) de la primera hoja\n"
                "  --test-sheet        escribe la hoja de prueba de los %1 sitios en lugar de\n"
-               "                      las etiquetas (no necesita configuración)\n")
+               "                      las etiquetas (no necesita configuración)\n"
+               "  --add-label \"CÓDIGO|CLASIFICACIÓN|AUTOR|TÍTULO\"\n"
+               "                      una etiqueta escrita a mano, cortada como al generar;\n"
+               "                      puede repetirse, y entonces no se lee el archivo de\n"
+               "                      etiquetas\n")
         .arg(grid.places());
 }
 
@@ -87,6 +92,9 @@ public:
                 .status = m_generated->status,
                 .warning = mismatchWarning(*m_generated)};
     }
+    std::unique_ptr<GeneratedLabels> plus(QIODevice& more) const override {
+        return std::make_unique<FullLabels>(joined(*m_generated, more));
+    }
     std::unique_ptr<LabelJob> job(const jobselection::Choice& choice,
                                   const JobSettings& settings) const override {
         if (!choice) return std::make_unique<FullJob>(m_generated, settings.stock);
@@ -99,6 +107,18 @@ private:
     std::shared_ptr<const FullGeneration> m_generated;
     std::array<std::vector<qsizetype>, kFieldCount> m_starts;
 };
+
+// A full label typed by hand as the client writes an item: the barcode and
+// the call number in the code page, the author and the title in UTF-8.
+QByteArray typedItem(const QStringList& fields) {
+    auto tag = [](const char* name, const QByteArray& value) {
+        return "<" + QByteArray(name) + ">" + value + "</" + QByteArray(name) + ">\r\n";
+    };
+    return "<section-02>\r\n" + tag("z30-barcode", codepage::encode(fields.value(kBarcodeField))) +
+           tag("z30-call-no", codepage::encode(fields.value(kCallNumberField))) +
+           tag("z13-author", fields.value(kAuthorField).toUtf8()) +
+           tag("z13-title", fields.value(kTitleField).toUtf8()) + "</section-02>\r\n";
+}
 
 // What generation wraps each field to, and what the walk prints of it, in
 // the order of the fields.
@@ -126,6 +146,10 @@ LabelProgram program() {
         .generate = [](const QString& printFile) -> std::unique_ptr<GeneratedLabels> {
             return std::make_unique<FullLabels>(generateFullLabels(printFile));
         },
+        .generateFrom = [](QIODevice& printFile) -> std::unique_ptr<GeneratedLabels> {
+            return std::make_unique<FullLabels>(generateFullLabels(printFile));
+        },
+        .typedItem = typedItem,
         .reviewRules = reviewRules(),
         .crosses =
             [](const JobSettings& settings) {

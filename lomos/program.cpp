@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <optional>
 
+#include "common/core/text/codepage.h"
 #include "lomos/core/coordinates.h"
 #include "lomos/core/spinecheck.h"
 #include "lomos/core/spinegeneration.h"
@@ -20,6 +21,7 @@ QString help(LabelGrid grid) {
                "Uso: lomos --pdf ARCHIVO.pdf [--font-size N] [--paper a4|letter]\n"
                "             [--start N] [--skip LISTA] [--labels LISTA] [--copies N]\n"
                "             [--correction-from MEDIDAS] [--stock HOJA] [--strict]\n"
+               "             [--add-label CLASIFICACIÓN ...]\n"
                "       lomos --pdf ARCHIVO.pdf --test-sheet [--paper a4|letter] [--stock HOJA]\n"
                "       lomos --list-stocks [TEXTO]\n"
                "\n"
@@ -32,11 +34,15 @@ QString help(LabelGrid grid) {
                "\n"
                "Opciones:\n"
                "  --pdf ARCHIVO.pdf   archivo PDF que se crea (se reemplaza si existe)\n"
-               "  --font-size N       tamaño de la letra en puntos (8 si no se indica)\n"
+               "  --font-size N       tamaño de la letra en puntos, de 4 a 72 (8 si no se indica)\n"
                "  --paper a4|letter   tamaño del papel (a4 si no se indica)\n"
                "  --start N           empieza en la etiqueta N (1 a %1) de la primera hoja\n"
                "  --test-sheet        escribe la hoja de prueba de las %1 posiciones en lugar\n"
-               "                      de las etiquetas (no necesita configuración)\n")
+               "                      de las etiquetas (no necesita configuración)\n"
+               "  --add-label \"CLASIFICACIÓN\"\n"
+               "                      una etiqueta escrita a mano, cortada como al generar;\n"
+               "                      puede repetirse, y entonces no se lee el archivo de\n"
+               "                      etiquetas\n")
         .arg(grid.places());
 }
 
@@ -47,6 +53,7 @@ public:
     SpineJob(std::shared_ptr<const SpineGeneration> labels, const JobSettings& settings)
         : m_labels(std::move(labels)),
           m_table(coordinatesOf(settings.stock)),
+          m_saved(coordinatesSaved(settings.stock)),
           m_fontSize(settings.fontSize),
           m_stock(settings.stock) {}
 
@@ -54,10 +61,15 @@ public:
     LabelWalk previewWalk() const override { return walk(kPreviewFace); }
     // Checked as it will print, in the printer's face, for the preview too.
     labelcheck::Check check(const FirstSheet& first) const override {
-        return [labels = m_labels, table = m_table, fontSize = m_fontSize, stock = m_stock,
-                first](DrawingSurface& surface) {
-            return checkSpineLabels(labels->callNumberLines, labels->cutLabels, table, fontSize,
-                                    kPrinterFace, first, surface, stock ? &*stock : nullptr);
+        return [labels = m_labels, table = m_table, saved = m_saved, fontSize = m_fontSize,
+                stock = m_stock, first](DrawingSurface& surface) {
+            labelcheck::Result result =
+                checkSpineLabels(labels->callNumberLines, labels->cutLabels, table, fontSize,
+                                 kPrinterFace, first, surface, stock ? &*stock : nullptr);
+            std::vector<labelcheck::Finding> found = checkCoordinates(table, saved);
+            found.insert(found.end(), result.findings.begin(), result.findings.end());
+            result.findings = std::move(found);
+            return result;
         };
     }
 
@@ -68,6 +80,7 @@ private:
 
     std::shared_ptr<const SpineGeneration> m_labels;
     CoordinateTable m_table;
+    bool m_saved;  // the coordinate file was there
     QString m_fontSize;
     std::optional<Stock> m_stock;
 };
@@ -86,6 +99,9 @@ public:
     }
     Summary summary() const override {
         return {.labelCount = m_generated->labelCount, .status = m_generated->status};
+    }
+    std::unique_ptr<GeneratedLabels> plus(QIODevice& more) const override {
+        return std::make_unique<SpineLabels>(joined(*m_generated, more));
     }
     std::unique_ptr<LabelJob> job(const jobselection::Choice& choice,
                                   const JobSettings& settings) const override {
@@ -116,6 +132,14 @@ LabelProgram program() {
         .takesFontSize = true,
         .generate = [](const QString& printFile) -> std::unique_ptr<GeneratedLabels> {
             return std::make_unique<SpineLabels>(generateSpineLabels(printFile));
+        },
+        .generateFrom = [](QIODevice& printFile) -> std::unique_ptr<GeneratedLabels> {
+            return std::make_unique<SpineLabels>(generateSpineLabels(printFile));
+        },
+        // In the code page the client writes call numbers in.
+        .typedItem = [](const QStringList& fields) {
+            return "<section-02>\r\n<z30-call-no>" + codepage::encode(fields.value(0)) +
+                   "</z30-call-no>\r\n</section-02>\r\n";
         },
         // The walk prints 30 characters of a line: the edit keeps within them.
         .reviewRules = {{Text::tr("Clasificación"),

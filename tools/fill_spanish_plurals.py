@@ -15,6 +15,7 @@ SINGULAR = {
     "%n etiquetas": "%n etiqueta",
     "%n columnas": "%n columna",
     "%n filas": "%n fila",
+    "%n avisos": "%n aviso",
 }
 
 path = sys.argv[1]

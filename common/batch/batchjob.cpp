@@ -41,6 +41,7 @@ struct BatchOptions {
     std::vector<correction::Measure> measures;  // --correction-from
     std::optional<QString> stock;               // --stock NAME
     std::optional<QString> listStocks;          // --list-stocks [TEXT]
+    QStringList typed;                          // --add-label, one a label
     bool testSheet = false;
     bool strict = false;
     bool help = false;
@@ -64,6 +65,7 @@ std::vector<Option> optionsOf(const LabelProgram& program) {
         {QStringLiteral("copies"), Text::tr("Falta el número tras --copies")},
         {QStringLiteral("correction-from"), Text::tr("Faltan las medidas tras --correction-from")},
         {QStringLiteral("stock"), Text::tr("Falta el nombre de la hoja tras --stock")},
+        {QStringLiteral("add-label"), Text::tr("Falta la etiqueta tras --add-label")},
         {QStringLiteral("list-stocks"), {}},
         {QStringLiteral("test-sheet"), {}},
         {QStringLiteral("strict"), {}},
@@ -111,9 +113,12 @@ QString readValues(const QCommandLineParser& parser, const LabelProgram& program
     QString problem;
     value("pdf", options.pdf);
     if (program.takesFontSize && value("font-size", options.fontSize)) {
-        const auto size = parseNumber(options.fontSize);
-        if (!size || *size <= 0)
-            return Text::tr("Tamaño de letra no válido: %1").arg(options.fontSize);
+        if (!isFontSize(options.fontSize)) {
+            return Text::tr("Tamaño de letra no válido: %1 (de %2 a %3 puntos)")
+                .arg(options.fontSize)
+                .arg(kMinFontPoints)
+                .arg(kMaxFontPoints);
+        }
     }
     value("start", options.start);
     value("skip", options.skip);
@@ -130,6 +135,7 @@ QString readValues(const QCommandLineParser& parser, const LabelProgram& program
         options.measures = *read;
     }
     if (QString name; value("stock", name)) options.stock = name;
+    options.typed = parser.values(QStringLiteral("add-label"));
     if (QString paper; value("paper", paper)) {
         if (paper.compare(QLatin1String("a4"), Qt::CaseInsensitive) == 0) {
             options.paper = PdfSurface::Paper::A4;
@@ -316,6 +322,28 @@ std::optional<int> stoppedBy(const generation::Report& report, QTextStream& err)
     return std::nullopt;
 }
 
+// The labels typed with --add-label, in place of the print file's: none is
+// read then. A label's fields are separated by "|", the last taking the rest.
+generation::Report generateOrType(Workbench& workbench, const QStringList& typed) {
+    if (typed.isEmpty()) {
+        return workbench.generate(loadSettings(drivec::settingsFile()),
+                                  generation::SaveSettings::No);
+    }
+    const qsizetype fields = qsizetype(workbench.program().reviewRules.size());
+    std::vector<QStringList> labels;
+    for (const QString& label : typed) {
+        QStringList parts;
+        for (qsizetype f = 0; f + 1 < fields; ++f) parts.append(label.section(u'|', int(f), int(f)));
+        parts.append(label.section(u'|', int(fields - 1)));
+        labels.push_back(parts);
+    }
+    workbench.addTyped(labels);
+    generation::Report report;
+    report.labelCount = workbench.labels()->count();
+    report.status = messages::generated(report.labelCount);
+    return report;
+}
+
 // "Se han generado n etiquetas", and a warning about the labels, which does
 // not stop the job.
 void tellGenerated(const generation::Report& report, QTextStream& out, QTextStream& err) {
@@ -381,8 +409,7 @@ int runBatchJob(const QStringList& arguments, const LabelProgram& program, QText
         return writePdf(testsheet::walk(program.crosses(settings)), *surface, first, err);
 
     Workbench workbench(program, settings, [surface] { return surface; });
-    const generation::Report report =
-        workbench.generate(loadSettings(drivec::settingsFile()), generation::SaveSettings::No);
+    const generation::Report report = generateOrType(workbench, options.typed);
     if (const std::optional<int> stopped = stoppedBy(report, err)) return *stopped;
     jobselection::Choice choice;
     if (const QString wrong = choiceOf(options, report.labelCount, choice); !wrong.isEmpty())

@@ -133,8 +133,11 @@ private:
 // An image, for the preview picture. The image keeps what is drawn.
 class ImageSurface : public PainterSurface {
 public:
-    // `image` must outlive the surface; it is painted white by cls().
-    explicit ImageSurface(QImage& image) : m_image(image) {}
+    // Draws on `image`, at the scale its dots per metre give.
+    explicit ImageSurface(QImage image) : m_image(std::move(image)) {}
+
+    const QImage& image() const { return m_image; }
+    // Painted white by cls().
 
     bool cls() override;
 
@@ -147,5 +150,5 @@ protected:
     QPaintDevice* device() override { return &m_image; }
 
 private:
-    QImage& m_image;
+    QImage m_image;
 };

@@ -47,7 +47,7 @@ bool contains(const std::vector<qint64>& sorted, qint64 value) {
 
 }  // namespace
 
-// Named so, lupdate reads the texts below in this file\'s context.
+// Named so, lupdate reads the texts below in this file's context.
 using labelcheck::Result;
 
 Result checkFullLabels(const FullGeneration& lists, const LabelPlaces& places,

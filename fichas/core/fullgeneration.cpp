@@ -187,6 +187,24 @@ FullGeneration ended(FullGeneration g) {
     return g;
 }
 
+// `more`'s labels after those of `g`, neither ended yet.
+void join(FullGeneration& g, FullGeneration&& more) {
+    const qint64 authors = g.authorLines.separatorCount();
+    for (qint64 k : more.shortenedAuthors) g.shortenedAuthors.push_back(authors + k);
+    const qint64 titles = g.titleLines.separatorCount();
+    for (qint64 k : more.shortenedTitles) g.shortenedTitles.push_back(titles + k);
+    g.barcodes.append(std::move(more.barcodes));
+    g.callNumberLines.append(std::move(more.callNumberLines));
+    g.authorLines.append(std::move(more.authorLines));
+    g.titleLines.append(std::move(more.titleLines));
+    g.labelCount += more.labelCount;
+    if (!printfile::readable(more.status)) g.status = more.status;
+}
+
+FullGeneration listsOf(QIODevice& printFile) {
+    return listsOf(0, [&](auto tags, auto onLine) { return printfile::scan(printFile, tags, onLine); });
+}
+
 }  // namespace
 
 FullGeneration generateFullLabels(const QString& printFilePath) {
@@ -197,23 +215,16 @@ FullGeneration generateFullLabels(const QString& printFilePath) {
                 return printfile::scan(path, part, tags, onLine);
             });
         },
-        [](FullGeneration& g, FullGeneration&& more) {
-            const qint64 authors = g.authorLines.separatorCount();
-            for (qint64 k : more.shortenedAuthors) g.shortenedAuthors.push_back(authors + k);
-            const qint64 titles = g.titleLines.separatorCount();
-            for (qint64 k : more.shortenedTitles) g.shortenedTitles.push_back(titles + k);
-            g.barcodes.append(std::move(more.barcodes));
-            g.callNumberLines.append(std::move(more.callNumberLines));
-            g.authorLines.append(std::move(more.authorLines));
-            g.titleLines.append(std::move(more.titleLines));
-            g.labelCount += more.labelCount;
-            g.status = more.status;
-        }));
+        join));
 }
 
-FullGeneration generateFullLabels(QIODevice& printFile) {
-    return ended(listsOf(
-        0, [&](auto tags, auto onLine) { return printfile::scan(printFile, tags, onLine); }));
+FullGeneration generateFullLabels(QIODevice& printFile) { return ended(listsOf(printFile)); }
+
+FullGeneration joined(FullGeneration generated, QIODevice& more) {
+    generated.authorLines.removeLast();  // the end markers
+    generated.callNumberLines.removeLast();
+    join(generated, listsOf(more));
+    return ended(std::move(generated));
 }
 
 const labellist::LabelList& FullGeneration::list(Field field) const {

@@ -41,6 +41,10 @@ FullGeneration generateFullLabels(const QString& printFilePath);
 // The same from a device open for reading.
 FullGeneration generateFullLabels(QIODevice& printFile);
 
+// The labels of `generated` and after them those of the print-file items
+// `more` holds (labels typed by hand).
+FullGeneration joined(FullGeneration generated, QIODevice& more);
+
 // The labels of a job: those of `generated` that `selection` names, in its
 // order and as many times. Label k takes the k-th group of each list; a list
 // too short for it gives an empty line, as the walk reads it.

@@ -13,7 +13,7 @@ namespace fichas {
 MainWindow::MainWindow(const Seams& seams, QWidget* parent)
     : MainWindowBase(seams, program(), parent) {
     buildMenu(
-        {{tr("Hoja de etiquetas…"), QStringLiteral("mnuHoja"), {}, [this] { chooseStock(); }}});
+        {{tr("&Hoja de etiquetas…"), QStringLiteral("mnuHoja"), {}, [this] { chooseStock(); }}});
     layOut();
 }
 
@@ -53,29 +53,39 @@ void MainWindow::layOut() {
         return b;
     };
     // The caption wraps onto two lines within the button, as designed.
-    button("cmdGenerar", tr("Generar\nEtiquetas"), 600, 2880, 1215, 855, &MainWindow::generate);
-    button("cmdVer", tr("Vista Previa"), 2280, 2880, 1455, 375, &MainWindow::preview);
-    QPushButton* review =
-        button("cmdRevisar", tr("Revisar"), 2280, 3300, 1455, 375, &MainWindow::openReview);
-    review->setEnabled(false);  // until there are labels
-    connect(this, &MainWindowBase::labelsPresent, review, &QPushButton::setEnabled);
-    button("cmdImprimir", tr("Imprimir"), 2280, 3720, 1455, 375, &MainWindow::print);
-    button("cmdLimpiar", tr("Limpiar"), 600, 3840, 1215, 615, &MainWindow::clear);
-    button("cmdSalir", tr("Salir"), 2280, 4140, 1455, 375, &MainWindow::quit);
+    button("cmdGenerar", tr("&Generar\nEtiquetas"), 600, 2880, 1215, 855, &MainWindow::generate);
+    // What needs labels waits for them.
+    for (QPushButton* needsLabels :
+         {button("cmdVer", tr("&Vista Previa"), 2280, 2880, 1455, 375, &MainWindow::preview),
+          button("cmdRevisar", tr("&Revisar"), 2280, 3300, 1455, 375, &MainWindow::openReview),
+          button("cmdImprimir", tr("&Imprimir"), 2280, 3720, 1455, 375, &MainWindow::print)}) {
+        needsLabels->setEnabled(false);
+        connect(this, &MainWindowBase::labelsPresent, needsLabels, &QPushButton::setEnabled);
+    }
+    button("cmdLimpiar", tr("&Limpiar"), 600, 3840, 1215, 615, &MainWindow::clear);
+    button("cmdSalir", tr("&Salir"), 2280, 4140, 1455, 375, &MainWindow::quit);
 
     // To the right: where on the sheet in the tray printing starts.
     twips::place(firstSheetPanel(), 4440, 240, 2040, 3420);
-    QPushButton* testSheet = button("cmdHojaPrueba", tr("Hoja de prueba"), 4440, 3720, 2040, 420,
+    QPushButton* testSheet = button("cmdHojaPrueba", tr("Hoja de &prueba"), 4440, 3720, 2040, 420,
                                     qOverload<>(&MainWindow::printTestSheet));
     testSheet->setFont(uiFont(QStringLiteral("Arial Narrow"), 10, true));
-    QPushButton* correct = button("cmdCorregir", tr("Corregir impresora…"), 4440, 4200, 2040, 420,
+    QPushButton* correct = button("cmdCorregir", tr("C&orregir impresora…"), 4440, 4200, 2040, 420,
                                   &MainWindow::openPrinterCorrection);
     correct->setFont(uiFont(QStringLiteral("Arial Narrow"), 10, true));
 
     // As wide as the window: the count of a million labels reads whole.
     twips::place(statusLabel(), 120, 4680, 6360, 495);
-    // Where the printer dialog opens.
-    twips::place(destinationLabel(), 120, 5220, 6360, 300);
+
+    // Tab in reading order: the fields, the buttons row by row, then the
+    // column of the first sheet.
+    QWidget* previous = administrativeBaseField();
+    for (const char* name : {"cmdGenerar", "cmdVer", "cmdRevisar", "cmdImprimir", "cmdLimpiar",
+                             "cmdSalir", "txtInicio", "picHoja", "cmdHojaPrueba", "cmdCorregir"}) {
+        QWidget* next = findChild<QWidget*>(QLatin1String(name));
+        setTabOrder(previous, next);
+        previous = next;
+    }
 }
 
 }  // namespace fichas

@@ -64,6 +64,12 @@ CoordinateTable readCoordinateFile(const QString& path, int positions) {
     return table;
 }
 
+bool coordinatesSaved(const std::optional<Stock>& stock) {
+    const QString path = coordinateFileOf(stock);
+    return stock || textfile::isRegularFile(path) ||
+           textfile::isRegularFile(textfile::userCopyOf(path));
+}
+
 CoordinateTable coordinatesOf(const std::optional<Stock>& stock) {
     const QString path = coordinateFileOf(stock);
     if (!stock) return readCoordinateFile(path);

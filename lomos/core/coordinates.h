@@ -53,6 +53,9 @@ CoordinateTable readCoordinateFile(const QString& path, int positions = kSpineSh
 // The table printing uses for the sheet: its coordinate file, or for a stock
 // without one the stock's own table.
 CoordinateTable coordinatesOf(const std::optional<Stock>& stock);
+// Whether the sheet has positions to print at: a stock always has its own;
+// the program's own sheet once its coordinate file was saved.
+bool coordinatesSaved(const std::optional<Stock>& stock);
 
 // The positions for the test sheet.
 std::vector<testsheet::Position> testPositions(const CoordinateTable& table, LabelGrid grid);

@@ -47,7 +47,34 @@ Room roomOf(const CoordinateTable& table, int p, const Stock& stock) {
 
 }  // namespace
 
-// Named so, lupdate reads the texts below in this file\'s context.
+std::vector<labelcheck::Finding> checkCoordinates(const CoordinateTable& table, bool saved) {
+    if (!saved) {
+        return {{0, {},
+                 Text::tr("No hay coordenadas guardadas: pulse «Configurar», «Inicializar "
+                          "Coordenadas» y «Guardar»")}};
+    }
+    std::vector<labelcheck::Finding> found;
+    auto check = [&](int p, const QString& value, bool isX) {
+        if (parseNumber(value)) return;
+        const QString problem =
+            value.trimmed().isEmpty()
+                ? (isX ? Text::tr("Etiqueta %1: la X está vacía")
+                       : Text::tr("Etiqueta %1: la Y está vacía"))
+                      .arg(p + 1)
+                : (isX ? Text::tr("Etiqueta %1: la X «%2» no es un número")
+                       : Text::tr("Etiqueta %1: la Y «%2» no es un número"))
+                      .arg(p + 1)
+                      .arg(value);
+        found.push_back({0, {}, problem});
+    };
+    for (int p = 0; p < table.positions(); ++p) {
+        check(p, table.x[size_t(p)], true);
+        check(p, table.y[size_t(p)], false);
+    }
+    return found;
+}
+
+// Named so, lupdate reads the texts below in this file's context.
 using labelcheck::Result;
 
 Result checkSpineLabels(const labellist::LabelList& list,

@@ -17,6 +17,10 @@ namespace lomos {
 // a stock a label ends where the stock's label ends; on the program's own
 // sheet, at the next column's X and the next row's Y (past the last ones,
 // at the edges of the area).
+// What the positions of `table` would print blind: none saved, or an X or a
+// Y that is empty or not a number, each named by its label, from 1.
+std::vector<labelcheck::Finding> checkCoordinates(const CoordinateTable& table, bool saved);
+
 labelcheck::Result checkSpineLabels(const labellist::LabelList& list,
                                     const std::vector<qint64>& cutLabels,
                                     const CoordinateTable& table, const QString& fontSizeText,

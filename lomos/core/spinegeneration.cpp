@@ -35,6 +35,18 @@ SpineGeneration ended(SpineGeneration generation) {
     return generation;
 }
 
+// `more`'s labels after those of `generation`, neither ended yet.
+void join(SpineGeneration& generation, SpineGeneration&& more) {
+    generation.callNumberLines.append(std::move(more.callNumberLines));
+    for (qint64 label : more.cutLabels) generation.cutLabels.push_back(generation.labelCount + label);
+    generation.labelCount += more.labelCount;
+    if (!printfile::readable(more.status)) generation.status = more.status;
+}
+
+SpineGeneration labelsOf(QIODevice& printFile) {
+    return labelsOf([&](auto tags, auto onLine) { return printfile::scan(printFile, tags, onLine); });
+}
+
 }  // namespace
 
 SpineGeneration generateSpineLabels(const QString& printFilePath) {
@@ -44,19 +56,15 @@ SpineGeneration generateSpineLabels(const QString& printFilePath) {
             return labelsOf(
                 [&](auto tags, auto onLine) { return printfile::scan(path, part, tags, onLine); });
         },
-        [](SpineGeneration& generation, SpineGeneration&& more) {
-            generation.callNumberLines.append(std::move(more.callNumberLines));
-            for (qint64 label : more.cutLabels) {
-                generation.cutLabels.push_back(generation.labelCount + label);
-            }
-            generation.labelCount += more.labelCount;
-            generation.status = more.status;
-        }));
+        join));
 }
 
-SpineGeneration generateSpineLabels(QIODevice& printFile) {
-    return ended(
-        labelsOf([&](auto tags, auto onLine) { return printfile::scan(printFile, tags, onLine); }));
+SpineGeneration generateSpineLabels(QIODevice& printFile) { return ended(labelsOf(printFile)); }
+
+SpineGeneration joined(SpineGeneration generated, QIODevice& more) {
+    generated.callNumberLines.removeLast();  // the end marker
+    join(generated, labelsOf(more));
+    return ended(std::move(generated));
 }
 
 SpineGeneration selectSpineLabels(const SpineGeneration& generated,

@@ -25,6 +25,10 @@ SpineGeneration generateSpineLabels(const QString& printFilePath);
 // The same from a device open for reading.
 SpineGeneration generateSpineLabels(QIODevice& printFile);
 
+// The labels of `generated` and after them those of the print-file items
+// `more` holds (labels typed by hand).
+SpineGeneration joined(SpineGeneration generated, QIODevice& more);
+
 // The labels of a job: those of `generated` that `selection` names, in its
 // order and as many times, closed by the end marker.
 SpineGeneration selectSpineLabels(const SpineGeneration& generated,

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStyle>
 
 #include "common/core/text/messages.h"
 #include "common/core/text/number.h"
@@ -222,7 +223,22 @@ void CoordinateEditor::layOutStock(QWidget* client) {
 
 void CoordinateEditor::load() {
     m_saved = coordinatesOf(m_stock);
+    for (size_t p = 0; p < m_x.size(); ++p) {
+        m_x[p]->setAccessibleName(tr("Etiqueta %1, X").arg(p + 1));
+        m_y[p]->setAccessibleName(tr("Etiqueta %1, Y").arg(p + 1));
+        watch(m_x[p]);
+        watch(m_y[p]);
+    }
     setTable(m_saved);
+    if (!coordinatesSaved(m_stock)) {
+        m_hint = new QLabel(tr("No hay coordenadas guardadas: pulse «Inicializar Coordenadas» y "
+                               "«Guardar»."),
+                            centralWidget());
+        m_hint->setObjectName(QStringLiteral("lblAviso"));
+        m_hint->setFont(uiFont(kFace, 10, true));
+        m_hint->setWordWrap(true);
+        twips::place(m_hint, 120, 20, 7440, 440);
+    }
 }
 
 CoordinateTable CoordinateEditor::table() const {
@@ -241,24 +257,73 @@ void CoordinateEditor::setTable(const CoordinateTable& table) {
     }
 }
 
+// The fields of X and Y tell at once what cannot be read; the first such is
+// named when saving.
+void CoordinateEditor::showWhetherNumber(QLineEdit* field) {
+    const bool number = parseNumber(field->text()).has_value();
+    const QString reason =
+        number ? QString()
+        : field->text().trimmed().isEmpty()
+            ? tr("Está vacía: escriba los centímetros, con punto o coma (por ejemplo 2,8).")
+            : tr("«%1» no es un número: escriba los centímetros, con punto o coma (por ejemplo "
+                 "2,8).")
+                  .arg(field->text());
+    if (field->property("invalid").toBool() == !number && field->toolTip() == reason) return;
+    field->setProperty("invalid", !number);
+    field->setToolTip(reason);
+    field->setAccessibleDescription(reason);
+    // A sign as well as a colour, for whoever cannot tell the colour.
+    field->findChild<QAction*>(QStringLiteral("notANumber"))->setVisible(!number);
+    field->setStyleSheet(number ? QString()
+                                : QStringLiteral("QLineEdit { background: #ffd6d6; color: black; }"));
+}
+
+void CoordinateEditor::watch(QLineEdit* field) {
+    QAction* sign =
+        field->addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning), QLineEdit::TrailingPosition);
+    sign->setObjectName(QStringLiteral("notANumber"));
+    sign->setVisible(false);
+    connect(field, &QLineEdit::textChanged, this, [this, field] { showWhetherNumber(field); });
+}
+
+// The first field whose text is not a number, with what it is: none when all are.
+std::optional<QString> CoordinateEditor::firstNotANumber(QLineEdit*& field) const {
+    for (size_t p = 0; p < m_x.size(); ++p) {
+        for (const bool isX : {true, false}) {
+            QLineEdit* f = (isX ? m_x : m_y)[p];
+            if (parseNumber(f->text())) continue;
+            field = f;
+            return (isX ? tr("la X de la etiqueta %1") : tr("la Y de la etiqueta %1")).arg(p + 1);
+        }
+    }
+    return std::nullopt;
+}
+
+// A value for a whole row or column, or none after saying why it is not one.
+std::optional<QString> CoordinateEditor::askNumber(const QString& prompt) {
+    const QString value = m_dialogs.input(this, QString(), prompt, QString());
+    if (value.isEmpty()) return std::nullopt;  // Cancel
+    if (parseNumber(value)) return value;
+    m_dialogs.message(this, messages::title(),
+                      tr("«%1» no es un número: nada ha cambiado.").arg(value));
+    return std::nullopt;
+}
+
 void CoordinateEditor::changeRow(int row) {
-    const QString value = m_dialogs.input(
-        this, QString(), tr("Teclea el nuevo valor para las etiquetas de la fila %1").arg(row),
-        QString());
-    if (value.isEmpty()) return;
+    const std::optional<QString> value =
+        askNumber(tr("Teclea el nuevo valor para las etiquetas de la fila %1").arg(row));
+    if (!value) return;
     for (int column = 0; column < m_grid.columns; ++column) {
-        m_y[size_t(m_grid.placeAt(row, column))]->setText(value);
+        m_y[size_t(m_grid.placeAt(row, column))]->setText(*value);
     }
 }
 
 void CoordinateEditor::changeColumn(int column) {
-    const QString value = m_dialogs.input(
-        this, QString(),
-        tr("Teclea el nuevo valor horizontal para las etiquetas de la columna %1").arg(column),
-        QString());
-    if (value.isEmpty()) return;
+    const std::optional<QString> value = askNumber(
+        tr("Teclea el nuevo valor horizontal para las etiquetas de la columna %1").arg(column));
+    if (!value) return;
     for (int row = 0; row < m_grid.rows; ++row) {
-        m_x[size_t(m_grid.placeAt(row, column))]->setText(value);
+        m_x[size_t(m_grid.placeAt(row, column))]->setText(*value);
     }
 }
 
@@ -278,14 +343,23 @@ void CoordinateEditor::resetToDefaults() {
 }
 
 bool CoordinateEditor::save() {
+    QLineEdit* wrong = nullptr;
+    if (const std::optional<QString> which = firstNotANumber(wrong)) {
+        m_dialogs.message(this, messages::title(),
+                          tr("No se han guardado las coordenadas: %1 no es un número («%2»).")
+                              .arg(*which, wrong->text()));
+        wrong->setFocus();
+        wrong->selectAll();
+        return false;
+    }
     const QString path = coordinateFileOf(m_stock);
     const CoordinateTable onScreen = table();
     const textfile::WriteResult written = writeCoordinateFile(path, onScreen);
     if (!written.ok) {
         // Nothing typed is lost: the editor stays open as it was.
-        m_dialogs.message(
-            this, messages::title(),
-            tr("No se pudo guardar el archivo de coordenadas:\n") + QDir::toNativeSeparators(path));
+        m_dialogs.message(this, messages::title(),
+                          tr("No se pudo guardar el archivo de coordenadas:\n%1")
+                              .arg(QDir::toNativeSeparators(path)));
         return false;
     }
     if (written.savedTo != path) {
@@ -293,6 +367,7 @@ bool CoordinateEditor::save() {
                           messages::savedForThisUser(tr("Las coordenadas"), path, written.savedTo));
     }
     m_saved = onScreen;
+    if (m_hint) m_hint->hide();
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "lomos/core/coordinates.h"
 
 class Dialogs;
+class QLabel;
 class QLineEdit;
 
 namespace lomos {
@@ -49,6 +50,10 @@ private:
     void load();
     void backToMainWindow();
     bool save();
+    void watch(QLineEdit* field);
+    void showWhetherNumber(QLineEdit* field);
+    std::optional<QString> firstNotANumber(QLineEdit*& field) const;
+    std::optional<QString> askNumber(const QString& prompt);
 
     Dialogs& m_dialogs;
     QWidget* m_mainWindow;
@@ -58,6 +63,7 @@ private:
     std::vector<QLineEdit*> m_y;   // txt0 .. txt32
     std::vector<QLineEdit*> m_x;   // txt0x .. txt32x
     QLineEdit* m_inset = nullptr;  // txtMargen
+    QLabel* m_hint = nullptr;      // lblAviso: no coordinates saved yet
 };
 
 }  // namespace lomos

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "common/ui/frame/twips.h"
+#include "common/core/program/labeljob.h"
 
 namespace lomos {
 
@@ -14,7 +15,7 @@ FontSizeWindow::FontSizeWindow() : QWidget(nullptr, Qt::Window) {
     setWindowTitle(tr("Tamaño de la Fuente"));
     setFixedSize(twips::toPixels(this, 3750), twips::toPixels(this, 1365));
 
-    auto* label2 = new QLabel(tr("Seleccione el tamaño:"), this);
+    auto* label2 = new QLabel(tr("&Seleccione el tamaño:"), this);
     label2->setObjectName(QStringLiteral("Label2"));
     label2->setFont(uiFont(QStringLiteral("Arial Narrow"), 14.25, true));
     twips::place(label2, 120, 240, 2505, 345);
@@ -40,12 +41,28 @@ FontSizeWindow::FontSizeWindow() : QWidget(nullptr, Qt::Window) {
     ok->setDefault(true);
     twips::place(ok, 2640, 840, 975, 375);
     connect(ok, &QPushButton::clicked, this, &FontSizeWindow::choose);
+
+    m_note = new QLabel(this);
+    m_note->setObjectName(QStringLiteral("lblNota"));
+    m_note->setFont(uiFont(QStringLiteral("Arial Narrow"), 9, true));
+    m_note->setWordWrap(true);
+    twips::place(m_note, 120, 990, 2460, 375);
+    m_note->hide();
+    label2->setBuddy(m_sizes);
     connect(m_sizes->lineEdit(), &QLineEdit::returnPressed, this, &FontSizeWindow::choose);
 }
 
 void FontSizeWindow::choose() {
     const QString size = m_sizes->currentText();
-    if (size.isEmpty()) return;
+    if (!isFontSize(size)) {
+        m_note->setText(tr("Escriba un número de puntos del %1 al %2.")
+                            .arg(kMinFontPoints)
+                            .arg(kMaxFontPoints));
+        m_note->show();
+        m_sizes->setAccessibleDescription(m_note->text());
+        m_sizes->setFocus();
+        return;
+    }
     emit sizeChosen(size);
     close();
 }

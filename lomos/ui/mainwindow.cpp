@@ -18,39 +18,53 @@ namespace lomos {
 
 MainWindow::MainWindow(const Seams& seams, QWidget* parent)
     : MainWindowBase(seams, program(), parent) {
-    buildMenu({{tr("Tamaño de Fuente"), QStringLiteral("mnuTamao_fuente"),
-                QKeySequence(Qt::CTRL | Qt::Key_T), [this] { openFontSizeDialog(); }},
-               {tr("Hoja de etiquetas…"), QStringLiteral("mnuHoja"), {}, [this] { chooseStock(); }},
-               {tr("Impresora de etiquetas…"),
-                QStringLiteral("mnuImpresora"),
-                {},
-                [this] { chooseLabelPrinter(); }},
-               {tr("Hoja de prueba"),
-                QStringLiteral("mnuHojaPrueba"),
-                {},
-                [this] {
-                    printTestSheet();  // the coordinate file's positions
-                }},
-               {tr("Corregir impresora…"), QStringLiteral("mnuCorregir"), {}, [this] {
-                    openPrinterCorrection();
-                }}});
+    // The toolbar's commands, then the program's own; Ctrl+S stays "Salir".
+    buildMenu({
+        {tr("&Generar"), QStringLiteral("mnuGenerar"), {}, [this] { generate(); }},
+        {tr("&Vista Previa"), QStringLiteral("mnuVistaPrevia"), {}, [this] { preview(); }, true},
+        {tr("&Revisar"), QStringLiteral("mnuRevisar"), {}, [this] { openReview(); }, true},
+        {tr("&Imprimir"), QStringLiteral("mnuImprimir"), QKeySequence(Qt::CTRL | Qt::Key_P),
+         [this] { print(); }, true},
+        {tr("&Configurar"), QStringLiteral("mnuConfigurar"), {}, [this] { openCoordinateEditor(); }},
+        {tr("&Limpiar"), QStringLiteral("mnuLimpiar"), {}, [this] { clear(); }},
+        {},
+        {tr("&Tamaño de Fuente"), QStringLiteral("mnuTamao_fuente"),
+         QKeySequence(Qt::CTRL | Qt::Key_T), [this] { openFontSizeWindow(); }},
+        {tr("&Hoja de etiquetas…"), QStringLiteral("mnuHoja"), {}, [this] { chooseStock(); }},
+        {tr("Impresora de &etiquetas…"), QStringLiteral("mnuImpresora"), {},
+         [this] { chooseLabelPrinter(); }},
+        // The coordinate file's positions.
+        {tr("Hoja de &prueba"), QStringLiteral("mnuHojaPrueba"), {}, [this] { printTestSheet(); }},
+        {tr("C&orregir impresora…"), QStringLiteral("mnuCorregir"), {},
+         [this] { openPrinterCorrection(); }},
+    });
     layOut();
 }
 
 void MainWindow::buildToolbar(QToolBar* toolbar) {
     using artwork::ToolIcon;
+    // Each with the letter of its Alt-key marked, as its button shows it.
     struct Button {
         const char* caption;
+        const char* withKey;
         ToolIcon icon;
+        bool needsLabels;
     };
     static const Button buttons[] = {
-        {QT_TRANSLATE_NOOP("lomos::MainWindow", "Generar"), ToolIcon::Generate},
-        {QT_TRANSLATE_NOOP("lomos::MainWindow", "Vista Previa"), ToolIcon::Preview},
-        {QT_TRANSLATE_NOOP("lomos::MainWindow", "Revisar"), ToolIcon::Review},
-        {QT_TRANSLATE_NOOP("lomos::MainWindow", "Imprimir"), ToolIcon::Print},
-        {QT_TRANSLATE_NOOP("lomos::MainWindow", "Configurar"), ToolIcon::Configure},
-        {QT_TRANSLATE_NOOP("lomos::MainWindow", "Limpiar"), ToolIcon::Clear},
-        {QT_TRANSLATE_NOOP("lomos::MainWindow", "Salir"), ToolIcon::Quit},
+        {QT_TRANSLATE_NOOP("lomos::MainWindow", "Generar"),
+         QT_TRANSLATE_NOOP("lomos::MainWindow", "&Generar"), ToolIcon::Generate, false},
+        {QT_TRANSLATE_NOOP("lomos::MainWindow", "Vista Previa"),
+         QT_TRANSLATE_NOOP("lomos::MainWindow", "&Vista Previa"), ToolIcon::Preview, true},
+        {QT_TRANSLATE_NOOP("lomos::MainWindow", "Revisar"),
+         QT_TRANSLATE_NOOP("lomos::MainWindow", "&Revisar"), ToolIcon::Review, true},
+        {QT_TRANSLATE_NOOP("lomos::MainWindow", "Imprimir"),
+         QT_TRANSLATE_NOOP("lomos::MainWindow", "&Imprimir"), ToolIcon::Print, true},
+        {QT_TRANSLATE_NOOP("lomos::MainWindow", "Configurar"),
+         QT_TRANSLATE_NOOP("lomos::MainWindow", "&Configurar"), ToolIcon::Configure, false},
+        {QT_TRANSLATE_NOOP("lomos::MainWindow", "Limpiar"),
+         QT_TRANSLATE_NOOP("lomos::MainWindow", "&Limpiar"), ToolIcon::Clear, false},
+        {QT_TRANSLATE_NOOP("lomos::MainWindow", "Salir"),
+         QT_TRANSLATE_NOOP("lomos::MainWindow", "&Salir"), ToolIcon::Quit, false},
     };
     toolbar->setIconSize(QSize(32, 32));
     toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -63,13 +77,19 @@ void MainWindow::buildToolbar(QToolBar* toolbar) {
     int index = 1;
     for (const Button& b : buttons) {
         QAction* action = toolbar->addAction(artwork::toolIcon(b.icon), tr(b.caption));
+        action->setIconText(tr(b.withKey));
         action->setObjectName(QStringLiteral("Toolbar1_%1").arg(index));
         connect(action, &QAction::triggered, this, [this, index] { runToolbarButton(index); });
-        if (b.icon == ToolIcon::Review) {
+        if (b.needsLabels) {
             action->setEnabled(false);  // until there are labels
             connect(this, &MainWindowBase::labelsPresent, action, &QAction::setEnabled);
         }
-        if (QWidget* button = toolbar->widgetForAction(action)) button->setFixedWidth(buttonWidth);
+        // Each button is a stop of Tab, in the window's reading order.
+        if (QWidget* button = toolbar->widgetForAction(action)) {
+            button->setFixedWidth(buttonWidth);
+            button->setFocusPolicy(Qt::TabFocus);
+            button->setObjectName(QStringLiteral("cmdToolbar1_%1").arg(index));
+        }
         ++index;
     }
 }
@@ -128,10 +148,22 @@ void MainWindow::layOut() {
     m_fontSizeNote->setReadOnly(true);  // a note: the size is chosen in "Tamaño de Fuente"
     m_fontSizeNote->setFocusPolicy(Qt::NoFocus);
     twips::place(m_fontSizeNote, 3240, 4680, 2415, 315);
-    twips::place(destinationLabel(), 120, 4680, 3000, 315);  // where the labels go
 
     // Beside the rest: where on the sheet in the tray printing starts.
     twips::place(firstSheetPanel(), 5880, 1080, 1800, 3900);
+
+    // Tab in reading order: the toolbar, the fields, the first sheet.
+    QWidget* previous = nullptr;
+    for (const QString& name : {QStringLiteral("cmdToolbar1_1"), QStringLiteral("cmdToolbar1_2"),
+                                QStringLiteral("cmdToolbar1_3"), QStringLiteral("cmdToolbar1_4"),
+                                QStringLiteral("cmdToolbar1_5"), QStringLiteral("cmdToolbar1_6"),
+                                QStringLiteral("cmdToolbar1_7"), QStringLiteral("txtDir"),
+                                QStringLiteral("txtBase"), QStringLiteral("txtInicio"),
+                                QStringLiteral("picHoja")}) {
+        QWidget* next = findChild<QWidget*>(name);
+        if (previous) setTabOrder(previous, next);
+        previous = next;
+    }
 }
 
 void MainWindow::runToolbarButton(int index) {
@@ -175,7 +207,7 @@ void MainWindow::openCoordinateEditor() {
     });
 }
 
-void MainWindow::openFontSizeDialog() {
+void MainWindow::openFontSizeWindow() {
     m_fontSizeWindow.open([this] {
         auto* dialog = new FontSizeWindow;
         connect(dialog, &FontSizeWindow::sizeChosen, this, &MainWindow::setFontSizeText);

@@ -24,7 +24,7 @@ private:
     void buildToolbar(QToolBar* toolbar);
     void layOut();
     void openCoordinateEditor();  // "Configurar"
-    void openFontSizeDialog();    // menu "Tamaño de Fuente"
+    void openFontSizeWindow();    // menu "Tamaño de Fuente"
     // Toolbar button by its index, 1 to 7 from the left; others do nothing.
     void runToolbarButton(int index);
     // The size chosen in the font-size box.

@@ -223,6 +223,7 @@ private Q_SLOTS:
     void aQueueThatRefusesTheJobIsReported() {
         const QString queue = QPrinterInfo::defaultPrinter().printerName();
         m_c->putPrintFile(printFileWithCallNumbers({"A"}));
+        m_c->putDefaultCoordinates();
         lomos::MainWindow w(Seams{m_dialogs});
         windowtest::run(&w, "Toolbar1_1");
         QCOMPARE(QProcess::execute("cupsreject", {queue}), 0);

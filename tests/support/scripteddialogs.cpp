@@ -46,6 +46,12 @@ QString ScriptedDialogs::pick(QWidget*, const QString& title, const QString& pro
     return answer;
 }
 
+QString ScriptedDialogs::saveFile(QWidget*, const QString& title, const QString& suggested,
+                                  const QString&) {
+    m_shown.append({QStringLiteral("file"), title, suggested});
+    return next(m_files, "file: " + title, QString());
+}
+
 bool ScriptedDialogs::choosePrinter(QWidget*, QPrinter& printer) {
     m_shown.append({QStringLiteral("printer"), {}, {}});
     return next(m_printers, QStringLiteral("printer dialog"),

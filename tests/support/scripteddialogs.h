@@ -15,7 +15,7 @@
 class ScriptedDialogs : public Dialogs {
 public:
     struct Shown {
-        QString kind;  // "message", "question", "choice", "input", "pick", "printer", "edit"
+        QString kind;  // "message", "question", "choice", "input", "pick", "file", "printer", "edit"
         QString title;
         QString text;
     };
@@ -30,6 +30,7 @@ public:
     void answerPick(const QString& item) { m_picks.enqueue(item); }  // empty: Cancel
     void answerPrinter(bool confirm, std::function<void(QPrinter&)> change = {});
     void answerEdit(EditAnswer edit) { m_edits.enqueue(std::move(edit)); }
+    void answerSaveFile(const QString& path) { m_files.enqueue(path); }  // empty: Cancel
 
     void message(QWidget*, const QString& title, const QString& text) override;
     bool question(QWidget*, const QString& title, const QString& text) override;
@@ -38,6 +39,8 @@ public:
     QString input(QWidget*, const QString& title, const QString& prompt, const QString&) override;
     QString pick(QWidget*, const QString& title, const QString& prompt, const QStringList& items,
                  const QString& current) override;
+    QString saveFile(QWidget*, const QString& title, const QString& suggested,
+                     const QString& filter) override;
     bool choosePrinter(QWidget*, QPrinter& printer) override;
     std::optional<jobselection::Fields> editLabel(QWidget*, const QString& title,
                                                   const QStringList& captions,
@@ -57,6 +60,7 @@ private:
     QQueue<QString> m_inputs;
     QQueue<QString> m_choices;
     QQueue<QString> m_picks;
+    QQueue<QString> m_files;
     QQueue<PrinterAnswer> m_printers;
     QQueue<EditAnswer> m_edits;
 };

@@ -3,6 +3,7 @@
 // windows share are tested in lomos's.
 #include <QPrinter>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 
 #include "common/paint/paintersurface.h"
@@ -79,7 +80,7 @@ private Q_SLOTS:
         list->model()->setData(list->model()->index(1, ReviewModel::Copies), 2, Qt::EditRole);
         QCOMPARE(windowtest::caption(m_w.get()),
                  QStringLiteral("Se imprimirán 4 etiquetas (3 generadas)"));
-        windowtest::field(m_w.get(), "txtInicio")->setText("5");
+        m_w->findChild<QSpinBox*>("txtInicio")->setValue(5);
         list->showLabel(1);
         QTemporaryDir out;
         m_outside->printer = [&](auto) {

@@ -3,6 +3,7 @@
 // by the test.
 #include <QComboBox>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QSignalSpy>
 #include <QToolBar>
 
@@ -113,8 +114,12 @@ private Q_SLOTS:
         QTest::keyClick(m_w.get(), Qt::Key_T, Qt::ControlModifier);
         QPointer<FontSizeWindow> t = windowtest::opened<FontSizeWindow>("frmTamaño");
         auto* combo = t->findChild<QComboBox*>(QStringLiteral("cmbTamaño"));
-        combo->setCurrentText("");  // empty: nothing happens
-        clickIn(t, "cmdOK");
+        for (const char* refused : {"", "0", "99", "abc"}) {  // the window stays, and says why
+            combo->setCurrentText(refused);
+            clickIn(t, "cmdOK");
+            QVERIFY(t && t->findChild<QLabel*>("lblNota")->isVisibleTo(t));
+        }
+        QCOMPARE(field(m_w.get(), "txttamaño")->text(), QStringLiteral("Se va a imprimir con tamaño 8"));
         combo->setCurrentText("10");
         clickIn(t, "cmdOK");
         QTRY_VERIFY(!t);
@@ -122,17 +127,17 @@ private Q_SLOTS:
                  QStringLiteral("Se va a imprimir con tamaño: 10"));
 
         auto recorded = recordPrinting();
-        QLineEdit* inicio = field(m_w.get(), "txtInicio");
-        inicio->setText("34");
-        print();
-        QCOMPARE(m_dialogs->messages(),
-                 QStringList{"La etiqueta «34» no existe: escriba un número entero del 1 al 33."});
-        inicio->setText("5");
+        auto* inicio = m_w->findChild<QSpinBox*>("txtInicio");
+        QCOMPARE(inicio->maximum(), 33);
+        inicio->setValue(5);
         QTest::mouseClick(map(), Qt::LeftButton, {}, map()->cellRect(5).center());  // place 6 used
+        inicio->setValue(1);  // the start moves; the mark stays
+        QCOMPARE(map()->sheet().usedNumbers(), (QList<int>{6}));
+        inicio->setValue(5);
         QCOMPARE(map()->sheet().usedNumbers(), (QList<int>{1, 2, 3, 4, 6}));
         clickToolbar(2);  // the preview proposes nothing
         QVERIFY(windowtest::opened("Form1"));
-        QCOMPARE(inicio->text(), QStringLiteral("5"));
+        QCOMPARE(inicio->value(), 5);
         print();
         QCOMPARE(recorded->lines().size(), 3);
         QCOMPARE(recorded->lines()[0].sizePt, 10.0);
@@ -141,9 +146,9 @@ private Q_SLOTS:
             QCOMPARE(recorded->lines()[line].xCm, t0.x[place].toDouble());
             QCOMPARE(recorded->lines()[line].yCm, t0.y[place].toDouble());
         }
-        QCOMPARE(inicio->text(), QStringLiteral("9"));
+        QCOMPARE(inicio->value(), 9);
         window();  // a new run of the program
-        QCOMPARE(field(m_w.get(), "txtInicio")->text(), QStringLiteral("9"));
+        QCOMPARE(m_w->findChild<QSpinBox*>("txtInicio")->value(), 9);
         QCOMPARE(map()->sheet().usedNumbers(), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8}));
         // The longest caption, in Arial standing in for Arial Narrow, fits.
         auto* status = m_w->findChild<QLabel*>("lblEspere");
@@ -167,7 +172,7 @@ private Q_SLOTS:
         const QString printFile = QStringLiteral("CLIENTE/CATALOG/FILES/BIB50/PRINT/itemlbl.prn");
         const QByteArray printFileBytes = m_c->read(printFile);
         generate();
-        field(m_w.get(), "txtInicio")->setText("2");
+        m_w->findChild<QSpinBox*>("txtInicio")->setValue(2);
         m_dialogs->answerChoice("Revisar");
         clickToolbar(4);
         QVERIFY(m_dialogs->shown()[0].text.endsWith("\nImprimir de todos modos|Revisar|Cancelar"));
@@ -289,6 +294,7 @@ private Q_SLOTS:
                                                      m_c->file("ini.prn") + " no es un archivo"}),
                          "Falta especificar información", "Falta especificar información"}));
         QPointer<CoordinateEditor> e = editor();
+        clickIn(e, "cmdRestablecer");
         field(e, "txt7x")->setText("3.3");
         clickIn(e, "cmdGuardar");
         QVERIFY(e && field(e, "txt7x")->text() == "3.3");

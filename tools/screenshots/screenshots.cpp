@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QTableView>
+#include <QSpinBox>
 #include <QThread>
 
 #include "common/core/check/labelcheck.h"
@@ -73,9 +74,8 @@ int main(int argc, char** argv) {
 
     lomos::MainWindow spine(Seams{dialogs});
     run(&spine, "Toolbar1_1");
-    auto* start = spine.findChild<QLineEdit*>(QStringLiteral("txtInicio"));
-    start->setText(QStringLiteral("5"));
-    emit start->editingFinished();
+    auto* start = spine.findChild<QSpinBox*>(QStringLiteral("txtInicio"));
+    start->setValue(5);
     emit spine.findChild<SheetMap*>(QStringLiteral("picHoja"))->toggled(7);  // peeled off
     saved &= save(spine, folder + QStringLiteral("/lomos-principal.png"));
     run(&spine, "Toolbar1_5");
@@ -111,9 +111,8 @@ int main(int argc, char** argv) {
     saved &= save(*stocks, folder + QStringLiteral("/hoja-de-etiquetas.png"));
     stocks->useCurrent();
     run(&herma, "Toolbar1_1");
-    start = herma.findChild<QLineEdit*>(QStringLiteral("txtInicio"));
-    start->setText(QStringLiteral("6"));
-    emit start->editingFinished();
+    start = herma.findChild<QSpinBox*>(QStringLiteral("txtInicio"));
+    start->setValue(6);
     saved &= save(herma, folder + QStringLiteral("/lomos-herma-4102.png"));
     run(&herma, "Toolbar1_5");
     saved &=

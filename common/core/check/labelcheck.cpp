@@ -1,6 +1,7 @@
 #include "common/core/check/labelcheck.h"
 
 #include <QCoreApplication>
+#include <set>
 
 #include "common/core/walks/surface.h"
 
@@ -17,19 +18,30 @@ struct Text {
 QStringList findingLines(const std::vector<Finding>& findings) {
     QStringList lines;
     for (const Finding& f : findings) {
-        lines.append(Text::tr("Etiqueta %1 (%2): %3").arg(f.label).arg(f.name, f.problem));
+        lines.append(f.label > 0 ? Text::tr("Etiqueta %1 (%2): %3").arg(f.label).arg(f.name, f.problem)
+                                 : f.problem);
     }
     return lines;
 }
 
+qint64 labelsFlagged(const std::vector<Finding>& findings) {
+    std::set<qint64> labels;
+    for (const Finding& f : findings) {
+        if (f.label > 0) labels.insert(f.label);
+    }
+    return qint64(labels.size());
+}
+
 QString findingsMessage(const std::vector<Finding>& findings, int shown) {
     const qsizetype count = qsizetype(findings.size());
-    QString text = count == 1
-                       ? Text::tr("Una etiqueta no saldrá bien en el papel:\n\n")
-                       : Text::tr("%1 etiquetas no saldrán bien en el papel:\n\n").arg(count);
+    const qint64 labels = labelsFlagged(findings);
+    const QString warnings = Text::tr("%n avisos", nullptr, int(count));
+    QString text = labels == 0 ? Text::tr("No todo saldrá bien en el papel: %1.").arg(warnings)
+                               : Text::tr("No todo saldrá bien en el papel: %1, %2.")
+                                     .arg(Text::tr("%n etiquetas", nullptr, int(labels)), warnings);
     const std::vector<Finding> first(findings.begin(),
                                      findings.begin() + std::min<qsizetype>(count, shown));
-    text += findingLines(first).join(u'\n');
+    text += QStringLiteral("\n\n") + findingLines(first).join(u'\n');
     if (count > shown) text += Text::tr("\n... y %1 más.").arg(count - shown);
     return text;
 }

@@ -14,9 +14,9 @@ class DrawingSurface;
 namespace labelcheck {
 
 struct Finding {
-    qint64 label;     // its place in the list, from 1
+    qint64 label;     // its place in the job, from 1; 0 for what is no label's own
     QString name;     // how the staff know it: a call number's first line, a barcode
-    QString problem;  // in plain Spanish
+    QString problem;  // in words the staff use
 };
 
 struct Result {
@@ -27,11 +27,14 @@ struct Result {
 // A program's check over its labels, on the surface that will draw them.
 using Check = std::function<Result(DrawingSurface& surface)>;
 
-// "Etiqueta 12 (PQ6613): ..." for each finding.
+// "Etiqueta 12 (PQ6613): ..." for each finding of a label, the problem alone
+// for the others (the sheet's, a position's).
 QStringList findingLines(const std::vector<Finding>& findings);
+// How many labels the findings name.
+qint64 labelsFlagged(const std::vector<Finding>& findings);
 
-// The text of the box that lists the findings; the first `shown` of them,
-// and how many more there are.
+// The text of the box that lists the findings: how many labels and
+// warnings, the first `shown` of them, and how many more there are.
 QString findingsMessage(const std::vector<Finding>& findings, int shown = 20);
 
 // Whether texts fit a width, measured on a surface in its current font. A

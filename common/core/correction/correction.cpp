@@ -215,6 +215,73 @@ QString implausible(const Affine& map) {
 
 }  // namespace
 
+namespace {
+
+// The crosses measured, each with where it was meant on the paper; the
+// problem when one names no cross, a cross without a position, or one
+// measured twice, or when they all stand in one row or one column.
+QString pairsOf(const std::vector<Measure>& measures,
+                const std::vector<testsheet::Position>& crosses, double areaLeftCm,
+                double areaTopCm, std::vector<Pair>& pairs) {
+    std::vector<int> rows, cols;
+    for (const Measure& m : measures) {
+        const auto cross =
+            std::find_if(crosses.begin(), crosses.end(),
+                         [&](const testsheet::Position& p) { return p.place == m.place; });
+        if (cross == crosses.end()) {
+            return Text::tr("La etiqueta %1 no existe: la hoja tiene de la 1 a la %2.")
+                .arg(m.place)
+                .arg(crosses.size());
+        }
+        if (!cross->xCm || !cross->yCm) {
+            return Text::tr(
+                       "La etiqueta %1 no tiene cruz en la hoja de prueba: su posición no es un "
+                       "número.")
+                .arg(m.place);
+        }
+        if (std::any_of(pairs.begin(), pairs.end(),
+                        [&](const Pair& p) { return p.place == m.place; }))
+            return Text::tr("La cruz %1 está medida dos veces.").arg(m.place);
+        pairs.push_back(
+            {m.place, *cross->xCm + areaLeftCm, *cross->yCm + areaTopCm, m.xMm / 10, m.yMm / 10});
+        rows.push_back(cross->row);
+        cols.push_back(cross->column);
+    }
+    auto allEqual = [](const std::vector<int>& v) {
+        return std::all_of(v.begin(), v.end(), [&](int x) { return x == v.front(); });
+    };
+    if (allEqual(rows)) {
+        return Text::tr(
+            "Las cruces están todas en una fila: hace falta medir también cruces de otra fila.");
+    }
+    if (allEqual(cols)) {
+        return Text::tr(
+            "Las cruces están todas en una columna: hace falta medir también cruces de otra "
+            "columna.");
+    }
+    return {};
+}
+
+// The cross the map the others give puts farthest from where it was
+// measured, and by how much.
+std::pair<int, double> farthestOff(const std::vector<Pair>& pairs) {
+    double farthest = 0;
+    int place = 0;
+    for (size_t i = 0; i < pairs.size(); ++i) {
+        std::vector<Pair> others = pairs;
+        others.erase(others.begin() + qsizetype(i));
+        const std::optional<Affine> theirs = leastSquares(others);
+        const double off = theirs ? offBy(*theirs, pairs[i]) : 0;
+        if (off > farthest) {
+            farthest = off;
+            place = pairs[i].place;
+        }
+    }
+    return {place, farthest};
+}
+
+}  // namespace
+
 Fit fit(const std::vector<Measure>& measures, const std::vector<testsheet::Position>& crosses,
         double areaLeftCm, double areaTopCm) {
     Fit result;
@@ -225,46 +292,8 @@ Fit fit(const std::vector<Measure>& measures, const std::vector<testsheet::Posit
         return result;
     }
     std::vector<Pair> pairs;
-    std::vector<int> rows, cols;
-    for (const Measure& m : measures) {
-        const auto cross =
-            std::find_if(crosses.begin(), crosses.end(),
-                         [&](const testsheet::Position& p) { return p.place == m.place; });
-        if (cross == crosses.end()) {
-            result.problem = Text::tr("La etiqueta %1 no existe: la hoja tiene de la 1 a la %2.")
-                                 .arg(m.place)
-                                 .arg(crosses.size());
-            return result;
-        }
-        if (!cross->xCm || !cross->yCm) {
-            result.problem = Text::tr(
-                                 "La etiqueta %1 no tiene cruz en la hoja de prueba: su posición "
-                                 "no es un número.")
-                                 .arg(m.place);
-            return result;
-        }
-        for (const Pair& p : pairs) {
-            if (p.place == m.place) {
-                result.problem = Text::tr("La cruz %1 está medida dos veces.").arg(m.place);
-                return result;
-            }
-        }
-        pairs.push_back(
-            {m.place, *cross->xCm + areaLeftCm, *cross->yCm + areaTopCm, m.xMm / 10, m.yMm / 10});
-        rows.push_back(cross->row);
-        cols.push_back(cross->column);
-    }
-    if (std::all_of(rows.begin(), rows.end(), [&](int r) { return r == rows.front(); })) {
-        result.problem = Text::tr(
-            "Las cruces están todas en una fila: hace falta medir también cruces de otra fila.");
-        return result;
-    }
-    if (std::all_of(cols.begin(), cols.end(), [&](int c) { return c == cols.front(); })) {
-        result.problem = Text::tr(
-            "Las cruces están todas en una columna: hace falta medir también cruces de otra "
-            "columna.");
-        return result;
-    }
+    result.problem = pairsOf(measures, crosses, areaLeftCm, areaTopCm, pairs);
+    if (!result.problem.isEmpty()) return result;
     const std::optional<Affine> map = leastSquares(pairs);
     if (!map) {
         result.problem =
@@ -274,18 +303,7 @@ Fit fit(const std::vector<Measure>& measures, const std::vector<testsheet::Posit
     // A cross disagrees when the map the others give puts it more than 1 mm
     // from where it was measured. From five crosses on, the one farthest off
     // is the one to measure again; four can tell only that one of them is.
-    double farthest = 0;
-    int farthestPlace = 0;
-    for (size_t i = 0; i < pairs.size(); ++i) {
-        std::vector<Pair> others = pairs;
-        others.erase(others.begin() + qsizetype(i));
-        const std::optional<Affine> theirs = leastSquares(others);
-        const double off = theirs ? offBy(*theirs, pairs[i]) : 0;
-        if (off > farthest) {
-            farthest = off;
-            farthestPlace = pairs[i].place;
-        }
-    }
+    const auto [farthestPlace, farthest] = farthestOff(pairs);
     if (farthest <= kDisagreeCm) {
         result.problem = implausible(*map);
         if (result.problem.isEmpty()) result.distortion = map;

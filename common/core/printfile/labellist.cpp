@@ -46,6 +46,17 @@ void LabelList::appendDecoded(std::string_view bytes) {
     m_last.ends.push_back(qsizetype(m_last.text.size() << 1));
 }
 
+void LabelList::removeLast() {
+    if (m_last.ends.empty() && !m_joined.empty()) {
+        m_last = std::move(m_joined.back());
+        m_joined.pop_back();
+        m_joinedCount -= m_last.size();
+    }
+    if (m_last.ends.empty()) return;
+    m_last.ends.pop_back();
+    m_last.text.resize(m_last.ends.empty() ? 0 : size_t(m_last.ends.back() >> 1));
+}
+
 void LabelList::clear() {
     m_joined.clear();
     m_joinedCount = 0;

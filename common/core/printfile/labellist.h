@@ -52,6 +52,8 @@ public:
     void appendDecoded(std::string_view bytes);
     // Appends every entry of `more`, taking over its storage.
     void append(LabelList&& more);
+    // Takes the last entry off: the end marker, before more labels join.
+    void removeLast();
     void appendSeparator() {
         m_last.ends.push_back(qsizetype(m_last.text.size() << 1) | kSeparatorBit);
     }

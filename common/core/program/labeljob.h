@@ -10,7 +10,17 @@
 #include "common/core/review/review.h"
 #include "common/core/sheets/firstsheet.h"
 #include "common/core/sheets/stock.h"
+#include "common/core/text/number.h"
 #include "common/core/walks/pageflow.h"
+
+// The sizes a label's text may be printed at, in points.
+constexpr int kMinFontPoints = 4;
+constexpr int kMaxFontPoints = 72;
+// Whether a size typed (a decimal point or comma) is one of those.
+inline bool isFontSize(const QString& text) {
+    const std::optional<double> points = parseNumber(text);
+    return points && *points >= kMinFontPoints && *points <= kMaxFontPoints;
+}
 
 // What a job takes besides its labels, as the user chose it.
 struct JobSettings {
@@ -49,4 +59,7 @@ public:
     // copies and edits, or every label once, as generated.
     virtual std::unique_ptr<LabelJob> job(const jobselection::Choice& choice,
                                           const JobSettings& settings) const = 0;
+    // These labels and after them those of the print-file items `more`
+    // holds (labels typed by hand).
+    virtual std::unique_ptr<GeneratedLabels> plus(QIODevice& more) const = 0;
 };

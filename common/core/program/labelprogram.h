@@ -23,6 +23,7 @@ struct LabelProgram {
         QString continueText;
     };
     using Generate = std::function<std::unique_ptr<GeneratedLabels>(const QString& printFile)>;
+    using GenerateFrom = std::function<std::unique_ptr<GeneratedLabels>(QIODevice& printFile)>;
 
     QString name;          // "lomos", "fichas": names the user's own settings
     LabelGrid ownGrid;     // its own sheet's rows and columns
@@ -35,6 +36,11 @@ struct LabelProgram {
     bool takesFontSize = false;
     // "Generar": the labels of the print file at the path.
     Generate generate;
+    // The labels of print-file items read from a device.
+    GenerateFrom generateFrom;
+    // The print-file item of a label typed by hand ("Nueva etiqueta…",
+    // --add-label), from its fields as the review shows them.
+    std::function<QByteArray(const QStringList& fields)> typedItem;
     // What each field of a label may hold when the review edits it.
     std::vector<review::FieldRule> reviewRules;
     // Where the test sheet's crosses stand.

@@ -1,5 +1,7 @@
 #include "common/core/program/workbench.h"
 
+#include <QBuffer>
+
 #include "common/core/walks/surface.h"
 
 Workbench::Workbench(LabelProgram program, JobSettings settings, SurfaceMaker checkSurface)
@@ -26,6 +28,17 @@ void Workbench::clear() {
     m_labels.reset();
     m_review = review::Review();
     emit labelsReplaced();
+}
+
+void Workbench::addTyped(const std::vector<QStringList>& labels) {
+    QByteArray items;
+    for (const QStringList& fields : labels) items += m_program.typedItem(fields);
+    QBuffer more(&items);
+    more.open(QIODevice::ReadOnly);
+    const qint64 before = m_labels ? m_labels->count() : 0;
+    m_labels = m_labels ? m_labels->plus(more) : m_program.generateFrom(more);
+    m_review.grow(m_labels->count() - before);
+    emit labelsAdded(before, m_labels->count() - before);
 }
 
 jobselection::Choice Workbench::reviewed() const {

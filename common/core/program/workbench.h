@@ -38,6 +38,10 @@ public:
     generation::Report generate(const Settings& settings, generation::SaveSettings save);
     // "Limpiar": no labels.
     void clear();
+    // Labels typed by hand, each its fields as the review shows them, after
+    // the others ("Nueva etiqueta…", --add-label): cut and wrapped as
+    // "Generar" would; the review keeps what it had.
+    void addTyped(const std::vector<QStringList>& labels);
 
     // None before "Generar" and after "Limpiar".
     const GeneratedLabels* labels() const { return m_labels.get(); }
@@ -62,6 +66,8 @@ public:
 signals:
     // New labels, or none: what showed the old ones shows them no longer.
     void labelsReplaced();
+    // `count` labels after the first `first`, typed by hand.
+    void labelsAdded(qint64 first, qint64 count);
 
 private:
     const LabelProgram m_program;

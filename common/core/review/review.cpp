@@ -54,8 +54,15 @@ const Fields* Review::edit(qint64 label) const {
     return it == m_edits.end() ? nullptr : &it->second;
 }
 
+void Review::grow(qint64 count) {
+    m_typed += count;
+    m_leftOut.resize(m_leftOut.size() + size_t(count), false);
+    m_copies.resize(m_copies.size() + size_t(count), 1);
+    m_firstSlot.resize(m_firstSlot.size() + size_t(count), -1);
+}
+
 bool Review::changed() const {
-    return hasEdits() || std::find(m_leftOut.begin(), m_leftOut.end(), true) != m_leftOut.end() ||
+    return m_typed > 0 || hasEdits() || std::find(m_leftOut.begin(), m_leftOut.end(), true) != m_leftOut.end() ||
            std::any_of(m_copies.begin(), m_copies.end(), [](quint8 c) { return c != 1; });
 }
 
@@ -111,6 +118,7 @@ void Review::setFindings(const std::vector<labelcheck::Finding>& findings,
     auto entry = job.begin();
     qint64 before = 0;  // the job's labels before `entry`
     for (const labelcheck::Finding& finding : findings) {
+        if (finding.label <= 0) continue;  // the sheet's, not a label's
         while (entry != job.end() && finding.label > before + entry->copies) {
             before += entry->copies;
             ++entry;

@@ -46,6 +46,10 @@ public:
     explicit Review(qint64 count);
 
     qint64 count() const { return qint64(m_copies.size()); }
+    // Labels typed by hand after "Generar" ("Nueva etiqueta…"): the review
+    // takes `count` more, each once, as typed.
+    void grow(qint64 count);
+    qint64 typed() const { return m_typed; }
 
     // "Imprimir": a label left out takes no place.
     bool printed(qint64 label) const { return !m_leftOut[size_t(label)]; }
@@ -87,6 +91,7 @@ public:
     std::optional<qint64> firstFlagged() const;
 
 private:
+    qint64 m_typed = 0;
     std::vector<bool> m_leftOut;
     std::vector<quint8> m_copies;
     std::map<qint64, Fields> m_edits;

@@ -12,18 +12,22 @@ struct Text {
 }  // namespace
 
 int FirstSheet::firstFree() const {
-    return int(std::find(m_used.begin(), m_used.end(), false) - m_used.begin());
+    int place = m_start;
+    while (place < size() && m_marked[size_t(place)]) ++place;
+    return place;
+}
+
+void FirstSheet::setUsed(int place, bool used) {
+    if (!used && place < m_start) {
+        for (int p = place + 1; p < m_start; ++p) m_marked[size_t(p)] = true;
+        m_start = place;
+    }
+    m_marked[size_t(place)] = used;
 }
 
 void FirstSheet::startAt(int place) {
-    const int oldStart = firstFree();
-    for (int p = 0; p < size(); ++p) {
-        if (p < place) {
-            m_used[size_t(p)] = true;
-        } else if (p < oldStart || p == place) {
-            m_used[size_t(p)] = false;
-        }
-    }
+    m_start = place;
+    if (place < size()) m_marked[size_t(place)] = false;
 }
 
 QList<int> FirstSheet::usedNumbers() const {

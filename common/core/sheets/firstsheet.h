@@ -11,29 +11,31 @@
 // windows and the command line show them from 1.
 class FirstSheet {
 public:
-    explicit FirstSheet(int placesPerSheet) : m_used(size_t(placesPerSheet), false) {}
+    explicit FirstSheet(int placesPerSheet) : m_marked(size_t(placesPerSheet), false) {}
 
-    int size() const { return int(m_used.size()); }
-    bool isUsed(int place) const { return m_used[size_t(place)]; }
-    void setUsed(int place, bool used) { m_used[size_t(place)] = used; }
+    int size() const { return int(m_marked.size()); }
+    bool isUsed(int place) const { return place < m_start || m_marked[size_t(place)]; }
+    // Marks a place used or free. Freeing one before the start moves the
+    // start back to it; the places between stay used.
+    void setUsed(int place, bool used);
     // The first free place; size() when every place is used.
     int firstFree() const;
     bool hasFreePlace() const { return firstFree() < size(); }
 
     // What the field "Empezar en la etiqueta" does: every place before
-    // `place` becomes used and `place` itself free. When the start moves
-    // back, the places between its new and its old value are freed too;
-    // marks after the old start stay.
+    // `place` is used and `place` itself free. The places marked used on the
+    // map stay marked wherever the start moves.
     void startAt(int place);
 
     // The used places, counted from 1, for a settings value.
     QList<int> usedNumbers() const;
-    // The sheet with the places numbered in `numbers` (from 1) used; numbers
-    // out of range are left out.
+    // The sheet with the places numbered in `numbers` (from 1) marked used;
+    // numbers out of range are left out.
     static FirstSheet withUsed(int placesPerSheet, const QList<int>& numbers);
 
 private:
-    std::vector<bool> m_used;
+    int m_start = 0;              // the places before it are used
+    std::vector<bool> m_marked;  // used wherever the start is: peeled off, printed on
 };
 
 // Where the labels of a walk go, one after another: the free places of the

@@ -26,6 +26,7 @@ inline QString noFreePlace() {
         "hoja.");
 }
 inline QString printAnyway() { return Text::tr("Imprimir de todos modos"); }
+inline QString previewAnyway() { return Text::tr("Ver de todos modos"); }
 inline QString cancel() { return Text::tr("Cancelar"); }
 inline QString review() { return Text::tr("Revisar"); }
 inline QString discardReview() { return Text::tr("¿Descartar los cambios de la revisión?"); }

@@ -21,17 +21,17 @@ QString printOutcomeMessage(const PrintOutcome& outcome) {
     return outcome.printed ? messages::collectPrints() : messages::printFailed(outcome.reason);
 }
 
-WalkEnd previewPages(const LabelWalk& walk, DrawingSurface& picture, const FirstSheet& first,
-                     const std::function<bool()>& askContinue) {
+int previewPages(const LabelWalk& walk, DrawingSurface& pages, const FirstSheet& first) {
     PlaceCursor places(first);
-    return walk(
-        picture,
-        [&askContinue](DrawingSurface& s) {
-            if (!askContinue()) return false;
-            s.cls();
-            return true;
+    int full = 0;
+    walk(
+        pages,
+        [&full](DrawingSurface& s) {
+            ++full;
+            return s.newPage();
         },
         places);
+    return full;
 }
 
 bool checkBeforePrinting(

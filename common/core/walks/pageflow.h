@@ -40,10 +40,10 @@ PrintOutcome printPages(const LabelWalk& walk, DrawingSurface& surface, const Fi
 // What the window says afterwards: "Recoja sus impresiones", or why not.
 QString printOutcomeMessage(const PrintOutcome& outcome);
 
-// "Vista Previa": every full page stays on view until `askContinue` says
-// yes; the picture is then cleared for the next one. No ends the preview.
-WalkEnd previewPages(const LabelWalk& walk, DrawingSurface& picture, const FirstSheet& first,
-                     const std::function<bool()>& askContinue);
+// "Vista Previa": the job's pages, drawn on `pages` with a page break after
+// each full one. Returns how many the labels filled: the preview asks
+// whether to go on after each of them, the last one too.
+int previewPages(const LabelWalk& walk, DrawingSurface& pages, const FirstSheet& first);
 
 // Before "Imprimir" and "Vista Previa": the program's check runs on the
 // surface that will draw. Goes ahead (true) when there are labels and the

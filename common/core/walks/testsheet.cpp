@@ -1,6 +1,8 @@
 #include "common/core/walks/testsheet.h"
 
 #include <QCoreApplication>
+#include <QRectF>
+#include <algorithm>
 #include <cmath>
 
 #include "common/core/text/number.h"
@@ -25,25 +27,59 @@ void text(DrawingSurface& surface, double xCm, double yCm, const QString& words)
     surface.print(words);
 }
 
-// Ticks every half centimetre, numbered every centimetre, along the top and
-// the left edge.
-void drawRulers(DrawingSurface& surface) {
+// The band a ruler takes along an edge: its ticks and its numbers.
+constexpr double kRulerBandCm = 0.7;
+
+// Where a cross and its numbers stand on the sheet.
+QRectF extentOf(DrawingSurface& surface, const Position& p) {
+    const double width = std::max(surface.textWidthCm(rowAndColumn(p)),
+                                  surface.textWidthCm(coordinates(p)));
+    return QRectF(QPointF(*p.xCm - kCrossArmCm, *p.yCm - kCrossArmCm),
+                  QPointF(*p.xCm + 0.1 + std::max(width, kCrossArmCm),
+                          *p.yCm + 0.3 + surface.lineHeightCm()));
+}
+
+// The rulers go along the edges no cross comes near: the top and the left
+// edge, or else the bottom and the right one.
+struct RulerEdges {
+    bool top = true;
+    bool left = true;
+};
+
+RulerEdges rulerEdges(DrawingSurface& surface, const std::vector<Position>& positions) {
+    RulerEdges edges;
+    for (const Position& p : positions) {
+        if (!p.xCm || !p.yCm) continue;
+        const QRectF extent = extentOf(surface, p);
+        if (extent.top() < kRulerBandCm) edges.top = false;
+        if (extent.left() < kRulerBandCm) edges.left = false;
+    }
+    return edges;
+}
+
+// Ticks every half centimetre, numbered every centimetre, along one
+// horizontal and one vertical edge.
+void drawRulers(DrawingSurface& surface, RulerEdges edges) {
     const double width = surface.areaWidthCm();
     const double height = surface.areaHeightCm();
-    surface.drawLine(0, 0, width, 0);
-    surface.drawLine(0, 0, 0, height);
+    const double across = edges.top ? 0 : height;  // the horizontal ruler's edge
+    const double down = edges.left ? 0 : width;    // the vertical one's
+    const double inward = edges.top ? 1 : -1, leftward = edges.left ? 1 : -1;
+    surface.drawLine(0, across, width, across);
+    surface.drawLine(down, 0, down, height);
     for (int half = 1; half <= int(std::floor(std::max(width, height) * 2)); ++half) {
         const double at = half / 2.0;
         const bool whole = half % 2 == 0;
         const double tick = whole ? 0.4 : 0.2;
         const QString number = QString::number(half / 2);
         if (at < width) {
-            surface.drawLine(at, 0, at, tick);
-            if (whole) text(surface, at + 0.05, 0.2, number);
+            surface.drawLine(at, across, at, across + inward * tick);
+            if (whole) text(surface, at + 0.05, edges.top ? 0.2 : height - 0.55, number);
         }
         if (at < height) {
-            surface.drawLine(0, at, tick, at);
-            if (whole) text(surface, 0.2, at + 0.05, number);
+            surface.drawLine(down, at, down + leftward * tick, at);
+            const double numberX = edges.left ? 0.2 : width - 0.2 - surface.textWidthCm(number);
+            if (whole) text(surface, numberX, at + 0.05, number);
         }
     }
 }
@@ -58,6 +94,20 @@ void drawPosition(DrawingSurface& surface, const Position& p) {
 }
 
 }  // namespace
+
+std::vector<int> measurableCorners(const std::vector<Position>& positions, LabelGrid grid) {
+    auto whole = [&](int row, int column) {
+        const Position& p = positions[size_t(grid.placeAt(row, column))];
+        return p.xCm && p.yCm && *p.xCm >= kCrossArmCm && *p.yCm >= kCrossArmCm;
+    };
+    auto rowOfWholeCorners = [&](int row) { return whole(row, 0) && whole(row, grid.columns - 1); };
+    int top = 0, bottom = grid.rows - 1;
+    while (top < grid.rows && !rowOfWholeCorners(top)) ++top;
+    while (bottom >= 0 && !rowOfWholeCorners(bottom)) --bottom;
+    if (top >= bottom) top = 0, bottom = grid.rows - 1;  // no two rows whole: the sheet's corners
+    return {grid.placeAt(top, 0) + 1, grid.placeAt(top, grid.columns - 1) + 1,
+            grid.placeAt(bottom, 0) + 1, grid.placeAt(bottom, grid.columns - 1) + 1};
+}
 
 QString rowAndColumn(const Position& position) {
     return Text::tr("%1: fila %2, col. %3")
@@ -77,7 +127,7 @@ LabelWalk walk(std::vector<Position> positions) {
             surface.setFontName(QStringLiteral("Arial"));
             surface.setFontSize(kTextPoints);
             surface.setBold(false);
-            drawRulers(surface);
+            drawRulers(surface, rulerEdges(surface, positions));
             double footY = surface.areaHeightCm() - 1.0;
             for (const Position& p : positions) {
                 if (p.xCm && p.yCm) {

@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "common/core/sheets/labelgrid.h"
 #include "common/core/walks/pageflow.h"
 
 // The test sheet for calibration: laid on a sheet of labels against the
@@ -22,12 +23,19 @@ struct Position {
 // Arms of a cross, from its centre.
 constexpr double kCrossArmCm = 0.25;
 
-// Walks one sheet: a centimetre ruler along the top and left edges of the
-// area, and at each position a small cross whose centre is its (X, Y), with
+// Walks one sheet: a centimetre ruler along one horizontal and one vertical
+// edge of the area (the top and the left, or the bottom and the right where
+// a cross comes near those), and at each position a small cross whose
+// centre is its (X, Y), with
 // its place, row and column and its X and Y beside it ("5: fila 1, col. 1" over
 // "X 2,80  Y 0,00"). A position whose X or Y is not a number has no cross;
 // its row, column and entries are listed at the foot of the sheet.
 LabelWalk walk(std::vector<Position> positions);
+
+// The places (from 1) of four crosses to measure for the correction: the
+// corners of the first and the last row whose corner crosses stand whole on
+// the sheet.
+std::vector<int> measurableCorners(const std::vector<Position>& positions, LabelGrid grid);
 
 // The text beside a cross.
 QString rowAndColumn(const Position& position);

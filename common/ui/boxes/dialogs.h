@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -20,6 +21,12 @@ public:
 
     // A question with Yes and No; true for Yes.
     virtual bool question(QWidget* parent, const QString& title, const QString& text) = 0;
+    // The same, placed beside `keepClear` (on the screen) rather than over it.
+    virtual bool questionBeside(QWidget* parent, const QString& title, const QString& text,
+                                const QRect& keepClear) {
+        (void)keepClear;
+        return question(parent, title, text);
+    }
 
     // A box with a button for each of `buttons`, the first the default.
     // Returns the index of the button pressed; closing the box presses the
@@ -36,6 +43,10 @@ public:
     // picked on OK, an empty text on Cancel.
     virtual QString pick(QWidget* parent, const QString& title, const QString& prompt,
                          const QStringList& items, const QString& current) = 0;
+
+    // A file to save into, `suggested` at first; empty on Cancel.
+    virtual QString saveFile(QWidget* parent, const QString& title, const QString& suggested,
+                             const QString& filter) = 0;
 
     // The printer dialog on `printer`; true when the user confirmed it.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;

@@ -1,6 +1,7 @@
 #include "common/ui/boxes/qtdialogs.h"
 
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -23,6 +24,21 @@ bool QtDialogs::question(QWidget* parent, const QString& title, const QString& t
     const OverrideCursor arrow(Qt::ArrowCursor);
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+bool QtDialogs::questionBeside(QWidget* parent, const QString& title, const QString& text,
+                               const QRect& keepClear) {
+    const OverrideCursor arrow(Qt::ArrowCursor);
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.adjustSize();
+    // To the right of what it keeps clear, or to its left when the screen
+    // ends first.
+    const QRect screen = parent ? parent->screen()->availableGeometry() : QRect();
+    QPoint at(keepClear.right() + 12, keepClear.top() + 40);
+    if (at.x() + box.width() > screen.right()) at.setX(keepClear.left() - box.width() - 12);
+    box.move(at);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -62,6 +78,12 @@ QString QtDialogs::pick(QWidget* parent, const QString& title, const QString& pr
         QInputDialog::getItem(parent, title, prompt, items,
                               int(std::max<qsizetype>(0, items.indexOf(current))), false, &ok);
     return ok ? item : QString();
+}
+
+QString QtDialogs::saveFile(QWidget* parent, const QString& title, const QString& suggested,
+                           const QString& filter) {
+    const OverrideCursor arrow(Qt::ArrowCursor);
+    return QFileDialog::getSaveFileName(parent, title, suggested, filter);
 }
 
 bool QtDialogs::choosePrinter(QWidget* parent, QPrinter& printer) {

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QPrinter>
 
 #include "common/core/files/drivec.h"
@@ -75,8 +76,12 @@ MainWindowBase::MainWindowBase(const Seams& seams, LabelProgram program, QWidget
     connect(m_print.get(), &PrintFlow::printed, m_firstSheet, &FirstSheetPanel::printed);
     connect(m_print.get(), &PrintFlow::reviewAsked, this, &MainWindowBase::showFindings);
 
-    m_destination = new QLabel(m_client);
+    // Where the labels go, on a row of its own: read whole at any scale.
+    m_destination = new QLabel(this);
     named(m_destination, "lblImpresora", uiFont(QStringLiteral("Arial Narrow"), 9.75, false));
+    m_destination->setWordWrap(true);
+    statusBar()->addWidget(m_destination, 1);
+    statusBar()->setSizeGripEnabled(false);
     showDestination();
 
     const Settings settings = loadSettings(drivec::settingsFile());
@@ -87,16 +92,22 @@ MainWindowBase::MainWindowBase(const Seams& seams, LabelProgram program, QWidget
 MainWindowBase::~MainWindowBase() = default;
 
 void MainWindowBase::buildMenu(const std::vector<MenuItem>& items) {
-    QMenu* menu = menuBar()->addMenu(tr("Menú"));
+    QMenu* menu = menuBar()->addMenu(tr("&Menú"));
     menu->setObjectName(QStringLiteral("mnuMenu"));
     auto add = [&](const MenuItem& item) {
+        if (item.caption.isEmpty()) return void(menu->addSeparator());
         QAction* action = menu->addAction(item.caption);
         action->setObjectName(item.name);
         action->setShortcut(item.shortcut);
         connect(action, &QAction::triggered, this, item.command);
+        if (item.needsLabels) {
+            action->setEnabled(false);
+            connect(this, &MainWindowBase::labelsPresent, action, &QAction::setEnabled);
+        }
     };
     for (const MenuItem& item : items) add(item);
-    add({tr("Salir"), QStringLiteral("mnuSalir"), QKeySequence(Qt::CTRL | Qt::Key_S),
+    menu->addSeparator();
+    add({tr("&Salir"), QStringLiteral("mnuSalir"), QKeySequence(Qt::CTRL | Qt::Key_S),
          [this] { quit(); }});
 }
 
@@ -142,7 +153,6 @@ void MainWindowBase::showDestination() {
         labelprinter::describe() +
         (workbench().settings().stock ? tr(" · Hoja: %1").arg(stockName()) : QString());
     m_destination->setText(text);
-    fitText(m_destination, text, 9.75, 0);
 }
 
 QString MainWindowBase::stockName() const {

@@ -61,11 +61,13 @@ protected:
     virtual bool closeOtherWindows();
 
     // The menu "Menú": the program's own items, then "Salir" (Ctrl+S).
+    // An item of the menu; one without a caption is a separator.
     struct MenuItem {
         QString caption;
         QString name;  // the object name
         QKeySequence shortcut;
         std::function<void()> command;
+        bool needsLabels = false;  // enabled only while there are labels
     };
     void buildMenu(const std::vector<MenuItem>& items);
 
@@ -78,7 +80,6 @@ protected:
     QLineEdit* clientDirectoryField() const { return m_clientDirectory; }
     QLineEdit* administrativeBaseField() const { return m_administrativeBase; }
     QLabel* statusLabel() const { return m_status; }
-    QLabel* destinationLabel() const { return m_destination; }
     FirstSheetPanel* firstSheetPanel() const { return m_firstSheet; }
 
 private:

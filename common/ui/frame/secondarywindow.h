@@ -1,14 +1,33 @@
 #pragma once
 
+#include <QKeyEvent>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
 
 #include "common/ui/frame/twips.h"
 
+// Closes the window it watches when Esc reaches it, that is when nothing in
+// the window took the key (a cell being edited takes it first).
+class CloseOnEscape : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress ||
+            static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape) {
+            return false;
+        }
+        static_cast<QWidget*>(watched)->close();
+        return true;
+    }
+};
+
 // A window that a main window opens beside itself: a window of its own,
 // without a parent, made the first time it is opened and again after it
-// was closed (closing deletes it), and deleted with whoever opened it.
+// was closed (closing deletes it), and deleted with whoever opened it. Esc
+// closes it, as its own "Cerrar" or "Regresar" does.
 template <class Window>
 class SecondaryWindow {
 public:
@@ -22,6 +41,7 @@ public:
         if (!m_window) {
             m_window = make();
             m_window->setAttribute(Qt::WA_DeleteOnClose);
+            m_window->installEventFilter(new CloseOnEscape(m_window));
         }
         bringToFront(m_window);
         return *m_window;

@@ -35,33 +35,45 @@ CorrectionWindow::CorrectionWindow(Dialogs& dialogs, const Workbench& workbench)
     grid->addWidget(new QLabel(tr("Etiqueta"), this), 2, 0);
     grid->addWidget(new QLabel(tr("Desde la izquierda (mm)"), this), 2, 1);
     grid->addWidget(new QLabel(tr("Desde arriba (mm)"), this), 2, 2);
-    const int corners[] = {1, sheet.columns, sheet.places() - sheet.columns + 1, sheet.places()};
+    // Corners whose crosses come out whole, clear of the rulers.
+    const std::vector<int> corners =
+        testsheet::measurableCorners(workbench.program().crosses(workbench.settings()), sheet);
     for (int row = 0; row < kRows; ++row) {
-        auto field = [&](const char* name, int column) {
+        auto field = [&](const char* name, int column, const QString& accessibleName) {
             auto* edit = new QLineEdit(this);
             edit->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(name)).arg(row + 1));
+            edit->setAccessibleName(accessibleName);
             grid->addWidget(edit, row + 3, column);
             return edit;
         };
-        m_place[row] = field("txtEtiqueta", 0);
-        m_x[row] = field("txtX", 1);
-        m_y[row] = field("txtY", 2);
-        if (row < 4) m_place[row]->setText(QString::number(corners[row]));
+        m_place[row] = field("txtEtiqueta", 0, tr("Medida %1, etiqueta").arg(row + 1));
+        m_x[row] = field("txtX", 1, tr("Medida %1, desde la izquierda (mm)").arg(row + 1));
+        m_y[row] = field("txtY", 2, tr("Medida %1, desde arriba (mm)").arg(row + 1));
+        if (row < 4) m_place[row]->setText(QString::number(corners[size_t(row)]));
     }
     auto button = [this, grid](const char* name, const QString& text, int column, auto command) {
         auto* b = new QPushButton(text, this);
         b->setObjectName(QLatin1String(name));
         connect(b, &QPushButton::clicked, this, command);
         grid->addWidget(b, kRows + 3, column);
+        return b;
     };
-    button("cmdCalcular", tr("Calcular"), 0, [this] { fitAndKeep(); });
-    button("cmdQuitar", tr("Quitar corrección"), 1, [this] { remove(); });
-    button("cmdCerrar", tr("Cerrar"), 2, [this] { close(); });
+    m_fit = button("cmdCalcular", tr("C&alcular"), 0, [this] { fitAndKeep(); });
+    m_remove = button("cmdQuitar", tr("&Quitar corrección"), 1, [this] { remove(); });
+    button("cmdCerrar", tr("&Cerrar"), 2, [this] { close(); });
     showCurrent();
 }
 
 void CorrectionWindow::showCurrent() {
     const QString printer = labelprinter::currentName();
+    // Said at once: with no printer there is nothing to measure.
+    m_fit->setEnabled(!printer.isEmpty());
+    m_remove->setEnabled(!printer.isEmpty());
+    if (printer.isEmpty()) {
+        return m_current->setText(tr("No hay ninguna impresora en este equipo: instale la de "
+                                     "las etiquetas para imprimir la hoja de prueba y "
+                                     "corregirla."));
+    }
     const auto map = labelprinter::correctionFor(printer);
     m_current->setText(
         map ? tr("Impresora: %1. Corrección en uso: %2.").arg(printer, correction::describe(*map))

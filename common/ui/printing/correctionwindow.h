@@ -11,6 +11,7 @@
 class Dialogs;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 // "Corregir impresora…" (frmCorregir): the distances of a few crosses of the
 // printed test sheet from the paper's edges, as measured with a ruler; from
@@ -40,6 +41,8 @@ private:
     Dialogs& m_dialogs;
     const Workbench& m_workbench;
     QLabel* m_current;  // lblCorreccion
+    QPushButton* m_fit;     // cmdCalcular
+    QPushButton* m_remove;  // cmdQuitar
     QLineEdit* m_place[kRows];
     QLineEdit* m_x[kRows];
     QLineEdit* m_y[kRows];

@@ -1,6 +1,9 @@
 #include "common/ui/printing/printflows.h"
 
+#include <QDir>
+
 #include "common/core/text/messages.h"
+#include "common/paint/pagerecording.h"
 #include "common/paint/paintersurface.h"
 #include "common/ui/boxes/dialogs.h"
 #include "common/ui/frame/overridecursor.h"
@@ -18,7 +21,7 @@ PrintOutcome printAndTell(Dialogs& dialogs, QWidget* parent, const LabelWalk& wa
 }
 
 CheckAnswer confirmLabels(Dialogs& dialogs, QWidget* parent, const labelcheck::Check& check,
-                          DrawingSurface& surface, bool offerReview,
+                          DrawingSurface& surface, const QString& goAnyway,
                           std::vector<labelcheck::Finding>& findings) {
     const OverrideCursor wait;  // the boxes show the arrow
     CheckAnswer answer = CheckAnswer::Stop;
@@ -26,8 +29,7 @@ CheckAnswer confirmLabels(Dialogs& dialogs, QWidget* parent, const labelcheck::C
         check, surface,
         [&](const QString& text) { dialogs.message(parent, messages::title(), text); },
         [&](const std::vector<labelcheck::Finding>& found) {
-            QStringList buttons{messages::printAnyway(), messages::cancel()};
-            if (offerReview) buttons.insert(1, messages::review());
+            const QStringList buttons{goAnyway, messages::review(), messages::cancel()};
             const int pressed = dialogs.choose(parent, messages::title(),
                                                labelcheck::findingsMessage(found), buttons);
             if (buttons.value(pressed) == messages::review()) {
@@ -55,11 +57,11 @@ labelprinter::JobPrinter PrintFlow::jobPrinter() {
 }
 
 std::unique_ptr<LabelJob> PrintFlow::confirmedJob(const jobselection::Choice& choice,
-                                                  const FirstSheet& first,
-                                                  DrawingSurface& surface) {
+                                                  const FirstSheet& first, DrawingSurface& surface,
+                                                  const QString& goAnyway) {
     std::unique_ptr<LabelJob> job = m_workbench.job(choice);
     std::vector<labelcheck::Finding> findings;
-    switch (confirmLabels(m_dialogs, m_window, job->check(first), surface, true, findings)) {
+    switch (confirmLabels(m_dialogs, m_window, job->check(first), surface, goAnyway, findings)) {
         case CheckAnswer::Go:
             return job;
         case CheckAnswer::Review:
@@ -75,11 +77,37 @@ void PrintFlow::print(const jobselection::Choice& choice, const FirstSheet& firs
     if (!m_workbench.hasLabels()) return;
     const labelprinter::JobPrinter printer = jobPrinter();
     if (!printer.surface) return;
-    if (const auto job = confirmedJob(choice, first, *printer.surface)) {
-        const PrintOutcome outcome =
-            printAndTell(m_dialogs, m_window, job->printWalk(), *printer.surface, first);
-        if (outcome.printed) emit printed(outcome.lastSheet);
+    const auto job = confirmedJob(choice, first, *printer.surface, messages::printAnyway());
+    if (!job) return;
+    PrintOutcome outcome;
+    {
+        const OverrideCursor wait;
+        outcome = printPages(job->printWalk(), *printer.surface, first);
     }
+    if (!outcome.printed && labelprinter::available().isEmpty())
+        return saveAsPdf(*job, first, outcome.reason);
+    m_dialogs.message(m_window, messages::title(), printOutcomeMessage(outcome));
+    if (outcome.printed) emit printed(outcome.lastSheet);
+}
+
+void PrintFlow::saveAsPdf(const LabelJob& job, const FirstSheet& first, const QString& reason) {
+    const int pressed = m_dialogs.choose(
+        m_window, messages::title(),
+        tr("%1\n\nNo hay ninguna impresora en este equipo. Puede guardar las etiquetas en un "
+           "PDF e imprimirlo en otro.")
+            .arg(messages::printFailed(reason)),
+        {tr("Guardar como PDF…"), messages::cancel()});
+    if (pressed != 0) return;
+    const QString path =
+        m_dialogs.saveFile(m_window, tr("Guardar como PDF"),
+                           QDir::home().filePath(tr("etiquetas.pdf")), tr("PDF (*.pdf)"));
+    if (path.isEmpty()) return;
+    // A stock's paper; the program's own sheet, measured from the page's
+    // corner, on A4, as --pdf writes it.
+    const std::optional<Stock>& stock = m_workbench.settings().stock;
+    PdfSurface pdf(path, stock ? pageSizeOf(*stock) : PdfSurface::pageSize(PdfSurface::Paper::A4));
+    const PrintOutcome outcome = printAndTell(m_dialogs, m_window, job.printWalk(), pdf, first);
+    if (outcome.printed) emit printed(outcome.lastSheet);
 }
 
 void PrintFlow::printTestSheet(const std::vector<testsheet::Position>& crosses) {
@@ -97,11 +125,37 @@ void PrintFlow::preview(const jobselection::Choice& choice, const FirstSheet& fi
     if (!m_workbench.hasLabels()) return;
     const OverrideCursor wait;
     // Checked as it will print: on the label printer, at the printed places.
-    const auto job = confirmedJob(choice, first, m_workbench.checkSurface());
+    const auto job =
+        confirmedJob(choice, first, m_workbench.checkSurface(), messages::previewAnyway());
     if (!job) return;
-    PreviewWindow& preview = m_preview.open([this] { return new PreviewWindow(m_window); });
-    const LabelProgram::Window& texts = m_workbench.program().window;
-    previewPages(job->previewWalk(), preview.picture()->surface(), first, [&] {
-        return m_dialogs.question(&preview, texts.continueTitle, texts.continueText);
+    const std::optional<Stock>& stock = m_workbench.settings().stock;
+    // A stock's paper, or the picture every row of the programs' own sheets
+    // was always drawn on.
+    auto pages = stock ? std::make_unique<PageRecording>(stock->paperWidthMm / 10,
+                                                         stock->paperHeightMm / 10)
+                       : std::make_unique<PageRecording>(22.04, 31.0);
+    const int full = previewPages(job->previewWalk(), *pages, first);
+    std::vector<QRectF> outlines;
+    for (int p = 0; stock && p < stock->grid().places(); ++p) {
+        outlines.emplace_back(stock->labelLeftCm(p), stock->labelTopCm(p),
+                              stock->labelWidthMm / 10, stock->labelHeightMm / 10);
+    }
+    PreviewWindow& preview = m_preview.open([this] {
+        auto* window = new PreviewWindow(m_window);
+        connect(window, &PreviewWindow::printAsked, this, [this] { print(m_previewed, *m_previewedFirst); });
+        return window;
     });
+    m_previewed = choice;
+    m_previewedFirst = first;
+    preview.setPages(std::move(pages), std::move(outlines));
+    // The question after each full page, beside the page on view.
+    const LabelProgram::Window& texts = m_workbench.program().window;
+    for (int page = 0; page < full; ++page) {
+        if (!m_dialogs.questionBeside(&preview, texts.continueTitle, texts.continueText,
+                                      preview.pageOnScreen())) {
+            break;
+        }
+        preview.showPage(page + 1);
+    }
+    preview.allowBrowsing();
 }

@@ -27,10 +27,10 @@ PrintOutcome printAndTell(Dialogs& dialogs, QWidget* parent, const LabelWalk& wa
 enum class CheckAnswer { Go, Stop, Review };
 
 // The check before printing, asked through `dialogs`: "No hay ninguna
-// etiqueta que imprimir", or the findings with "Imprimir de todos modos",
-// "Revisar" (when `offerReview`) and "Cancelar".
+// etiqueta que imprimir", or the findings with `goAnyway` ("Imprimir de todos
+// modos"), "Revisar" and "Cancelar"; on "Revisar", the findings.
 CheckAnswer confirmLabels(Dialogs& dialogs, QWidget* parent, const labelcheck::Check& check,
-                          DrawingSurface& surface, bool offerReview,
+                          DrawingSurface& surface, const QString& goAnyway,
                           std::vector<labelcheck::Finding>& findings);
 
 // "Vista Previa", "Imprimir" and "Hoja de prueba" beside a main window: the
@@ -60,14 +60,21 @@ signals:
 
 private:
     labelprinter::JobPrinter jobPrinter();
+    // With no printer at all, after `reason` stopped the job: the job into
+    // a PDF, when the user wants one.
+    void saveAsPdf(const LabelJob& job, const FirstSheet& first, const QString& reason);
     // The job of `choice`, once its check on `surface` found nothing or the
     // user chose to go on; none otherwise.
     std::unique_ptr<LabelJob> confirmedJob(const jobselection::Choice& choice,
-                                           const FirstSheet& first, DrawingSurface& surface);
+                                           const FirstSheet& first, DrawingSurface& surface,
+                                           const QString& goAnyway);
 
     Dialogs& m_dialogs;
     QWidget* m_window;
     Workbench& m_workbench;
     labelprinter::SurfaceFactory m_printerSurface;
     SecondaryWindow<PreviewWindow> m_preview;
+    // What the preview shows, for its "Imprimir".
+    jobselection::Choice m_previewed;
+    std::optional<FirstSheet> m_previewedFirst;
 };

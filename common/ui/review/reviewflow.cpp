@@ -9,6 +9,11 @@ ReviewFlow::ReviewFlow(Dialogs& dialogs, QWidget* mainWindow, Workbench& workben
     : m_dialogs(dialogs), m_mainWindow(mainWindow), m_workbench(workbench) {
     // The list showed labels that are gone.
     connect(&workbench, &Workbench::labelsReplaced, this, [this] { m_window.discard(); });
+    connect(&workbench, &Workbench::labelsAdded, this, [this] {
+        if (!m_window.get()) return;
+        m_window.get()->model()->rowsAdded(m_workbench.sharedLabels());
+        placeAndCheck();
+    });
 }
 
 bool ReviewFlow::mayDiscardChanges() {
@@ -30,6 +35,8 @@ void ReviewFlow::open(const FirstSheet& first) {
                 [this](const std::vector<qint64>& labels) {
                     emit printChosen(m_workbench.review().selectionOf(labels));
                 });
+        connect(window, &ReviewWindow::labelTyped, this,
+                [this](const QStringList& fields) { m_workbench.addTyped({fields}); });
         return window;
     });
     if (made) placeAndCheck();
@@ -65,6 +72,11 @@ void ReviewFlow::placeAndCheck() {
 QString ReviewFlow::caption(const QString& generated) const {
     const review::Review& review = m_workbench.review();
     if (!review.changed()) return generated;
-    return tr("Se imprimirán %n etiquetas (%1 generadas)", nullptr, int(review.labelsToPrint()))
-        .arg(review.count());
+    const int printed = int(review.labelsToPrint());
+    if (review.typed() > 0) {
+        return tr("Se imprimirán %n etiquetas (%1 generadas y %2 nuevas)", nullptr, printed)
+            .arg(review.count() - review.typed())
+            .arg(review.typed());
+    }
+    return tr("Se imprimirán %n etiquetas (%1 generadas)", nullptr, printed).arg(review.count());
 }

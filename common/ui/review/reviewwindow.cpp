@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
@@ -53,10 +54,20 @@ ReviewModel::ReviewModel(review::Review& review, std::shared_ptr<const review::L
     : QAbstractTableModel(parent),
       m_review(review),
       m_source(std::move(source)),
-      m_rules(std::move(rules)) {}
+      m_rules(std::move(rules)),
+      m_rows(int(m_review.count())) {}
+
+void ReviewModel::rowsAdded(std::shared_ptr<const review::LabelSource> source) {
+    const int rows = int(m_review.count());
+    if (rows <= m_rows) return;
+    beginInsertRows({}, m_rows, rows - 1);
+    m_source = std::move(source);
+    m_rows = rows;
+    endInsertRows();
+}
 
 int ReviewModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(m_review.count());
+    return parent.isValid() ? 0 : m_rows;
 }
 
 int ReviewModel::columnCount(const QModelIndex& parent) const {
@@ -201,8 +212,10 @@ ReviewWindow::ReviewWindow(Dialogs& dialogs, review::Review& review,
     m_table->setModel(m_model);
     m_table->setItemDelegateForColumn(ReviewModel::Copies, new CopiesDelegate(m_table));
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                             QAbstractItemView::SelectedClicked);
+    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked);
+    // Tab goes on to the buttons; Enter and F2 edit the row (eventFilter).
+    m_table->setTabKeyNavigation(false);
+    m_table->installEventFilter(this);
     m_table->setWordWrap(false);
     m_table->verticalHeader()->hide();
     // Rows of one height, and columns sized by their headers rather than by
@@ -231,18 +244,19 @@ ReviewWindow::ReviewWindow(Dialogs& dialogs, review::Review& review,
         return b;
     };
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(button("cmdEditar", tr("Editar…"), [this] {
+    buttons->addWidget(button("cmdEditar", tr("&Editar…"), [this] {
         const std::vector<qint64> chosen = chosenLabels();
         if (!chosen.empty()) editLabel(chosen.front());
     }));
-    buttons->addWidget(button("cmdDeshacer", tr("Deshacer"), [this] { undoChosen(); }));
+    buttons->addWidget(button("cmdDeshacer", tr("&Deshacer"), [this] { undoChosen(); }));
+    buttons->addWidget(button("cmdNueva", tr("&Nueva etiqueta…"), [this] { typeNewLabel(); }));
     buttons->addStretch();
     buttons->addWidget(
-        button("cmdImprimirSeleccion", tr("Imprimir solo las seleccionadas"), [this] {
+        button("cmdImprimirSeleccion", tr("&Imprimir solo las seleccionadas"), [this] {
             const std::vector<qint64> chosen = chosenLabels();
             if (!chosen.empty()) emit printChosen(chosen);
         }));
-    buttons->addWidget(button("cmdCerrar", tr("Cerrar"), [this] { close(); }));
+    buttons->addWidget(button("cmdCerrar", tr("&Cerrar"), [this] { close(); }));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_summary);
@@ -296,6 +310,35 @@ void ReviewWindow::editLabel(qint64 label) {
         m_dialogs.message(this, messages::title(), broken);
         shown = *edited;
     }
+}
+
+bool ReviewWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Keys reach the table itself only while no cell is being edited.
+    if (watched != m_table || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_F2) return false;
+    const QModelIndex current = m_table->currentIndex();
+    if (!current.isValid()) return true;
+    if (current.column() == ReviewModel::Copies) {
+        m_table->edit(current);  // the number of copies, in place
+    } else {
+        editLabel(current.row());
+    }
+    return true;
+}
+
+void ReviewWindow::typeNewLabel() {
+    QStringList captions;
+    for (const review::FieldRule& rule : m_rules) captions.append(rule.caption);
+    const std::optional<review::Fields> typed =
+        m_dialogs.editLabel(this, tr("Nueva etiqueta"), captions, review::Fields(m_rules.size()));
+    if (!typed) return;
+    QStringList fields;
+    for (const QStringList& lines : *typed) fields.append(lines.join(u' '));
+    if (fields.join(QString()).trimmed().isEmpty()) return;
+    emit labelTyped(fields);
+    showLabel(m_review.count() - 1);
 }
 
 void ReviewWindow::undoChosen() {

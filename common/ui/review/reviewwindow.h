@@ -36,6 +36,8 @@ public:
     // After the places and the check were worked out again: every row's
     // place and findings may have changed.
     void placesAndFindingsChanged();
+    // Labels typed by hand came after the rows there were, in `source`.
+    void rowsAdded(std::shared_ptr<const review::LabelSource> source);
 
 signals:
     // A label left out or taken back, its copies or its lines changed.
@@ -48,6 +50,7 @@ private:
     review::Review& m_review;
     std::shared_ptr<const review::LabelSource> m_source;
     std::vector<review::FieldRule> m_rules;
+    int m_rows;  // as the views were told
 };
 
 // "Revisar" (frmRevisar): the list of the job's labels as they will print,
@@ -70,9 +73,14 @@ public:
     // "Editar…": the label's lines for this job, within their limits.
     void editLabel(qint64 label);
     void undoChosen();  // "Deshacer"
+    void typeNewLabel();  // "Nueva etiqueta…"
 
 signals:
     void printChosen(const std::vector<qint64>& labels);  // "Imprimir solo las seleccionadas"
+    void labelTyped(const QStringList& fields);            // each field on one line
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;  // Enter and F2 in the table
 
 private:
     void showSummary();
