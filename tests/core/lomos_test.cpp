@@ -3,6 +3,8 @@
 // sheet, the check before printing and the test sheet.
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+
 #include "common/core/text/codepage.h"
 #include "fichas/core/fullwalk.h"
 #include "lomos/core/spinecheck.h"
@@ -144,12 +146,45 @@ INSTANTIATE_TEST_SUITE_P(Lomos, SpinePreview, testing::Values(
 // The start field and the map: which places of the first sheet are used.
 TEST(FirstSheet, TheStartFieldMarksThePlacesBeforeItUsed) {
     FirstSheet sheet(kSpineSheet.places());  // places from 0, numbers from 1
+    sheet.setUsed(4, true);                  // peeled off
     sheet.startAt(7);
-    sheet.startAt(2);  // back: the places after it are free again
-    EXPECT_EQ(sheet.usedNumbers(), (QList<int>{1, 2}));
+    sheet.startAt(2);  // back: the places after it are free again, but the one marked
+    EXPECT_EQ(sheet.usedNumbers(), (QList<int>{1, 2, 5}));
     sheet.setUsed(9, true);
     sheet.startAt(1);  // a hole after the start stays
-    EXPECT_EQ(sheet.usedNumbers(), (QList<int>{1, 10}));
+    EXPECT_EQ(sheet.usedNumbers(), (QList<int>{1, 5, 10}));
+    sheet.startAt(3);
+    sheet.setUsed(1, false);  // freed before the start: the start moves back to it
+    EXPECT_EQ(sheet.usedNumbers(), (QList<int>{1, 3, 5, 10}));
+    EXPECT_EQ(sheet.firstFree(), 1);
+}
+
+// What the coordinates would print blind, each said once, by label from 1.
+TEST(SpineCheck, CoordinatesNotSavedOrNoNumbers) {
+    EXPECT_EQ(checkCoordinates(CoordinateTable(), false).size(), 1u);  // said once, not 66 times
+    CoordinateTable table = defaultCoordinateTable();
+    table.y[4] = "abc";
+    table.x[2] = " ";
+    table.x[7] = "2,8";  // a comma is a number
+    QStringList found;
+    for (const auto& f : checkCoordinates(table, true)) found << labelcheck::findingLines({f});
+    EXPECT_EQ(found, (QStringList{"Etiqueta 3: la X está vacía",
+                                  "Etiqueta 5: la Y «abc» no es un número"}));
+    const std::vector<labelcheck::Finding> all = {{0, {}, "x"}, {2, "A", "y"}, {2, "A", "z"}};
+    EXPECT_TRUE(labelcheck::findingsMessage(all).startsWith(
+        "No todo saldrá bien en el papel: 1 etiqueta, 3 avisos.\n\nx\nEtiqueta 2 (A): y"));
+}
+
+// Labels typed by hand come after the generated ones, cut as they are.
+TEST(SpineGeneration, TypedLabelsJoinTheGenerated) {
+    SpineGeneration g = generateFrom(printFileWithCallNumbers({"1 2 3 4 5 6 7", "A B"}));
+    QByteArray typed = "<z30-call-no>TESIS 1 2 3 4 5 6</z30-call-no>\r\n";
+    QBuffer more(&typed);
+    more.open(QIODevice::ReadOnly);
+    g = joined(std::move(g), more);
+    EXPECT_EQ(g.labelCount, 3);
+    EXPECT_EQ(g.cutLabels, (std::vector<qint64>{0, 2}));
+    EXPECT_EQ(entries(g.callNumberLines).mid(10), (QStringList{"TESIS", "1", "2", "3", "4", "5", kSep, "*"}));
 }
 
 // The check before printing, on a surface whose texts are half their size
@@ -226,4 +261,14 @@ TEST(TestSheet, CrossesAndNumbersAtThePositions) {
     RecordingSurface surface;
     printPages(testsheet::walk(spine), surface, FirstSheet(kSpineSheet.places()));
     expectAt(surface, "8: fila 2, col. 1: sin coordenadas (X ?  Y 4,30)", 1, 1.0, 29.7 - 1.0);
+    // The first row's crosses stand at the top: the rulers go along the
+    // bottom, their numbers clear of every cross's; the correction proposes
+    // the corners of whole crosses.
+    for (const auto& line : surface.lines()) {
+        const bool rulerNumber = line.text.toInt() > 0 || line.text == "0";
+        EXPECT_EQ(rulerNumber, line.yCm > 29.7 - 0.7 || line.xCm < 0.7) << line.text.toStdString();
+    }
+    EXPECT_EQ(testsheet::measurableCorners(testPositions(defaultCoordinateTable(), kSpineSheet),
+                                           kSpineSheet),
+              (std::vector<int>{4, 6, 31, 33}));
 }

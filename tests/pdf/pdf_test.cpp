@@ -247,3 +247,45 @@ TEST(LomosPdf, TooWideALineIsReportedAndStrictWritesNothing) {
     EXPECT_EQ(strict.err, lenient.err);
     EXPECT_FALSE(QFileInfo::exists(out.filePath("s.pdf")));
 }
+
+// A new install prints blind no more: the check says so, and --strict
+// stops; a position that is no number is named by its label.
+TEST(LomosPdf, NoCoordinatesOrNoNumberAreSaid) {
+    TempDriveC c;
+    c.putPrintFile(printFileWithCallNumbers({"QA76"}));
+    QTemporaryDir out;
+    const ProcessRun blind = runLomos({"--pdf", out.filePath("b.pdf"), "--strict"});
+    EXPECT_EQ(blind.exitCode, 5);
+    EXPECT_TRUE(blind.err.startsWith("No hay coordenadas guardadas")) << blind.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(out.filePath("b.pdf")));
+    c.putDefaultCoordinates();
+    QByteArrayList lines = c.read("cy.txt").split('\n');
+    lines[4] = "abc\r";
+    c.write("cy.txt", lines.join('\n'));
+    const ProcessRun named = runLomos({"--pdf", out.filePath("n.pdf")});
+    EXPECT_EQ(named.exitCode, 0);
+    EXPECT_EQ(named.err, QStringLiteral("Etiqueta 5: la Y «abc» no es un número\n"));
+}
+
+// Labels typed with --add-label take the print file's place (none is read,
+// no settings are needed) and print where they belong.
+TEST(Pdf, TypedLabelsWhereTheyBelong) {
+    TempDriveC c;
+    c.putDefaultCoordinates();
+    QTemporaryDir out;
+    const ProcessRun spine = runLomos({"--pdf", out.filePath("s.pdf"), "--add-label", "QA99 .N3",
+                                       "--add-label", "TESIS", "--start", "5"});
+    ASSERT_EQ(spine.exitCode, 0) << spine.err.toStdString();
+    EXPECT_EQ(spine.out, QStringLiteral("Se han generado 2 etiquetas\n"));
+    const PdfText s = readPdfWords(out.filePath("s.pdf"));
+    const lomos::CoordinateTable t = lomos::defaultCoordinateTable();
+    expectWordAt(s, ".N3", 1, t.x[4].toDouble(), t.y[4].toDouble() + 0.3);
+    expectWordAt(s, "TESIS", 1, t.x[5].toDouble(), t.y[5].toDouble());
+    const ProcessRun full = runProcess(QStringLiteral(FICHAS_EXE),
+                                       {"--pdf", out.filePath("f.pdf"), "--add-label", "B9|K9|Pérez|Título"});
+    ASSERT_EQ(full.exitCode, 0) << full.err.toStdString();
+    const PdfText f = readPdfWords(out.filePath("f.pdf"));
+    const fichas::LabelPlaces p = fichas::printedPlaces();
+    expectWordAt(f, "B9", 1, p.x[0] + 1.5, p.y[0]);
+    expectWordAt(f, "Pérez", 1, p.x[0] + 1, p.y[0] + 0.5);
+}

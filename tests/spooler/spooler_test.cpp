@@ -21,6 +21,7 @@
 #include "lomos/core/coordinates.h"
 #include "lomos/ui/mainwindow.h"
 #include "pdfwords.h"
+#include "common/core/program/startup.h"
 #include "testenv.h"
 #include "testseams.h"
 
@@ -75,8 +76,8 @@ class SpoolerTest : public QObject {
     ScriptedDialogs m_dialogs;
 
 private Q_SLOTS:
-    // Numbers as the programs write them, in Spanish.
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
+    // In Spanish, as the programs start.
+    void initTestCase() { useLanguage(*QCoreApplication::instance(), QStringLiteral("es")); }
     void init() {
         m_c = std::make_unique<TempDriveC>();
         m_dialogs = ScriptedDialogs();

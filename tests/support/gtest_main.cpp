@@ -2,7 +2,7 @@
 // QGuiApplication for the tests that draw (TESTS_DRAW).
 #include <gtest/gtest.h>
 
-#include <QLocale>
+#include "common/core/program/startup.h"
 
 #ifdef TESTS_DRAW
 #include <QGuiApplication>
@@ -14,7 +14,7 @@ using Application = QCoreApplication;
 
 int main(int argc, char** argv) {
     Application app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));  // as the programs start
+    useLanguage(app, QStringLiteral("es"));  // as the programs start
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -11,6 +11,7 @@
 #include "fichas/ui/mainwindow.h"
 #include "pdfwords.h"
 #include "recordingsurface.h"
+#include "common/core/program/startup.h"
 #include "testenv.h"
 #include "testseams.h"
 
@@ -33,8 +34,8 @@ class FichasWindowTest : public QObject {
     }
 
 private Q_SLOTS:
-    // Numbers as the programs write them, in Spanish.
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
+    // In Spanish, as the programs start.
+    void initTestCase() { useLanguage(*QCoreApplication::instance(), QStringLiteral("es")); }
     void init() {
         m_c = std::make_unique<TempDriveC>();
         m_outside = std::make_unique<TestSeams>();

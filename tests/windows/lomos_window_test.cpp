@@ -2,14 +2,21 @@
 // the coordinate editor, driven as a person would, with every box answered
 // by the test.
 #include <QComboBox>
+#include <QFile>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QSignalSpy>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTemporaryDir>
 #include <QToolBar>
 
 #include "common/core/program/startup.h"
+#include "common/core/sheets/catalogue.h"
+#include "common/core/sheets/stockchoice.h"
 #include "common/core/text/messages.h"
 #include "lomos/ui/mainwindow.h"
+#include "pdfwords.h"
 #include "recordingsurface.h"
 #include "testenv.h"
 #include "testseams.h"
@@ -58,8 +65,8 @@ class LomosWindowTest : public QObject {
     }
 
 private Q_SLOTS:
-    // Numbers as the programs write them, in Spanish.
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
+    // In Spanish, as the programs start.
+    void initTestCase() { useLanguage(*QCoreApplication::instance(), QStringLiteral("es")); }
     void init() {
         m_c = std::make_unique<TempDriveC>();
         m_outside = std::make_unique<TestSeams>();
@@ -119,7 +126,8 @@ private Q_SLOTS:
             clickIn(t, "cmdOK");
             QVERIFY(t && t->findChild<QLabel*>("lblNota")->isVisibleTo(t));
         }
-        QCOMPARE(field(m_w.get(), "txttamaño")->text(), QStringLiteral("Se va a imprimir con tamaño 8"));
+        QCOMPARE(field(m_w.get(), "txttamaño")->text(),
+                 QStringLiteral("Se va a imprimir con tamaño 8"));
         combo->setCurrentText("10");
         clickIn(t, "cmdOK");
         QTRY_VERIFY(!t);
@@ -236,6 +244,171 @@ private Q_SLOTS:
         QVERIFY(!m_w->findChild<QAction*>("Toolbar1_3")->isEnabled());  // nothing to review
         QCOMPARE(m_dialogs->shown().last().text,
                  QStringLiteral("¿Descartar los cambios de la revisión?"));
+    }
+
+    // A new install has no coordinate file: the check says so before the
+    // first sheet goes, and the editor says what to do and keeps only numbers.
+    void aNewInstallIsNotPrintedBlindAndTheEditorKeepsOnlyNumbers() {
+        window({"QA76 .C15"});
+        generate();
+        m_dialogs->answerChoice("Cancelar");
+        print();
+        m_dialogs->answerChoice("Cancelar");
+        preview();
+        QCOMPARE(m_dialogs->shown()[0].text,
+                 QStringLiteral("No todo saldrá bien en el papel: 1 aviso.\n\nNo hay coordenadas "
+                                "guardadas: pulse «Configurar», «Inicializar Coordenadas» y "
+                                "«Guardar»\nImprimir de todos modos|Revisar|Cancelar"));
+        QVERIFY(m_dialogs->shown()[1].text.endsWith("Ver de todos modos|Revisar|Cancelar"));
+        QPointer<CoordinateEditor> e = editor();
+        QVERIFY(
+            e->findChild<QLabel*>("lblAviso")->text().startsWith("No hay coordenadas guardadas"));
+        clickIn(e, "cmdRestablecer");
+        QLineEdit* y5 = field(e, "txt4");
+        y5->setText("abc");
+        QVERIFY(y5->property("invalid").toBool() &&
+                y5->findChild<QAction*>("notANumber")->isVisible());
+        QVERIFY(y5->toolTip().startsWith("«abc» no es un número") &&
+                y5->accessibleDescription() == y5->toolTip());
+        clickIn(e, "cmdGuardar");
+        QCOMPARE(
+            m_dialogs->messages().last(),
+            "No se han guardado las coordenadas: la Y de la etiqueta 5 no es un número («abc»).");
+        QVERIFY(e && !QFile::exists(m_c->file("cy.txt")));
+        m_dialogs->answerInput("abc");
+        clickIn(e, "cmdch5");
+        QCOMPARE(m_dialogs->messages().last(),
+                 QStringLiteral("«abc» no es un número: nada ha cambiado."));
+        QCOMPARE(field(e, "txt15")->text(), QStringLiteral("12.28"));
+        y5->setText("2,5");  // a comma, kept as typed
+        QVERIFY(!y5->property("invalid").toBool());
+        clickIn(e, "cmdGuardar");
+        QTRY_VERIFY(!e);
+        QCOMPARE(m_c->read("cy.txt").split('\r').value(4), QByteArray("\n2,5"));
+    }
+
+    // The preview shows a page whole, says which of how many, asks between
+    // pages beside the page, then goes back and forth; a stock's labels are
+    // outlined; it prints what it shows; Esc closes it.
+    void thePreviewShowsWholePagesOneAfterAnother() {
+        stockchoice::choose("lomos", *catalogue::read(catalogue::folder()).find("Herma 4102"));
+        QStringList callNumbers;
+        for (int k = 0; k < 100; ++k) callNumbers << QStringLiteral("K%1").arg(k);
+        window(callNumbers);
+        generate();
+        m_dialogs->answerQuestion(true);
+        m_dialogs->answerQuestion(false);
+        preview();
+        auto* form = windowtest::opened<PreviewWindow>("Form1");
+        auto caption = [&] { return form->findChild<QLabel*>("lblHoja")->text(); };
+        QCOMPARE(caption(), QStringLiteral("Hoja 2 de 3"));  // asked twice, No the second time
+        QCOMPARE(m_dialogs->shown().size(), 2);
+        QCOMPARE(m_dialogs->shown()[0].text, QStringLiteral("Continuar"));
+        clickIn(form, "cmdSiguiente");
+        QCOMPARE(caption(), QStringLiteral("Hoja 3 de 3"));
+        QVERIFY(!form->findChild<QPushButton*>("cmdSiguiente")->isEnabled());
+        const QImage& page = form->picture()->image();
+        const int leftEdge = qRound(0.85 * form->picture()->dpi() / 2.54);  // x0: 8.5 mm
+        int outlined = 0;
+        for (int y = 0; y < page.height(); ++y)
+            outlined += page.pixel(leftEdge, y) == qRgb(0x9C, 0xC3, 0xE6);
+        QVERIFY(outlined > page.height() / 4);
+        const int width = form->picture()->width();
+        clickIn(form, "cmdAmpliar");
+        QVERIFY(form->picture()->width() > width);
+        auto recorded = recordPrinting();
+        clickIn(form, "cmdImprimir");
+        QCOMPARE(recorded->lines().size(), 100);
+        QTest::keyClick(form, Qt::Key_Escape);
+        QTRY_VERIFY(!windowtest::opened("Form1"));
+    }
+
+    // Tab runs through the toolbar, the fields and the map; Alt-keys and
+    // Ctrl+P reach the commands; the map and the list work from the keyboard.
+    void everyCommandFromTheKeyboard() {
+        m_c->putDefaultCoordinates();
+        window({"A", "B"});
+        QVERIFY(!m_w->findChild<QAction*>("mnuImprimir")->isEnabled());  // no labels yet
+        QTest::keyClick(m_w.get(), Qt::Key_G, Qt::AltModifier);  // a button clicked, in a moment
+        QTRY_COMPARE(caption(m_w.get()), QStringLiteral("Se han generado 2 etiquetas"));
+        QStringList order;
+        m_w->findChild<QWidget*>("cmdToolbar1_1")->setFocus();
+        for (int i = 0; i < 11; ++i) {
+            QWidget* at = QApplication::focusWidget();
+            order << (at->objectName().startsWith("qt_") ? at->parentWidget() : at)->objectName();
+            QTest::keyClick(at, Qt::Key_Tab);
+        }
+        QCOMPARE(order.join(u' '),
+                 QStringLiteral("cmdToolbar1_1 cmdToolbar1_2 cmdToolbar1_3 "
+                                "cmdToolbar1_4 cmdToolbar1_5 cmdToolbar1_6 "
+                                "cmdToolbar1_7 txtDir txtBase txtInicio picHoja"));
+        auto recorded = recordPrinting();
+        QTest::keyClick(m_w.get(), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(recorded->lines().size(), 2);
+        map()->setFocus();
+        QTest::keyClick(map(), Qt::Key_Down);
+        QTest::keyClick(map(), Qt::Key_Space);
+        QCOMPARE(map()->sheet().usedNumbers(), (QList<int>{1, 2, 4}));  // two printed, one peeled
+        QVERIFY(map()->accessibleDescription().contains("Usadas: 1, 2, 4"));
+        clickToolbar(3);
+        auto* table = reviewWindow()->findChild<QTableView*>("grdEtiquetas");
+        table->setFocus();
+        table->setCurrentIndex(table->model()->index(1, ReviewModel::Lines));
+        m_dialogs->answerEdit([](const review::Fields&) { return std::nullopt; });
+        QTest::keyClick(table, Qt::Key_Return);
+        QCOMPARE(m_dialogs->shown().last().title, QStringLiteral("Etiqueta 2"));
+        QTest::keyClick(table, Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != table);
+        QTest::keyClick(reviewWindow(), Qt::Key_Escape);
+        QTRY_VERIFY(!reviewWindow());
+    }
+
+    // "Nueva etiqueta…" joins the job, cut as "Generar" cuts, and prints
+    // from any place of a used sheet.
+    void aLabelTypedByHandPrintsFromAnyPlace() {
+        m_c->putDefaultCoordinates();
+        window({"A", "B", "C"});
+        generate();
+        clickToolbar(3);
+        m_dialogs->answerEdit([](const review::Fields&) {
+            return review::Fields{{"QA99 .N3", "2024"}};
+        });
+        clickIn(reviewWindow(), "cmdNueva");
+        ReviewModel* model = reviewWindow()->model();
+        QCOMPARE(model->rowCount(), 4);
+        QCOMPARE(model->index(3, ReviewModel::Lines).data().toString(),
+                 QStringLiteral("QA99 / .N3 / 2024"));
+        QCOMPARE(caption(m_w.get()),
+                 QStringLiteral("Se imprimirán 4 etiquetas (3 generadas y 1 nuevas)"));
+        m_w->findChild<QSpinBox*>("txtInicio")->setValue(17);
+        auto recorded = recordPrinting();
+        clickIn(reviewWindow(), "cmdImprimirSeleccion");  // the new row, chosen
+        QCOMPARE(recorded->lines().size(), 3);
+        const CoordinateTable t = defaultCoordinateTable();
+        QCOMPARE(recorded->lines()[0].text, QStringLiteral("QA99"));
+        QCOMPARE(recorded->lines()[0].xCm, t.x[16].toDouble());
+        QCOMPARE(recorded->lines()[0].yCm, t.y[16].toDouble());
+    }
+
+    // With no printer at all: the printer window says so at once, and
+    // "Imprimir" offers a PDF instead.
+    void withNoPrinterAPdf() {
+        m_c->putDefaultCoordinates();
+        window({"QA76"});
+        generate();
+        m_w->findChild<QAction*>("mnuCorregir")->trigger();
+        auto* correction = windowtest::opened("frmCorregir");
+        QVERIFY(correction->findChild<QLabel*>("lblCorreccion")
+                    ->text()
+                    .startsWith("No hay ninguna impresora"));
+        QVERIFY(!correction->findChild<QPushButton*>("cmdCalcular")->isEnabled());
+        QTemporaryDir out;
+        m_dialogs->answerChoice("Guardar como PDF…");
+        m_dialogs->answerSaveFile(out.filePath("lomos.pdf"));
+        print();
+        QCOMPARE(m_dialogs->messages(), QStringList{"Recoja sus impresiones"});
+        QCOMPARE(readPdfWords(out.filePath("lomos.pdf")).find("QA76").size(), 1);
+        QVERIFY(qobject_cast<QStatusBar*>(m_w->findChild<QLabel*>("lblImpresora")->parentWidget()));
     }
 
     // "Configurar" twice brings one editor, whose Tab runs through each row

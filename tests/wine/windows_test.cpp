@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include "captions.h"
+#include "common/core/program/startup.h"
 #include "common/ui/frame/seams.h"
 #include "fichas/ui/mainwindow.h"
 #include "lomos/ui/mainwindow.h"
@@ -58,8 +59,8 @@ class WineWindowTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Numbers as the programs write them, in Spanish.
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
+    // In Spanish, as the programs start.
+    void initTestCase() { useLanguage(*QCoreApplication::instance(), QStringLiteral("es")); }
     void lomosImprimir() {
         ScriptedDialogs dialogs;
         lomos::MainWindow w(Seams{dialogs});

@@ -122,7 +122,9 @@ void MainWindowBase::generate() {
     const generation::Report report = m_workbench->generate(
         {m_clientDirectory->text(), m_administrativeBase->text()}, generation::SaveSettings::Yes);
     m_generatedStatus = report.status;
-    emit labelsPresent(m_workbench->hasLabels());
+    // A print file that could not be read, or held none, gives nothing to
+    // preview, print or review.
+    emit labelsPresent(m_workbench->hasLabels() && m_workbench->labels()->count() > 0);
     showStatus(report.status);
     // Said once a run: the values on screen serve until the program ends.
     if (!report.unsaved.isEmpty() && !std::exchange(m_toldUnsaved, true))
