@@ -78,7 +78,7 @@ void BM_LomosCheck(benchmark::State& state) {
     PdfSurface pdf(dir.filePath(QStringLiteral("never.pdf")), PdfSurface::Paper::A4);
     for (auto _ : state) {
         benchmark::DoNotOptimize(checkSpineLabels(g.callNumberLines, g.cutLabels, table, "8",
-                                                  kPrinterFace, FirstSheet(kSpineSheet.places()),
+                                                  {kPrinterFace}, FirstSheet(kSpineSheet.places()),
                                                   pdf));
     }
     setRates(state, 0, g.labelCount);
@@ -103,7 +103,7 @@ void BM_SpineWalkRecording(benchmark::State& state) {
     const auto lines = std::make_shared<const labellist::LabelList>(g.callNumberLines);
     for (auto _ : state) {
         RecordingSurface surface;
-        printPages(spineWalk(lines, table, QStringLiteral("8"), kPrinterFace), surface,
+        printPages(spineWalk(lines, table, {QStringLiteral("8"), {kPrinterFace}}), surface,
                    FirstSheet(lomos::kSpineSheet.places()));
         benchmark::DoNotOptimize(surface.lines().size());
     }
@@ -132,7 +132,7 @@ void BM_SpinePdf100Sheets(benchmark::State& state) {
     const auto lines = std::make_shared<const labellist::LabelList>(g.callNumberLines);
     for (auto _ : state) {
         PdfSurface pdf(dir.filePath(QStringLiteral("spine.pdf")), PdfSurface::Paper::A4);
-        printPages(spineWalk(lines, table, QStringLiteral("8"), kPrinterFace), pdf,
+        printPages(spineWalk(lines, table, {QStringLiteral("8"), {kPrinterFace}}), pdf,
                    FirstSheet(lomos::kSpineSheet.places()));
     }
     setRates(state, 0, g.labelCount);
@@ -184,7 +184,7 @@ void BM_SpinePdfOnAStock(benchmark::State& state) {
     const auto lines = std::make_shared<const labellist::LabelList>(g.callNumberLines);
     for (auto _ : state) {
         PdfSurface pdf(dir.filePath(QStringLiteral("spine.pdf")), PdfSurface::Paper::A4);
-        printPages(spineWalk(lines, table, QStringLiteral("8"), kPrinterFace), pdf,
+        printPages(spineWalk(lines, table, {QStringLiteral("8"), {kPrinterFace}}), pdf,
                    FirstSheet(places));
     }
     state.SetLabel(names[state.range(0)] ? names[state.range(0)] : "33 a sheet");
@@ -204,7 +204,7 @@ void BM_PreviewOneSheet(benchmark::State& state) {
         ImageSurface surface(image);  // a copy; drawn on, then dropped
         surface.cls();
         // "No" at the first question.
-        previewPages(spineWalk(lines, table, QStringLiteral("8"), kPreviewFace), surface,
+        previewPages(spineWalk(lines, table, {QStringLiteral("8"), {kPreviewFace}}), surface,
                      FirstSheet(lomos::kSpineSheet.places()), [] { return false; });
     }
     setRates(state, 0, 33);

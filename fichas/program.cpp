@@ -92,7 +92,7 @@ public:
                 .status = m_generated->status,
                 .warning = mismatchWarning(*m_generated)};
     }
-    std::unique_ptr<GeneratedLabels> plus(QIODevice& more) const override {
+    std::unique_ptr<GeneratedLabels> plus(QIODevice& more, const design::Design&) const override {
         return std::make_unique<FullLabels>(joined(*m_generated, more));
     }
     std::unique_ptr<LabelJob> job(const jobselection::Choice& choice,
@@ -143,14 +143,17 @@ LabelProgram program() {
         .help = help,
         .helpNote = Text::tr("Si los datos de los ejemplares no coinciden, lo avisa en la salida "
                              "de errores\ny sigue.\n"),
-        .generate = [](const QString& printFile) -> std::unique_ptr<GeneratedLabels> {
+        // The design of a full label changes how it is drawn, not its lines.
+        .generate = [](const QString& printFile,
+                       const design::Design&) -> std::unique_ptr<GeneratedLabels> {
             return std::make_unique<FullLabels>(generateFullLabels(printFile));
         },
-        .generateFrom = [](QIODevice& printFile) -> std::unique_ptr<GeneratedLabels> {
+        .generateFrom = [](QIODevice& printFile,
+                           const design::Design&) -> std::unique_ptr<GeneratedLabels> {
             return std::make_unique<FullLabels>(generateFullLabels(printFile));
         },
         .typedItem = typedItem,
-        .reviewRules = reviewRules(),
+        .reviewRules = [](const design::Design&) { return reviewRules(); },
         .crosses =
             [](const JobSettings& settings) {
                 return testPositions(settings.stock ? stockPlaces(*settings.stock)

@@ -54,18 +54,19 @@ public:
         : m_labels(std::move(labels)),
           m_table(coordinatesOf(settings.stock)),
           m_saved(coordinatesSaved(settings.stock)),
-          m_fontSize(settings.fontSize),
-          m_stock(settings.stock) {}
+          m_printed{settings.fontSize, lookOf(settings.design.spine, kPrinterFace), settings.stock},
+          m_previewed{settings.fontSize, lookOf(settings.design.spine, kPreviewFace),
+                      settings.stock} {}
 
-    LabelWalk printWalk() const override { return walk(kPrinterFace); }
-    LabelWalk previewWalk() const override { return walk(kPreviewFace); }
+    LabelWalk printWalk() const override { return walk(m_printed); }
+    LabelWalk previewWalk() const override { return walk(m_previewed); }
     // Checked as it will print, in the printer's face, for the preview too.
     labelcheck::Check check(const FirstSheet& first) const override {
-        return [labels = m_labels, table = m_table, saved = m_saved, fontSize = m_fontSize,
-                stock = m_stock, first](DrawingSurface& surface) {
-            labelcheck::Result result =
-                checkSpineLabels(labels->callNumberLines, labels->cutLabels, table, fontSize,
-                                 kPrinterFace, first, surface, stock ? &*stock : nullptr);
+        return [labels = m_labels, table = m_table, saved = m_saved, printed = m_printed,
+                first](DrawingSurface& surface) {
+            labelcheck::Result result = checkSpineLabels(
+                labels->callNumberLines, labels->cutLabels, table, printed.fontSizeText,
+                printed.look, first, surface, printed.stock ? &*printed.stock : nullptr);
             std::vector<labelcheck::Finding> found = checkCoordinates(table, saved);
             found.insert(found.end(), result.findings.begin(), result.findings.end());
             result.findings = std::move(found);
@@ -74,15 +75,15 @@ public:
     }
 
 private:
-    LabelWalk walk(const QString& face) const {
-        return spineWalk({m_labels, &m_labels->callNumberLines}, m_table, m_fontSize, face);
+    LabelWalk walk(const SpineDrawing& drawing) const {
+        return spineWalk({m_labels, &m_labels->callNumberLines}, m_table, drawing);
     }
 
     std::shared_ptr<const SpineGeneration> m_labels;
     CoordinateTable m_table;
     bool m_saved;  // the coordinate file was there
-    QString m_fontSize;
-    std::optional<Stock> m_stock;
+    SpineDrawing m_printed;
+    SpineDrawing m_previewed;
 };
 
 // The call numbers "Generar" built (lstClasify); the review shows each label
@@ -100,8 +101,9 @@ public:
     Summary summary() const override {
         return {.labelCount = m_generated->labelCount, .status = m_generated->status};
     }
-    std::unique_ptr<GeneratedLabels> plus(QIODevice& more) const override {
-        return std::make_unique<SpineLabels>(joined(*m_generated, more));
+    std::unique_ptr<GeneratedLabels> plus(QIODevice& more,
+                                          const design::Design& design) const override {
+        return std::make_unique<SpineLabels>(joined(*m_generated, more, design));
     }
     std::unique_ptr<LabelJob> job(const jobselection::Choice& choice,
                                   const JobSettings& settings) const override {
@@ -130,21 +132,30 @@ LabelProgram program() {
                    .continueText = Text::tr("Continuar")},
         .help = help,
         .takesFontSize = true,
-        .generate = [](const QString& printFile) -> std::unique_ptr<GeneratedLabels> {
-            return std::make_unique<SpineLabels>(generateSpineLabels(printFile));
+        .generate = [](const QString& printFile,
+                       const design::Design& design) -> std::unique_ptr<GeneratedLabels> {
+            return std::make_unique<SpineLabels>(generateSpineLabels(printFile, design));
         },
-        .generateFrom = [](QIODevice& printFile) -> std::unique_ptr<GeneratedLabels> {
-            return std::make_unique<SpineLabels>(generateSpineLabels(printFile));
+        .generateFrom = [](QIODevice& printFile,
+                           const design::Design& design) -> std::unique_ptr<GeneratedLabels> {
+            return std::make_unique<SpineLabels>(generateSpineLabels(printFile, design));
         },
+        .designShapesLabels = true,
         // In the code page the client writes call numbers in.
         .typedItem = [](const QStringList& fields) {
             return "<section-02>\r\n<z30-call-no>" + codepage::encode(fields.value(0)) +
                    "</z30-call-no>\r\n</section-02>\r\n";
         },
-        // The walk prints 30 characters of a line: the edit keeps within them.
-        .reviewRules = {{Text::tr("Clasificación"),
-                         labellist::kMaxCallNumberLines,
-                         {kMaxLineLength}}},
+        // The walk prints 30 characters of a line: the edit keeps within
+        // them, and within the lines of the call number and of the other
+        // tags the design shows.
+        .reviewRules =
+            [](const design::Design& design) {
+                return std::vector<review::FieldRule>{
+                    {Text::tr("Clasificación"),
+                     labellist::kMaxCallNumberLines + design.spine.tagLineCount(),
+                     {kMaxLineLength}}};
+            },
         .crosses =
             [](const JobSettings& settings) {
                 return testPositions(coordinatesOf(settings.stock),

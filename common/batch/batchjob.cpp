@@ -329,7 +329,7 @@ generation::Report generateOrType(Workbench& workbench, const QStringList& typed
         return workbench.generate(loadSettings(drivec::settingsFile()),
                                   generation::SaveSettings::No);
     }
-    const qsizetype fields = qsizetype(workbench.program().reviewRules.size());
+    const qsizetype fields = qsizetype(workbench.reviewRules().size());
     std::vector<QStringList> labels;
     for (const QString& label : typed) {
         QStringList parts;

@@ -33,6 +33,7 @@ void PageRecording::measureInThisFont() {
     m_measures.setFontName(fontName());
     m_measures.setFontSize(fontSize());
     m_measures.setBold(bold());
+    m_measures.setItalic(italic());
 }
 
 double PageRecording::textWidthCm(const QString& text) {
@@ -46,12 +47,19 @@ double PageRecording::lineSpacingCm() {
 }
 
 double PageRecording::drawText(double xCm, double yCm, const QString& text) {
-    currentPage().push_back({xCm, yCm, xCm, yCm, text, fontName(), fontSize(), bold()});
+    currentPage().push_back(
+        {Kind::Text, xCm, yCm, xCm, yCm, text, fontName(), fontSize(), bold(), italic()});
     return lineSpacingCm();
 }
 
 bool PageRecording::drawSegment(double x1Cm, double y1Cm, double x2Cm, double y2Cm) {
-    currentPage().push_back({x1Cm, y1Cm, x2Cm, y2Cm, {}, {}, 0, false});
+    currentPage().push_back({Kind::Segment, x1Cm, y1Cm, x2Cm, y2Cm, {}, {}, 0, false, false});
+    return true;
+}
+
+bool PageRecording::drawRect(double xCm, double yCm, double widthCm, double heightCm) {
+    currentPage().push_back(
+        {Kind::Rect, xCm, yCm, xCm + widthCm, yCm + heightCm, {}, {}, 0, false, false});
     return true;
 }
 
@@ -65,13 +73,18 @@ QImage PageRecording::paint(int page, QImage image) const {
     if (page < 0 || page >= pageCount()) return image;
     ImageSurface surface(std::move(image));
     for (const Mark& mark : m_pages[size_t(page)]) {
-        if (mark.text.isEmpty()) {
+        if (mark.kind == Kind::Segment) {
             surface.drawLine(mark.x1Cm, mark.y1Cm, mark.x2Cm, mark.y2Cm);
+            continue;
+        }
+        if (mark.kind == Kind::Rect) {
+            surface.fillRect(mark.x1Cm, mark.y1Cm, mark.x2Cm - mark.x1Cm, mark.y2Cm - mark.y1Cm);
             continue;
         }
         surface.setFontName(mark.face);
         surface.setFontSize(mark.points);
         surface.setBold(mark.bold);
+        surface.setItalic(mark.italic);
         surface.setCurrentX(mark.x1Cm);
         surface.setCurrentY(mark.y1Cm);
         surface.print(mark.text);

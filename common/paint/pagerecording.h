@@ -34,15 +34,18 @@ protected:
     double drawText(double xCm, double yCm, const QString& text) override;
     double lineSpacingCm() override;
     bool drawSegment(double x1Cm, double y1Cm, double x2Cm, double y2Cm) override;
+    bool drawRect(double xCm, double yCm, double widthCm, double heightCm) override;
 
 private:
-    // One line of text or one segment, where it was drawn.
+    enum class Kind { Text, Segment, Rect };
+    // One line of text, segment or filled rectangle, where it was drawn.
     struct Mark {
-        double x1Cm, y1Cm, x2Cm, y2Cm;  // a text's corner is (x1, y1)
-        QString text;                   // empty for a segment
+        Kind kind;
+        double x1Cm, y1Cm, x2Cm, y2Cm;  // a text's or a rectangle's corner is (x1, y1)
+        QString text;
         QString face;
         double points;
-        bool bold;
+        bool bold, italic;
     };
     std::vector<Mark>& currentPage();
     void measureInThisFont();

@@ -31,12 +31,13 @@ const PainterSurface::FontOnDevice& PainterSurface::currentFont() {
         m_painterFont = nullptr;
         m_fontsDevice = device();
     }
-    const auto key = std::make_tuple(fontName(), fontSize(), bold());
+    const auto key = std::make_tuple(fontName(), fontSize(), bold(), italic());
     auto it = m_fonts.find(key);
     if (it == m_fonts.end()) {
         QFont font(fontName());
         font.setPointSizeF(fontSize());
         font.setBold(bold());
+        font.setItalic(italic());
         const QFontMetricsF metrics(font, device());
         it = m_fonts
                  .emplace(key, FontOnDevice{font, metrics.ascent(), metrics.lineSpacing(), metrics})
@@ -72,6 +73,14 @@ bool PainterSurface::drawSegment(double x1Cm, double y1Cm, double x2Cm, double y
     m_painter.setPen(QPen(Qt::black, 0.25 / 72.0 * device()->logicalDpiX()));
     m_painter.drawLine(QPointF(x1Cm * dotsPerCmX(), y1Cm * dotsPerCmY()),
                        QPointF(x2Cm * dotsPerCmX(), y2Cm * dotsPerCmY()));
+    return true;
+}
+
+bool PainterSurface::drawRect(double xCm, double yCm, double widthCm, double heightCm) {
+    if (!readyToDraw()) return false;
+    m_painter.fillRect(QRectF(xCm * dotsPerCmX(), yCm * dotsPerCmY(), widthCm * dotsPerCmX(),
+                              heightCm * dotsPerCmY()),
+                       Qt::black);
     return true;
 }
 
@@ -256,6 +265,12 @@ double ImageSurface::drawText(double xCm, double yCm, const QString& text) {
 
 bool ImageSurface::drawSegment(double x1Cm, double y1Cm, double x2Cm, double y2Cm) {
     const bool drawn = PainterSurface::drawSegment(x1Cm, y1Cm, x2Cm, y2Cm);
+    if (m_painter.isActive()) m_painter.end();
+    return drawn;
+}
+
+bool ImageSurface::drawRect(double xCm, double yCm, double widthCm, double heightCm) {
+    const bool drawn = PainterSurface::drawRect(xCm, yCm, widthCm, heightCm);
     if (m_painter.isActive()) m_painter.end();
     return drawn;
 }

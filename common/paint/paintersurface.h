@@ -32,6 +32,7 @@ protected:
     double drawText(double xCm, double yCm, const QString& text) override;
     double lineSpacingCm() override;
     bool drawSegment(double x1Cm, double y1Cm, double x2Cm, double y2Cm) override;
+    bool drawRect(double xCm, double yCm, double widthCm, double heightCm) override;
     // Makes the painter ready to draw on the current sheet: opens the device
     // and starts the sheets that page breaks asked for.
     bool readyToDraw();
@@ -58,7 +59,7 @@ private:
     };
     const FontOnDevice& currentFont();
 
-    std::map<std::tuple<QString, double, bool>, FontOnDevice> m_fonts;
+    std::map<std::tuple<QString, double, bool, bool>, FontOnDevice> m_fonts;
     const FontOnDevice* m_painterFont = nullptr;  // the font the painter holds now
     const QPaintDevice* m_fontsDevice = nullptr;  // the device m_fonts were measured on
 };
@@ -143,6 +144,7 @@ public:
 
 protected:
     bool drawSegment(double x1Cm, double y1Cm, double x2Cm, double y2Cm) override;
+    bool drawRect(double xCm, double yCm, double widthCm, double heightCm) override;
     // Paints each line and lets go of the image, so that it can be shown
     // between lines (the preview asks its question with a sheet on view).
     double drawText(double xCm, double yCm, const QString& text) override;

@@ -21,54 +21,6 @@ enum Tag { kAuthor, kTitle, kBarcode, kCallNumber };
 constexpr std::array<std::string_view, 4> kTags = {"<z13-author>", "<z13-title>", "<z30-barcode>",
                                                    "<z30-call-no>"};
 
-// The length of the valid UTF-8 sequence of two to four bytes at the front
-// of `bytes`; 0 when none starts there.
-int utf8SequenceAt(std::string_view bytes) {
-    const auto b = [&](size_t k) { return static_cast<unsigned char>(bytes[k]); };
-    const unsigned char lead = b(0);
-    int length = 0;
-    char32_t cp = 0;
-    char32_t minimum = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2, cp = lead & 0x1F, minimum = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3, cp = lead & 0x0F, minimum = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4, cp = lead & 0x07, minimum = 0x10000;
-    } else {
-        return 0;
-    }
-    if (size_t(length) > bytes.size()) return 0;
-    for (int k = 1; k < length; ++k) {
-        const unsigned char c = b(size_t(k));
-        if ((c & 0xC0) != 0x80) return 0;
-        cp = (cp << 6) | (c & 0x3F);
-    }
-    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
-    return length;
-}
-
-// Author and title values are UTF-8 that the reading takes one byte a
-// character. Appends a value's text in UTF-8: wherever its bytes form a
-// valid UTF-8 sequence, the letter it encodes; every other byte, its
-// Windows-1252 character.
-void appendRepaired(std::string_view bytes, std::string& out) {
-    size_t plain = 0;  // start of the bytes that stay as they are
-    for (size_t i = 0; i < bytes.size();) {
-        i += bytesearch::asciiPrefix(bytes.substr(i));
-        if (i == bytes.size()) break;
-        const int length = utf8SequenceAt(bytes.substr(i));
-        if (length > 0) {
-            i += size_t(length);
-            continue;
-        }
-        out.append(bytes.substr(plain, i - plain));
-        codepage::appendUtf8(static_cast<unsigned char>(bytes[i]), out);
-        plain = ++i;
-    }
-    out.append(bytes.substr(plain));
-}
-
 // How many bytes of `text` hold its first `units` characters as the windows
 // count them, in UTF-16 units: a character outside the basic plane (an
 // emoji, say) counts two, and never goes in parted: it goes whole to what
@@ -85,7 +37,7 @@ std::optional<size_t> validBytesOfUnits(std::string_view text, size_t units) {
         counted += ascii;
         i += ascii;
         if (i == text.size()) break;
-        const int length = utf8SequenceAt(text.substr(i));
+        const int length = codepage::utf8SequenceAt(text.substr(i));
         if (length == 0) return std::nullopt;
         const size_t unitsOfChar = length == 4 ? 2 : 1;
         if (within == std::string_view::npos && counted + unitsOfChar > units) within = i;
@@ -152,7 +104,7 @@ FullGeneration listsOf(qint64 bytes, const Scan& scan) {
             std::optional<size_t> withinLimit = validBytesOfUnits(text, size_t(limit));
             if (!withinLimit) {
                 scratch.clear();
-                appendRepaired(text, scratch);
+                codepage::appendRepaired(text, scratch);
                 text = scratch;
                 withinLimit = validBytesOfUnits(text, size_t(limit));
             }

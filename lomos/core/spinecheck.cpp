@@ -6,6 +6,7 @@
 
 #include "common/core/text/number.h"
 #include "common/core/walks/surface.h"
+#include "lomos/core/spinelayout.h"
 #include "lomos/core/spinewalk.h"
 
 namespace lomos {
@@ -14,36 +15,6 @@ namespace {
 struct Text {
     Q_DECLARE_TR_FUNCTIONS(lomos)
 };
-
-// Where a position's labels may reach. Unknown when a coordinate is not a
-// number.
-struct Room {
-    std::optional<double> x, y, right, bottom;
-    bool lastColumn, lastRow;
-};
-
-// On the program's own sheet: the next column's X and the next row's Y; the
-// edges of the area for the last column and row.
-Room roomOf(const CoordinateTable& table, int p, double areaWidth, double areaHeight) {
-    Room room;
-    room.x = parseNumber(table.x[size_t(p)]);
-    room.y = parseNumber(table.y[size_t(p)]);
-    room.lastColumn = kSpineSheet.inLastColumn(p);
-    room.lastRow = kSpineSheet.inLastRow(p);
-    room.right = room.lastColumn ? areaWidth : parseNumber(table.x[size_t(p + 1)]);
-    room.bottom = room.lastRow ? areaHeight : parseNumber(table.y[size_t(p + kSpineSheet.columns)]);
-    return room;
-}
-
-// On a stock: the edges of the stock's label.
-Room roomOf(const CoordinateTable& table, int p, const Stock& stock) {
-    return {parseNumber(table.x[size_t(p)]),
-            parseNumber(table.y[size_t(p)]),
-            stock.labelLeftCm(p) + stock.labelWidthMm / 10,
-            stock.labelTopCm(p) + stock.labelHeightMm / 10,
-            false,
-            false};
-}
 
 }  // namespace
 
@@ -77,21 +48,42 @@ std::vector<labelcheck::Finding> checkCoordinates(const CoordinateTable& table, 
 // Named so, lupdate reads the texts below in this file's context.
 using labelcheck::Result;
 
-Result checkSpineLabels(const labellist::LabelList& list,
-                                    const std::vector<qint64>& cutLabels,
-                                    const CoordinateTable& table, const QString& fontSizeText,
-                                    const QString& face, const FirstSheet& first,
-                                    DrawingSurface& surface, const Stock* stock) {
+namespace {
+
+// "la línea «…» mide 2,31 cm y hasta el borde de la etiqueta hay 2,10 cm",
+// in the words of where the line ends.
+QString tooWide(const Room& room, const SpineLook& look, bool onStock) {
+    if (look.align == design::Align::Centre)
+        return Text::tr("la línea «%1» mide %2 cm y la etiqueta mide %3 cm de ancho");
+    if (room.lastColumn)
+        return Text::tr("la línea «%1» mide %2 cm y hasta el borde derecho hay %3 cm");
+    if (!onStock) return Text::tr("la línea «%1» mide %2 cm y la etiqueta mide %3 cm");
+    return Text::tr("la línea «%1» mide %2 cm y hasta el borde de la etiqueta hay %3 cm");
+}
+
+QString pastTheBottom(const Room& room, bool onStock) {
+    if (room.lastRow) return Text::tr("sus líneas se salen del papel por abajo");
+    if (!onStock) return Text::tr("sus líneas pasan a la etiqueta de abajo");
+    return Text::tr("sus líneas se salen de la etiqueta por abajo");
+}
+
+}  // namespace
+
+Result checkSpineLabels(const labellist::LabelList& list, const std::vector<qint64>& cutLabels,
+                        const CoordinateTable& table, const QString& fontSizeText,
+                        const SpineLook& look, const FirstSheet& first, DrawingSurface& surface,
+                        const Stock* stock) {
     labelcheck::Result result;
     labelcheck::WidthGauge gauge(surface);
-    gauge.useFont(face, parseNumber(fontSizeText).value_or(surface.fontSize()), true);
+    gauge.useFont(look.face, parseNumber(fontSizeText).value_or(surface.fontSize()), look.bold,
+                  look.italic);
     const double lineHeight = surface.lineHeightCm();
+    const double step = look.lineStepCm.value_or(lineHeight);
     const double areaWidth = surface.areaWidthCm();
     const double areaHeight = surface.areaHeightCm();
     std::vector<Room> rooms;
-    for (int p = 0; p < table.positions(); ++p) {
-        rooms.push_back(stock ? roomOf(table, p, *stock) : roomOf(table, p, areaWidth, areaHeight));
-    }
+    for (int p = 0; p < table.positions(); ++p)
+        rooms.push_back(roomOf(table, p, stock, areaWidth, areaHeight));
 
     PlaceCursor places(first);
     auto cut = cutLabels.begin();
@@ -115,30 +107,20 @@ Result checkSpineLabels(const labellist::LabelList& list,
                 Text::tr("la clasificación tiene más de seis partes: lo que sigue a la sexta "
                          "no se imprime"));
         }
-        if (room.x && room.right) {
-            const double width = *room.right - *room.x;
+        if (room.x && room.left && room.right) {
+            const double width = roomForLine(look, room);
             for (const QString& line : lines) {
                 if (gauge.fits(line, width)) continue;
-                const QString measured =
-                    room.lastColumn ? Text::tr(
-                                          "la línea «%1» mide %2 cm y hasta el borde "
-                                          "derecho hay %3 cm")
-                    : stock == nullptr
-                        ? Text::tr("la línea «%1» mide %2 cm y la etiqueta mide %3 cm")
-                        : Text::tr(
-                              "la línea «%1» mide %2 cm y hasta el borde de la etiqueta "
-                              "hay %3 cm");
-                report(measured.arg(line, formatDecimal(gauge.width(line)), formatDecimal(width)));
+                report(tooWide(room, look, stock != nullptr)
+                           .arg(line, formatDecimal(gauge.width(line)), formatDecimal(width)));
             }
         }
-        if (room.y && room.bottom && !lines.isEmpty()) {
-            const double bottom = *room.y + double(lines.size() - 1) * kLineStepCm + lineHeight;
-            if (bottom > *room.bottom) {
-                report(room.lastRow ? Text::tr("sus líneas se salen del papel por abajo")
-                       : stock == nullptr
-                           ? Text::tr("sus líneas pasan a la etiqueta de abajo")
-                           : Text::tr("sus líneas se salen de la etiqueta por abajo"));
-            }
+        if (room.y && room.top && room.bottom && !lines.isEmpty()) {
+            const Block block = blockOf(look, room, int(lines.size()), step, lineHeight);
+            if (block.bottom > *room.bottom) report(pastTheBottom(room, stock != nullptr));
+            // Only a block placed from the middle or the bottom can rise past the top.
+            if (look.vertical != design::Vertical::Top && block.top < *room.top - 1e-9)
+                report(Text::tr("sus líneas se salen de la etiqueta por arriba"));
         }
         return true;
     });

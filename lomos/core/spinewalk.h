@@ -6,6 +6,7 @@
 #include "common/core/printfile/labellist.h"
 #include "common/core/walks/pageflow.h"
 #include "lomos/core/coordinates.h"
+#include "lomos/core/spinelayout.h"
 
 class DrawingSurface;
 
@@ -13,10 +14,10 @@ namespace lomos {
 
 // The walk over the label list that printing and the preview share: the
 // labels go one after another to the places `places` gives them (from the
-// first free place of the first sheet, 33 to a sheet), their lines 0.3 cm
-// apart from the position's (X, Y), each cut to 30 characters.
+// first free place of the first sheet, 33 to a sheet), each line cut to 30
+// characters; as the program always drew them, 0.3 cm apart from the
+// position's (X, Y), or where a design places them in the label.
 constexpr int kMaxLineLength = 30;
-constexpr double kLineStepCm = 0.3;
 
 // The face on paper and on screen, as each was always asked for. The odd
 // capital in the printer's name is deliberate and harmless: face names match
@@ -40,16 +41,23 @@ void forEachSpineLabel(const labellist::LabelList& list, OnLabel&& label) {
     }
 }
 
-// Draws the labels of `list` on `surface` at the positions of `table`, in
-// bold `face` at `fontSizeText` points. A step that cannot be done (a size
-// or coordinate that is not a number, a failing surface) is skipped and the
-// walk goes on.
+// What a walk draws the labels with, besides their lines and positions.
+struct SpineDrawing {
+    QString fontSizeText;          // points, as typed
+    SpineLook look;
+    std::optional<Stock> stock;    // whose labels a design centres in; none: the program's sheet
+};
+
+// Draws the labels of `list` on `surface` at the positions of `table`. A
+// step that cannot be done (a size or coordinate that is not a number, a
+// failing surface) is skipped and the walk goes on; a label whose position
+// is not a number is drawn as the program always drew.
 WalkEnd walkSpineLabels(const labellist::LabelList& list, const CoordinateTable& table,
-                        const QString& fontSizeText, const QString& face, DrawingSurface& surface,
+                        const SpineDrawing& drawing, DrawingSurface& surface,
                         const PageFull& pageFull, PlaceCursor& places);
 
 // The walk bound to its labels, which it shares.
 LabelWalk spineWalk(std::shared_ptr<const labellist::LabelList> list, CoordinateTable table,
-                    const QString& fontSizeText, const QString& face);
+                    SpineDrawing drawing);
 
 }  // namespace lomos

@@ -46,7 +46,7 @@ std::unique_ptr<RecordingSurface> print(const QStringList& entries,
     auto surface = std::make_unique<RecordingSurface>();
     surface->setFontSize(11);
     EXPECT_TRUE(printPages(spineWalk(std::make_shared<const labellist::LabelList>(list), table,
-                                     size, kPrinterFace),
+                                     {size, {kPrinterFace}}),
                            *surface, first)
                     .printed);
     return surface;
@@ -128,7 +128,7 @@ TEST_P(SpinePreview, PagesAndTheSheetsThatEndFull) {
     RecordingSurface surface;
     const labellist::LabelList list = labelList(labels(c.labels));
     const int full = previewPages(spineWalk(std::make_shared<const labellist::LabelList>(list),
-                                            defaultCoordinateTable(), "8", kPreviewFace),
+                                            defaultCoordinateTable(), {"8", {kPreviewFace}}),
                                   surface, FirstSheet(kSpineSheet.places()));
     EXPECT_EQ(full, c.full);
     EXPECT_EQ(surface.sheets(), c.pages);
@@ -207,7 +207,7 @@ TEST_P(SpineCheck, FindsWhatWouldNotComeOutWhole) {
     first.startAt(c.start);
     const labelcheck::Result result =
         checkSpineLabels(g.callNumberLines, g.cutLabels, defaultCoordinateTable(), c.fontSize,
-                         kPrinterFace, first, surface);
+                         {kPrinterFace}, first, surface);
     EXPECT_EQ(result.labels, c.callNumbers.size());
     QStringList found;
     for (const auto& f : result.findings) found << QString::number(f.label) + ": " + f.problem;

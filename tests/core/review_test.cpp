@@ -28,7 +28,7 @@ QStringList printed(const LabelProgram& program, const QByteArray& printFile,
     TempDriveC c;
     c.putDefaultCoordinates();
     c.write("f.prn", printFile);
-    const auto labels = program.generate(c.file("f.prn"));
+    const auto labels = program.generate(c.file("f.prn"), {});
     RecordingSurface surface;
     printPages(labels->job(selection, {})->printWalk(), surface,
                FirstSheet(program.ownGrid.places()));
@@ -84,7 +84,7 @@ TEST(Review, CopiesFromOneToNinetyNineAndTheirFindingsMarkTheirOwnLabel) {
 
 // Edits keep a full label within what it holds.
 TEST(Review, EditRules) {
-    const auto rules = fichas::program().reviewRules;
+    const auto rules = fichas::program().reviewRules({});
     EXPECT_EQ(review::brokenRule({{}, {"A", QString(31, u'x')}, {}, {}}, rules),
               QStringLiteral("Clasificación, línea 2: tiene 31 caracteres y caben 30."));
     EXPECT_EQ(review::brokenRule({{}, {}, {}, {QString(28, u'x'), QString(37, u'x')}}, rules),
@@ -116,8 +116,8 @@ TEST(Review, EditedLabelsAreCheckedAgain) {
     QByteArray full = printFileWithFullItems(2);
     c.write("full.prn",
             full.replace("A1</z13-author>", "A1 " + QByteArray(90, 'z') + "</z13-author>"));
-    const auto spine = lomos::program().generate(c.file("spine.prn"));
-    const auto labels = fichas::program().generate(c.file("full.prn"));
+    const auto spine = lomos::program().generate(c.file("spine.prn"), {});
+    const auto labels = fichas::program().generate(c.file("full.prn"), {});
     // The check of label 2, as generated or edited, twice.
     const auto findingsOf = [&](const GeneratedLabels& of,
                                 const std::optional<jobselection::Fields>& edit,

@@ -142,7 +142,7 @@ TEST(Stock, TheCheckMeasuresAgainstTheStocksLabel) {
     RecordingSurface surface;
     const auto spine = lomos::checkSpineLabels(
         labelList({QString(26, u'B'), labellist::kSeparator, labellist::kEndMarker}), {},
-        lomos::stockCoordinateTable(wide, 2), "14", lomos::kPrinterFace, FirstSheet(6), surface,
+        lomos::stockCoordinateTable(wide, 2), "14", {lomos::kPrinterFace}, FirstSheet(6), surface,
         &wide);
     ASSERT_EQ(spine.findings.size(), 1u);
     EXPECT_TRUE(spine.findings[0].problem.endsWith("hasta el borde de la etiqueta hay 4,80 cm"))

@@ -2,7 +2,7 @@
 
 double RecordingSurface::drawText(double xCm, double yCm, const QString& text) {
     startPendingSheet();
-    m_lines.append({m_sheets, xCm, yCm, text, fontName(), fontSize(), bold()});
+    m_lines.append({m_sheets, xCm, yCm, text, fontName(), fontSize(), bold(), italic()});
     m_log.append(QStringLiteral("print(%1)").arg(text));
     return lineSpacingCm();
 }
@@ -10,6 +10,12 @@ double RecordingSurface::drawText(double xCm, double yCm, const QString& text) {
 bool RecordingSurface::drawSegment(double x1Cm, double y1Cm, double x2Cm, double y2Cm) {
     startPendingSheet();
     m_segments.append({m_sheets, x1Cm, y1Cm, x2Cm, y2Cm});
+    return true;
+}
+
+bool RecordingSurface::drawRect(double xCm, double yCm, double widthCm, double heightCm) {
+    startPendingSheet();
+    m_rects.append({m_sheets, xCm, yCm, xCm + widthCm, yCm + heightCm});
     return true;
 }
 

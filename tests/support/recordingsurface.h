@@ -20,6 +20,7 @@ public:
         QString face;
         double sizePt;
         bool bold;
+        bool italic;
     };
 
     struct Segment {
@@ -46,6 +47,8 @@ public:
 
     const QList<Line>& lines() const { return m_lines; }
     const QList<Segment>& segments() const { return m_segments; }
+    // Filled rectangles, as a segment from one corner to the other.
+    const QList<Segment>& rects() const { return m_rects; }
     // The sheet the last line was drawn on: a page break counts only once
     // something is drawn after it, as on paper.
     int sheets() const { return m_sheets; }
@@ -59,6 +62,7 @@ protected:
     double drawText(double xCm, double yCm, const QString& text) override;
     double lineSpacingCm() override { return lineSpacingFor(fontSize()); }
     bool drawSegment(double x1Cm, double y1Cm, double x2Cm, double y2Cm) override;
+    bool drawRect(double xCm, double yCm, double widthCm, double heightCm) override;
 
 private:
     // Starts the sheet that page breaks asked for, when something is drawn.
@@ -68,6 +72,7 @@ private:
     double m_areaHeightCm = 29.7;
     QList<Line> m_lines;
     QList<Segment> m_segments;
+    QList<Segment> m_rects;
     QStringList m_log;
     int m_sheets = 0;
     int m_pageBreaks = 0;

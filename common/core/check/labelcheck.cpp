@@ -46,14 +46,13 @@ QString findingsMessage(const std::vector<Finding>& findings, int shown) {
     return text;
 }
 
-void WidthGauge::useFont(const QString& face, double points, bool bold) {
+void WidthGauge::useFont(const QString& face, double points, bool bold, bool italic) {
     m_face = face;
     m_points = points;
     m_bold = bold;
-    m_surface.setFontName(face);
-    m_surface.setFontSize(points);
-    m_surface.setBold(bold);
-    const QString key = QStringLiteral("%1|%2|%3").arg(face).arg(points).arg(bold);
+    m_italic = italic;
+    setOnSurface();
+    const QString key = QStringLiteral("%1|%2|%3|%4").arg(face).arg(points).arg(bold).arg(italic);
     auto it = m_fonts.find(key);
     if (it == m_fonts.end()) {
         it = m_fonts.insert(key, {});
@@ -75,12 +74,16 @@ double WidthGauge::advance(Advances& advances, QChar c) {
 
 double WidthGauge::width(const QString& text) {
     if (m_surface.fontName() != m_face || m_surface.fontSize() != m_points ||
-        m_surface.bold() != m_bold) {
-        m_surface.setFontName(m_face);
-        m_surface.setFontSize(m_points);
-        m_surface.setBold(m_bold);
-    }
+        m_surface.bold() != m_bold || m_surface.italic() != m_italic)
+        setOnSurface();
     return m_surface.textWidthCm(text);
+}
+
+void WidthGauge::setOnSurface() {
+    m_surface.setFontName(m_face);
+    m_surface.setFontSize(m_points);
+    m_surface.setBold(m_bold);
+    m_surface.setItalic(m_italic);
 }
 
 bool WidthGauge::fits(const QString& text, double widthCm) {

@@ -47,7 +47,7 @@ public:
     explicit WidthGauge(DrawingSurface& surface) : m_surface(surface) {}
 
     // The font of later measures; it is set on the surface too.
-    void useFont(const QString& face, double points, bool bold);
+    void useFont(const QString& face, double points, bool bold, bool italic = false);
     // Measures in the gauge's font, whatever the surface's is now.
     double width(const QString& text);
     bool fits(const QString& text, double widthCm);
@@ -58,13 +58,15 @@ private:
         QHash<char16_t, double> others;
     };
     double advance(Advances& advances, QChar c);
+    void setOnSurface();
 
     DrawingSurface& m_surface;
-    QHash<QString, Advances> m_fonts;  // by face, size and weight
+    QHash<QString, Advances> m_fonts;  // by face, size, weight and slant
     Advances* m_current = nullptr;
     QString m_face;
     double m_points = 0;
     bool m_bold = false;
+    bool m_italic = false;
 };
 
 // Whether two lines of text, each from its top down one line height,

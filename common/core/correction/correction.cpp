@@ -394,6 +394,13 @@ void CorrectedSurface::passFont() {
     m_inner->setFontName(fontName());
     m_inner->setFontSize(fontSize());
     m_inner->setBold(bold());
+    m_inner->setItalic(italic());
+}
+
+bool CorrectedSurface::drawRect(double xCm, double yCm, double widthCm, double heightCm) {
+    const double x = m_toInner.mapX(xCm, yCm), y = m_toInner.mapY(xCm, yCm);
+    // The size through the map's scale along each axis.
+    return passed(m_inner->fillRect(x, y, widthCm * m_toInner.a, heightCm * m_toInner.e));
 }
 
 bool CorrectedSurface::passed(bool ok) {

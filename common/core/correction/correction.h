@@ -101,6 +101,9 @@ protected:
     double drawText(double xCm, double yCm, const QString& text) override;
     double lineSpacingCm() override;
     bool drawSegment(double x1Cm, double y1Cm, double x2Cm, double y2Cm) override;
+    // A rectangle stays one, at its corner's place: a printer's skew is far
+    // less than a bar's width over its height.
+    bool drawRect(double xCm, double yCm, double widthCm, double heightCm) override;
 
 private:
     void passFont();

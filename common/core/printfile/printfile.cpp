@@ -204,6 +204,45 @@ Status scan(const QString& path, Part part, std::span<const std::string_view> ta
     return scan(file, part.end < 0 ? -1 : part.end - part.begin, tags, onLine);
 }
 
+Status scanItems(const QString& path, std::span<const std::string_view> tags,
+                 const ItemHandler& onItem) {
+    if (const Status status = check(path); status != Status::Ok) return status;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return Status::CannotOpen;
+    return scanItems(file, tags, onItem);
+}
+
+Status scanItems(QIODevice& device, std::span<const std::string_view> tags,
+                 const ItemHandler& onItem) {
+    LineReader reader(device);
+    Item item(tags.size());
+    bool inItem = false, filled = false;
+    auto handOn = [&] {
+        if (filled) onItem(item);
+        for (auto& values : item) values.clear();
+        filled = false;
+    };
+    std::string_view line;
+    while (reader.next(line)) {
+        if (line.find("<section-02>") != std::string_view::npos) {
+            handOn();
+            inItem = true;
+        }
+        for (size_t t = 0; t < tags.size(); ++t) {
+            const size_t at = line.find(tags[t]);
+            if (at == std::string_view::npos) continue;
+            item[t].emplace_back(valueAt(line, at + tags[t].size()));
+            filled = true;
+        }
+        if (!inItem || line.find("</section-02>") != std::string_view::npos) {
+            handOn();
+            inItem = false;
+        }
+    }
+    handOn();
+    return reader.failed() ? Status::ReadFailed : Status::Ok;
+}
+
 std::string_view valueAt(std::string_view line, size_t start) {
     if (start >= line.size()) return {};
     const std::string_view rest = line.substr(start);

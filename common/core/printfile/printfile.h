@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <thread>
 #include <vector>
@@ -89,6 +90,20 @@ Result generateInParts(const QString& path, GeneratePart generatePart, Merge mer
     }
     return std::move(results[0]);
 }
+
+// An item of the print file: the values of the tags asked for between its
+// "<section-02>" and "</section-02>", per tag in the order they come. A
+// tagged line outside any item is an item of its own.
+using Item = std::vector<std::vector<std::string>>;
+using ItemHandler = std::function<void(const Item& item)>;
+
+// Reads the items of a file in one pass, for what needs the tags of one
+// item together (a spine label that shows the item's library); slower than
+// scan(), which hands on lines alone. The same bounds hold.
+Status scanItems(const QString& path, std::span<const std::string_view> tags,
+                 const ItemHandler& onItem);
+Status scanItems(QIODevice& device, std::span<const std::string_view> tags,
+                 const ItemHandler& onItem);
 
 // The value that starts at `start`: up to the next "<" (where the closing tag
 // begins), or to the end of the line when no "<" follows.

@@ -5,7 +5,7 @@
 
 namespace generation {
 
-Report run(const Settings& settings, SaveSettings save, const LabelProgram::Generate& generate) {
+Report run(const Settings& settings, SaveSettings save, const MakeLabels& generate) {
     Report report;
     // The labels are made from the values on screen all the same; the window
     // says that they will not be remembered.

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 #include "common/core/files/settingsfile.h"
@@ -29,6 +30,9 @@ struct Report {
 
 enum class SaveSettings { Yes, No };
 
-Report run(const Settings& settings, SaveSettings save, const LabelProgram::Generate& generate);
+// Makes the labels of the print file at a path.
+using MakeLabels = std::function<std::unique_ptr<GeneratedLabels>(const QString& printFile)>;
+
+Report run(const Settings& settings, SaveSettings save, const MakeLabels& generate);
 
 }  // namespace generation

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "common/core/check/labelcheck.h"
+#include "common/core/design/design.h"
 #include "common/core/printfile/printfile.h"
 #include "common/core/review/jobselection.h"
 #include "common/core/review/review.h"
@@ -28,6 +29,9 @@ struct JobSettings {
     // The sheet of labels in the tray; none for the program's own, which its
     // positions were always measured for.
     std::optional<Stock> stock;
+    // What each label shows and how; the default draws as the programs
+    // always did.
+    design::Design design;
 };
 
 // A job ready to print, preview or check: its labels, and where they go on
@@ -60,6 +64,7 @@ public:
     virtual std::unique_ptr<LabelJob> job(const jobselection::Choice& choice,
                                           const JobSettings& settings) const = 0;
     // These labels and after them those of the print-file items `more`
-    // holds (labels typed by hand).
-    virtual std::unique_ptr<GeneratedLabels> plus(QIODevice& more) const = 0;
+    // holds (labels typed by hand), made with `design`.
+    virtual std::unique_ptr<GeneratedLabels> plus(QIODevice& more,
+                                                  const design::Design& design) const = 0;
 };

@@ -22,8 +22,11 @@ struct LabelProgram {
         QString continueTitle;  // the question between preview sheets
         QString continueText;
     };
-    using Generate = std::function<std::unique_ptr<GeneratedLabels>(const QString& printFile)>;
-    using GenerateFrom = std::function<std::unique_ptr<GeneratedLabels>(QIODevice& printFile)>;
+    // The labels of a print file as a design makes them.
+    using Generate = std::function<std::unique_ptr<GeneratedLabels>(
+        const QString& printFile, const design::Design& design)>;
+    using GenerateFrom = std::function<std::unique_ptr<GeneratedLabels>(
+        QIODevice& printFile, const design::Design& design)>;
 
     QString name;          // "lomos", "fichas": names the user's own settings
     LabelGrid ownGrid;     // its own sheet's rows and columns
@@ -38,11 +41,15 @@ struct LabelProgram {
     Generate generate;
     // The labels of print-file items read from a device.
     GenerateFrom generateFrom;
+    // Whether a design changes the labels generation makes (where a call
+    // number breaks), not only how they are drawn.
+    bool designShapesLabels = false;
     // The print-file item of a label typed by hand ("Nueva etiqueta…",
     // --add-label), from its fields as the review shows them.
     std::function<QByteArray(const QStringList& fields)> typedItem;
-    // What each field of a label may hold when the review edits it.
-    std::vector<review::FieldRule> reviewRules;
+    // What each field of a label may hold when the review edits it, with a
+    // design.
+    std::function<std::vector<review::FieldRule>(const design::Design& design)> reviewRules;
     // Where the test sheet's crosses stand.
     std::function<std::vector<testsheet::Position>(const JobSettings& settings)> crosses;
 

@@ -16,9 +16,38 @@ void Workbench::setStock(const std::optional<Stock>& stock) {
     printerChanged();  // the printer takes the stock's paper
 }
 
+void Workbench::setDesign(const design::Design& design) {
+    m_settings.design = design;
+    if (design.spine.face.points && m_program.takesFontSize)
+        m_settings.fontSize = QString::number(*design.spine.face.points);
+    if (!m_labels || !m_program.designShapesLabels) return;
+    const qint64 before = m_labels->count();
+    const std::shared_ptr<const GeneratedLabels> again = madeAgain();
+    // A print file gone since "Generar" leaves the labels as they were made.
+    if (!printfile::readable(again->summary().status)) return;
+    m_labels = again;
+    if (m_labels->count() != before) m_review = review::Review(m_labels->count());
+    emit labelsReplaced();
+}
+
+std::shared_ptr<const GeneratedLabels> Workbench::madeAgain() const {
+    QByteArray typed = m_typedItems;
+    QBuffer more(&typed);
+    more.open(QIODevice::ReadOnly);
+    if (m_printFile.isEmpty()) return m_program.generateFrom(more, m_settings.design);
+    std::unique_ptr<GeneratedLabels> read = m_program.generate(m_printFile, m_settings.design);
+    if (m_typedItems.isEmpty()) return read;
+    return read->plus(more, m_settings.design);
+}
+
 generation::Report Workbench::generate(const Settings& settings, generation::SaveSettings save) {
-    generation::Report report = generation::run(settings, save, m_program.generate);
+    generation::Report report =
+        generation::run(settings, save, [this](const QString& printFile) {
+            return m_program.generate(printFile, m_settings.design);
+        });
     m_labels = report.labels;
+    m_printFile = report.printFile;
+    m_typedItems.clear();
     m_review = m_labels ? review::Review(m_labels->count()) : review::Review();
     emit labelsReplaced();
     return report;
@@ -26,6 +55,8 @@ generation::Report Workbench::generate(const Settings& settings, generation::Sav
 
 void Workbench::clear() {
     m_labels.reset();
+    m_printFile.clear();
+    m_typedItems.clear();
     m_review = review::Review();
     emit labelsReplaced();
 }
@@ -33,10 +64,12 @@ void Workbench::clear() {
 void Workbench::addTyped(const std::vector<QStringList>& labels) {
     QByteArray items;
     for (const QStringList& fields : labels) items += m_program.typedItem(fields);
+    m_typedItems += items;
     QBuffer more(&items);
     more.open(QIODevice::ReadOnly);
     const qint64 before = m_labels ? m_labels->count() : 0;
-    m_labels = m_labels ? m_labels->plus(more) : m_program.generateFrom(more);
+    m_labels = m_labels ? m_labels->plus(more, m_settings.design)
+                        : m_program.generateFrom(more, m_settings.design);
     m_review.grow(m_labels->count() - before);
     emit labelsAdded(before, m_labels->count() - before);
 }

@@ -30,6 +30,12 @@ public:
     const JobSettings& settings() const { return m_settings; }
     void setFontSize(const QString& points) { m_settings.fontSize = points; }
     void setStock(const std::optional<Stock>& stock);
+    // A design from now on; the labels made are made again with it, and the
+    // review keeps what it had when they are as many. A design's size is
+    // the size printed from then on.
+    void setDesign(const design::Design& design);
+    // What each field of a label may hold when the review edits it.
+    std::vector<review::FieldRule> reviewRules() const { return m_program.reviewRules(m_settings.design); }
     // The rows and columns of the sheet the next job prints on.
     LabelGrid grid() const { return m_program.gridOf(m_settings); }
 
@@ -70,10 +76,16 @@ signals:
     void labelsAdded(qint64 first, qint64 count);
 
 private:
+    // The labels of the print file last read and those typed since, with
+    // the settings' design.
+    std::shared_ptr<const GeneratedLabels> madeAgain() const;
+
     const LabelProgram m_program;
     JobSettings m_settings;
     SurfaceMaker m_makeCheckSurface;
     std::shared_ptr<DrawingSurface> m_checkSurface;
     std::shared_ptr<const GeneratedLabels> m_labels;
+    QString m_printFile;      // what "Generar" read, if it read one
+    QByteArray m_typedItems;  // the labels typed by hand since, as print-file items
     review::Review m_review;
 };

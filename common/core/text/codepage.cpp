@@ -75,4 +75,46 @@ QByteArray encode(QStringView text) {
     return out;
 }
 
+int utf8SequenceAt(std::string_view bytes) {
+    const auto b = [&](size_t k) { return static_cast<unsigned char>(bytes[k]); };
+    const unsigned char lead = b(0);
+    int length = 0;
+    char32_t cp = 0;
+    char32_t minimum = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, cp = lead & 0x1F, minimum = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, cp = lead & 0x0F, minimum = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, cp = lead & 0x07, minimum = 0x10000;
+    } else {
+        return 0;
+    }
+    if (size_t(length) > bytes.size()) return 0;
+    for (int k = 1; k < length; ++k) {
+        const unsigned char c = b(size_t(k));
+        if ((c & 0xC0) != 0x80) return 0;
+        cp = (cp << 6) | (c & 0x3F);
+    }
+    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+    return length;
+}
+
+void appendRepaired(std::string_view bytes, std::string& out) {
+    size_t plain = 0;  // start of the bytes that stay as they are
+    for (size_t i = 0; i < bytes.size();) {
+        i += bytesearch::asciiPrefix(bytes.substr(i));
+        if (i == bytes.size()) break;
+        const int length = utf8SequenceAt(bytes.substr(i));
+        if (length > 0) {
+            i += size_t(length);
+            continue;
+        }
+        out.append(bytes.substr(plain, i - plain));
+        appendUtf8(static_cast<unsigned char>(bytes[i]), out);
+        plain = ++i;
+    }
+    out.append(bytes.substr(plain));
+}
+
 }  // namespace codepage

@@ -16,6 +16,15 @@ void appendUtf8(std::string_view bytes, std::string& out);
 // The UTF-8 of one byte's character onto the end of `out`.
 void appendUtf8(unsigned char byte, std::string& out);
 
+// The length of the valid UTF-8 sequence of two to four bytes at the front
+// of `bytes`; 0 when none starts there.
+int utf8SequenceAt(std::string_view bytes);
+// Values that are UTF-8 read one byte a character, as the author's and the
+// title's are: appends their text in UTF-8, wherever the bytes form a valid
+// UTF-8 sequence the letter it encodes, every other byte its Windows-1252
+// character.
+void appendRepaired(std::string_view bytes, std::string& out);
+
 // A character Windows-1252 cannot hold becomes "?" (one per code point).
 QByteArray encode(QStringView text);
 

@@ -70,6 +70,13 @@ bool DrawingSurface::drawLine(double x1Cm, double y1Cm, double x2Cm, double y2Cm
     return drawSegment(x1Cm, y1Cm, x2Cm, y2Cm);
 }
 
+bool DrawingSurface::fillRect(double xCm, double yCm, double widthCm, double heightCm) {
+    for (double v : {xCm, yCm, widthCm, heightCm}) {
+        if (!std::isfinite(v) || std::abs(v) > kMaxCm) return fail(Text::tr("posición no válida"));
+    }
+    return drawRect(xCm, yCm, widthCm, heightCm);
+}
+
 bool DrawingSurface::newPage() {
     ++m_pageBreaksPending;
     resetPosition();

@@ -18,6 +18,7 @@ public:
     // Only centimetres (7) are supported.
     bool setScaleMode(int mode);
     void setBold(bool bold) { m_bold = bold; }
+    void setItalic(bool italic) { m_italic = italic; }
     // Face names match without regard to case, as the font system does.
     void setFontName(const QString& face) { m_face = face; }
     bool setFontSize(double points);
@@ -33,6 +34,9 @@ public:
     // Draws a thin straight line between two points; CurrentX and CurrentY
     // stay as they are.
     bool drawLine(double x1Cm, double y1Cm, double x2Cm, double y2Cm);
+    // Fills a rectangle in black, as vectors where the device keeps them (a
+    // barcode's bars); CurrentX and CurrentY stay as they are.
+    bool fillRect(double xCm, double yCm, double widthCm, double heightCm);
 
     // The width of `text` in the current font, as it would be drawn here.
     virtual double textWidthCm(const QString& text) = 0;
@@ -53,6 +57,7 @@ public:
     virtual bool cls();
 
     bool bold() const { return m_bold; }
+    bool italic() const { return m_italic; }
     const QString& fontName() const { return m_face; }
     double fontSize() const { return m_sizePt; }
 
@@ -69,6 +74,7 @@ protected:
     // The line spacing in centimetres of the current font, without drawing.
     virtual double lineSpacingCm() = 0;
     virtual bool drawSegment(double x1Cm, double y1Cm, double x2Cm, double y2Cm) = 0;
+    virtual bool drawRect(double xCm, double yCm, double widthCm, double heightCm) = 0;
 
     bool fail(const QString& reason);
     bool deviceFailure(const QString& reason);
@@ -82,6 +88,7 @@ private:
     double m_xCm = 0;
     double m_yCm = 0;
     bool m_bold = false;
+    bool m_italic = false;
     QString m_face = QStringLiteral("Times New Roman");
     double m_sizePt = 8;
     QString m_error;

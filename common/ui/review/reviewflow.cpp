@@ -29,7 +29,7 @@ void ReviewFlow::open(const FirstSheet& first) {
     m_window.open([&] {
         made = true;
         auto* window = new ReviewWindow(m_dialogs, m_workbench.review(), m_workbench.sharedLabels(),
-                                        m_workbench.program().reviewRules);
+                                        m_workbench.reviewRules());
         connect(window->model(), &ReviewModel::jobChanged, this, &ReviewFlow::placeAndCheck);
         connect(window, &ReviewWindow::printChosen, this,
                 [this](const std::vector<qint64>& labels) {
