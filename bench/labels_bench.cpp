@@ -91,7 +91,7 @@ void BM_FichasCheck(benchmark::State& state) {
     PdfSurface pdf(dir.filePath(QStringLiteral("never.pdf")), PdfSurface::Paper::A4);
     for (auto _ : state) {
         benchmark::DoNotOptimize(fichas::checkFullLabels(
-            g, fichas::printedPlaces(), FirstSheet(fichas::kFullSheet.places()), pdf));
+            g, fichas::printedPlaces(), {}, FirstSheet(fichas::kFullSheet.places()), pdf));
     }
     setRates(state, 0, g.labelCount);
 }

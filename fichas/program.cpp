@@ -20,7 +20,8 @@ QString help(LabelGrid grid) {
     return Text::tr(
                "Uso: fichas --pdf ARCHIVO.pdf [--paper a4|letter] [--start N] [--skip LISTA]\n"
                "              [--labels LISTA] [--copies N] [--correction-from MEDIDAS]\n"
-               "              [--stock HOJA] [--strict] [--add-label ETIQUETA ...]\n"
+               "              [--stock HOJA] [--design ARCHIVO] [--strict]\n"
+               "              [--add-label ETIQUETA ...]\n"
                "       fichas --pdf ARCHIVO.pdf --test-sheet [--paper a4|letter] [--stock HOJA]\n"
                "       fichas --list-stocks [TEXTO]\n"
                "\n"
@@ -48,16 +49,17 @@ QString help(LabelGrid grid) {
 // printed and previewed at places of their own, or a stock's.
 class FullJob : public LabelJob {
 public:
-    FullJob(std::shared_ptr<const FullGeneration> labels, const std::optional<Stock>& stock)
+    FullJob(std::shared_ptr<const FullGeneration> labels, const JobSettings& settings)
         : m_labels(std::move(labels)),
-          m_printed(stock ? stockPlaces(*stock) : printedPlaces()),
-          m_previewed(stock ? m_printed : previewPlaces()) {}
+          m_printed(settings.stock ? stockPlaces(*settings.stock) : printedPlaces()),
+          m_previewed(settings.stock ? m_printed : previewPlaces()),
+          m_look(lookOf(settings.design.full)) {}
 
-    LabelWalk printWalk() const override { return fullWalk(m_labels, m_printed); }
-    LabelWalk previewWalk() const override { return fullWalk(m_labels, m_previewed); }
+    LabelWalk printWalk() const override { return fullWalk(m_labels, m_printed, m_look); }
+    LabelWalk previewWalk() const override { return fullWalk(m_labels, m_previewed, m_look); }
     labelcheck::Check check(const FirstSheet& first) const override {
-        return [labels = m_labels, places = m_printed, first](DrawingSurface& surface) {
-            return checkFullLabels(*labels, places, first, surface);
+        return [labels = m_labels, places = m_printed, look = m_look, first](DrawingSurface& surface) {
+            return checkFullLabels(*labels, places, look, first, surface);
         };
     }
 
@@ -65,6 +67,7 @@ private:
     std::shared_ptr<const FullGeneration> m_labels;
     LabelPlaces m_printed;
     LabelPlaces m_previewed;
+    FullLook m_look;
 };
 
 // The four lists "Generar Etiquetas" built (lstBarras, lstClasify, lstAutor,
@@ -97,10 +100,10 @@ public:
     }
     std::unique_ptr<LabelJob> job(const jobselection::Choice& choice,
                                   const JobSettings& settings) const override {
-        if (!choice) return std::make_unique<FullJob>(m_generated, settings.stock);
+        if (!choice) return std::make_unique<FullJob>(m_generated, settings);
         return std::make_unique<FullJob>(
             std::make_shared<const FullGeneration>(selectFullLabels(*m_generated, *choice)),
-            settings.stock);
+            settings);
     }
 
 private:
@@ -129,6 +132,58 @@ std::vector<review::FieldRule> reviewRules() {
             {Text::tr("Título"), 2, {kTitleFirstLineLength, kTitleSecondLineLength}}};
 }
 
+// The rows of [ficha] in "Diseño de la etiqueta…": the face of each field,
+// then the barcode's symbol.
+design::Form designForm() {
+    using Kind = design::FormKey::Kind;
+    struct FieldRows {
+        const char* suffix;
+        QString face, size, bold, italic;
+    };
+    const FieldRows fields[kFieldCount] = {
+        {"codigo", Text::tr("Letra del código de barras:"), Text::tr("Tamaño del código de barras:"),
+         Text::tr("Código de barras en negrita"), Text::tr("Código de barras en cursiva")},
+        {"clasificacion", Text::tr("Letra de la clasificación:"),
+         Text::tr("Tamaño de la clasificación:"), Text::tr("Clasificación en negrita"),
+         Text::tr("Clasificación en cursiva")},
+        {"autor", Text::tr("Letra del autor:"), Text::tr("Tamaño del autor:"),
+         Text::tr("Autor en negrita"), Text::tr("Autor en cursiva")},
+        {"titulo", Text::tr("Letra del título:"), Text::tr("Tamaño del título:"),
+         Text::tr("Título en negrita"), Text::tr("Título en cursiva")},
+    };
+    design::Form form{QStringLiteral("ficha"), {}, false};
+    for (const FieldRows& field : fields) {
+        const QString key = QLatin1Char('_') + QLatin1String(field.suffix);
+        form.keys.push_back({QStringLiteral("fuente") + key, field.face, Kind::Face});
+        form.keys.push_back(
+            {QStringLiteral("tamano") + key, field.size, Kind::Text, Text::tr("puntos; 8 si no")});
+        form.keys.push_back({QStringLiteral("negrita") + key, field.bold, Kind::YesNo, {}, true});
+        form.keys.push_back({QStringLiteral("cursiva") + key, field.italic, Kind::YesNo});
+    }
+    form.keys.push_back({QStringLiteral("codigo"), Text::tr("&Código de barras:"), Kind::Choice,
+                         {}, false,
+                         {{{}, Text::tr("Como texto")},
+                          {QStringLiteral("code128"), QStringLiteral("Code 128")},
+                          {QStringLiteral("code39"), QStringLiteral("Code 39")},
+                          {QStringLiteral("codabar"), QStringLiteral("Codabar")}}});
+    return form;
+}
+
+// A stock's first label; on the program's own sheet, the preview's first
+// place up to the next column and row.
+QRectF firstLabelCm(const JobSettings& settings) {
+    if (settings.stock) {
+        const Stock& stock = *settings.stock;
+        return {stock.labelLeftCm(0), stock.labelTopCm(0), stock.labelWidthMm / 10,
+                stock.labelHeightMm / 10};
+    }
+    const LabelPlaces places = previewPlaces();
+    const double margin = 0.1;  // the text starts a little into the label
+    const double pitch = (places.x[2] - places.x[0]) / 2;  // place 1 stands off its column
+    return {places.x[0] - margin, places.y[0] - margin, pitch - 2 * margin,
+            places.y[size_t(kFullSheet.columns)] - places.y[0]};
+}
+
 }  // namespace
 
 LabelProgram program() {
@@ -154,6 +209,11 @@ LabelProgram program() {
         },
         .typedItem = typedItem,
         .reviewRules = [](const design::Design&) { return reviewRules(); },
+        .designForm = designForm(),
+        .sampleItem = typedItem({QStringLiteral("3900347712782"), QStringLiteral("HU 860 CER nov"),
+                                 QStringLiteral("Cervantes Saavedra, Miguel de"),
+                                 QStringLiteral("Novelas ejemplares")}),
+        .firstLabelCm = firstLabelCm,
         .crosses =
             [](const JobSettings& settings) {
                 return testPositions(settings.stock ? stockPlaces(*settings.stock)

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "common/core/text/codepage.h"
+#include "common/core/text/number.h"
 #include "lomos/core/coordinates.h"
 #include "lomos/core/spinecheck.h"
 #include "lomos/core/spinegeneration.h"
@@ -21,7 +22,7 @@ QString help(LabelGrid grid) {
                "Uso: lomos --pdf ARCHIVO.pdf [--font-size N] [--paper a4|letter]\n"
                "             [--start N] [--skip LISTA] [--labels LISTA] [--copies N]\n"
                "             [--correction-from MEDIDAS] [--stock HOJA] [--strict]\n"
-               "             [--add-label CLASIFICACIÓN ...]\n"
+               "             [--design ARCHIVO] [--add-label CLASIFICACIÓN ...]\n"
                "       lomos --pdf ARCHIVO.pdf --test-sheet [--paper a4|letter] [--stock HOJA]\n"
                "       lomos --list-stocks [TEXTO]\n"
                "\n"
@@ -118,6 +119,63 @@ private:
     std::vector<qsizetype> m_starts;
 };
 
+// The rows of [tejuelo] in "Diseño de la etiqueta…".
+design::Form designForm() {
+    using Kind = design::FormKey::Kind;
+    return {
+        QStringLiteral("tejuelo"),
+        {
+            {QStringLiteral("fuente"), Text::tr("&Letra:"), Kind::Face},
+            {QStringLiteral("tamano"), Text::tr("&Tamaño:"), Kind::Text,
+             Text::tr("puntos; si no, el de «Tamaño de Fuente»")},
+            {QStringLiteral("negrita"), Text::tr("&Negrita"), Kind::YesNo, {}, true},
+            {QStringLiteral("cursiva"), Text::tr("&Cursiva"), Kind::YesNo},
+            {QStringLiteral("mayusculas"), Text::tr("En &mayúsculas"), Kind::YesNo},
+            {QStringLiteral("alineacion"), Text::tr("&Alineación:"), Kind::Choice, {}, false,
+             {{{}, Text::tr("A la izquierda, desde la posición")},
+              {QStringLiteral("centro"), Text::tr("Centrada en la etiqueta")},
+              {QStringLiteral("derecha"), Text::tr("A la derecha")}}},
+            {QStringLiteral("vertical"), Text::tr("Posición &vertical:"), Kind::Choice, {}, false,
+             {{{}, Text::tr("Desde arriba, desde la posición")},
+              {QStringLiteral("centro"), Text::tr("Centrada en la etiqueta")},
+              {QStringLiteral("abajo"), Text::tr("Abajo")}}},
+            {QStringLiteral("lineas_libres"), Text::tr("Líneas libres a&rriba:"), Kind::Text,
+             Text::tr("de 0 a 5")},
+            {QStringLiteral("interlineado"), Text::tr("Interlinea&do:"), Kind::Text,
+             Text::tr("cm (0,3 si no), o «fuente»: el de la letra")},
+            {QStringLiteral("cortar_en"), Text::tr("Nueva línea &en:"), Kind::Text,
+             Text::tr("caracteres, como /")},
+            {QStringLiteral("cortar_en_espacios"), Text::tr("Nueva línea en cada es&pacio"),
+             Kind::YesNo, {}, true},
+            {QStringLiteral("quitar"), Text::tr("&Quitar las palabras:"), Kind::Text,
+             Text::tr("separadas por comas, como HU")},
+            {QStringLiteral("encima"), Text::tr("Línea enc&ima:"), Kind::Text,
+             Text::tr("una etiqueta del archivo, como z30-sub-library")},
+            {QStringLiteral("debajo"), Text::tr("Línea deba&jo:"), Kind::Text,
+             Text::tr("como z13-author:3:mayusculas, z13-title:3")},
+        },
+        true,
+    };
+}
+
+// A stock's first label; on the program's own sheet, from the first
+// position to the next column's X and the next row's Y.
+QRectF firstLabelCm(const JobSettings& settings) {
+    if (settings.stock) {
+        const Stock& stock = *settings.stock;
+        return {stock.labelLeftCm(0), stock.labelTopCm(0), stock.labelWidthMm / 10,
+                stock.labelHeightMm / 10};
+    }
+    CoordinateTable table = coordinatesOf(std::nullopt);
+    auto at = [&](const std::vector<QString>& entries, size_t p) {
+        return parseNumber(entries[p]);
+    };
+    if (!at(table.x, 0) || !at(table.x, 1) || !at(table.y, 0) || !at(table.y, 3))
+        table = defaultCoordinateTable();
+    const double x = *at(table.x, 0), y = *at(table.y, 0);
+    return {x, y, *at(table.x, 1) - x, *at(table.y, size_t(kSpineSheet.columns)) - y};
+}
+
 }  // namespace
 
 LabelProgram program() {
@@ -156,6 +214,12 @@ LabelProgram program() {
                      labellist::kMaxCallNumberLines + design.spine.tagLineCount(),
                      {kMaxLineLength}}};
             },
+        .designForm = designForm(),
+        .sampleItem = "<section-02>\r\n<z30-call-no>HU 860/CER/qui</z30-call-no>\r\n"
+                      "<z30-sub-library>Biblioteca Central</z30-sub-library>\r\n"
+                      "<z13-author>Cervantes Saavedra, Miguel de</z13-author>\r\n"
+                      "<z13-title>Novelas ejemplares</z13-title>\r\n</section-02>\r\n",
+        .firstLabelCm = firstLabelCm,
         .crosses =
             [](const JobSettings& settings) {
                 return testPositions(coordinatesOf(settings.stock),

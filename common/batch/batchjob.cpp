@@ -32,7 +32,7 @@ struct Text {
 
 struct BatchOptions {
     QString pdf;
-    QString fontSize = QStringLiteral("8");
+    std::optional<QString> fontSize;  // --font-size, else the design's, else 8
     PdfSurface::Paper paper = PdfSurface::Paper::A4;
     QString start = QStringLiteral("1");
     QString skip;    // places separated by commas
@@ -40,6 +40,7 @@ struct BatchOptions {
     int copies = 1;
     std::vector<correction::Measure> measures;  // --correction-from
     std::optional<QString> stock;               // --stock NAME
+    std::optional<QString> design;              // --design FILE
     std::optional<QString> listStocks;          // --list-stocks [TEXT]
     QStringList typed;                          // --add-label, one a label
     bool testSheet = false;
@@ -66,6 +67,7 @@ std::vector<Option> optionsOf(const LabelProgram& program) {
         {QStringLiteral("correction-from"), Text::tr("Faltan las medidas tras --correction-from")},
         {QStringLiteral("stock"), Text::tr("Falta el nombre de la hoja tras --stock")},
         {QStringLiteral("add-label"), Text::tr("Falta la etiqueta tras --add-label")},
+        {QStringLiteral("design"), Text::tr("Falta el archivo tras --design")},
         {QStringLiteral("list-stocks"), {}},
         {QStringLiteral("test-sheet"), {}},
         {QStringLiteral("strict"), {}},
@@ -112,10 +114,11 @@ QString readValues(const QCommandLineParser& parser, const LabelProgram& program
     };
     QString problem;
     value("pdf", options.pdf);
-    if (program.takesFontSize && value("font-size", options.fontSize)) {
-        if (!isFontSize(options.fontSize)) {
+    if (QString size; program.takesFontSize && value("font-size", size)) {
+        options.fontSize = size;
+        if (!isFontSize(size)) {
             return Text::tr("Tamaño de letra no válido: %1 (de %2 a %3 puntos)")
-                .arg(options.fontSize)
+                .arg(size)
                 .arg(kMinFontPoints)
                 .arg(kMaxFontPoints);
         }
@@ -135,6 +138,7 @@ QString readValues(const QCommandLineParser& parser, const LabelProgram& program
         options.measures = *read;
     }
     if (QString name; value("stock", name)) options.stock = name;
+    if (QString file; value("design", file)) options.design = file;
     options.typed = parser.values(QStringLiteral("add-label"));
     if (QString paper; value("paper", paper)) {
         if (paper.compare(QLatin1String("a4"), Qt::CaseInsensitive) == 0) {
@@ -204,6 +208,23 @@ QString stockOf(const BatchOptions& options, JobSettings& settings) {
         .arg(*options.stock);
 }
 
+// --design, or the design chosen in the window: read into the settings,
+// with its size unless --font-size gives one; the problem when the file is
+// missing or refused.
+QString designOf(const BatchOptions& options, const LabelProgram& program, JobSettings& settings) {
+    const QString file = options.design.value_or(design::chosenFile(program.name));
+    if (!file.isEmpty()) {
+        const design::Read read = design::readFile(file);
+        if (!read.design)
+            return Text::tr("El diseño «%1» no se puede usar: %2").arg(file, read.problem);
+        settings.design = *read.design;
+        if (read.design->spine.face.points && program.takesFontSize)
+            settings.fontSize = QString::number(*read.design->spine.face.points);
+    }
+    if (options.fontSize) settings.fontSize = *options.fontSize;
+    return {};
+}
+
 // The options both programs take, and what the job writes, after each
 // program's own part of --help, for a sheet of `grid`.
 QString helpText(const LabelProgram& program, LabelGrid grid) {
@@ -229,6 +250,8 @@ QString helpText(const LabelProgram& program, LabelGrid grid) {
                "  --list-stocks [TEXTO]\n"
                "                      escribe las hojas del catálogo y las suyas que coinciden\n"
                "                      con el texto (marca, producto o medidas, como 48,5 x 25,4)\n"
+               "  --design ARCHIVO    el diseño de la etiqueta: qué muestra y cómo; si no se\n"
+               "                      indica, el elegido en la ventana\n"
                "  --strict            no escribe el PDF si alguna etiqueta no cabe (estado 5)\n"
                "  --help              muestra esta ayuda\n"
                "  --version           muestra la versión\n"
@@ -388,13 +411,15 @@ int runBatchJob(const QStringList& arguments, const LabelProgram& program, QText
         return kBatchUsage;
     }
     if (options.listStocks) return listStocks(*options.listStocks, out, err);
-    JobSettings settings{.fontSize = options.fontSize, .stock = stockchoice::chosen(program.name)};
+    JobSettings settings{.stock = stockchoice::chosen(program.name)};
     FirstSheet first(1);
     auto refuse = [&](const QString& wrong) {
         err << wrong << "\n";
         return kBatchUsage;
     };
     if (const QString wrong = stockOf(options, settings); !wrong.isEmpty()) return refuse(wrong);
+    if (const QString wrong = designOf(options, program, settings); !wrong.isEmpty())
+        return refuse(wrong);
     if (const QString wrong = firstSheetOf(options, program.gridOf(settings).places(), first);
         !wrong.isEmpty()) {
         return refuse(wrong);

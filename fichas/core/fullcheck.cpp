@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <array>
 
+#include "common/core/text/number.h"
 #include "common/core/walks/surface.h"
 
 namespace fichas {
@@ -50,23 +52,44 @@ bool contains(const std::vector<qint64>& sorted, qint64 value) {
 // Named so, lupdate reads the texts below in this file's context.
 using labelcheck::Result;
 
+namespace {
+
+// What a barcode drawn as a symbol would not do well: a value the symbology
+// cannot hold, or a symbol wider than the label's room.
+QString symbolProblem(const LabelText& barcodeText, const FullLook& look, double roomCm) {
+    const barcode::Encoded encoded = barcode::encode(look.barcode, barcodeText.text);
+    if (!encoded.symbol) return encoded.problem;
+    const double width =
+        symbolWidthCm(*encoded.symbol, moduleCmFor(look.barcode, *encoded.symbol, roomCm));
+    if (width <= roomCm) return {};
+    return Text::tr("el código de barras en %1 mide %2 cm con sus márgenes y en la etiqueta "
+                    "hay %3 cm")
+        .arg(barcode::nameOf(look.barcode), formatDecimal(width), formatDecimal(roomCm));
+}
+
+}  // namespace
+
 Result checkFullLabels(const FullGeneration& lists, const LabelPlaces& places,
-                       const FirstSheet& first, DrawingSurface& surface) {
+                       const FullLook& look, const FirstSheet& first, DrawingSurface& surface) {
     labelcheck::Result result;
-    labelcheck::WidthGauge callNumberGauge(surface);
-    callNumberGauge.useFont(kCallNumberFace, kPointSize, true);
-    const double callNumberHeight = surface.lineHeightCm();
-    labelcheck::WidthGauge textGauge(surface);
-    textGauge.useFont(kTextFace, kPointSize, true);
-    const double textHeight = surface.lineHeightCm();
+    const FullLayout layout = look == FullLook() ? FullLayout() : layoutOn(look, surface);
+    const bool symbols = look.barcode != design::Symbology::Text;
+    std::vector<labelcheck::WidthGauge> gauges(kFieldCount, labelcheck::WidthGauge(surface));
+    std::array<double, kFieldCount> heights{};
+    for (int f = 0; f < kFieldCount; ++f) {
+        const FieldFace& face = look.faces[size_t(f)];
+        gauges[size_t(f)].useFont(face.name, face.points, face.bold, face.italic);
+        heights[size_t(f)] = surface.lineHeightCm();
+    }
+    if (symbols) heights[kBarcodeField] = layout.barHeightCm + layout.digitsHeightCm;
+    labelcheck::WidthGauge& callNumberGauge = gauges[kCallNumberField];
     const bool stock = !places.labelRightCm.empty();
+    const double areaWidth = surface.areaWidthCm();
     const double areaHeight = surface.areaHeightCm();
-    auto heightOf = [&](const LabelText& t) {
-        return t.field == kCallNumberField ? callNumberHeight : textHeight;
-    };
+    auto heightOf = [&](const LabelText& t) { return heights[size_t(t.field)]; };
 
     PlaceCursor cursor(first);
-    FullLabelReader reader(lists);
+    FullLabelReader reader(lists, layout);
     FullLabel label;
     for (qint64 index = 0; reader.next(label); ++index) {
         const int place = cursor.place();
@@ -88,7 +111,7 @@ Result checkFullLabels(const FullGeneration& lists, const LabelPlaces& places,
             }
             for (const LabelText& other : label.texts) {
                 if (other.field == kCallNumberField || other.text.isEmpty() ||
-                    !labelcheck::overlapVertically(line.dy, callNumberHeight, other.dy,
+                    !labelcheck::overlapVertically(line.dy, heightOf(line), other.dy,
                                                    heightOf(other)) ||
                     callNumberGauge.fits(line.text, other.dx - line.dx)) {
                     continue;
@@ -101,17 +124,24 @@ Result checkFullLabels(const FullGeneration& lists, const LabelPlaces& places,
         if (contains(lists.shortenedTitles, index))
             report(Text::tr("el título no cabe en dos líneas y pierde palabras"));
 
+        const double x = places.x[size_t(place)], y = places.y[size_t(place)];
+        const LabelText& barcodeText = label.texts.front();
+        const bool drawnAsSymbol = symbols && !barcodeText.text.trimmed().isEmpty();
+        if (drawnAsSymbol) {
+            const double room = rightEdgeOf(places, place, areaWidth) - x - barcodeText.dx;
+            if (const QString problem = symbolProblem(barcodeText, look, room); !problem.isEmpty())
+                report(problem);
+        }
+
         double bottom = 0;  // from the label's top
         for (const LabelText& t : label.texts) {
             if (!t.text.isEmpty()) bottom = std::max(bottom, t.dy + heightOf(t));
         }
         if (stock) {
-            const double x = places.x[size_t(place)], y = places.y[size_t(place)];
             for (const LabelText& t : label.texts) {
-                labelcheck::WidthGauge& gauge =
-                    t.field == kCallNumberField ? callNumberGauge : textGauge;
-                if (t.text.isEmpty() ||
-                    gauge.fits(t.text, places.labelRightCm[size_t(place)] - x - t.dx)) {
+                if (t.text.isEmpty() || (drawnAsSymbol && t.field == kBarcodeField) ||
+                    gauges[size_t(t.field)].fits(t.text,
+                                                 places.labelRightCm[size_t(place)] - x - t.dx)) {
                     continue;
                 }
                 report(pastTheRight(t.text, t.field));

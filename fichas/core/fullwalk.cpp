@@ -9,8 +9,6 @@
 namespace fichas {
 namespace {
 
-constexpr double kLineStepCm = 0.3;
-
 // The nominal row positions of the sheet; the printed sheet stands 2.5 cm
 // higher. The pitch is uneven: these are measured, not computed.
 constexpr std::array<double, kFullSheet.rows> kRowCm = {2.6,  5.1,  7.6,  10.0, 12.5, 14.8,
@@ -90,29 +88,30 @@ bool FullLabelReader::next(FullLabel& label) {
     const auto& [barcodes, callNumbers, titles, authors] = std::tie(
         m_labels.barcodes, m_labels.callNumberLines, m_labels.titleLines, m_labels.authorLines);
 
-    add(kBarcodeField, 1.5, 0, entry(barcodes, m_barcode));
+    const FullLayout& at = m_layout;
+    add(kBarcodeField, at.barcodeDx, 0, entry(barcodes, m_barcode));
     m_barcode += 2;
 
-    double titleOffset = 0;
-    add(kAuthorField, 1, 0.5, entry(authors, m_author));
+    double titleTop = at.authorTop + at.authorStep;
+    add(kAuthorField, at.textDx, at.authorTop, entry(authors, m_author));
     if (!endsGroup(authors, m_author + 1)) {
-        add(kAuthorField, 1, 0.8, entry(authors, m_author + 1));
+        add(kAuthorField, at.textDx, at.authorTop + at.authorStep, entry(authors, m_author + 1));
         m_author += 3;
-        titleOffset = 0.3;
+        titleTop += at.authorStep;
     } else {
         m_author += 2;
     }
 
-    add(kTitleField, 1, 0.8 + titleOffset, entry(titles, m_title));
+    add(kTitleField, at.textDx, titleTop, entry(titles, m_title));
     if (!endsGroup(titles, m_title + 1)) {
-        add(kTitleField, 1, 1.1 + titleOffset, entry(titles, m_title + 1));
+        add(kTitleField, at.textDx, titleTop + at.titleStep, entry(titles, m_title + 1));
         m_title += 3;
     } else {
         m_title += 2;
     }
 
     double dy = 0;
-    for (; !endsGroup(callNumbers, m_callNumber); ++m_callNumber, dy += kLineStepCm) {
+    for (; !endsGroup(callNumbers, m_callNumber); ++m_callNumber, dy += at.callNumberStep) {
         const QString line = callNumbers.at(m_callNumber);
         add(kCallNumberField, 0, dy, line.left(kMaxCallNumberLine));
         label.texts.back().cut = line.size() > kMaxCallNumberLine;
@@ -123,18 +122,47 @@ bool FullLabelReader::next(FullLabel& label) {
     return true;
 }
 
+double rightEdgeOf(const LabelPlaces& places, int place, double areaWidthCm) {
+    if (!places.labelRightCm.empty()) return places.labelRightCm[size_t(place)];
+    if (places.grid.inLastColumn(place)) return areaWidthCm;
+    return places.x[size_t(place + 1)];
+}
+
+namespace {
+
+// The barcode of a label at (x, y) as the symbol `look` asks for; false
+// when the value cannot be drawn so.
+bool drawBarcodeSymbol(DrawingSurface& surface, const LabelText& text, const FullLook& look,
+                       const FullLayout& layout, double x, double y, double rightEdge) {
+    const barcode::Encoded encoded = barcode::encode(look.barcode, text.text);
+    if (!encoded.symbol) return false;
+    const double left = x + text.dx;
+    const double module = moduleCmFor(look.barcode, *encoded.symbol, rightEdge - left);
+    drawSymbol(surface, *encoded.symbol, left, y + text.dy, module, layout,
+               look.faces[kBarcodeField]);
+    return true;
+}
+
+}  // namespace
+
 WalkEnd walkFullLabels(const FullGeneration& lists, const LabelPlaces& places,
-                       DrawingSurface& surface, const PageFull& pageFull, PlaceCursor& cursor) {
-    FullLabelReader reader(lists);
+                       const FullLook& look, DrawingSurface& surface, const PageFull& pageFull,
+                       PlaceCursor& cursor) {
+    const bool asAlways = look == FullLook();
+    const FullLayout layout = asAlways ? FullLayout() : layoutOn(look, surface);
+    const bool symbols = look.barcode != design::Symbology::Text;
+    FullLabelReader reader(lists, layout);
     FullLabel label;
     while (reader.next(label)) {
-        const double x = places.x[size_t(cursor.place())];
-        const double y = places.y[size_t(cursor.place())];
+        const int place = cursor.place();
+        const double x = places.x[size_t(place)];
+        const double y = places.y[size_t(place)];
         for (const LabelText& text : label.texts) {
-            surface.setScaleMode(DrawingSurface::kCentimetres);
-            surface.setBold(true);
-            surface.setFontName(text.field == kCallNumberField ? kCallNumberFace : kTextFace);
-            surface.setFontSize(kPointSize);
+            if (symbols && text.field == kBarcodeField && !text.text.trimmed().isEmpty() &&
+                drawBarcodeSymbol(surface, text, look, layout, x, y,
+                                  rightEdgeOf(places, place, surface.areaWidthCm())))
+                continue;
+            useFace(surface, look.faces[size_t(text.field)]);
             printAt(surface, x + text.dx, y + text.dy, text.text);
         }
         if (!label.closed) break;
@@ -143,10 +171,11 @@ WalkEnd walkFullLabels(const FullGeneration& lists, const LabelPlaces& places,
     return WalkEnd::EndOfList;
 }
 
-LabelWalk fullWalk(std::shared_ptr<const FullGeneration> lists, LabelPlaces places) {
-    return [lists = std::move(lists), places = std::move(places)](
+LabelWalk fullWalk(std::shared_ptr<const FullGeneration> lists, LabelPlaces places,
+                   FullLook look) {
+    return [lists = std::move(lists), places = std::move(places), look = std::move(look)](
                DrawingSurface& surface, const PageFull& pageFull, PlaceCursor& cursor) {
-        return walkFullLabels(*lists, places, surface, pageFull, cursor);
+        return walkFullLabels(*lists, places, look, surface, pageFull, cursor);
     };
 }
 

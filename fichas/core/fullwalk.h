@@ -10,6 +10,7 @@
 #include "common/core/walks/pageflow.h"
 #include "common/core/walks/testsheet.h"
 #include "fichas/core/fullgeneration.h"
+#include "fichas/core/fulllook.h"
 
 class DrawingSurface;
 
@@ -57,38 +58,42 @@ struct FullLabel {
     bool closed = true;            // a separator ends its call number
 };
 
-// Reads the labels off the four lists in the walk's order; each list is
-// walked by its own index. The call number's lines are cut to 30 characters.
+// Reads the labels off the four lists in the walk's order, each text where
+// `layout` places it; each list is walked by its own index. The call
+// number's lines are cut to 30 characters.
 class FullLabelReader {
 public:
-    explicit FullLabelReader(const FullGeneration& lists) : m_labels(lists) {}
+    explicit FullLabelReader(const FullGeneration& lists, const FullLayout& layout = {})
+        : m_labels(lists), m_layout(layout) {}
     // The next label; false at the end of the list, or after a label
     // without its separator.
     bool next(FullLabel& label);
 
 private:
     const FullGeneration& m_labels;
+    FullLayout m_layout;
     qsizetype m_barcode = 0, m_callNumber = 0, m_title = 0, m_author = 0;
     bool m_ended = false;
 };
 
 constexpr int kMaxCallNumberLine = 30;
-constexpr double kPointSize = 8;
+
+// Where the text of the label at `place` may reach on the right: its
+// stock label's edge, or on the program's own sheet the next column's text
+// (the area's edge past the last column).
+double rightEdgeOf(const LabelPlaces& places, int place, double areaWidthCm);
 
 // Draws the full labels of the four lists at the places `cursor` gives them,
-// 36 to a sheet at `places`: the
-// call number's lines at the label's left edge, and to their right the
-// barcode, the author and the title. Each list is walked by its own index.
+// 36 to a sheet at `places`, as `look` draws them: the call number's lines
+// at the label's left edge, and to their right the barcode, the author and
+// the title. Each list is walked by its own index. A barcode that cannot be
+// drawn as the symbol asked for is printed as text.
 WalkEnd walkFullLabels(const FullGeneration& lists, const LabelPlaces& places,
-                       DrawingSurface& surface, const PageFull& pageFull, PlaceCursor& cursor);
+                       const FullLook& look, DrawingSurface& surface, const PageFull& pageFull,
+                       PlaceCursor& cursor);
 
 // The walk bound to its labels, which it shares.
-LabelWalk fullWalk(std::shared_ptr<const FullGeneration> lists, LabelPlaces places);
-
-// The faces as the label sheets were laid out with them; "arial" in small
-// letters is deliberate and harmless, as face names match without regard to
-// case.
-inline const QString kTextFace = QStringLiteral("Times New Roman");
-inline const QString kCallNumberFace = QStringLiteral("arial");
+LabelWalk fullWalk(std::shared_ptr<const FullGeneration> lists, LabelPlaces places,
+                   FullLook look = {});
 
 }  // namespace fichas

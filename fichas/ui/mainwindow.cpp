@@ -12,8 +12,10 @@ namespace fichas {
 
 MainWindow::MainWindow(const Seams& seams, QWidget* parent)
     : MainWindowBase(seams, program(), parent) {
-    buildMenu(
-        {{tr("&Hoja de etiquetas…"), QStringLiteral("mnuHoja"), {}, [this] { chooseStock(); }}});
+    buildMenu({
+        {tr("&Hoja de etiquetas…"), QStringLiteral("mnuHoja"), {}, [this] { chooseStock(); }},
+        {tr("&Diseño de la etiqueta…"), QStringLiteral("mnuDiseno"), {}, [this] { chooseDesign(); }},
+    });
     layOut();
 }
 

@@ -10,7 +10,7 @@
 
 namespace lomos {
 
-FontSizeWindow::FontSizeWindow() : QWidget(nullptr, Qt::Window) {
+FontSizeWindow::FontSizeWindow(const QString& current) : QWidget(nullptr, Qt::Window) {
     setObjectName(QStringLiteral("frmTamaño"));
     setWindowTitle(tr("Tamaño de la Fuente"));
     setFixedSize(twips::toPixels(this, 3750), twips::toPixels(this, 1365));
@@ -26,7 +26,7 @@ FontSizeWindow::FontSizeWindow() : QWidget(nullptr, Qt::Window) {
     m_sizes->setInsertPolicy(QComboBox::NoInsert);
     m_sizes->addItems({QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9"),
                        QStringLiteral("10"), QStringLiteral("11")});
-    m_sizes->setCurrentText(QStringLiteral("8"));
+    m_sizes->setCurrentText(current);
     m_sizes->setFont(uiFont(QStringLiteral("Arial Narrow"), 12, true));
     twips::place(m_sizes, 2760, 240, 735, 420);
 

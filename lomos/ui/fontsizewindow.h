@@ -13,7 +13,8 @@ namespace lomos {
 class FontSizeWindow : public QWidget {
     Q_OBJECT
 public:
-    FontSizeWindow();
+    // Starts from `current`, the size in use.
+    explicit FontSizeWindow(const QString& current);
 
     void choose();
 

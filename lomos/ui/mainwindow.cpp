@@ -31,6 +31,7 @@ MainWindow::MainWindow(const Seams& seams, QWidget* parent)
         {tr("&Tamaño de Fuente"), QStringLiteral("mnuTamao_fuente"),
          QKeySequence(Qt::CTRL | Qt::Key_T), [this] { openFontSizeWindow(); }},
         {tr("&Hoja de etiquetas…"), QStringLiteral("mnuHoja"), {}, [this] { chooseStock(); }},
+        {tr("&Diseño de la etiqueta…"), QStringLiteral("mnuDiseno"), {}, [this] { chooseDesign(); }},
         {tr("Impresora de &etiquetas…"), QStringLiteral("mnuImpresora"), {},
          [this] { chooseLabelPrinter(); }},
         // The coordinate file's positions.
@@ -39,6 +40,13 @@ MainWindow::MainWindow(const Seams& seams, QWidget* parent)
          [this] { openPrinterCorrection(); }},
     });
     layOut();
+    // A design's size is the one printed from then on.
+    connect(this, &MainWindowBase::designChanged, this, &MainWindow::showFontSize);
+    showFontSize();
+}
+
+void MainWindow::showFontSize() {
+    m_fontSizeNote->setText(tr("Se va a imprimir con tamaño %1").arg(workbench().settings().fontSize));
 }
 
 void MainWindow::buildToolbar(QToolBar* toolbar) {
@@ -141,7 +149,7 @@ void MainWindow::layOut() {
     status->setPalette(blackOnWhite);
     twips::place(status, 840, 4080, 4095, 495);
 
-    m_fontSizeNote = new QLineEdit(tr("Se va a imprimir con tamaño 8"), area);
+    m_fontSizeNote = new QLineEdit(area);
     m_fontSizeNote->setObjectName(QStringLiteral("txttamaño"));
     m_fontSizeNote->setFont(uiFont(QStringLiteral("Arial Narrow"), 9.75, false));
     m_fontSizeNote->setAlignment(Qt::AlignCenter);
@@ -209,7 +217,7 @@ void MainWindow::openCoordinateEditor() {
 
 void MainWindow::openFontSizeWindow() {
     m_fontSizeWindow.open([this] {
-        auto* dialog = new FontSizeWindow;
+        auto* dialog = new FontSizeWindow(workbench().settings().fontSize);
         connect(dialog, &FontSizeWindow::sizeChosen, this, &MainWindow::setFontSizeText);
         return dialog;
     });

@@ -29,6 +29,8 @@ private:
     void runToolbarButton(int index);
     // The size chosen in the font-size box.
     void setFontSizeText(const QString& size);
+    // "Se va a imprimir con tamaño 8", or the size of the design in use.
+    void showFontSize();
 
     QLineEdit* m_fontSizeNote = nullptr;  // txttamaño
     SecondaryWindow<CoordinateEditor> m_editor;

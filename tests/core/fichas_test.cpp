@@ -168,7 +168,7 @@ QByteArray item(const QByteArray& callNumber, const QByteArray& barcode = "B",
 QStringList findings(const FullGeneration& g, DrawingSurface& surface, int start = 0) {
     FirstSheet first(kFullSheet.places());
     first.startAt(start);
-    const labelcheck::Result result = checkFullLabels(g, printedPlaces(), first, surface);
+    const labelcheck::Result result = checkFullLabels(g, printedPlaces(), {}, first, surface);
     QStringList found;
     for (const auto& f : result.findings) {
         found << QString::number(f.label) + " (" + f.name + "): " + f.problem;

@@ -150,7 +150,7 @@ TEST(Stock, TheCheckMeasuresAgainstTheStocksLabel) {
     TempDriveC c;
     c.write("f.prn", printFileWithFullItems(1));
     const auto full = fichas::checkFullLabels(fichas::generateFullLabels(c.file("f.prn")),
-                                              fichas::stockPlaces(low), FirstSheet(6), surface);
+                                              fichas::stockPlaces(low), {}, FirstSheet(6), surface);
     ASSERT_EQ(full.findings.size(), 1u);
     EXPECT_EQ(full.findings[0].problem, QStringLiteral("se sale de la etiqueta por abajo"));
 }

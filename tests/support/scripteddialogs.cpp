@@ -52,6 +52,11 @@ QString ScriptedDialogs::saveFile(QWidget*, const QString& title, const QString&
     return next(m_files, "file: " + title, QString());
 }
 
+QString ScriptedDialogs::openFile(QWidget*, const QString& title, const QString&) {
+    m_shown.append({QStringLiteral("file"), title, {}});
+    return next(m_files, "file: " + title, QString());
+}
+
 bool ScriptedDialogs::choosePrinter(QWidget*, QPrinter& printer) {
     m_shown.append({QStringLiteral("printer"), {}, {}});
     return next(m_printers, QStringLiteral("printer dialog"),

@@ -30,7 +30,8 @@ public:
     void answerPick(const QString& item) { m_picks.enqueue(item); }  // empty: Cancel
     void answerPrinter(bool confirm, std::function<void(QPrinter&)> change = {});
     void answerEdit(EditAnswer edit) { m_edits.enqueue(std::move(edit)); }
-    void answerSaveFile(const QString& path) { m_files.enqueue(path); }  // empty: Cancel
+    // The file a save or open box gives; empty: Cancel.
+    void answerFile(const QString& path) { m_files.enqueue(path); }
 
     void message(QWidget*, const QString& title, const QString& text) override;
     bool question(QWidget*, const QString& title, const QString& text) override;
@@ -41,6 +42,7 @@ public:
                  const QString& current) override;
     QString saveFile(QWidget*, const QString& title, const QString& suggested,
                      const QString& filter) override;
+    QString openFile(QWidget*, const QString& title, const QString& filter) override;
     bool choosePrinter(QWidget*, QPrinter& printer) override;
     std::optional<jobselection::Fields> editLabel(QWidget*, const QString& title,
                                                   const QStringList& captions,

@@ -404,7 +404,7 @@ private Q_SLOTS:
         QVERIFY(!correction->findChild<QPushButton*>("cmdCalcular")->isEnabled());
         QTemporaryDir out;
         m_dialogs->answerChoice("Guardar como PDF…");
-        m_dialogs->answerSaveFile(out.filePath("lomos.pdf"));
+        m_dialogs->answerFile(out.filePath("lomos.pdf"));
         print();
         QCOMPARE(m_dialogs->messages(), QStringList{"Recoja sus impresiones"});
         QCOMPARE(readPdfWords(out.filePath("lomos.pdf")).find("QA76").size(), 1);

@@ -1,12 +1,15 @@
 #include "common/core/design/design.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <array>
 #include <functional>
 
+#include "common/core/files/savefile.h"
 #include "common/core/files/textfile.h"
 #include "common/core/files/usersettings.h"
 #include "common/core/program/labeljob.h"
@@ -352,6 +355,19 @@ QByteArray toText(const Design& d) {
     lines << QString() << QStringLiteral("[siglas]");
     for (const auto& [value, code] : d.codes) lines << QStringLiteral("%1 = %2").arg(value, code);
     return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+}
+
+QString writeFile(const QString& path, const Design& design) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    SaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    file.write(toText(design));
+    if (!file.commitWhole()) return file.errorString();
+    return {};
+}
+
+QString ownFile(const QString& program) {
+    return QDir(textfile::userFolder()).filePath(QStringLiteral("diseno-%1.ini").arg(program));
 }
 
 QString chosenFile(const QString& program) {

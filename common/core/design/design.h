@@ -83,6 +83,30 @@ struct Design {
     bool operator==(const Design&) const = default;
 };
 
+// A key of a design file as the design window offers it: a row with its
+// caption and the control that writes its value.
+struct FormKey {
+    enum class Kind { Text, Face, YesNo, Choice };
+    struct Choice {
+        QString value;    // as the file writes it; empty: the key left out
+        QString caption;  // as the window shows it
+    };
+    QString key;
+    QString caption;
+    Kind kind = Kind::Text;
+    QString hint;                 // a text: what it takes, shown while empty
+    bool yesByDefault = false;    // a yes or no: what it is when left out
+    std::vector<Choice> choices;  // a choice: the first is the key left out
+};
+
+// The rows of a program's section of the design file ("tejuelo", "ficha"),
+// and whether it reads the table of short codes.
+struct Form {
+    QString section;
+    std::vector<FormKey> keys;
+    bool codes = false;
+};
+
 // A design file read whole, or why not (naming the key and its line).
 struct Read {
     std::optional<Design> design;
@@ -98,9 +122,16 @@ Read readText(const QByteArray& bytes);
 // The file's text for `design`, every key it sets, for "Guardar como…".
 QByteArray toText(const Design& design);
 
+// Writes `design` to a design file, replacing it whole; why not, in the
+// system's words, or empty.
+QString writeFile(const QString& path, const Design& design);
+
 // The design file each program uses, chosen per user; none: the program's
 // own labels.
 QString chosenFile(const QString& program);
 void chooseFile(const QString& program, const QString& path);
+// Where a design made in the window and not saved elsewhere is kept, in the
+// user's own folder.
+QString ownFile(const QString& program);
 
 }  // namespace design

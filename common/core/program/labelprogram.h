@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRectF>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -50,6 +51,13 @@ struct LabelProgram {
     // What each field of a label may hold when the review edits it, with a
     // design.
     std::function<std::vector<review::FieldRule>(const design::Design& design)> reviewRules;
+    // The design window's rows: the program's section of the design file.
+    design::Form designForm;
+    // A print-file item the label design window shows its labels with.
+    QByteArray sampleItem;
+    // The first label of the sheet a job prints on, in cm on the preview's
+    // page: the design window draws it alone.
+    std::function<QRectF(const JobSettings& settings)> firstLabelCm;
     // Where the test sheet's crosses stand.
     std::function<std::vector<testsheet::Position>(const JobSettings& settings)> crosses;
 

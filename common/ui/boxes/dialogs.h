@@ -48,6 +48,9 @@ public:
     virtual QString saveFile(QWidget* parent, const QString& title, const QString& suggested,
                              const QString& filter) = 0;
 
+    // A file to open; empty on Cancel.
+    virtual QString openFile(QWidget* parent, const QString& title, const QString& filter) = 0;
+
     // The printer dialog on `printer`; true when the user confirmed it.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
 

@@ -86,6 +86,11 @@ QString QtDialogs::saveFile(QWidget* parent, const QString& title, const QString
     return QFileDialog::getSaveFileName(parent, title, suggested, filter);
 }
 
+QString QtDialogs::openFile(QWidget* parent, const QString& title, const QString& filter) {
+    const OverrideCursor arrow(Qt::ArrowCursor);
+    return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+}
+
 bool QtDialogs::choosePrinter(QWidget* parent, QPrinter& printer) {
     const OverrideCursor arrow(Qt::ArrowCursor);
     QPrintDialog dialog(&printer, parent);

@@ -17,6 +17,7 @@ public:
                  const QStringList& items, const QString& current) override;
     QString saveFile(QWidget* parent, const QString& title, const QString& suggested,
                      const QString& filter) override;
+    QString openFile(QWidget* parent, const QString& title, const QString& filter) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
     std::optional<jobselection::Fields> editLabel(QWidget* parent, const QString& title,
                                                   const QStringList& captions,

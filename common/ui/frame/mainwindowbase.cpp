@@ -5,7 +5,9 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QFileInfo>
 #include <QPrinter>
+#include <QTimer>
 
 #include "common/core/files/drivec.h"
 #include "common/core/files/settingsfile.h"
@@ -87,6 +89,25 @@ MainWindowBase::MainWindowBase(const Seams& seams, LabelProgram program, QWidget
     const Settings settings = loadSettings(drivec::settingsFile());
     m_clientDirectory->setText(settings.clientDirectory);
     m_administrativeBase->setText(settings.administrativeBase);
+    // Said once the window is on screen, over it.
+    if (const QString why = useChosenDesign(); !why.isEmpty()) {
+        QTimer::singleShot(0, this, [this, why] { m_dialogs.message(this, messages::title(), why); });
+    }
+}
+
+QString MainWindowBase::useChosenDesign() {
+    const QString file = design::chosenFile(m_workbench->program().name);
+    if (file.isEmpty()) return {};
+    const design::Read read = design::readFile(file);
+    if (!read.design) {
+        return tr("El diseño de la etiqueta «%1» no se puede usar: %2. Las etiquetas se "
+                  "imprimen sin diseño hasta que elija otro en «Diseño de la etiqueta…».")
+            .arg(file, read.problem);
+    }
+    m_designFile = file;
+    m_workbench->setDesign(*read.design);
+    showDestination();
+    return {};
 }
 
 MainWindowBase::~MainWindowBase() = default;
@@ -153,7 +174,9 @@ void MainWindowBase::openPrinterCorrection() {
 void MainWindowBase::showDestination() {
     const QString text =
         labelprinter::describe() +
-        (workbench().settings().stock ? tr(" · Hoja: %1").arg(stockName()) : QString());
+        (workbench().settings().stock ? tr(" · Hoja: %1").arg(stockName()) : QString()) +
+        (m_designFile.isEmpty() ? QString()
+                                : tr(" · Diseño: %1").arg(QFileInfo(m_designFile).completeBaseName()));
     m_destination->setText(text);
 }
 
@@ -171,6 +194,25 @@ void MainWindowBase::useStock(const std::optional<Stock>& stock) {
     m_correction.discard();
     m_workbench->setStock(stock);
     m_firstSheet->setSheet(m_workbench->grid(), stockName());
+    showDestination();
+}
+
+void MainWindowBase::chooseDesign() {
+    m_designWindow.open([this] {
+        auto* window = new DesignWindow(m_dialogs, m_workbench->program(), m_workbench->settings(),
+                                        m_workbench->settings().design, m_designFile);
+        connect(window, &DesignWindow::chosen, this, &MainWindowBase::useDesign);
+        return window;
+    });
+}
+
+void MainWindowBase::useDesign(const design::Design& design, const QString& file) {
+    design::chooseFile(m_workbench->program().name, file);
+    m_designFile = file;
+    const OverrideCursor wait;  // the labels are made again with it
+    m_workbench->setDesign(design);
+    emit labelsPresent(m_workbench->hasLabels() && m_workbench->labels()->count() > 0);
+    emit designChanged();
     showDestination();
 }
 
@@ -216,6 +258,7 @@ bool MainWindowBase::closeOtherWindows() {
     m_stocks->close();
     if (m_review->window()) m_review->window()->close();
     m_correction.close();
+    m_designWindow.close();
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "common/core/program/workbench.h"
+#include "common/ui/design/designwindow.h"
 #include "common/ui/frame/firstsheetpanel.h"
 #include "common/ui/frame/seams.h"
 #include "common/ui/frame/secondarywindow.h"
@@ -33,6 +34,8 @@ public:
 signals:
     // There are labels to review, or no longer any ("Revisar" follows it).
     void labelsPresent(bool present);
+    // Another label design is in use (its size with it).
+    void designChanged();
 
 protected:
     // Makes the client area with the shared widgets, unplaced, and fills the
@@ -51,6 +54,8 @@ protected:
     void chooseLabelPrinter();
     // "Hoja de etiquetas…": the sheet of labels in the tray, for this user.
     void chooseStock();
+    // "Diseño de la etiqueta…": what each label shows and how, for this user.
+    void chooseDesign();
     // "Hoja de prueba": a cross at each of `crosses` on the printer
     // "Imprimir" uses; without them, where the program's crosses stand.
     void printTestSheet(const std::vector<testsheet::Position>& crosses);
@@ -91,6 +96,9 @@ private:
     void printJob(const jobselection::Choice& choice);
     void showFindings(const std::vector<labelcheck::Finding>& findings,
                       const jobselection::Choice& choice);
+    // The design the user chose before, if it can be read; why not, if not.
+    QString useChosenDesign();
+    void useDesign(const design::Design& design, const QString& file);
 
     Dialogs& m_dialogs;
     std::function<void()> m_exit;
@@ -105,6 +113,8 @@ private:
     std::unique_ptr<StockFlow> m_stocks;
     std::unique_ptr<PrintFlow> m_print;
     SecondaryWindow<CorrectionWindow> m_correction;
+    SecondaryWindow<DesignWindow> m_designWindow;
+    QString m_designFile;  // the design in use's, or none
     QString m_generatedStatus;   // lblEspere after "Generar"
     bool m_toldUnsaved = false;  // that the settings could be saved nowhere
 };

@@ -121,6 +121,23 @@ void PrintFlow::printTestSheet(const std::vector<testsheet::Position>& crosses) 
     }
 }
 
+std::unique_ptr<PageRecording> previewPagesOf(const std::optional<Stock>& stock) {
+    // A stock's paper, or the picture every row of the programs' own sheets
+    // was always drawn on.
+    if (stock)
+        return std::make_unique<PageRecording>(stock->paperWidthMm / 10, stock->paperHeightMm / 10);
+    return std::make_unique<PageRecording>(22.04, 31.0);
+}
+
+std::vector<QRectF> labelOutlinesCm(const std::optional<Stock>& stock) {
+    std::vector<QRectF> outlines;
+    for (int p = 0; stock && p < stock->grid().places(); ++p) {
+        outlines.emplace_back(stock->labelLeftCm(p), stock->labelTopCm(p),
+                              stock->labelWidthMm / 10, stock->labelHeightMm / 10);
+    }
+    return outlines;
+}
+
 void PrintFlow::preview(const jobselection::Choice& choice, const FirstSheet& first) {
     if (!m_workbench.hasLabels()) return;
     const OverrideCursor wait;
@@ -129,17 +146,9 @@ void PrintFlow::preview(const jobselection::Choice& choice, const FirstSheet& fi
         confirmedJob(choice, first, m_workbench.checkSurface(), messages::previewAnyway());
     if (!job) return;
     const std::optional<Stock>& stock = m_workbench.settings().stock;
-    // A stock's paper, or the picture every row of the programs' own sheets
-    // was always drawn on.
-    auto pages = stock ? std::make_unique<PageRecording>(stock->paperWidthMm / 10,
-                                                         stock->paperHeightMm / 10)
-                       : std::make_unique<PageRecording>(22.04, 31.0);
+    std::unique_ptr<PageRecording> pages = previewPagesOf(stock);
     const int full = previewPages(job->previewWalk(), *pages, first);
-    std::vector<QRectF> outlines;
-    for (int p = 0; stock && p < stock->grid().places(); ++p) {
-        outlines.emplace_back(stock->labelLeftCm(p), stock->labelTopCm(p),
-                              stock->labelWidthMm / 10, stock->labelHeightMm / 10);
-    }
+    std::vector<QRectF> outlines = labelOutlinesCm(stock);
     PreviewWindow& preview = m_preview.open([this] {
         auto* window = new PreviewWindow(m_window);
         connect(window, &PreviewWindow::printAsked, this, [this] { print(m_previewed, *m_previewedFirst); });

@@ -23,6 +23,12 @@ class QWidget;
 PrintOutcome printAndTell(Dialogs& dialogs, QWidget* parent, const LabelWalk& walk,
                           DrawingSurface& surface, const FirstSheet& first);
 
+// The page a preview draws on: a stock's paper, or the program's own sheet.
+std::unique_ptr<PageRecording> previewPagesOf(const std::optional<Stock>& stock);
+// The outlines of a stock's labels, in cm from the paper's corner; none on
+// the program's own sheet.
+std::vector<QRectF> labelOutlinesCm(const std::optional<Stock>& stock);
+
 // What the user chose when the check found something.
 enum class CheckAnswer { Go, Stop, Review };
 
