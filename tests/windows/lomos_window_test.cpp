@@ -1,6 +1,7 @@
 // lomos through its windows: the main window, the font size, the preview and
 // the coordinate editor, driven as a person would, with every box answered
 // by the test.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QToolBar>
 
+#include "common/core/design/design.h"
 #include "common/core/program/startup.h"
 #include "common/core/sheets/catalogue.h"
 #include "common/core/sheets/stockchoice.h"
@@ -577,6 +579,51 @@ private Q_SLOTS:
             QCOMPARE(line.xCm, p % 3 == 2 ? 15.9 : table.x[p].toDouble());
             QCOMPARE(line.yCm, p / 3 == 5 ? 12.5 : table.y[p].toDouble());
         }
+    }
+
+    // "Diseño de la etiqueta…": a value the file would refuse is named and
+    // nothing is used; once mended, the picture follows, "Usar" cuts the
+    // labels as the design says and prints at its size, and the next run of
+    // the program keeps it; "Guardar como…" writes the file a library hands out.
+    void aDesignFromTheWindowCutsShowsAndPrints() {
+        m_c->putDefaultCoordinates();
+        window({"HU/860 CER"});
+        generate();
+        windowtest::run(m_w.get(), "mnuDiseno");
+        auto* d = windowtest::opened<DesignWindow>("frmDiseno");
+        const QImage before = d->labelPicture();
+        d->findChild<QLineEdit*>("txt_cortar_en")->setText("/");
+        d->findChild<QLineEdit*>("txt_quitar")->setText("hu");
+        d->findChild<QCheckBox*>("txt_mayusculas")->setChecked(true);
+        d->findChild<QLineEdit*>("txt_tamano")->setText("0");
+        QVERIFY(!d->findChild<QPushButton*>("cmdUsar")->isEnabled());
+        QCOMPARE(d->findChild<QLabel*>("lblProblema")->text(),
+                 QStringLiteral("Tamaño: «0» no es un tamaño de 4 a 72 puntos"));
+        d->findChild<QLineEdit*>("txt_tamano")->setText("14");
+        QVERIFY(d->labelPicture() != before);
+        QTemporaryDir out;
+        m_dialogs->answerFile(out.filePath("universidad.ini"));
+        clickIn(d, "cmdGuardarComo");
+        QCOMPARE(design::readFile(out.filePath("universidad.ini")).design, d->draft());
+        auto recorded = recordPrinting();
+        clickIn(d, "cmdUsar");
+        QTRY_VERIFY(!windowtest::opened("frmDiseno"));
+        QCOMPARE(field(m_w.get(), "txttamaño")->text(), QStringLiteral("Se va a imprimir con tamaño 14"));
+        QVERIFY(m_w->findChild<QLabel*>("lblImpresora")->text().endsWith(" · Diseño: universidad"));
+        print();
+        QCOMPARE(recorded->lines().size(), 2);
+        QCOMPARE(recorded->lines()[0].text, QStringLiteral("860"));
+        QCOMPARE(recorded->lines()[1].text, QStringLiteral("CER"));
+        QCOMPARE(recorded->lines()[0].sizePt, 14.0);
+        window();  // a new run of the program
+        QCOMPARE(field(m_w.get(), "txttamaño")->text(), QStringLiteral("Se va a imprimir con tamaño 14"));
+        m_c->write("roto.ini", "[tejuelo]\nalto = 3\n");
+        windowtest::run(m_w.get(), "mnuDiseno");
+        m_dialogs->answerFile(m_c->file("roto.ini"));
+        clickIn(windowtest::opened("frmDiseno"), "cmdAbrir");
+        QCOMPARE(m_dialogs->messages().last(),
+                 QStringLiteral("El diseño «%1» no se puede usar: línea 2: la clave «alto» no "
+                                "existe.").arg(m_c->file("roto.ini")));
     }
 };
 

@@ -250,7 +250,7 @@ QString Design::codeFor(const QString& value) const {
 
 Read readText(const QByteArray& bytes) {
     auto refused = [](int line, const QString& why) {
-        return Read{std::nullopt, Text::tr("línea %1: %2").arg(line).arg(why)};
+        return Read{std::nullopt, Text::tr("línea %1: %2").arg(line).arg(why), {}, why};
     };
     if (bytes.contains('\0')) return {std::nullopt, Text::tr("no es un archivo de texto")};
     QStringDecoder utf8(QStringDecoder::Utf8);
@@ -294,8 +294,12 @@ Read readText(const QByteArray& bytes) {
         Design& into = section == Section::Full && !key.contains(u'_') ? forAll
                        : section == Section::Full                      ? ownFields
                                                                        : design;
-        if (const QString why = setter->second(value, into); !why.isEmpty())
-            return refused(n + 1, Text::tr("%1: %2").arg(key, why));
+        if (const QString why = setter->second(value, into); !why.isEmpty()) {
+            Read read = refused(n + 1, Text::tr("%1: %2").arg(key, why));
+            read.key = key.toLower();
+            read.why = why;  // the value's fault alone, for the window to name its row
+            return read;
+        }
         if (&into == &forAll) design.full.barcode = forAll.full.barcode;
     }
     std::array<Face, 4> own;

@@ -111,6 +111,8 @@ struct Form {
 struct Read {
     std::optional<Design> design;
     QString problem;
+    QString key;  // the key whose value was refused, if that was why
+    QString why;  // what is wrong with its value
 };
 
 // Reads a design file: UTF-8, sections [tejuelo], [ficha] and [siglas],

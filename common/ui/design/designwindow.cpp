@@ -243,10 +243,23 @@ void DesignWindow::changed() {
     if (m_showing) return;
     const design::Read read = design::readText(fileText());
     m_draft = read.design;
-    m_problem->setText(read.problem);
+    m_problem->setText(read.design ? QString() : problemOf(read));
     m_use->setEnabled(bool(m_draft));
     m_saveAs->setEnabled(bool(m_draft));
     if (m_draft) drawPictures();
+}
+
+// What the file would refuse, in the words of the row that holds it; only
+// the short codes hold what is no key's.
+QString DesignWindow::problemOf(const design::Read& read) const {
+    for (const design::FormKey& key : m_program.designForm.keys) {
+        if (key.key != read.key) continue;
+        QString caption = key.caption;
+        caption.remove(u'&');
+        if (caption.endsWith(u':')) caption.chop(1);
+        return tr("%1: %2").arg(caption, read.why);
+    }
+    return tr("Siglas: %1").arg(read.why);
 }
 
 void DesignWindow::drawPictures() {

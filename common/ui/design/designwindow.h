@@ -50,6 +50,7 @@ private:
     QByteArray fileText() const;
     void show(const design::Design& design);
     void changed();
+    QString problemOf(const design::Read& read) const;
     void drawPictures();
     void open();
     void saveAs();
