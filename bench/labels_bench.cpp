@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <map>
 
+#include "common/core/design/design.h"
 #include "common/core/sheets/catalogue.h"
 #include "common/paint/paintersurface.h"
 #include "fichas/core/fullcheck.h"
@@ -152,6 +153,62 @@ void BM_FullPdf100Sheets(benchmark::State& state) {
 }
 BENCHMARK(BM_FullPdf100Sheets)->Unit(benchmark::kMillisecond);
 
+// A design's drawing beside the default's, in one run: 3,300 spine labels
+// cut and centred as a university's rule says (arg 1) or as always (arg 0),
+// into a PDF.
+constexpr const char* kUniversityRule =
+    "[tejuelo]\nfuente = Times New Roman\nmayusculas = si\ncortar_en = /\nquitar = HU\n"
+    "lineas_libres = 1\nalineacion = centro\nvertical = centro\n";
+
+void BM_SpinePdfWithADesign(benchmark::State& state) {
+    const design::Design design = state.range(0) ? *design::readText(kUniversityRule).design
+                                                 : design::Design();
+    const SpineGeneration g = generateSpineLabels(printFileOf(3300), design);
+    const CoordinateTable table = defaultCoordinateTable();
+    QTemporaryDir dir;
+    const auto lines = std::make_shared<const labellist::LabelList>(g.callNumberLines);
+    const SpineDrawing drawing{QStringLiteral("8"), lookOf(design.spine, kPrinterFace), {}};
+    for (auto _ : state) {
+        PdfSurface pdf(dir.filePath(QStringLiteral("spine.pdf")), PdfSurface::Paper::A4);
+        printPages(spineWalk(lines, table, drawing), pdf, FirstSheet(lomos::kSpineSheet.places()));
+    }
+    state.SetLabel(state.range(0) ? "university rule" : "as always");
+    setRates(state, 0, g.labelCount);
+}
+BENCHMARK(BM_SpinePdfWithADesign)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
+
+// 3,600 full labels with their barcodes as Code 128 symbols (arg 1) or as
+// text (arg 0), into a PDF.
+void BM_FullPdfWithCode128(benchmark::State& state) {
+    const fichas::FullGeneration g = fichas::generateFullLabels(printFileOf(3600));
+    design::Design design;
+    if (state.range(0)) design.full.barcode = design::Symbology::Code128;
+    const fichas::FullLook look = fichas::lookOf(design.full);
+    QTemporaryDir dir;
+    const auto lists = std::make_shared<const fichas::FullGeneration>(g);
+    for (auto _ : state) {
+        PdfSurface pdf(dir.filePath(QStringLiteral("full.pdf")), PdfSurface::Paper::A4);
+        printPages(fichas::fullWalk(lists, fichas::printedPlaces(), look), pdf,
+                   FirstSheet(fichas::kFullSheet.places()));
+    }
+    state.SetLabel(state.range(0) ? "Code 128" : "as always");
+    setRates(state, 0, g.labelCount);
+}
+BENCHMARK(BM_FullPdfWithCode128)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
+
+// A design file read from disk, as each program reads it at start and
+// --design before the job.
+void BM_DesignRead(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("d.ini"));
+    design::writeFile(path, *design::readText(QByteArray(kUniversityRule) +
+                                              "encima = z30-sub-library\n[ficha]\ncodigo = code39\n"
+                                              "[siglas]\nBiblioteca Central = BC\nHemeroteca = HEM\n")
+                                 .design);
+    for (auto _ : state) benchmark::DoNotOptimize(design::readFile(path));
+}
+BENCHMARK(BM_DesignRead)->Unit(benchmark::kMicrosecond);
+
 // The catalogue of label sheets as the package installs it: read whole, as
 // "Hoja de etiquetas…" opens, and searched, as each letter is typed.
 void BM_CatalogueRead(benchmark::State& state) {
@@ -194,7 +251,7 @@ BENCHMARK(BM_SpinePdfOnAStock)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 // What "Vista Previa" draws before it asks: one sheet on the preview picture.
 void BM_PreviewOneSheet(benchmark::State& state) {
-    const SpineGeneration g = generateSpineLabels(printFileOf(1000));
+    const SpineGeneration g = generateSpineLabels(printFileOf(lomos::kSpineSheet.places()));
     const CoordinateTable table = defaultCoordinateTable();
     QImage image(833, 1172, QImage::Format_RGB32);
     image.setDotsPerMeterX(3780);
@@ -203,9 +260,8 @@ void BM_PreviewOneSheet(benchmark::State& state) {
     for (auto _ : state) {
         ImageSurface surface(image);  // a copy; drawn on, then dropped
         surface.cls();
-        // "No" at the first question.
         previewPages(spineWalk(lines, table, {QStringLiteral("8"), {kPreviewFace}}), surface,
-                     FirstSheet(lomos::kSpineSheet.places()), [] { return false; });
+                     FirstSheet(lomos::kSpineSheet.places()));
     }
     setRates(state, 0, 33);
 }

@@ -32,6 +32,7 @@ public:
     QString saveFile(QWidget*, const QString&, const QString&, const QString&) override {
         return {};
     }
+    QString openFile(QWidget*, const QString&, const QString&) override { return {}; }
     QString pick(QWidget*, const QString&, const QString&, const QStringList&,
                  const QString&) override {
         return {};

@@ -5,15 +5,14 @@
 #include <vector>
 
 #include "common/core/design/design.h"
+#include "common/core/walks/surface.h"
 
 // A barcode as a symbol: its bars, in modules (the narrowest bar's width),
 // for a walk to draw at the module width it chooses. Encoded by zint.
 namespace barcode {
 
 // A bar: where it starts from the symbol's left edge and how wide it is.
-struct Bar {
-    double start, width;
-};
+using Bar = DrawingSurface::Bar;
 
 struct Symbol {
     std::vector<Bar> bars;

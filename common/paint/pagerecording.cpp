@@ -57,9 +57,10 @@ bool PageRecording::drawSegment(double x1Cm, double y1Cm, double x2Cm, double y2
     return true;
 }
 
-bool PageRecording::drawRect(double xCm, double yCm, double widthCm, double heightCm) {
-    currentPage().push_back(
-        {Kind::Rect, xCm, yCm, xCm + widthCm, yCm + heightCm, {}, {}, 0, false, false});
+bool PageRecording::drawBars(double leftCm, double topCm, double moduleCm, double heightCm,
+                             std::span<const Bar> bars) {
+    currentPage().push_back({Kind::Bars, leftCm, topCm, moduleCm, heightCm, {}, {}, 0, false,
+                             false, std::vector<Bar>(bars.begin(), bars.end())});
     return true;
 }
 
@@ -77,8 +78,8 @@ QImage PageRecording::paint(int page, QImage image) const {
             surface.drawLine(mark.x1Cm, mark.y1Cm, mark.x2Cm, mark.y2Cm);
             continue;
         }
-        if (mark.kind == Kind::Rect) {
-            surface.fillRect(mark.x1Cm, mark.y1Cm, mark.x2Cm - mark.x1Cm, mark.y2Cm - mark.y1Cm);
+        if (mark.kind == Kind::Bars) {
+            surface.fillBars(mark.x1Cm, mark.y1Cm, mark.x2Cm, mark.y2Cm, mark.bars);
             continue;
         }
         surface.setFontName(mark.face);

@@ -34,18 +34,20 @@ protected:
     double drawText(double xCm, double yCm, const QString& text) override;
     double lineSpacingCm() override;
     bool drawSegment(double x1Cm, double y1Cm, double x2Cm, double y2Cm) override;
-    bool drawRect(double xCm, double yCm, double widthCm, double heightCm) override;
+    bool drawBars(double leftCm, double topCm, double moduleCm, double heightCm,
+                  std::span<const Bar> bars) override;
 
 private:
-    enum class Kind { Text, Segment, Rect };
-    // One line of text, segment or filled rectangle, where it was drawn.
+    enum class Kind { Text, Segment, Bars };
+    // One line of text, segment or row of bars, where it was drawn.
     struct Mark {
         Kind kind;
-        double x1Cm, y1Cm, x2Cm, y2Cm;  // a text's or a rectangle's corner is (x1, y1)
+        double x1Cm, y1Cm, x2Cm, y2Cm;  // a text's or the bars' corner is (x1, y1)
         QString text;
         QString face;
         double points;
         bool bold, italic;
+        std::vector<Bar> bars;  // their module's width is x2, their height y2
     };
     std::vector<Mark>& currentPage();
     void measureInThisFont();

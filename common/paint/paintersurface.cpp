@@ -76,11 +76,27 @@ bool PainterSurface::drawSegment(double x1Cm, double y1Cm, double x2Cm, double y
     return true;
 }
 
-bool PainterSurface::drawRect(double xCm, double yCm, double widthCm, double heightCm) {
+bool PainterSurface::drawBars(double leftCm, double topCm, double moduleCm, double heightCm,
+                              std::span<const Bar> bars) {
     if (!readyToDraw()) return false;
-    m_painter.fillRect(QRectF(xCm * dotsPerCmX(), yCm * dotsPerCmY(), widthCm * dotsPerCmX(),
-                              heightCm * dotsPerCmY()),
-                       Qt::black);
+    std::vector<QRectF> rects;
+    rects.reserve(bars.size());
+    for (const Bar& bar : bars) rects.emplace_back(bar.start, 0, bar.width, 1);
+    // One call for the symbol, in modules across and its height down: a PDF
+    // gets one path of small numbers. The symbol's left edge on a whole dot,
+    // its modules as moduleCmFor() chose them for this device. The text
+    // keeps its pen; the brush draws nothing else.
+    const QTransform drawing = m_painter.transform();
+    const QPen pen = m_painter.pen();
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(Qt::black);
+    m_painter.setTransform(QTransform(moduleCm * dotsPerCmX(), 0, 0, heightCm * dotsPerCmY(),
+                                      std::round(leftCm * dotsPerCmX()),
+                                      std::round(topCm * dotsPerCmY())),
+                           true);
+    m_painter.drawRects(rects.data(), int(rects.size()));
+    m_painter.setTransform(drawing);
+    m_painter.setPen(pen);
     return true;
 }
 
@@ -269,8 +285,9 @@ bool ImageSurface::drawSegment(double x1Cm, double y1Cm, double x2Cm, double y2C
     return drawn;
 }
 
-bool ImageSurface::drawRect(double xCm, double yCm, double widthCm, double heightCm) {
-    const bool drawn = PainterSurface::drawRect(xCm, yCm, widthCm, heightCm);
+bool ImageSurface::drawBars(double leftCm, double topCm, double moduleCm, double heightCm,
+                            std::span<const Bar> bars) {
+    const bool drawn = PainterSurface::drawBars(leftCm, topCm, moduleCm, heightCm, bars);
     if (m_painter.isActive()) m_painter.end();
     return drawn;
 }

@@ -26,13 +26,16 @@ class PainterSurface : public DrawingSurface {
 public:
     double textWidthCm(const QString& text) override;
     double areaWidthCm() override { return device()->width() / dotsPerCmX(); }
+    double dotCm() override { return 1 / dotsPerCmX(); }
     double areaHeightCm() override { return device()->height() / dotsPerCmY(); }
 
 protected:
     double drawText(double xCm, double yCm, const QString& text) override;
     double lineSpacingCm() override;
     bool drawSegment(double x1Cm, double y1Cm, double x2Cm, double y2Cm) override;
-    bool drawRect(double xCm, double yCm, double widthCm, double heightCm) override;
+    // The symbol's left edge on a whole dot of the device.
+    bool drawBars(double leftCm, double topCm, double moduleCm, double heightCm,
+                  std::span<const Bar> bars) override;
     // Makes the painter ready to draw on the current sheet: opens the device
     // and starts the sheets that page breaks asked for.
     bool readyToDraw();
@@ -144,7 +147,8 @@ public:
 
 protected:
     bool drawSegment(double x1Cm, double y1Cm, double x2Cm, double y2Cm) override;
-    bool drawRect(double xCm, double yCm, double widthCm, double heightCm) override;
+    bool drawBars(double leftCm, double topCm, double moduleCm, double heightCm,
+                  std::span<const Bar> bars) override;
     // Paints each line and lets go of the image, so that it can be shown
     // between lines (the preview asks its question with a sheet on view).
     double drawText(double xCm, double yCm, const QString& text) override;

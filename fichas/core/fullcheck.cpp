@@ -56,11 +56,12 @@ namespace {
 
 // What a barcode drawn as a symbol would not do well: a value the symbology
 // cannot hold, or a symbol wider than the label's room.
-QString symbolProblem(const LabelText& barcodeText, const FullLook& look, double roomCm) {
+QString symbolProblem(const LabelText& barcodeText, const FullLook& look, double roomCm,
+                      double dotCm) {
     const barcode::Encoded encoded = barcode::encode(look.barcode, barcodeText.text);
     if (!encoded.symbol) return encoded.problem;
     const double width =
-        symbolWidthCm(*encoded.symbol, moduleCmFor(look.barcode, *encoded.symbol, roomCm));
+        symbolWidthCm(*encoded.symbol, moduleCmFor(look.barcode, *encoded.symbol, roomCm, dotCm));
     if (width <= roomCm) return {};
     return Text::tr("el código de barras en %1 mide %2 cm con sus márgenes y en la etiqueta "
                     "hay %3 cm")
@@ -129,7 +130,8 @@ Result checkFullLabels(const FullGeneration& lists, const LabelPlaces& places,
         const bool drawnAsSymbol = symbols && !barcodeText.text.trimmed().isEmpty();
         if (drawnAsSymbol) {
             const double room = rightEdgeOf(places, place, areaWidth) - x - barcodeText.dx;
-            if (const QString problem = symbolProblem(barcodeText, look, room); !problem.isEmpty())
+            if (const QString problem = symbolProblem(barcodeText, look, room, surface.dotCm());
+                !problem.isEmpty())
                 report(problem);
         }
 

@@ -1,6 +1,7 @@
 #include "fichas/core/fulllook.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "common/core/walks/surface.h"
 
@@ -65,22 +66,26 @@ FullLayout layoutOn(const FullLook& look, DrawingSurface& surface) {
     return layout;
 }
 
-double moduleCmFor(design::Symbology symbology, const barcode::Symbol& symbol, double roomCm) {
-    if (symbology == design::Symbology::Code128) return kModuleCm;
+double moduleCmFor(design::Symbology symbology, const barcode::Symbol& symbol, double roomCm,
+                   double dotCm) {
     const double fitting = roomCm / (symbol.widthModules + 2 * barcode::kQuietModules);
-    return std::clamp(fitting, kLeastModuleCm, kModuleCm);
+    const double module = symbology == design::Symbology::Code128
+                              ? kModuleCm
+                              : std::clamp(fitting, kLeastModuleCm, kModuleCm);
+    if (dotCm <= 0) return module;
+    const double least = std::ceil(kLeastModuleCm / dotCm - 1e-9) * dotCm;
+    if (symbology == design::Symbology::Code128) return std::ceil(module / dotCm - 1e-9) * dotCm;
+    return std::max(least, std::floor(module / dotCm + 1e-9) * dotCm);
 }
 
 void drawSymbol(DrawingSurface& surface, const barcode::Symbol& symbol, double x, double y,
-                double moduleCm, const FullLayout& layout, const FieldFace& digits) {
+                double moduleCm, const FullLayout& layout, const FieldFace& digits,
+                double digitsWidthCm) {
     const double barsLeft = x + barcode::kQuietModules * moduleCm;
-    for (const barcode::Bar& bar : symbol.bars) {
-        surface.fillRect(barsLeft + bar.start * moduleCm, y, bar.width * moduleCm,
-                         layout.barHeightCm);
-    }
+    surface.fillBars(barsLeft, y, moduleCm, layout.barHeightCm, symbol.bars);
     useFace(surface, digits);
     const double middle = barsLeft + symbol.widthModules * moduleCm / 2;
-    surface.setCurrentX(middle - surface.textWidthCm(symbol.text) / 2);
+    surface.setCurrentX(middle - digitsWidthCm / 2);
     surface.setCurrentY(y + layout.barHeightCm);
     surface.print(symbol.text);
 }

@@ -69,8 +69,10 @@ FullLayout layoutOn(const FullLook& look, DrawingSurface& surface);
 
 // The modules of a symbol: 0.25 mm for Code 128; for Code 39 and Codabar,
 // which run wider, the widest from 0.25 down to 0.19 mm that fits `roomCm`
-// with its light margins.
-double moduleCmFor(design::Symbology symbology, const barcode::Symbol& symbol, double roomCm);
+// with its light margins. On a device of dots `dotCm` wide, a whole number
+// of dots, none narrower than those: every bar of a width alike on paper.
+double moduleCmFor(design::Symbology symbology, const barcode::Symbol& symbol, double roomCm,
+                   double dotCm);
 constexpr double kModuleCm = 0.025;
 constexpr double kLeastModuleCm = 0.019;
 
@@ -83,8 +85,9 @@ inline double symbolWidthCm(const barcode::Symbol& symbol, double moduleCm) {
 void useFace(DrawingSurface& surface, const FieldFace& face);
 
 // Draws `symbol` with its light margin's left edge at (x, y), its digits
-// centred below the bars.
+// (`digitsWidthCm` wide) centred below the bars.
 void drawSymbol(DrawingSurface& surface, const barcode::Symbol& symbol, double x, double y,
-                double moduleCm, const FullLayout& layout, const FieldFace& digits);
+                double moduleCm, const FullLayout& layout, const FieldFace& digits,
+                double digitsWidthCm);
 
 }  // namespace fichas

@@ -3,6 +3,7 @@
 #include <array>
 #include <tuple>
 
+#include "common/core/check/labelcheck.h"
 #include "common/core/printfile/labellist.h"
 #include "common/core/walks/surface.h"
 
@@ -132,14 +133,16 @@ namespace {
 
 // The barcode of a label at (x, y) as the symbol `look` asks for; false
 // when the value cannot be drawn so.
-bool drawBarcodeSymbol(DrawingSurface& surface, const LabelText& text, const FullLook& look,
-                       const FullLayout& layout, double x, double y, double rightEdge) {
+bool drawBarcodeSymbol(DrawingSurface& surface, labelcheck::WidthGauge& digits,
+                       const LabelText& text, const FullLook& look, const FullLayout& layout,
+                       double x, double y, double rightEdge) {
     const barcode::Encoded encoded = barcode::encode(look.barcode, text.text);
     if (!encoded.symbol) return false;
     const double left = x + text.dx;
-    const double module = moduleCmFor(look.barcode, *encoded.symbol, rightEdge - left);
+    const double module =
+        moduleCmFor(look.barcode, *encoded.symbol, rightEdge - left, surface.dotCm());
     drawSymbol(surface, *encoded.symbol, left, y + text.dy, module, layout,
-               look.faces[kBarcodeField]);
+               look.faces[kBarcodeField], digits.advances(encoded.symbol->text));
     return true;
 }
 
@@ -151,6 +154,10 @@ WalkEnd walkFullLabels(const FullGeneration& lists, const LabelPlaces& places,
     const bool asAlways = look == FullLook();
     const FullLayout layout = asAlways ? FullLayout() : layoutOn(look, surface);
     const bool symbols = look.barcode != design::Symbology::Text;
+    // The digits below the symbols, measured once a character.
+    labelcheck::WidthGauge digits(surface);
+    const FieldFace& digitsFace = look.faces[kBarcodeField];
+    if (symbols) digits.useFont(digitsFace.name, digitsFace.points, digitsFace.bold, digitsFace.italic);
     FullLabelReader reader(lists, layout);
     FullLabel label;
     while (reader.next(label)) {
@@ -159,7 +166,7 @@ WalkEnd walkFullLabels(const FullGeneration& lists, const LabelPlaces& places,
         const double y = places.y[size_t(place)];
         for (const LabelText& text : label.texts) {
             if (symbols && text.field == kBarcodeField && !text.text.trimmed().isEmpty() &&
-                drawBarcodeSymbol(surface, text, look, layout, x, y,
+                drawBarcodeSymbol(surface, digits, text, look, layout, x, y,
                                   rightEdgeOf(places, place, surface.areaWidthCm())))
                 continue;
             useFace(surface, look.faces[size_t(text.field)]);

@@ -52,23 +52,12 @@ Block blockOf(const SpineLook& look, const Room& room, int lines, double stepCm,
     return {top, top + height};
 }
 
-std::vector<LineStart> placeLines(const SpineLook& look, const Room& room,
-                                  std::span<const double> widths, double stepCm,
-                                  double lineHeightCm) {
-    const Block block = blockOf(look, room, int(widths.size()), stepCm, lineHeightCm);
-    std::vector<LineStart> starts;
-    for (size_t k = 0; k < widths.size(); ++k) {
-        double x = *room.x;
-        if (look.align == design::Align::Centre) {
-            x = (*room.left + *room.right - widths[k]) / 2;
-        } else if (look.align == design::Align::Right) {
-            // Each line ends as far from the right edge as a left one starts
-            // from the left edge.
-            x = *room.right - (*room.x - *room.left) - widths[k];
-        }
-        starts.push_back({x, block.top + double(look.freeLines + int(k)) * stepCm});
-    }
-    return starts;
+double lineLeft(const SpineLook& look, const Room& room, double widthCm) {
+    if (look.align == design::Align::Centre) return (*room.left + *room.right - widthCm) / 2;
+    // Each line ends as far from the right edge as a left one starts from
+    // the left edge.
+    if (look.align == design::Align::Right) return *room.right - (*room.x - *room.left) - widthCm;
+    return *room.x;
 }
 
 double roomForLine(const SpineLook& look, const Room& room) {

@@ -53,16 +53,8 @@ struct SpineLook {
 // The look of `spine`, in `face` where it names none.
 SpineLook lookOf(const design::Spine& spine, const QString& face);
 
-// Where a line starts, its left and its top.
-struct LineStart {
-    double x, y;
-};
-
-// The starts of lines `widths` wide in `room` (whose coordinates and edges
-// are numbers), `stepCm` apart and `lineHeightCm` tall.
-std::vector<LineStart> placeLines(const SpineLook& look, const Room& room,
-                                  std::span<const double> widths, double stepCm,
-                                  double lineHeightCm);
+// Where a line `widthCm` wide starts across.
+double lineLeft(const SpineLook& look, const Room& room, double widthCm);
 
 // The width a line has in `room` before it passes the label's edge: from the
 // position to the right edge, or the whole label for a centred one.

@@ -13,9 +13,13 @@ bool RecordingSurface::drawSegment(double x1Cm, double y1Cm, double x2Cm, double
     return true;
 }
 
-bool RecordingSurface::drawRect(double xCm, double yCm, double widthCm, double heightCm) {
+bool RecordingSurface::drawBars(double leftCm, double topCm, double moduleCm, double heightCm,
+                                std::span<const Bar> bars) {
     startPendingSheet();
-    m_rects.append({m_sheets, xCm, yCm, xCm + widthCm, yCm + heightCm});
+    for (const Bar& bar : bars) {
+        const double x = leftCm + bar.start * moduleCm;
+        m_rects.append({m_sheets, x, topCm, x + bar.width * moduleCm, topCm + heightCm});
+    }
     return true;
 }
 

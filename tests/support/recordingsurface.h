@@ -47,7 +47,7 @@ public:
 
     const QList<Line>& lines() const { return m_lines; }
     const QList<Segment>& segments() const { return m_segments; }
-    // Filled rectangles, as a segment from one corner to the other.
+    // Barcodes' bars, each as a segment from one corner to the other.
     const QList<Segment>& rects() const { return m_rects; }
     // The sheet the last line was drawn on: a page break counts only once
     // something is drawn after it, as on paper.
@@ -62,7 +62,8 @@ protected:
     double drawText(double xCm, double yCm, const QString& text) override;
     double lineSpacingCm() override { return lineSpacingFor(fontSize()); }
     bool drawSegment(double x1Cm, double y1Cm, double x2Cm, double y2Cm) override;
-    bool drawRect(double xCm, double yCm, double widthCm, double heightCm) override;
+    bool drawBars(double leftCm, double topCm, double moduleCm, double heightCm,
+                  std::span<const Bar> bars) override;
 
 private:
     // Starts the sheet that page breaks asked for, when something is drawn.

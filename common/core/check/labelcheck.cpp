@@ -86,9 +86,14 @@ void WidthGauge::setOnSurface() {
     m_surface.setItalic(m_italic);
 }
 
-bool WidthGauge::fits(const QString& text, double widthCm) {
+double WidthGauge::advances(const QString& text) {
     double sum = 0;
     for (QChar c : text) sum += advance(*m_current, c);
+    return sum;
+}
+
+bool WidthGauge::fits(const QString& text, double widthCm) {
+    const double sum = advances(text);
     // Kerning and shaping move a line by far less than this margin.
     const double margin = 0.05 * sum + 0.02;
     if (sum + margin <= widthCm) return true;

@@ -51,6 +51,9 @@ public:
     // Measures in the gauge's font, whatever the surface's is now.
     double width(const QString& text);
     bool fits(const QString& text, double widthCm);
+    // The sum of the characters' advances: the width but for kerning, which
+    // moves a line of digits by far less than a dot.
+    double advances(const QString& text);
 
 private:
     struct Advances {

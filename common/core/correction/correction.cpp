@@ -397,10 +397,12 @@ void CorrectedSurface::passFont() {
     m_inner->setItalic(italic());
 }
 
-bool CorrectedSurface::drawRect(double xCm, double yCm, double widthCm, double heightCm) {
-    const double x = m_toInner.mapX(xCm, yCm), y = m_toInner.mapY(xCm, yCm);
-    // The size through the map's scale along each axis.
-    return passed(m_inner->fillRect(x, y, widthCm * m_toInner.a, heightCm * m_toInner.e));
+bool CorrectedSurface::drawBars(double leftCm, double topCm, double moduleCm, double heightCm,
+                                std::span<const Bar> bars) {
+    // The symbol's corner where the map puts it, its sizes through the map's
+    // scale along each axis.
+    return passed(m_inner->fillBars(m_toInner.mapX(leftCm, topCm), m_toInner.mapY(leftCm, topCm),
+                                    moduleCm * m_toInner.a, heightCm * m_toInner.e, bars));
 }
 
 bool CorrectedSurface::passed(bool ok) {

@@ -101,9 +101,11 @@ protected:
     double drawText(double xCm, double yCm, const QString& text) override;
     double lineSpacingCm() override;
     bool drawSegment(double x1Cm, double y1Cm, double x2Cm, double y2Cm) override;
-    // A rectangle stays one, at its corner's place: a printer's skew is far
-    // less than a bar's width over its height.
-    bool drawRect(double xCm, double yCm, double widthCm, double heightCm) override;
+    // A bar stays upright, at its top's place: a printer's skew is far less
+    // than a bar's width over its height.
+    bool drawBars(double leftCm, double topCm, double moduleCm, double heightCm,
+                  std::span<const Bar> bars) override;
+    double dotCm() override { return m_inner->dotCm(); }
 
 private:
     void passFont();

@@ -70,11 +70,13 @@ bool DrawingSurface::drawLine(double x1Cm, double y1Cm, double x2Cm, double y2Cm
     return drawSegment(x1Cm, y1Cm, x2Cm, y2Cm);
 }
 
-bool DrawingSurface::fillRect(double xCm, double yCm, double widthCm, double heightCm) {
-    for (double v : {xCm, yCm, widthCm, heightCm}) {
-        if (!std::isfinite(v) || std::abs(v) > kMaxCm) return fail(Text::tr("posición no válida"));
-    }
-    return drawRect(xCm, yCm, widthCm, heightCm);
+bool DrawingSurface::fillBars(double leftCm, double topCm, double moduleCm, double heightCm,
+                              std::span<const Bar> bars) {
+    auto valid = [](double v) { return std::isfinite(v) && std::abs(v) <= kMaxCm; };
+    bool ok = valid(leftCm) && valid(topCm) && valid(heightCm) && moduleCm > 0 && valid(moduleCm);
+    for (const Bar& bar : bars) ok = ok && valid(bar.start * moduleCm) && valid(bar.width * moduleCm);
+    if (!ok) return fail(Text::tr("posición no válida"));
+    return drawBars(leftCm, topCm, moduleCm, heightCm, bars);
 }
 
 bool DrawingSurface::newPage() {

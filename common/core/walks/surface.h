@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <span>
 
 // What the label walks draw on: the printer, a PDF file, the preview picture,
 // or a recording for tests. Positions are in centimetres from the top-left
@@ -34,9 +35,21 @@ public:
     // Draws a thin straight line between two points; CurrentX and CurrentY
     // stay as they are.
     bool drawLine(double x1Cm, double y1Cm, double x2Cm, double y2Cm);
-    // Fills a rectangle in black, as vectors where the device keeps them (a
-    // barcode's bars); CurrentX and CurrentY stay as they are.
-    bool fillRect(double xCm, double yCm, double widthCm, double heightCm);
+    // A barcode's bar: where it starts from the symbol's left edge, and how
+    // wide it is, in modules.
+    struct Bar {
+        double start, width;
+    };
+    // The bars of a symbol whose modules are `moduleCm` wide, from its left
+    // edge `leftCm` across, all from `topCm` down `heightCm`: filled in
+    // black, as vectors where the device keeps them. CurrentX and CurrentY
+    // stay as they are.
+    bool fillBars(double leftCm, double topCm, double moduleCm, double heightCm,
+                  std::span<const Bar> bars);
+
+    // One of the device's dots, for bars that fall on whole dots as a
+    // printer draws them; 0 where there are none to speak of.
+    virtual double dotCm() { return 0; }
 
     // The width of `text` in the current font, as it would be drawn here.
     virtual double textWidthCm(const QString& text) = 0;
@@ -74,7 +87,8 @@ protected:
     // The line spacing in centimetres of the current font, without drawing.
     virtual double lineSpacingCm() = 0;
     virtual bool drawSegment(double x1Cm, double y1Cm, double x2Cm, double y2Cm) = 0;
-    virtual bool drawRect(double xCm, double yCm, double widthCm, double heightCm) = 0;
+    virtual bool drawBars(double leftCm, double topCm, double moduleCm, double heightCm,
+                          std::span<const Bar> bars) = 0;
 
     bool fail(const QString& reason);
     bool deviceFailure(const QString& reason);
