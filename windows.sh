@@ -3,9 +3,9 @@
 # and writes the installation twice: dist/etiquetas-VERSION-windows-x64.msi,
 # per machine, for the IT department, and the same files in
 # dist/etiquetas-VERSION-windows-x64.zip, for a quick try (the programs, the
-# Qt and MinGW libraries they load, Qt's Spanish texts, the catalogue of label
-# sheets, LEAME.txt for the staff and LICENCIAS.txt). Installs what is missing
-# first.
+# Qt and MinGW libraries they load (zint is built into the programs), Qt's
+# Spanish texts, the catalogue of label sheets, LEAME.txt for the staff and
+# LICENCIAS.txt). Installs what is missing first.
 #   ./windows.sh              build, package and test
 #   ./windows.sh --no-tests   build and package only
 # With ETIQUETAS_SIGN_CERT and ETIQUETAS_SIGN_KEY naming the library's
@@ -17,11 +17,13 @@ cd "$(dirname "$0")"
 ./tools/install-deps.sh windows
 [ -z "${ETIQUETAS_SIGN_CERT:-}" ] || ./tools/install-deps.sh signing
 qt=$(tools/windows-qt.sh)
+zint=$(tools/windows-zint.sh)
 mingw=/usr/lib/gcc/x86_64-w64-mingw32/12-posix
 
 echo "== Compilando para Windows"
 cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" -DETIQUETAS_TESTS=ON >/dev/null
+  -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" -DETIQUETAS_TESTS=ON \
+  -DZINT_INCLUDE_DIR="$zint/include" -DZINT_LIBRARY="$zint/lib/libzint-static.a" >/dev/null
 cmake --build build-windows
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.txt)
 
@@ -43,7 +45,7 @@ sed "s/@VERSION@/$version/" windows/LEAME.txt | sed 's/$/\r/' > "$app/LEAME.txt"
 templates=/usr/share/libglabels-3.0
 mkdir -p "$app/plantillas"
 cp "$templates"/templates/*-templates.xml "$templates/templates/paper-sizes.xml" "$app/plantillas/"
-python3 tools/licences.py "$version" "$templates/dtd/glabels-3.0.dtd" < windows/LICENCIAS.txt |
+python3 tools/licences.py "$version" "$templates/dtd/glabels-3.0.dtd" "$zint" < windows/LICENCIAS.txt |
   sed 's/$/\r/' > "$app/LICENCIAS.txt"
 x86_64-w64-mingw32-strip --strip-unneeded "$app"/*.exe "$app"/*.dll "$app"/*/*.dll
 sign() {  # sign FILE: with the library's certificate, when there is one

@@ -8,7 +8,8 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-translations-l10n
+  qt6-base-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
+  libzint-dev zbar-tools
   libgtest-dev libcups2-dev
   fonts-liberation fonts-liberation2 glabels-data
   poppler-utils
@@ -23,7 +24,8 @@ if [ "${1:-}" = signing ]; then
 fi
 if [ "${1:-}" = windows ]; then
   packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools qt6-base-dev-tools googletest
-             wine64 zip unzip xz-utils wixl msitools)
+             wine64 zip unzip xz-utils wixl msitools
+             dpkg-dev)  # dpkg-source, for zint's source package
 fi
 
 missing=()
