@@ -279,8 +279,10 @@ void CoordinateEditor::showWhetherNumber(QLineEdit* field) {
 }
 
 void CoordinateEditor::watch(QLineEdit* field) {
-    QAction* sign =
-        field->addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning), QLineEdit::TrailingPosition);
+    // One icon for every field: on Windows each one made is a system icon
+    // converted anew.
+    if (m_warningIcon.isNull()) m_warningIcon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    QAction* sign = field->addAction(m_warningIcon, QLineEdit::TrailingPosition);
     sign->setObjectName(QStringLiteral("notANumber"));
     sign->setVisible(false);
     connect(field, &QLineEdit::textChanged, this, [this, field] { showWhetherNumber(field); });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QMainWindow>
 #include <optional>
 #include <vector>
@@ -64,6 +65,7 @@ private:
     std::vector<QLineEdit*> m_x;   // txt0x .. txt32x
     QLineEdit* m_inset = nullptr;  // txtMargen
     QLabel* m_hint = nullptr;      // lblAviso: no coordinates saved yet
+    QIcon m_warningIcon;           // beside a field that is no number
 };
 
 }  // namespace lomos

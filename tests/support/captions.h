@@ -14,6 +14,13 @@ namespace windowtest {
 // ink of the text, in the widget's own font, wider than the widget (less a
 // button's frame), or its lines taller. Each line of a caption counts; a
 // word-wrapped label counts as the height its text needs at its width.
+// A caption as shown: a mnemonic's "&" takes no room, "&&" shows one.
+inline QString shownCaption(QString text) {
+    text.replace(QLatin1String("&&"), QStringLiteral("\x1f"));
+    text.remove(u'&');
+    return text.replace(u'\x1f', u'&');
+}
+
 inline QStringList cutCaptions(const QWidget* window) {
     QStringList cut;
     auto check = [&](const QWidget* w, const QString& text, int width, int height) {
@@ -41,18 +48,19 @@ inline QStringList cutCaptions(const QWidget* window) {
             }
             continue;
         }
-        check(label, label->text(), label->contentsRect().width(), label->contentsRect().height());
+        check(label, label->buddy() ? shownCaption(label->text()) : label->text(),
+              label->contentsRect().width(), label->contentsRect().height());
     }
     for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
         if (!button->isVisibleTo(window) || button->text().isEmpty()) continue;
         const auto* tool = qobject_cast<const QToolButton*>(button);
         if (tool && tool->toolButtonStyle() == Qt::ToolButtonTextUnderIcon) {
-            check(button, button->text(), button->width(),
+            check(button, shownCaption(button->text()), button->width(),
                   button->height() - tool->iconSize().height());
             continue;
         }
         const int frame = button->style()->pixelMetric(QStyle::PM_ButtonMargin);
-        check(button, button->text(), button->width() - frame, button->height());
+        check(button, shownCaption(button->text()), button->width() - frame, button->height());
     }
     return cut;
 }

@@ -89,7 +89,19 @@ for program in lomos fichas; do
   check "$program.exe --pdf --stock \"$stock\"" windowless $program $program-hoja --stock "$stock"
   check "$program.exe --pdf --stock \"$stock\": as on Linux" \
     python3 "$here/tests/wine/compare_pdfs.py" "$work/$program-hoja-linux.pdf" "$drive/$program-hoja.pdf"
+  # A library's own label: lomos's call numbers centred in capitals, fichas's
+  # barcodes as Code 128 symbols that a scanner reads.
+  cp "$here/tests/wine/diseno-$program.ini" "$drive/" && cp "$drive/diseno-$program.ini" "$work/"
+  ETIQUETAS_UNIDAD_C=$work/linux-c QT_QPA_PLATFORM=offscreen "$exe" --pdf "$work/$program-diseno-linux.pdf" \
+    --stock "$stock" --design "$work/diseno-$program.ini" >/dev/null 2>&1
+  check "$program.exe --pdf --design" windowless $program $program-diseno --stock "$stock" \
+    --design "C:\\diseno-$program.ini"
+  check "$program.exe --pdf --design: as on Linux" \
+    python3 "$here/tests/wine/compare_pdfs.py" "$work/$program-diseno-linux.pdf" "$drive/$program-diseno.pdf"
 done
+check "fichas.exe --pdf --design: the 24 barcodes of the first sheet read back" bash -c "
+  pdftoppm -r 600 -gray -png -f 1 -l 1 -singlefile '$drive/fichas-diseno.pdf' '$work/codigos' &&
+  [ \$(zbarimg -q --raw '$work/codigos.png' | sort -u | wc -l) -eq 24 ]"
 
 # The MSI (ETIQUETAS_MSI): installed silently, per machine; both programs'
 # windowless job from C:\Program Files\Etiquetas as on Linux; a newer MSI
