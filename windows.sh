@@ -36,7 +36,9 @@ for lib in Qt6Core Qt6Gui Qt6Widgets Qt6PrintSupport; do cp "$qt/bin/$lib.dll" "
 cp "$qt/plugins/platforms/qwindows.dll" "$app/platforms/"
 cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$app/styles/"
 cp "$mingw/libstdc++-6.dll" "$mingw/libgcc_s_seh-1.dll" /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$app/"
-cp /usr/share/qt6/translations/qtbase_es.qm "$app/translations/"
+cp /usr/share/qt6/translations/qtbase_{es,ca,en}.qm "$app/translations/"
+# The policies IT sets, with their texts in each language.
+cp -r windows/politicas "$app/politicas"
 printf '[Paths]\nTranslations = translations\n' > "$app/qt.conf"
 sed "s/@VERSION@/$version/" windows/LEAME.txt | sed 's/$/\r/' > "$app/LEAME.txt"
 # The catalogue of label sheets, as the package installs it, and the

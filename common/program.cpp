@@ -5,11 +5,13 @@
 #include <QMainWindow>
 #include <QScreen>
 #include <QTextStream>
+#include <cstdio>
 
 #include "common/batch/batchjob.h"
 #include "common/core/program/labelprogram.h"
 #include "common/core/program/startup.h"
 #include "common/ui/boxes/qtdialogs.h"
+#include "common/ui/frame/roomforcaptions.h"
 #include "common/ui/frame/seams.h"
 
 #ifdef Q_OS_WIN
@@ -52,7 +54,12 @@ int runProgram(int argc, char** argv, const DescribeProgram& describe,
     // user needs goes there.
     keepOnlyQtFailures();
     QApplication app(argc, argv);
-    setUpApplication(app);
+    setUpApplication(app, languageArgument(arguments));
+    if (const QString unknown = unknownLanguage(arguments); !unknown.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(unknown));
+        return 1;
+    }
+    makeRoomInEveryWindow(app);
     const QString name = describe().name;
     QApplication::setApplicationName(name);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(name)));

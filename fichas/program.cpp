@@ -12,12 +12,12 @@
 namespace fichas {
 namespace {
 
-struct Text {
+struct ProgramText {
     Q_DECLARE_TR_FUNCTIONS(fichas)
 };
 
 QString help(LabelGrid grid) {
-    return Text::tr(
+    return ProgramText::tr(
                "Uso: fichas --pdf ARCHIVO.pdf [--paper a4|letter] [--start N] [--skip LISTA]\n"
                "              [--labels LISTA] [--copies N] [--correction-from MEDIDAS]\n"
                "              [--stock HOJA] [--design ARCHIVO] [--strict]\n"
@@ -126,43 +126,44 @@ QByteArray typedItem(const QStringList& fields) {
 // What generation wraps each field to, and what the walk prints of it, in
 // the order of the fields.
 std::vector<review::FieldRule> reviewRules() {
-    return {{Text::tr("Código de barras"), 1, {}},
-            {Text::tr("Clasificación"), labellist::kMaxCallNumberLines, {kMaxCallNumberLine}},
-            {Text::tr("Autor"), 2, {kAuthorLineLength}},
-            {Text::tr("Título"), 2, {kTitleFirstLineLength, kTitleSecondLineLength}}};
+    return {{ProgramText::tr("Código de barras"), 1, {}},
+            {ProgramText::tr("Clasificación"), labellist::kMaxCallNumberLines, {kMaxCallNumberLine}},
+            {ProgramText::tr("Autor"), 2, {kAuthorLineLength}},
+            {ProgramText::tr("Título"), 2, {kTitleFirstLineLength, kTitleSecondLineLength}}};
 }
 
 // The rows of [ficha] in "Diseño de la etiqueta…": the face of each field,
 // then the barcode's symbol.
 design::Form designForm() {
+    // Spelt out for lupdate, which loses the class's context in this function.
     using Kind = design::FormKey::Kind;
     struct FieldRows {
         const char* suffix;
         QString face, size, bold, italic;
     };
     const FieldRows fields[kFieldCount] = {
-        {"codigo", Text::tr("Letra del código de barras:"), Text::tr("Tamaño del código de barras:"),
-         Text::tr("Código de barras en negrita"), Text::tr("Código de barras en cursiva")},
-        {"clasificacion", Text::tr("Letra de la clasificación:"),
-         Text::tr("Tamaño de la clasificación:"), Text::tr("Clasificación en negrita"),
-         Text::tr("Clasificación en cursiva")},
-        {"autor", Text::tr("Letra del autor:"), Text::tr("Tamaño del autor:"),
-         Text::tr("Autor en negrita"), Text::tr("Autor en cursiva")},
-        {"titulo", Text::tr("Letra del título:"), Text::tr("Tamaño del título:"),
-         Text::tr("Título en negrita"), Text::tr("Título en cursiva")},
+        {"codigo", QCoreApplication::translate("fichas", "Letra del código de barras:"), QCoreApplication::translate("fichas", "Tamaño del código de barras:"),
+         QCoreApplication::translate("fichas", "Código de barras en negrita"), QCoreApplication::translate("fichas", "Código de barras en cursiva")},
+        {"clasificacion", QCoreApplication::translate("fichas", "Letra de la clasificación:"),
+         QCoreApplication::translate("fichas", "Tamaño de la clasificación:"), QCoreApplication::translate("fichas", "Clasificación en negrita"),
+         QCoreApplication::translate("fichas", "Clasificación en cursiva")},
+        {"autor", QCoreApplication::translate("fichas", "Letra del autor:"), QCoreApplication::translate("fichas", "Tamaño del autor:"),
+         QCoreApplication::translate("fichas", "Autor en negrita"), QCoreApplication::translate("fichas", "Autor en cursiva")},
+        {"titulo", QCoreApplication::translate("fichas", "Letra del título:"), QCoreApplication::translate("fichas", "Tamaño del título:"),
+         QCoreApplication::translate("fichas", "Título en negrita"), QCoreApplication::translate("fichas", "Título en cursiva")},
     };
     design::Form form{QStringLiteral("ficha"), {}, false};
     for (const FieldRows& field : fields) {
         const QString key = QLatin1Char('_') + QLatin1String(field.suffix);
         form.keys.push_back({QStringLiteral("fuente") + key, field.face, Kind::Face});
         form.keys.push_back(
-            {QStringLiteral("tamano") + key, field.size, Kind::Text, Text::tr("puntos; 8 si no")});
+            {QStringLiteral("tamano") + key, field.size, Kind::Text, QCoreApplication::translate("fichas", "puntos; 8 si no")});
         form.keys.push_back({QStringLiteral("negrita") + key, field.bold, Kind::YesNo, {}, true});
         form.keys.push_back({QStringLiteral("cursiva") + key, field.italic, Kind::YesNo});
     }
-    form.keys.push_back({QStringLiteral("codigo"), Text::tr("&Código de barras:"), Kind::Choice,
+    form.keys.push_back({QStringLiteral("codigo"), QCoreApplication::translate("fichas", "&Código de barras:"), Kind::Choice,
                          {}, false,
-                         {{{}, Text::tr("Como texto")},
+                         {{{}, QCoreApplication::translate("fichas", "Como texto")},
                           {QStringLiteral("code128"), QStringLiteral("Code 128")},
                           {QStringLiteral("code39"), QStringLiteral("Code 39")},
                           {QStringLiteral("codabar"), QStringLiteral("Codabar")}}});
@@ -190,13 +191,13 @@ LabelProgram program() {
     return {
         .name = QStringLiteral("fichas"),
         .ownGrid = kFullSheet,
-        .ownSheetName = Text::tr("La hoja de siempre: 36 etiquetas completas"),
+        .ownSheetName = ProgramText::tr("La hoja de siempre: 36 etiquetas completas"),
         .window = {.statusPoints = 18,
                    .printerDialog = true,
-                   .continueTitle = Text::tr("Mensaje:"),
-                   .continueText = Text::tr("¿Continuar?")},
+                   .continueTitle = ProgramText::tr("Mensaje:"),
+                   .continueText = ProgramText::tr("¿Continuar?")},
         .help = help,
-        .helpNote = Text::tr("Si los datos de los ejemplares no coinciden, lo avisa en la salida "
+        .helpNote = ProgramText::tr("Si los datos de los ejemplares no coinciden, lo avisa en la salida "
                              "de errores\ny sigue.\n"),
         // The design of a full label changes how it is drawn, not its lines.
         .generate = [](const QString& printFile,

@@ -13,12 +13,12 @@
 namespace lomos {
 namespace {
 
-struct Text {
+struct ProgramText {
     Q_DECLARE_TR_FUNCTIONS(lomos)
 };
 
 QString help(LabelGrid grid) {
-    return Text::tr(
+    return ProgramText::tr(
                "Uso: lomos --pdf ARCHIVO.pdf [--font-size N] [--paper a4|letter]\n"
                "             [--start N] [--skip LISTA] [--labels LISTA] [--copies N]\n"
                "             [--correction-from MEDIDAS] [--stock HOJA] [--strict]\n"
@@ -121,38 +121,39 @@ private:
 
 // The rows of [tejuelo] in "Diseño de la etiqueta…".
 design::Form designForm() {
+    // Spelt out for lupdate, which loses the class's context in this function.
     using Kind = design::FormKey::Kind;
     return {
         QStringLiteral("tejuelo"),
         {
-            {QStringLiteral("fuente"), Text::tr("&Letra:"), Kind::Face},
-            {QStringLiteral("tamano"), Text::tr("&Tamaño:"), Kind::Text,
-             Text::tr("puntos; si no, el de «Tamaño de Fuente»")},
-            {QStringLiteral("negrita"), Text::tr("&Negrita"), Kind::YesNo, {}, true},
-            {QStringLiteral("cursiva"), Text::tr("&Cursiva"), Kind::YesNo},
-            {QStringLiteral("mayusculas"), Text::tr("En &mayúsculas"), Kind::YesNo},
-            {QStringLiteral("alineacion"), Text::tr("&Alineación:"), Kind::Choice, {}, false,
-             {{{}, Text::tr("A la izquierda, desde la posición")},
-              {QStringLiteral("centro"), Text::tr("Centrada en la etiqueta")},
-              {QStringLiteral("derecha"), Text::tr("A la derecha")}}},
-            {QStringLiteral("vertical"), Text::tr("Posición &vertical:"), Kind::Choice, {}, false,
-             {{{}, Text::tr("Desde arriba, desde la posición")},
-              {QStringLiteral("centro"), Text::tr("Centrada en la etiqueta")},
-              {QStringLiteral("abajo"), Text::tr("Abajo")}}},
-            {QStringLiteral("lineas_libres"), Text::tr("Líneas libres a&rriba:"), Kind::Text,
-             Text::tr("de 0 a 5")},
-            {QStringLiteral("interlineado"), Text::tr("Interlinea&do:"), Kind::Text,
-             Text::tr("cm (0,3 si no), o «fuente»: el de la letra")},
-            {QStringLiteral("cortar_en"), Text::tr("Nueva línea &en:"), Kind::Text,
-             Text::tr("caracteres, como /")},
-            {QStringLiteral("cortar_en_espacios"), Text::tr("Nueva línea en cada es&pacio"),
+            {QStringLiteral("fuente"), QCoreApplication::translate("lomos", "&Letra:"), Kind::Face},
+            {QStringLiteral("tamano"), QCoreApplication::translate("lomos", "&Tamaño:"), Kind::Text,
+             QCoreApplication::translate("lomos", "puntos; si no, el de «Tamaño de Fuente»")},
+            {QStringLiteral("negrita"), QCoreApplication::translate("lomos", "&Negrita"), Kind::YesNo, {}, true},
+            {QStringLiteral("cursiva"), QCoreApplication::translate("lomos", "&Cursiva"), Kind::YesNo},
+            {QStringLiteral("mayusculas"), QCoreApplication::translate("lomos", "En &mayúsculas"), Kind::YesNo},
+            {QStringLiteral("alineacion"), QCoreApplication::translate("lomos", "&Alineación:"), Kind::Choice, {}, false,
+             {{{}, QCoreApplication::translate("lomos", "A la izquierda, desde la posición")},
+              {QStringLiteral("centro"), QCoreApplication::translate("lomos", "Centrada en la etiqueta")},
+              {QStringLiteral("derecha"), QCoreApplication::translate("lomos", "A la derecha")}}},
+            {QStringLiteral("vertical"), QCoreApplication::translate("lomos", "Posición &vertical:"), Kind::Choice, {}, false,
+             {{{}, QCoreApplication::translate("lomos", "Desde arriba, desde la posición")},
+              {QStringLiteral("centro"), QCoreApplication::translate("lomos", "Centrada en la etiqueta")},
+              {QStringLiteral("abajo"), QCoreApplication::translate("lomos", "Abajo")}}},
+            {QStringLiteral("lineas_libres"), QCoreApplication::translate("lomos", "Líneas libres a&rriba:"), Kind::Text,
+             QCoreApplication::translate("lomos", "de 0 a 5")},
+            {QStringLiteral("interlineado"), QCoreApplication::translate("lomos", "Interlinea&do:"), Kind::Text,
+             QCoreApplication::translate("lomos", "cm (0,3 si no), o «fuente»: el de la letra")},
+            {QStringLiteral("cortar_en"), QCoreApplication::translate("lomos", "Nueva línea &en:"), Kind::Text,
+             QCoreApplication::translate("lomos", "caracteres, como /")},
+            {QStringLiteral("cortar_en_espacios"), QCoreApplication::translate("lomos", "Nueva línea en cada es&pacio"),
              Kind::YesNo, {}, true},
-            {QStringLiteral("quitar"), Text::tr("&Quitar las palabras:"), Kind::Text,
-             Text::tr("separadas por comas, como HU")},
-            {QStringLiteral("encima"), Text::tr("Línea enc&ima:"), Kind::Text,
-             Text::tr("una etiqueta del archivo, como z30-sub-library")},
-            {QStringLiteral("debajo"), Text::tr("Línea deba&jo:"), Kind::Text,
-             Text::tr("como z13-author:3:mayusculas, z13-title:3")},
+            {QStringLiteral("quitar"), QCoreApplication::translate("lomos", "&Quitar las palabras:"), Kind::Text,
+             QCoreApplication::translate("lomos", "separadas por comas, como HU")},
+            {QStringLiteral("encima"), QCoreApplication::translate("lomos", "Línea enc&ima:"), Kind::Text,
+             QCoreApplication::translate("lomos", "una etiqueta del archivo, como z30-sub-library")},
+            {QStringLiteral("debajo"), QCoreApplication::translate("lomos", "Línea deba&jo:"), Kind::Text,
+             QCoreApplication::translate("lomos", "como z13-author:3:mayusculas, z13-title:3")},
         },
         true,
     };
@@ -182,12 +183,12 @@ LabelProgram program() {
     return {
         .name = QStringLiteral("lomos"),
         .ownGrid = kSpineSheet,
-        .ownSheetName = Text::tr("La hoja de siempre: 33 etiquetas de lomo, en las posiciones "
+        .ownSheetName = ProgramText::tr("La hoja de siempre: 33 etiquetas de lomo, en las posiciones "
                                  "de \"Configurar\""),
         .window = {.statusPoints = 14.25,
                    .printerDialog = false,
                    .continueTitle = QString(),
-                   .continueText = Text::tr("Continuar")},
+                   .continueText = ProgramText::tr("Continuar")},
         .help = help,
         .takesFontSize = true,
         .generate = [](const QString& printFile,
@@ -210,7 +211,7 @@ LabelProgram program() {
         .reviewRules =
             [](const design::Design& design) {
                 return std::vector<review::FieldRule>{
-                    {Text::tr("Clasificación"),
+                    {ProgramText::tr("Clasificación"),
                      labellist::kMaxCallNumberLines + design.spine.tagLineCount(),
                      {kMaxLineLength}}};
             },

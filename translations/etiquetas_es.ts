@@ -4,7 +4,7 @@
 <context>
     <name>ReviewFlow</name>
     <message numerus="yes">
-        <location filename="../common/ui/review/reviewflow.cpp" line="+77" />
+        <location filename="../common/ui/review/reviewflow.cpp" line="+77"/>
         <source>Se imprimirán %n etiquetas (%1 generadas y %2 nuevas)</source>
         <translation>
             <numerusform>Se imprimirán %n etiquetas (%1 generadas y %2 nuevas)</numerusform>
@@ -12,7 +12,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+4" />
+        <location line="+4"/>
         <source>Se imprimirán %n etiquetas (%1 generadas)</source>
         <translation>
             <numerusform>Se imprimirán %n etiquetas (%1 generadas)</numerusform>
@@ -23,7 +23,7 @@
 <context>
     <name>ReviewWindow</name>
     <message numerus="yes">
-        <location filename="../common/ui/review/reviewwindow.cpp" line="+274" />
+        <location filename="../common/ui/review/reviewwindow.cpp" line="+275"/>
         <source>%n etiquetas; se imprimirán %1. Con avisos: %2. Editadas: %3.</source>
         <translation>
             <numerusform>%n etiquetas; se imprimirán %1. Con avisos: %2. Editadas: %3.</numerusform>
@@ -34,7 +34,7 @@
 <context>
     <name>StockWindow</name>
     <message numerus="yes">
-        <location filename="../common/ui/stock/stockwindow.cpp" line="+101" />
+        <location filename="../common/ui/stock/stockwindow.cpp" line="+103"/>
         <source>%n hojas en el catálogo; no se muestran %1 que estos programas no pueden imprimir (etiquetas redondas, ovaladas o de CD, o en varias rejillas).</source>
         <translation>
             <numerusform>%n hojas en el catálogo; no se muestran %1 que estos programas no pueden imprimir (etiquetas redondas, ovaladas o de CD, o en varias rejillas).</numerusform>
@@ -45,7 +45,7 @@
 <context>
     <name>batch</name>
     <message numerus="yes">
-        <location filename="../common/batch/batchjob.cpp" line="+287" />
+        <location filename="../common/batch/batchjob.cpp" line="+336"/>
         <source>%n hojas en el catálogo (%1 que no se pueden imprimir se omiten: %2 redondas o de CD, %3 de varias rejillas, %4 mal descritas); %5 suyas.
 </source>
         <translation>
@@ -59,7 +59,7 @@
 <context>
     <name>check</name>
     <message numerus="yes">
-        <location filename="../common/core/check/labelcheck.cpp" line="+38" />
+        <location filename="../common/core/check/labelcheck.cpp" line="+38"/>
         <source>%n avisos</source>
         <translation>
             <numerusform>%n aviso</numerusform>
@@ -67,7 +67,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+3" />
+        <location line="+3"/>
         <source>%n etiquetas</source>
         <translation>
             <numerusform>%n etiqueta</numerusform>
@@ -78,7 +78,7 @@
 <context>
     <name>messages</name>
     <message numerus="yes">
-        <location filename="../common/core/text/messages.h" line="+36" />
+        <location filename="../common/core/text/messages.h" line="+36"/>
         <source>Se han generado %n etiquetas</source>
         <translation>
             <numerusform>Se han generado %n etiquetas</numerusform>
@@ -89,7 +89,7 @@
 <context>
     <name>review</name>
     <message numerus="yes">
-        <location filename="../common/core/review/jobselection.cpp" line="+51" />
+        <location filename="../common/core/review/jobselection.cpp" line="+51"/>
         <source>La etiqueta %1 no está en la lista: hay %n etiquetas</source>
         <translation>
             <numerusform>La etiqueta %1 no está en la lista: hay %n etiquetas</numerusform>
@@ -100,7 +100,7 @@
 <context>
     <name>sheets</name>
     <message numerus="yes">
-        <location filename="../common/core/sheets/stock.cpp" line="+97" />
+        <location filename="../common/core/sheets/stock.cpp" line="+97"/>
         <source>%n etiquetas</source>
         <translation>
             <numerusform>%n etiqueta</numerusform>
@@ -108,7 +108,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+2" />
+        <location line="+2"/>
         <source>%n columnas</source>
         <translation>
             <numerusform>%n columna</numerusform>
@@ -116,7 +116,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+0" />
+        <location line="+0"/>
         <source>%n filas</source>
         <translation>
             <numerusform>%n fila</numerusform>

@@ -2,11 +2,14 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <cstdio>
 #include <QGuiApplication>
 #include <QTextStream>
 
 #include "common/core/correction/correction.h"
 #include "common/core/files/drivec.h"
+#include "common/core/files/presets.h"
 #include "common/core/files/settingsfile.h"
 #include "common/core/program/labelprogram.h"
 #include "common/core/program/startup.h"
@@ -18,10 +21,22 @@
 #include "common/paint/paintersurface.h"
 
 bool isBatchCommandLine(const QStringList& arguments) {
+    // --language alone opens the window in that language.
     for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (arguments[i].startsWith(u'-')) return true;
+        if (arguments[i] == QLatin1String("--language")) {
+            ++i;
+        } else if (arguments[i].startsWith(u'-') && !arguments[i].startsWith(QLatin1String("--language="))) {
+            return true;
+        }
     }
     return false;
+}
+
+QString unknownLanguage(const QStringList& arguments) {
+    const std::optional<QString> code = languageArgument(arguments);
+    if (!code || isLanguage(*code)) return {};
+    return QCoreApplication::translate("batch", "Idioma desconocido: «%1» (es, ca, gl, eu, en)")
+        .arg(*code);
 }
 
 namespace {
@@ -68,6 +83,7 @@ std::vector<Option> optionsOf(const LabelProgram& program) {
         {QStringLiteral("stock"), Text::tr("Falta el nombre de la hoja tras --stock")},
         {QStringLiteral("add-label"), Text::tr("Falta la etiqueta tras --add-label")},
         {QStringLiteral("design"), Text::tr("Falta el archivo tras --design")},
+        {QStringLiteral("language"), Text::tr("Falta el idioma tras --language")},
         {QStringLiteral("list-stocks"), {}},
         {QStringLiteral("test-sheet"), {}},
         {QStringLiteral("strict"), {}},
@@ -200,6 +216,10 @@ QString firstSheetOf(const BatchOptions& options, int places, FirstSheet& first)
 // the problem when there is none of that name.
 QString stockOf(const BatchOptions& options, JobSettings& settings) {
     if (!options.stock) return {};
+    if (const auto locked = presets::machine().locked(presets::Key::Stock);
+        locked && locked->compare(options.stock->simplified(), Qt::CaseInsensitive) != 0) {
+        return Text::tr("La hoja la fija el administrador: %1").arg(*locked);
+    }
     settings.stock = stockchoice::find(*options.stock, catalogue::read(catalogue::folder()));
     if (settings.stock) return {};
     return Text::tr(
@@ -212,6 +232,11 @@ QString stockOf(const BatchOptions& options, JobSettings& settings) {
 // with its size unless --font-size gives one; the problem when the file is
 // missing or refused.
 QString designOf(const BatchOptions& options, const LabelProgram& program, JobSettings& settings) {
+    const auto locked = presets::machine().locked(presets::Key::Design);
+    if (options.design && locked &&
+        QFileInfo(*options.design).absoluteFilePath() != QFileInfo(*locked).absoluteFilePath()) {
+        return Text::tr("El diseño lo fija el administrador: %1").arg(*locked);
+    }
     const QString file = options.design.value_or(design::chosenFile(program.name));
     if (!file.isEmpty()) {
         const design::Read read = design::readFile(file);
@@ -252,6 +277,7 @@ QString helpText(const LabelProgram& program, LabelGrid grid) {
                "                      con el texto (marca, producto o medidas, como 48,5 x 25,4)\n"
                "  --design ARCHIVO    el diseño de la etiqueta: qué muestra y cómo; si no se\n"
                "                      indica, el elegido en la ventana\n"
+               "  --language CÓDIGO   el idioma de los mensajes: es, ca, gl, eu o en\n"
                "  --strict            no escribe el PDF si alguna etiqueta no cabe (estado 5)\n"
                "  --help              muestra esta ayuda\n"
                "  --version           muestra la versión\n"
@@ -349,7 +375,7 @@ std::optional<int> stoppedBy(const generation::Report& report, QTextStream& err)
 // read then. A label's fields are separated by "|", the last taking the rest.
 generation::Report generateOrType(Workbench& workbench, const QStringList& typed) {
     if (typed.isEmpty()) {
-        return workbench.generate(loadSettings(drivec::settingsFile()),
+        return workbench.generate(withPresets(loadSettings(drivec::settingsFile())),
                                   generation::SaveSettings::No);
     }
     const qsizetype fields = qsizetype(workbench.reviewRules().size());
@@ -396,6 +422,10 @@ bool checkOnStandardError(const labelcheck::Check& check, DrawingSurface& surfac
 
 int runBatchJob(const QStringList& arguments, const LabelProgram& program, QTextStream& out,
                 QTextStream& err) {
+    if (const QString unknown = unknownLanguage(arguments); !unknown.isEmpty()) {
+        err << unknown << "\n";
+        return kBatchUsage;
+    }
     BatchOptions options;
     const QString problem = parseBatchOptions(arguments, program, options);
     if (options.version) {
@@ -458,6 +488,7 @@ int runWithoutWindow(int argc, char** argv, const std::function<int(const QStrin
     // session (no runtime folder, no display) would only confuse a script.
     keepOnlyQtFailures();
     QGuiApplication app(argc, argv);
-    setUpApplication(app);
+    setUpApplication(app, languageArgument(QCoreApplication::arguments()));
+    for (const QString& notice : machineNotices()) std::fprintf(stderr, "%s\n", qPrintable(notice));
     return job(QCoreApplication::arguments());
 }

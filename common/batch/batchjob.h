@@ -23,6 +23,10 @@ enum BatchExit {
 // Whether the command line asks for the windowless job (or its help).
 bool isBatchCommandLine(const QStringList& arguments);
 
+// What is wrong with --language, whatever else the line holds: a code the
+// programs do not speak. Empty when it is fine or absent.
+QString unknownLanguage(const QStringList& arguments);
+
 // Runs the job of `program`: the options, the settings file as the window's
 // load step reads it, generation, then the PDF. Returns the exit status.
 int runBatchJob(const QStringList& arguments, const LabelProgram& program, QTextStream& out,

@@ -36,12 +36,16 @@ void MainWindow::layOut() {
         label->setObjectName(QString::fromLatin1(name));
         label->setFont(captionFont);
         twips::place(label, left, top, width, 270);
+        return label;
     };
-    caption("Label5", tr("Directorio cliente:"), 120, 1800, 1935);
+    QLabel* directoryCaption = caption("Label5", tr("Directorio cliente:"), 120, 1800, 1935);
     // 60 twips wider than designed, into the gap before the field: the final
     // period of Arial (or its twin) at 11.25 points ends past the design.
-    caption("Label6", tr("Base Adm."), 960, 2280, 1185);
+    QLabel* baseCaption = caption("Label6", tr("Base Adm."), 960, 2280, 1185);
     twips::place(clientDirectoryField(), 2160, 1800, 1935, 285);
+    // A screen reader names each field after its caption.
+    directoryCaption->setBuddy(clientDirectoryField());
+    baseCaption->setBuddy(administrativeBaseField());
     twips::place(administrativeBaseField(), 2160, 2280, 1935, 285);
 
     const QFont buttonFont = uiFont(QStringLiteral("Arial Narrow"), 12, true);

@@ -49,6 +49,8 @@ FontSizeWindow::FontSizeWindow(const QString& current) : QWidget(nullptr, Qt::Wi
     twips::place(m_note, 120, 990, 2460, 375);
     m_note->hide();
     label2->setBuddy(m_sizes);
+    // The field inside the box is what a screen reader lands on.
+    m_sizes->lineEdit()->setAccessibleName(label2->text().remove(u'&'));
     connect(m_sizes->lineEdit(), &QLineEdit::returnPressed, this, &FontSizeWindow::choose);
 }
 

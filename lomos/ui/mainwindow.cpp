@@ -127,18 +127,23 @@ void MainWindow::layOut() {
         label->setFont(captionFont);
         label->setPalette(navy);
         twips::place(label, left, top, width, 270);
+        return label;
     };
-    caption("Label5", tr("Directorio cliente:"), 600, 1440, 1935);
+    QLabel* directoryCaption = caption("Label5", tr("Directorio cliente:"), 600, 1440, 1935);
     // 75 twips wider than designed, into the gap before the field: the colon
     // of Arial (or its twin) at 11.25 points ends a pixel past the design.
-    caption("Label6", tr("Base administrativa:"), 450, 1800, 2250);
+    QLabel* baseCaption = caption("Label6", tr("Base administrativa:"), 450, 1800, 2250);
     twips::place(clientDirectoryField(), 2760, 1440, 1935, 285);
+    // A screen reader names each field after its caption.
+    directoryCaption->setBuddy(clientDirectoryField());
+    baseCaption->setBuddy(administrativeBaseField());
     twips::place(administrativeBaseField(), 2760, 1800, 1935, 285);
 
     auto* picture = new QLabel(area);
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setPixmap(artwork::shelfPicture());
     picture->setAlignment(Qt::AlignCenter);
+    picture->setAccessibleName(tr("Dibujo: libros en un estante"));
     twips::place(picture, 2040, 2760, 1950, 690);
 
     QLabel* status = statusLabel();
@@ -155,6 +160,7 @@ void MainWindow::layOut() {
     m_fontSizeNote->setAlignment(Qt::AlignCenter);
     m_fontSizeNote->setReadOnly(true);  // a note: the size is chosen in "Tamaño de Fuente"
     m_fontSizeNote->setFocusPolicy(Qt::NoFocus);
+    m_fontSizeNote->setAccessibleName(tr("Tamaño con el que se imprime"));
     twips::place(m_fontSizeNote, 3240, 4680, 2415, 315);
 
     // Beside the rest: where on the sheet in the tray printing starts.

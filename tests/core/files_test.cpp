@@ -9,6 +9,7 @@
 #include "common/core/text/codepage.h"
 #include "common/core/files/drivec.h"
 #include "common/core/text/number.h"
+#include "common/core/files/presets.h"
 #include "common/core/files/settingsfile.h"
 #include "lomos/core/coordinates.h"
 #include "testenv.h"
@@ -139,3 +140,40 @@ TEST(DriveC, NamesCopiedFromWindowsMatchIgnoringCaseUnlessAmbiguous) {
     EXPECT_EQ(drivec::path("dos\\a"), c.file("dos/a"));
 #endif
 }
+
+// What IT sets for the machine: the first source giving a key wins, a lock
+// over the user's own choice, a preset under it, an empty value as none.
+struct PresetCase : Named {
+    std::vector<QByteArray> sources;   // the files, in their order
+    std::optional<QString> user;       // the user's own stock
+    std::optional<QString> inForce;    // the stock in force
+    bool locked;
+};
+
+class MachinePresets : public testing::TestWithParam<PresetCase> {};
+
+TEST_P(MachinePresets, StockInForce) {
+    const TempDriveC drive;
+    std::vector<std::unique_ptr<QSettings>> sources;
+    for (size_t i = 0; i < GetParam().sources.size(); ++i) {
+        const QString name = QStringLiteral("fuente%1.conf").arg(i);
+        drive.write(name, GetParam().sources[i]);
+        sources.push_back(std::make_unique<QSettings>(drive.file(name), QSettings::IniFormat));
+    }
+    const presets::Presets presets = presets::Presets::readFrom(sources);
+    EXPECT_EQ(presets.inForce(presets::Key::Stock, GetParam().user), GetParam().inForce);
+    EXPECT_EQ(presets.isLocked(presets::Key::Stock), GetParam().locked);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sources, MachinePresets, testing::Values(
+    PresetCase{{"nothing"}, {""}, std::nullopt, std::nullopt, false},
+    PresetCase{{"preset_without_a_choice"}, {"[predeterminado]\nhoja=Herma 4102\n"}, std::nullopt, "Herma 4102", false},
+    PresetCase{{"the_user_over_a_preset"}, {"[predeterminado]\nhoja=Herma 4102\n"}, "Apli 1285", "Apli 1285", false},
+    PresetCase{{"a_lock_over_the_user"}, {"[bloqueado]\nhoja=Herma 4102\n"}, "Apli 1285", "Herma 4102", true},
+    PresetCase{{"the_policy_before_the_file"},
+               {"[bloqueado]\nhoja=Herma 4102\n", "[bloqueado]\nhoja=Apli 1285\n[predeterminado]\nhoja=Apli 1285\n"},
+               std::nullopt, "Herma 4102", true},
+    PresetCase{{"an_empty_lock_is_none"},
+               {"[bloqueado]\nhoja=\n", "[bloqueado]\nhoja=Apli 1285\n"}, std::nullopt, "Apli 1285", true},
+    PresetCase{{"another_key_locks_nothing_else"}, {"[bloqueado]\nidioma=ca\n"}, "Apli 1285", "Apli 1285", false}
+), CaseName());

@@ -14,6 +14,9 @@ TempDriveC::TempDriveC() {
     // starts as well.
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, file(QStringLiteral("usuario")));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(file(QStringLiteral("usuario"))));
+    // The machine's presets too, never the ones of the machine running the tests.
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(file(QStringLiteral("maquina"))));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, file(QStringLiteral("maquina")));
 }
 
 // A drive C made before this one is destroyed leaves the newer one in place.
@@ -40,6 +43,10 @@ void TempDriveC::putPrintFile(const QByteArray& bytes) const {
 void TempDriveC::putSettings(const QString& dir, const QString& base) const {
     write(QStringLiteral("ini.prn"),
           codepage::encode(dir) + "\r\n" + codepage::encode(base) + "\r\n");
+}
+
+void TempDriveC::putMachinePresets(const QByteArray& conf) const {
+    write(QStringLiteral("maquina/Etiquetas/etiquetas.conf"), conf);
 }
 
 void TempDriveC::putDefaultCoordinates() const {

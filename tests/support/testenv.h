@@ -10,8 +10,8 @@
 #include "common/core/printfile/labellist.h"
 
 // A drive C of its own for a test, in a temporary folder; ETIQUETAS_UNIDAD_C
-// points at it while the object lives, and the user's QSettings files are
-// kept in its folder "usuario".
+// points at it while the object lives, the user's QSettings files are kept in
+// its folder "usuario" and the machine's presets in "maquina".
 class TempDriveC {
 public:
     TempDriveC();
@@ -29,6 +29,8 @@ public:
     void putPrintFile(const QByteArray& bytes) const;
     void putSettings(const QString& dir, const QString& base) const;
     void putDefaultCoordinates() const;
+    // What IT presets and locks for every user ([predeterminado], [bloqueado]).
+    void putMachinePresets(const QByteArray& conf) const;
 
 private:
     QTemporaryDir m_dir;

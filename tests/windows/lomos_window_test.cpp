@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -363,6 +364,28 @@ private Q_SLOTS:
         QVERIFY(QApplication::focusWidget() != table);
         QTest::keyClick(reviewWindow(), Qt::Key_Escape);
         QTRY_VERIFY(!reviewWindow());
+    }
+
+    // What IT locks shows greyed, saying who set it, and is what the window
+    // uses; the language chosen in "Idioma" is the next start's.
+    void whatTheAdministratorLocksIsGreyedAndTheLanguageKept() {
+        m_c->putMachinePresets("[bloqueado]\nhoja=Herma 4099\ndirectorio_cliente=CLIENTE\n");
+        m_c->putSettings("OTRO", "BIB50");
+        m_c->putDefaultCoordinates();
+        window({"A"});
+        auto* directory = m_w->findChild<QLineEdit*>("txtDir");
+        QCOMPARE(directory->text(), QStringLiteral("CLIENTE"));
+        QVERIFY(!directory->isEnabled());
+        QCOMPARE(directory->toolTip(), QStringLiteral("Lo fija el administrador del equipo: CLIENTE"));
+        QAction* stock = m_w->findChild<QAction*>("mnuHoja");
+        QVERIFY(!stock->isEnabled());
+        QVERIFY(m_w->findChild<QLabel*>("lblImpresora")->text().contains("Hoja: Herma 4099"));
+        generate();
+        QTRY_COMPARE(caption(m_w.get()), QStringLiteral("Se han generado 1 etiquetas"));
+        m_w->findChild<QAction*>("mnuIdioma_ca")->trigger();
+        QCOMPARE(m_dialogs->shown().last().text,
+                 QStringLiteral("El programa se mostrará en Català la próxima vez que lo abra."));
+        QCOMPARE(languageInForce(std::nullopt), QStringLiteral("ca"));
     }
 
     // "Nueva etiqueta…" joins the job, cut as "Generar" cuts, and prints

@@ -1,7 +1,10 @@
 // Every text of both programs goes through the translation: with a
 // pseudo-translation that puts each text lupdate finds between brackets,
 // no caption of any window, and no box the windows show, reads without them.
+// In each language, every window holds its captions whole, and a screen
+// reader finds a name on every control it can act on.
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -11,9 +14,12 @@
 #include <QTranslator>
 
 #include "common/core/program/startup.h"
+#include "common/ui/frame/roomforcaptions.h"
 #include "fichas/ui/mainwindow.h"
 #include "lomos/ui/mainwindow.h"
+#include "captions.h"
 #include "testenv.h"
+#include "windowfinder.h"
 #include "testseams.h"
 
 namespace {
@@ -43,9 +49,56 @@ QStringList unwrapped(QWidget* window) {
         }
     }
     for (const QAction* action : window->findChildren<QAction*>()) {
+        // Each language is named in its own words, whatever the one in use.
+        if (action->objectName().startsWith(QLatin1String("mnuIdioma_"))) continue;
         if (!action->isSeparator()) check(action, "text", action->text());
     }
     return found;
+}
+
+// The controls of `window` a screen reader would announce without a name.
+QStringList nameless(QWidget* window) {
+    static const QList<QAccessible::Role> acting = {
+        QAccessible::EditableText, QAccessible::PushButton, QAccessible::CheckBox,
+        QAccessible::RadioButton,  QAccessible::ComboBox,   QAccessible::SpinBox,
+        QAccessible::Slider,       QAccessible::ButtonMenu, QAccessible::ButtonDropDown,
+        QAccessible::Table,        QAccessible::List,       QAccessible::Graphic};
+    QStringList found;
+    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+        if (!node || node->state().invisible) return;
+        if (acting.contains(node->role()) && node->text(QAccessible::Name).trimmed().isEmpty()) {
+            // Named after the widget, or the one holding it (a combo box's field).
+            const QObject* at = node->object();
+            while (at && at->objectName().isEmpty()) at = at->parent();
+            found << QStringLiteral("%1 (role %2)")
+                         .arg(at ? at->objectName() : QStringLiteral("?"))
+                         .arg(int(node->role()));
+        }
+        for (int i = 0; i < node->childCount(); ++i) walk(node->child(i));
+    };
+    walk(QAccessible::queryAccessibleInterface(window));
+    return found;
+}
+
+// Opens every window of lomos from `w`; the windows, main window first.
+std::vector<QWidget*> openLomosWindows(QWidget& w) {
+    using windowtest::opened;
+    using windowtest::run;
+    for (const char* command : {"Toolbar1_1", "Toolbar1_2", "Toolbar1_3", "Toolbar1_5",
+                                "mnuTamao_fuente", "mnuHoja", "mnuCorregir", "mnuDiseno"}) {
+        run(&w, command);
+    }
+    QWidget* editor = opened("frmConfigura");
+    run(editor, "cmdRestablecer");
+    run(editor, "cmdHojaPrueba");
+    return {&w, editor, opened("frmTamaño"), opened("Form1"), opened("frmRevisar"),
+            opened("frmHoja"), opened("frmCorregir"), opened("frmDiseno")};
+}
+
+std::vector<QWidget*> openFichasWindows(QWidget& w) {
+    for (const char* command : {"cmdGenerar", "cmdRevisar", "cmdImprimir", "mnuDiseno"})
+        windowtest::run(&w, command);
+    return {&w, windowtest::opened("frmRevisar"), windowtest::opened("frmDiseno")};
 }
 
 }  // namespace
@@ -73,6 +126,7 @@ class TextsTest : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
+        makeRoomInEveryWindow(*qApp);  // as the programs do
         QVERIFY(m_pseudo.load(QStringLiteral(PSEUDO_QM)));
         QCoreApplication::installTranslator(&m_pseudo);
         m_c.putDefaultCoordinates();
@@ -83,26 +137,50 @@ private Q_SLOTS:
         lomos::MainWindow w(m_outside.seams());
         w.show();
         m_outside.recordPrinting();
-        using windowtest::opened;
-        using windowtest::run;
-        for (const char* command : {"Toolbar1_1", "Toolbar1_2", "Toolbar1_3", "Toolbar1_5",
-                                    "mnuTamao_fuente", "mnuHoja", "mnuCorregir"}) {
-            run(&w, command);
-        }
-        auto* editor = opened("frmConfigura");
-        run(editor, "cmdRestablecer");
-        run(editor, "cmdHojaPrueba");
-        expectEveryTextWrapped({&w, editor, opened("frmTamaño"), opened("Form1"),
-                                opened("frmRevisar"), opened("frmHoja"), opened("frmCorregir")});
+        expectEveryTextWrapped(openLomosWindows(w));
     }
 
     void fichasWindows() {
         fichas::MainWindow w(m_outside.seams());
         w.show();
         m_outside.dialogs.answerPrinter(false);
-        for (const char* command : {"cmdGenerar", "cmdRevisar", "cmdImprimir"})
-            windowtest::run(&w, command);
-        expectEveryTextWrapped({&w, windowtest::opened("frmRevisar")});
+        expectEveryTextWrapped(openFichasWindows(w));
+    }
+
+    // Each language in every window of both programs: no caption cut, no
+    // control without a name.
+    void everyLanguageWholeAndNamed_data() {
+        QTest::addColumn<QString>("code");
+        for (const Language& language : languages()) QTest::newRow(qPrintable(language.code)) << language.code;
+    }
+    void everyLanguageWholeAndNamed() {
+        QFETCH(QString, code);
+        QCoreApplication::removeTranslator(&m_pseudo);
+        useLanguage(*QCoreApplication::instance(), code);
+        // The boxes' buttons too, from Qt or, where Qt has none, from the programs.
+        const QString yes = QCoreApplication::translate("QPlatformTheme", "&Yes");
+        const std::map<QString, QString> yesIn = {{"es", "&Sí"}, {"ca", "&Sí"}, {"gl", "&Si"},
+                                                  {"eu", "&Bai"}, {"en", "&Yes"}};
+        QCOMPARE(yes, yesIn.at(code));
+        m_outside.recordPrinting();
+        m_outside.dialogs.answerPrinter(false);
+        QStringList found;
+        lomos::MainWindow lomosWindow(m_outside.seams());
+        fichas::MainWindow fichasWindow(m_outside.seams());
+        for (QWidget* main : {static_cast<QWidget*>(&lomosWindow), static_cast<QWidget*>(&fichasWindow)}) {
+            main->show();
+            const auto windows = main == &lomosWindow ? openLomosWindows(*main) : openFichasWindows(*main);
+            for (QWidget* window : windows) {
+                QVERIFY2(window, "a window did not open");
+                for (const QString& cut : windowtest::cutCaptions(window)) found << window->objectName() + ": " + cut;
+                for (const QString& name : nameless(window)) found << window->objectName() + " nameless " + name;
+            }
+            for (QWidget* window : windows)
+                if (window != main) window->close();
+        }
+        useLanguage(*QCoreApplication::instance(), QStringLiteral("es"));
+        for (const QString& line : found) qInfo("%s", qPrintable(line));  // whole, past QVERIFY's cut
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
     }
 };
 

@@ -99,6 +99,21 @@ for program in lomos fichas; do
   check "$program.exe --pdf --design: as on Linux" \
     python3 "$here/tests/wine/compare_pdfs.py" "$work/$program-diseno-linux.pdf" "$drive/$program-diseno.pdf"
 done
+# A policy IT sets in the registry: a locked stock that every job prints on,
+# and --stock naming another refused.
+locked_by_policy() {
+  windowless lomos lomos-politica &&
+    python3 "$here/tests/wine/compare_pdfs.py" "$work/lomos-hoja-linux.pdf" "$drive/lomos-politica.pdf"
+}
+refused_by_policy() {
+  ! windowless lomos lomos-politica-otra --stock "Zweckform 3474" >/dev/null &&
+    grep -q 'La hoja la fija el administrador: Herma 4102' "$drive/lomos-politica-otra.err"
+}
+$wine reg add 'HKLM\Software\Policies\Etiquetas\bloqueado' /v hoja /t REG_SZ /d "Herma 4102" /f >/dev/null 2>&1
+check "a stock locked in HKLM\Software\Policies\Etiquetas: lomos.exe --pdf on it" locked_by_policy
+check "a stock locked in HKLM\Software\Policies\Etiquetas: --stock another refused" refused_by_policy
+$wine reg delete 'HKLM\Software\Policies\Etiquetas' /f >/dev/null 2>&1
+
 check "fichas.exe --pdf --design: the 24 barcodes of the first sheet read back" bash -c "
   pdftoppm -r 600 -gray -png -f 1 -l 1 -singlefile '$drive/fichas-diseno.pdf' '$work/codigos' &&
   [ \$(zbarimg -q --raw '$work/codigos.png' | sort -u | wc -l) -eq 24 ]"
@@ -122,8 +137,8 @@ uninstall_entries() {  # the installation's lines in Apps & Features
 start_menu() {  # the shortcuts, wherever Wine put them (Windows: the all-users Start menu)
   find "$drive/ProgramData" "$drive/users" -path '*Start Menu*' -name 'Etiquetas*.lnk' 2>/dev/null | sort
 }
-installs() {  # installs MSI VERSION
-  msiexec /i "$(winpath "$1")" /qn || { echo "msiexec exited with $?"; return 1; }
+installs() {  # installs MSI VERSION [PROPERTY=VALUE...]
+  msiexec /i "$(winpath "$1")" /qn "${@:3}" || { echo "msiexec exited with $?"; return 1; }
   [ -f "$installed/lomos.exe" ] && [ -f "$installed/fichas.exe" ] && [ -f "$installed/platforms/qwindows.dll" ] ||
     { echo "not in C:\Program Files\Etiquetas"; return 1; }
   local entries; entries=$(uninstall_entries)
@@ -139,7 +154,13 @@ refused() {  # refused OLDER_MSI NEWER_VERSION: the newer stays
 }
 uninstalls() {  # uninstalls MSI
   msiexec /x "$(winpath "$1")" /qn || return 1
-  [ ! -e "$installed" ] && [ -z "$(uninstall_entries)" ] && [ -z "$(start_menu)" ]
+  [ ! -e "$installed" ] && [ -z "$(uninstall_entries)" ] && [ -z "$(start_menu)" ] &&
+    ! $wine reg query 'HKLM\Software\Etiquetas\predeterminado' >/dev/null 2>&1
+}
+preset_stock() {  # the stock HOJA= preset at install: what a fresh user prints on, as on Linux
+  local folder='C:\Program Files\Etiquetas'
+  windowless lomos lomos-preset-msi &&
+    python3 "$here/tests/wine/compare_pdfs.py" "$work/lomos-hoja-linux.pdf" "$drive/lomos-preset-msi.pdf"
 }
 winpath() { echo "Z:${1//\//\\}"; }
 from_installed() {  # from_installed PROGRAM: its labels, as on Linux
@@ -166,7 +187,9 @@ if [ -n "${ETIQUETAS_MSI:-}" ]; then
   done
   check "lomos.exe --pdf --stock from C:\Program Files\Etiquetas: the catalogue installed" \
     installed_catalogue
-  check "MSI $newer replaces $version" installs "$work/msi/newer.msi" "$newer"
+  check "MSI $newer replaces $version, with HOJA=\"Herma 4102\"" installs "$work/msi/newer.msi" "$newer" \
+    HOJA="Herma 4102"
+  check "lomos.exe --pdf from C:\Program Files\Etiquetas: on the stock HOJA preset" preset_stock
   check "MSI $version refused once $newer is installed" refused "$msi" "$newer"
   check "MSI $newer: a silent uninstall leaves nothing" uninstalls "$work/msi/newer.msi"
 fi

@@ -11,6 +11,7 @@
 
 #include "common/core/files/savefile.h"
 #include "common/core/files/textfile.h"
+#include "common/core/files/presets.h"
 #include "common/core/files/usersettings.h"
 #include "common/core/program/labeljob.h"
 #include "common/core/text/number.h"
@@ -375,16 +376,17 @@ QString ownFile(const QString& program) {
 }
 
 QString chosenFile(const QString& program) {
-    return usersettings::ofProgram(program).value(QStringLiteral("diseno/archivo")).toString();
+    const QSettings settings = usersettings::ofProgram(program);
+    const QString key = QStringLiteral("diseno/archivo");
+    std::optional<QString> own;
+    if (settings.contains(key)) own = settings.value(key).toString();
+    return presets::machine().inForce(presets::Key::Design, own).value_or(QString());
 }
 
 void chooseFile(const QString& program, const QString& path) {
     QSettings settings = usersettings::ofProgram(program);
-    if (path.isEmpty()) {
-        settings.remove(QStringLiteral("diseno"));
-    } else {
-        settings.setValue(QStringLiteral("diseno/archivo"), path);
-    }
+    // None chosen is kept too, so that no preset replaces it.
+    settings.setValue(QStringLiteral("diseno/archivo"), path);
 }
 
 }  // namespace design

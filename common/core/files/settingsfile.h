@@ -20,4 +20,8 @@ Settings loadSettings(const QString& path);
 // Writes both values, each followed by CR LF, replacing the file whole (or
 // the user's own copy of it, textfile::writeLines). Not ok when it could be
 // written nowhere; the old file is then unchanged.
+// The values in force: one the machine locked in place of the file's, and
+// one it presets where the file gives none.
+Settings withPresets(Settings fromFile);
+
 textfile::WriteResult saveSettings(const QString& path, const Settings& settings);

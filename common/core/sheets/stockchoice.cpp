@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <array>
 
+#include "common/core/files/presets.h"
 #include "common/core/files/usersettings.h"
 #include "common/core/text/number.h"
 
@@ -95,7 +96,15 @@ std::optional<Stock> find(const QString& name, const catalogue::Catalogue& catal
 }
 
 std::optional<Stock> chosen(const QString& program) {
+    const presets::Presets& machine = presets::machine();
     const QSettings settings = usersettings::ofProgram(program);
+    // A stock IT names is looked up where --stock looks; the user's is kept whole.
+    if (const auto locked = machine.locked(presets::Key::Stock))
+        return find(*locked, catalogue::read(catalogue::folder()));
+    if (!settings.contains(kChosenName)) {
+        if (const auto preset = machine.preset(presets::Key::Stock))
+            return find(*preset, catalogue::read(catalogue::folder()));
+    }
     std::optional<Stock> stock =
         stockOf(settings.value(kChosenName).toString(), settings.value(kChosenMeasures).toString());
     if (stock) stock->description = settings.value(kChosenDescription).toString();
@@ -105,7 +114,9 @@ std::optional<Stock> chosen(const QString& program) {
 void choose(const QString& program, const std::optional<Stock>& stock) {
     QSettings settings = usersettings::ofProgram(program);
     if (!stock) {
+        // The program's own sheet, chosen: kept, so that no preset replaces it.
         settings.remove(QStringLiteral("hoja"));
+        settings.setValue(kChosenName, QString());
         return;
     }
     settings.setValue(kChosenName, stock->name);

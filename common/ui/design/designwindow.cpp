@@ -96,6 +96,9 @@ DesignWindow::DesignWindow(Dialogs& dialogs, LabelProgram program, JobSettings s
         } else {
             auto* caption = new QLabel(key.caption);
             caption->setBuddy(control);
+            // The field inside a face's box is what a screen reader lands on.
+            if (auto* box = qobject_cast<QComboBox*>(control); box && box->lineEdit())
+                box->lineEdit()->setAccessibleName(QString(key.caption).remove(u'&'));
             form->addRow(caption, control);
         }
     }

@@ -1,6 +1,8 @@
 #include "common/ui/frame/mainwindowbase.h"
 
+#include <QActionGroup>
 #include <QApplication>
+#include <QLocale>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -10,6 +12,8 @@
 #include <QTimer>
 
 #include "common/core/files/drivec.h"
+#include "common/core/files/presets.h"
+#include "common/core/program/startup.h"
 #include "common/core/files/settingsfile.h"
 #include "common/core/sheets/stockchoice.h"
 #include "common/core/text/messages.h"
@@ -86,9 +90,18 @@ MainWindowBase::MainWindowBase(const Seams& seams, LabelProgram program, QWidget
     statusBar()->setSizeGripEnabled(false);
     showDestination();
 
-    const Settings settings = loadSettings(drivec::settingsFile());
+    const Settings settings = withPresets(loadSettings(drivec::settingsFile()));
     m_clientDirectory->setText(settings.clientDirectory);
     m_administrativeBase->setText(settings.administrativeBase);
+    QStringList notices = machineNotices();
+    if (const auto printer = presets::machine().inForce(presets::Key::Printer, std::nullopt);
+        printer && !labelprinter::available().contains(*printer)) {
+        notices.append(tr("La impresora «%1» que fijó el administrador no está en este equipo: "
+                          "no se tiene en cuenta.").arg(*printer));
+        presets::machine().drop(presets::Key::Printer);
+        showDestination();
+    }
+    if (!notices.isEmpty()) showStatus(notices.join(u' '));
     // Said once the window is on screen, over it.
     if (const QString why = useChosenDesign(); !why.isEmpty()) {
         QTimer::singleShot(0, this, [this, why] { m_dialogs.message(this, messages::title(), why); });
@@ -130,6 +143,67 @@ void MainWindowBase::buildMenu(const std::vector<MenuItem>& items) {
     menu->addSeparator();
     add({tr("&Salir"), QStringLiteral("mnuSalir"), QKeySequence(Qt::CTRL | Qt::Key_S),
          [this] { quit(); }});
+    buildLanguageMenu();
+    showLocks(menu);
+}
+
+void MainWindowBase::buildLanguageMenu() {
+    QMenu* menu = menuBar()->addMenu(tr("I&dioma"));
+    menu->setObjectName(QStringLiteral("mnuIdioma"));
+    menu->setToolTipsVisible(true);
+    auto* group = new QActionGroup(menu);
+    const QString inForce = QLocale().name().section(u'_', 0, 0);
+    const auto locked = presets::machine().locked(presets::Key::Language);
+    for (const Language& language : languages()) {
+        QAction* action = menu->addAction(language.name);
+        action->setObjectName(QStringLiteral("mnuIdioma_") + language.code);
+        action->setCheckable(true);
+        action->setChecked(language.code == inForce);
+        action->setActionGroup(group);
+        if (locked) lockedByAdministrator(action, *locked);
+        connect(action, &QAction::triggered, this, [this, code = language.code] { chooseLanguage(code); });
+    }
+}
+
+void MainWindowBase::chooseLanguage(const QString& code) {
+    ::chooseLanguage(code);
+    const auto chosen = std::find_if(languages().begin(), languages().end(),
+                                     [&](const Language& language) { return language.code == code; });
+    m_dialogs.message(this, messages::title(),
+                      tr("El programa se mostrará en %1 la próxima vez que lo abra.").arg(chosen->name));
+}
+
+void MainWindowBase::showLocks(QMenu* menu) {
+    menu->setToolTipsVisible(true);
+    const presets::Presets& machine = presets::machine();
+    const std::pair<const char*, presets::Key> commands[] = {
+        {"mnuHoja", presets::Key::Stock},
+        {"mnuDiseno", presets::Key::Design},
+        {"mnuImpresora", presets::Key::Printer},
+    };
+    for (const auto& [name, key] : commands) {
+        QAction* action = menu->findChild<QAction*>(QLatin1String(name));
+        if (const auto locked = machine.locked(key); action && locked) lockedByAdministrator(action, *locked);
+    }
+    const std::pair<QLineEdit*, presets::Key> fields[] = {
+        {m_clientDirectory, presets::Key::ClientDirectory},
+        {m_administrativeBase, presets::Key::AdministrativeBase},
+    };
+    for (const auto& [field, key] : fields) {
+        if (const auto locked = machine.locked(key)) lockedByAdministrator(field, *locked);
+    }
+}
+
+void MainWindowBase::lockedByAdministrator(QObject* control, const QString& value) {
+    const QString why = tr("Lo fija el administrador del equipo: %1").arg(value);
+    if (auto* action = qobject_cast<QAction*>(control)) {
+        action->setEnabled(false);
+        action->setToolTip(why);
+    } else if (auto* widget = qobject_cast<QWidget*>(control)) {
+        widget->setEnabled(false);
+        widget->setToolTip(why);
+        widget->setAccessibleDescription(why);
+    }
 }
 
 void MainWindowBase::showStatus(const QString& status) {

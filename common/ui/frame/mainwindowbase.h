@@ -18,6 +18,7 @@
 class Dialogs;
 class QLabel;
 class QLineEdit;
+class QMenu;
 
 // The frame both main windows share: the two settings fields, the status
 // label, where the labels go, the map of the first sheet, and the commands
@@ -60,6 +61,13 @@ protected:
     // "Imprimir" uses; without them, where the program's crosses stand.
     void printTestSheet(const std::vector<testsheet::Position>& crosses);
     void printTestSheet();
+
+    // "Idioma": the language of the next start, for this user.
+    void chooseLanguage(const QString& code);
+    void buildLanguageMenu();
+    // Greys what the machine's administrator locked, saying so.
+    void showLocks(QMenu* menu);
+    static void lockedByAdministrator(QObject* control, const QString& value);
 
     // Closes the program's other windows as the user would; false when one
     // stays open.

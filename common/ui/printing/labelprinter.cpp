@@ -4,6 +4,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "common/core/files/presets.h"
 #include "common/core/files/usersettings.h"
 #include "common/core/text/messages.h"
 #include "common/paint/paintersurface.h"
@@ -31,7 +32,12 @@ QSettings userSettings() { return usersettings::shared(); }
 
 }  // namespace
 
-QString chosen() { return userSettings().value(kKey).toString(); }
+QString chosen() {
+    const QSettings settings = userSettings();
+    std::optional<QString> own;
+    if (settings.contains(kKey)) own = settings.value(kKey).toString();
+    return presets::machine().inForce(presets::Key::Printer, own).value_or(QString());
+}
 
 void choose(const QString& name) {
     QSettings settings = userSettings();

@@ -131,6 +131,8 @@ void PreviewWindow::showPage(int page) {
                                 ? tr("Hoja %1 de %2").arg(m_page + 1).arg(m_pages->pageCount())
                                 : tr("No hay más hojas");
     m_pageCaption->setText(caption);
+    // The column widens for a caption longer than it, as in another language.
+    m_pageCaption->setMinimumWidth(m_pageCaption->sizeHint().width());
     m_picture->setAccessibleDescription(caption);
     m_previous->setEnabled(m_browsing && m_page > 0);
     m_next->setEnabled(m_browsing && m_page + 1 < m_pages->pageCount());

@@ -209,6 +209,7 @@ ReviewWindow::ReviewWindow(Dialogs& dialogs, review::Review& review,
     resize(900, 560);
 
     m_table->setObjectName(QStringLiteral("grdEtiquetas"));
+    m_table->setAccessibleName(tr("Etiquetas del trabajo"));
     m_table->setModel(m_model);
     m_table->setItemDelegateForColumn(ReviewModel::Copies, new CopiesDelegate(m_table));
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -96,6 +96,8 @@ StockWindow::StockWindow(Dialogs& dialogs, const QString& ownName, LabelGrid own
     m_search->setObjectName(QStringLiteral("txtBuscar"));
     m_search->setPlaceholderText(tr("Marca, producto o medidas: Herma, 4102, 48,5 x 25,4"));
     m_list->setObjectName(QStringLiteral("lstHojas"));
+    m_search->setAccessibleName(tr("Buscar una hoja"));
+    m_list->setAccessibleName(tr("Hojas que coinciden"));
     m_details->setObjectName(QStringLiteral("lblDetalle"));
     m_details->setWordWrap(true);
     auto* note = new QLabel(tr("%n hojas en el catálogo; no se muestran %1 que estos programas no "
