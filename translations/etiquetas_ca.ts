@@ -400,11 +400,16 @@ No hi ha cap impressora en aquest ordinador. Podeu desar les etiquetes en un PDF
         <source>Revisión</source>
         <translation>Revisió</translation>
     </message>
+    <message>
+        <location line="+64"/>
+        <source>editada</source>
+        <translation>editada</translation>
+    </message>
 </context>
 <context>
     <name>ReviewWindow</name>
     <message>
-        <location line="+124"/>
+        <location line="+60"/>
         <source>Revisar las etiquetas</source>
         <translation>Revisió de les etiquetes</translation>
     </message>
@@ -2588,7 +2593,7 @@ Les etiquetes es fan amb el que heu escrit, però la propera vegada caldrà torn
         <translation>El disseny «%1» que ha establert l&apos;administrador no es pot fer servir (%2): no es té en compte.</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>El idioma «%1» que fijó el administrador no es uno de los del programa (es, ca, gl, eu, en): no se tiene en cuenta.</source>
         <translation>L&apos;idioma «%1» que ha establert l&apos;administrador no és cap dels del programa (es, ca, gl, eu, en): no es té en compte.</translation>
     </message>

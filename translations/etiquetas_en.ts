@@ -400,11 +400,16 @@ There is no printer on this computer. You can save the labels as a PDF and print
         <source>Revisión</source>
         <translation>Check</translation>
     </message>
+    <message>
+        <location line="+64"/>
+        <source>editada</source>
+        <translation>edited</translation>
+    </message>
 </context>
 <context>
     <name>ReviewWindow</name>
     <message>
-        <location line="+124"/>
+        <location line="+60"/>
         <source>Revisar las etiquetas</source>
         <translation>Review the labels</translation>
     </message>
@@ -2587,7 +2592,7 @@ The labels are made with what you typed, but next time you will have to type it 
         <translation>The design “%1” set by the administrator cannot be used (%2): it is ignored.</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>El idioma «%1» que fijó el administrador no es uno de los del programa (es, ca, gl, eu, en): no se tiene en cuenta.</source>
         <translation>The language “%1” set by the administrator is not one of the program’s languages (es, ca, gl, eu, en): it is ignored.</translation>
     </message>

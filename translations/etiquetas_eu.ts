@@ -400,11 +400,16 @@ Ez dago inprimagailurik ordenagailu honetan. Etiketak PDF batean gorde ditzakezu
         <source>Revisión</source>
         <translation>Berrikuspena</translation>
     </message>
+    <message>
+        <location line="+64"/>
+        <source>editada</source>
+        <translation>editatua</translation>
+    </message>
 </context>
 <context>
     <name>ReviewWindow</name>
     <message>
-        <location line="+124"/>
+        <location line="+60"/>
         <source>Revisar las etiquetas</source>
         <translation>Berrikusi etiketak</translation>
     </message>
@@ -2598,7 +2603,7 @@ Etiketak idatzitakoarekin egiten dira, baina hurrengoan berriro idatzi beharko d
         <translation>Administratzaileak ezarritako «%1» diseinua ezin da erabili (%2): ez da kontuan hartzen.</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>El idioma «%1» que fijó el administrador no es uno de los del programa (es, ca, gl, eu, en): no se tiene en cuenta.</source>
         <translation>Administratzaileak ezarritako «%1» hizkuntza ez da programaren hizkuntzetako bat (es, ca, gl, eu, en): ez da kontuan hartzen.</translation>
     </message>

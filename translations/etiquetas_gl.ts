@@ -400,11 +400,16 @@ Non hai ningunha impresora neste equipo. Pode gardar as etiquetas nun PDF e impr
         <source>Revisión</source>
         <translation>Revisión</translation>
     </message>
+    <message>
+        <location line="+64"/>
+        <source>editada</source>
+        <translation>editada</translation>
+    </message>
 </context>
 <context>
     <name>ReviewWindow</name>
     <message>
-        <location line="+124"/>
+        <location line="+60"/>
         <source>Revisar las etiquetas</source>
         <translation>Revisar as etiquetas</translation>
     </message>
@@ -2588,7 +2593,7 @@ As etiquetas fanse co escrito, pero a próxima vez haberá que escribilo de novo
         <translation>O deseño «%1» que fixou o administrador non se pode usar (%2): non se ten en conta.</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>El idioma «%1» que fijó el administrador no es uno de los del programa (es, ca, gl, eu, en): no se tiene en cuenta.</source>
         <translation>O idioma «%1» que fixou o administrador non é ningún dos do programa (es, ca, gl, eu, en): non se ten en conta.</translation>
     </message>

@@ -17,6 +17,7 @@
 #include "common/core/program/startup.h"
 #include "common/core/text/messages.h"
 #include "common/ui/boxes/qtdialogs.h"
+#include "common/ui/frame/roomforcaptions.h"
 #include "common/ui/frame/seams.h"
 #include "fichas/core/fullgeneration.h"
 #include "fichas/ui/mainwindow.h"
@@ -63,13 +64,33 @@ ReviewWindow* changeTheReview(QWidget* window, const char* review, EditingDialog
     return list;
 }
 
+// With --languages: lomos's main window and coordinate editor in each
+// language, lomos-principal-CODE.png and lomos-configurar-CODE.png.
+bool saveEachLanguage(QApplication& app, const QString& folder, EditingDialogs& dialogs) {
+    bool saved = true;
+    for (const Language& language : languages()) {
+        useLanguage(app, language.code);
+        lomos::MainWindow spine(Seams{dialogs});
+        run(&spine, "Toolbar1_1");
+        saved &= save(spine, folder + QStringLiteral("/lomos-principal-%1.png").arg(language.code));
+        run(&spine, "Toolbar1_5");
+        saved &= save(*opened("frmConfigura"),
+                      folder + QStringLiteral("/lomos-configurar-%1.png").arg(language.code));
+        opened("frmConfigura")->close();
+    }
+    return saved;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     setUpApplication(app);
+    makeRoomInEveryWindow(app);
     const QString folder = app.arguments().value(1);
     EditingDialogs dialogs;
+    if (app.arguments().value(2) == QLatin1String("--languages"))
+        return saveEachLanguage(app, folder, dialogs) ? 0 : 1;
     bool saved = true;
 
     lomos::MainWindow spine(Seams{dialogs});

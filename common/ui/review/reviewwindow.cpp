@@ -145,7 +145,7 @@ QVariant ReviewModel::display(qint64 label, int column) const {
             return oneLine(m_review.edit(label) ? *m_review.edit(label) : m_source->fields(label));
         case Findings: {
             QStringList notes = m_review.findings(label);
-            if (m_review.edit(label)) notes.prepend(QStringLiteral("editada"));
+            if (m_review.edit(label)) notes.prepend(tr("editada"));
             return notes.join(QStringLiteral("; "));
         }
         default:
