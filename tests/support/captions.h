@@ -44,7 +44,7 @@ inline QStringList cutCaptions(const QWidget* window) {
         if (label->wordWrap()) {
             if (label->heightForWidth(label->width()) > label->height()) {
                 cut.append(label->objectName() + QStringLiteral(" «") + label->text() +
-                           QStringLiteral("»: wraps past its height"));
+                           QStringLiteral("»: wraps past its height (%1 > %2)").arg(label->heightForWidth(label->width())).arg(label->height()));
             }
             continue;
         }
