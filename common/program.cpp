@@ -55,8 +55,8 @@ int runProgram(int argc, char** argv, const DescribeProgram& describe,
     keepOnlyQtFailures();
     QApplication app(argc, argv);
     setUpApplication(app, languageArgument(arguments));
-    if (const QString unknown = unknownLanguage(arguments); !unknown.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(unknown));
+    if (const QString refused = languageRefusal(arguments); !refused.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(refused));
         return 1;
     }
     makeRoomInEveryWindow(app);

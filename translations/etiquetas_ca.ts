@@ -672,9 +672,14 @@ No hi ha cap impressora en aquest ordinador. Podeu desar les etiquetes en un PDF
 <context>
     <name>batch</name>
     <message>
-        <location filename="../common/batch/batchjob.cpp" line="+38"/>
+        <location filename="../common/batch/batchjob.cpp" line="+39"/>
         <source>Idioma desconocido: «%1» (es, ca, gl, eu, en)</source>
         <translation>Idioma desconegut: «%1» (es, ca, gl, eu, en)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>El idioma lo fija el administrador: %1</source>
+        <translation>L&apos;idioma l&apos;ha establert l&apos;administrador: %1</translation>
     </message>
     <message>
         <location line="+38"/>

@@ -672,9 +672,14 @@ There is no printer on this computer. You can save the labels as a PDF and print
 <context>
     <name>batch</name>
     <message>
-        <location filename="../common/batch/batchjob.cpp" line="+38"/>
+        <location filename="../common/batch/batchjob.cpp" line="+39"/>
         <source>Idioma desconocido: «%1» (es, ca, gl, eu, en)</source>
         <translation>Unknown language: “%1” (es, ca, gl, eu, en)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>El idioma lo fija el administrador: %1</source>
+        <translation>The language is locked by the administrator: %1</translation>
     </message>
     <message>
         <location line="+38"/>

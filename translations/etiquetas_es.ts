@@ -45,7 +45,7 @@
 <context>
     <name>batch</name>
     <message numerus="yes">
-        <location filename="../common/batch/batchjob.cpp" line="+336"/>
+        <location filename="../common/batch/batchjob.cpp" line="+341"/>
         <source>%n hojas en el catálogo (%1 que no se pueden imprimir se omiten: %2 redondas o de CD, %3 de varias rejillas, %4 mal descritas); %5 suyas.
 </source>
         <translation>

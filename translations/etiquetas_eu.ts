@@ -672,9 +672,14 @@ Ez dago inprimagailurik ordenagailu honetan. Etiketak PDF batean gorde ditzakezu
 <context>
     <name>batch</name>
     <message>
-        <location filename="../common/batch/batchjob.cpp" line="+38"/>
+        <location filename="../common/batch/batchjob.cpp" line="+39"/>
         <source>Idioma desconocido: «%1» (es, ca, gl, eu, en)</source>
         <translation>Hizkuntza ezezaguna: «%1» (es, ca, gl, eu, en)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>El idioma lo fija el administrador: %1</source>
+        <translation>Hizkuntza administratzaileak ezartzen du: %1</translation>
     </message>
     <message>
         <location line="+38"/>

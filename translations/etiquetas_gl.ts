@@ -672,9 +672,14 @@ Non hai ningunha impresora neste equipo. Pode gardar as etiquetas nun PDF e impr
 <context>
     <name>batch</name>
     <message>
-        <location filename="../common/batch/batchjob.cpp" line="+38"/>
+        <location filename="../common/batch/batchjob.cpp" line="+39"/>
         <source>Idioma desconocido: «%1» (es, ca, gl, eu, en)</source>
         <translation>Idioma descoñecido: «%1» (es, ca, gl, eu, en)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>El idioma lo fija el administrador: %1</source>
+        <translation>O idioma está fixado polo administrador: %1</translation>
     </message>
     <message>
         <location line="+38"/>

@@ -32,11 +32,16 @@ bool isBatchCommandLine(const QStringList& arguments) {
     return false;
 }
 
-QString unknownLanguage(const QStringList& arguments) {
+QString languageRefusal(const QStringList& arguments) {
     const std::optional<QString> code = languageArgument(arguments);
-    if (!code || isLanguage(*code)) return {};
-    return QCoreApplication::translate("batch", "Idioma desconocido: «%1» (es, ca, gl, eu, en)")
-        .arg(*code);
+    if (!code) return {};
+    if (!isLanguage(*code)) {
+        return QCoreApplication::translate("batch", "Idioma desconocido: «%1» (es, ca, gl, eu, en)")
+            .arg(*code);
+    }
+    if (const auto locked = presets::machine().locked(presets::Key::Language); locked && *locked != *code)
+        return QCoreApplication::translate("batch", "El idioma lo fija el administrador: %1").arg(*locked);
+    return {};
 }
 
 namespace {
@@ -422,8 +427,8 @@ bool checkOnStandardError(const labelcheck::Check& check, DrawingSurface& surfac
 
 int runBatchJob(const QStringList& arguments, const LabelProgram& program, QTextStream& out,
                 QTextStream& err) {
-    if (const QString unknown = unknownLanguage(arguments); !unknown.isEmpty()) {
-        err << unknown << "\n";
+    if (const QString refused = languageRefusal(arguments); !refused.isEmpty()) {
+        err << refused << "\n";
         return kBatchUsage;
     }
     BatchOptions options;

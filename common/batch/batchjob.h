@@ -24,8 +24,9 @@ enum BatchExit {
 bool isBatchCommandLine(const QStringList& arguments);
 
 // What is wrong with --language, whatever else the line holds: a code the
-// programs do not speak. Empty when it is fine or absent.
-QString unknownLanguage(const QStringList& arguments);
+// programs do not speak, or another than the one the administrator locked.
+// Empty when it is fine or absent.
+QString languageRefusal(const QStringList& arguments);
 
 // Runs the job of `program`: the options, the settings file as the window's
 // load step reads it, generation, then the PDF. Returns the exit status.

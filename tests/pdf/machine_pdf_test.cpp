@@ -70,6 +70,8 @@ INSTANTIATE_TEST_SUITE_P(Machine, MachineJob, testing::Values(
                 "que fijó el administrador no se puede usar", 2},
     MachineCase{"an_unknown_language_whatever_else", {}, {"--language", "xx", "--version"}, "BIB50", 1,
                 "Idioma desconocido: «xx» (es, ca, gl, eu, en)", 0},
+    MachineCase{"a_locked_language_refuses_another", "[bloqueado]\nidioma=ca\n", {"--language", "en"},
+                "BIB50", 1, "L'idioma l'ha establert l'administrador: ca", 0},  // in the locked language
     MachineCase{"an_unknown_preset_language", "[bloqueado]\nidioma=klingon\n", {}, "BIB50", 0,
                 "El idioma «klingon» que fijó el administrador", 2}
 ), CaseName());
@@ -105,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(Languages, JobLanguage, testing::Values(
     LanguageCase{"english", {}, {"--language", "en"}, "Usage: lomos --pdf FILE.pdf"},
     LanguageCase{"a_preset_one", "[predeterminado]\nidioma=eu\n", {}, "Erabilera:"},
     LanguageCase{"a_locked_one", "[bloqueado]\nidioma=ca\n[predeterminado]\nidioma=eu\n", {}, "Ús:"},
-    LanguageCase{"the_command_line_before_a_lock", "[bloqueado]\nidioma=ca\n", {"--language", "en"}, "Usage:"}
+    LanguageCase{"the_lock_taking_its_own_code", "[bloqueado]\nidioma=ca\n", {"--language", "ca"}, "Ús:"}
 ), CaseName());
 
 }  // namespace

@@ -135,7 +135,9 @@ bool isLanguage(const QString& code) {
 }
 
 QString languageInForce(const std::optional<QString>& commandLine) {
-    if (commandLine && isLanguage(*commandLine)) return *commandLine;
+    const auto locked = presets::machine().locked(presets::Key::Language);
+    if (commandLine && isLanguage(*commandLine) && (!locked || *locked == *commandLine))
+        return *commandLine;
     const QSettings settings = usersettings::shared();
     std::optional<QString> own;
     if (const QString code = settings.value(kLanguageKey).toString(); isLanguage(code)) own = code;

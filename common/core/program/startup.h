@@ -26,8 +26,9 @@ struct Language {
 const std::vector<Language>& languages();
 bool isLanguage(const QString& code);
 
-// The language in force: `commandLine`, then the machine's locked one, the
-// user's own, the machine's preset one, and Spanish.
+// The language in force: `commandLine` (unless it contradicts the machine's
+// locked one), then the locked one, the user's own, the machine's preset
+// one, and Spanish.
 QString languageInForce(const std::optional<QString>& commandLine);
 // Keeps the user's own language, for the next start.
 void chooseLanguage(const QString& code);
