@@ -177,10 +177,13 @@ if [ -n "${ETIQUETAS_MSI:-}" ]; then
   msi=$(cd "$(dirname "$ETIQUETAS_MSI")" && pwd)/$(basename "$ETIQUETAS_MSI")
   version=$(msiinfo export "$msi" Property | sed -n 's/^ProductVersion\t//p' | tr -d '\r')
   newer=${version%.*}.$((${version##*.} + 1))
+  newest=${version%.*}.$((${version##*.} + 2))
   # The next version, of the same files: wixl wants paths relative to where it runs.
   mkdir -p "$work/msi/windows" && cp "$here"/windows/*.ico "$work/msi/windows/" && cp -r "$app" "$work/msi/app"
   (cd "$work/msi" && wixl -a x64 -D Version="$newer" -D AppDir=app -D WindowsDir=windows \
     -o newer.msi "$(cd "$here" && realpath "${ETIQUETAS_WXS:-windows/etiquetas.wxs}")")
+  (cd "$work/msi" && wixl -a x64 -D Version="$newest" -D AppDir=app -D WindowsDir=windows \
+    -o newest.msi "$(cd "$here" && realpath "${ETIQUETAS_WXS:-windows/etiquetas.wxs}")")
   check "MSI $version: a silent install, per machine" installs "$msi" "$version"
   for program in lomos fichas; do
     check "$program.exe --pdf from C:\Program Files\Etiquetas: as on Linux" from_installed $program
@@ -190,8 +193,10 @@ if [ -n "${ETIQUETAS_MSI:-}" ]; then
   check "MSI $newer replaces $version, with HOJA=\"Herma 4102\"" installs "$work/msi/newer.msi" "$newer" \
     HOJA="Herma 4102"
   check "lomos.exe --pdf from C:\Program Files\Etiquetas: on the stock HOJA preset" preset_stock
-  check "MSI $version refused once $newer is installed" refused "$msi" "$newer"
-  check "MSI $newer: a silent uninstall leaves nothing" uninstalls "$work/msi/newer.msi"
+  check "MSI $newest replaces $newer, given no properties" installs "$work/msi/newest.msi" "$newest"
+  check "lomos.exe --pdf from C:\Program Files\Etiquetas: the preset kept by the upgrade" preset_stock
+  check "MSI $version refused once $newest is installed" refused "$msi" "$newest"
+  check "MSI $newest: a silent uninstall leaves nothing" uninstalls "$work/msi/newest.msi"
 fi
 
 window_tests() {  # window_tests FUNCTION...: the window tests' functions, on a virtual display
