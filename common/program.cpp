@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTextStream>
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include "common/batch/batchjob.h"
 #include "common/core/program/labelprogram.h"
 #include "common/core/program/startup.h"
+#include "common/core/text/messages.h"
 #include "common/ui/boxes/qtdialogs.h"
 #include "common/ui/frame/roomforcaptions.h"
 #include "common/ui/frame/seams.h"
@@ -56,7 +58,9 @@ int runProgram(int argc, char** argv, const DescribeProgram& describe,
     QApplication app(argc, argv);
     setUpApplication(app, languageArgument(arguments));
     if (const QString refused = languageRefusal(arguments); !refused.isEmpty()) {
+        // Started from a shortcut there is no terminal to read it in.
         std::fprintf(stderr, "%s\n", qPrintable(refused));
+        QMessageBox::warning(nullptr, messages::title(), refused);
         return 1;
     }
     makeRoomInEveryWindow(app);

@@ -210,7 +210,7 @@ Hemeroteca = HEM</translation>
 <context>
     <name>MainWindowBase</name>
     <message>
-        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+99"/>
+        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+101"/>
         <source>La impresora «%1» que fijó el administrador no está en este equipo: no se tiene en cuenta.</source>
         <translation>La impressora «%1» que ha establert l&apos;administrador no és en aquest ordinador: no es té en compte.</translation>
     </message>
@@ -1583,7 +1583,7 @@ etiquetes</translation>
 <context>
     <name>labelprinter</name>
     <message>
-        <location filename="../common/ui/printing/labelprinter.cpp" line="+54"/>
+        <location filename="../common/ui/printing/labelprinter.cpp" line="+50"/>
         <source>La impresora predeterminada</source>
         <translation>La impressora predeterminada</translation>
     </message>
@@ -1635,6 +1635,11 @@ Puede elegir otra en el menú, en &quot;Impresora de etiquetas…&quot;.</source
         <translation>La impressora d&apos;etiquetes «%1» ja no és en aquest ordinador: s&apos;imprimeix a la impressora predeterminada.
 
 En podeu triar una altra al menú, a «Impressora d&apos;etiquetes…».</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>La impresora la fija el administrador: %1</source>
+        <translation>La impressora l&apos;ha establerta l&apos;administrador: %1</translation>
     </message>
 </context>
 <context>
@@ -2588,17 +2593,17 @@ Les etiquetes es fan amb el que heu escrit, però la propera vegada caldrà torn
 <context>
     <name>startup</name>
     <message>
-        <location filename="../common/core/program/startup.cpp" line="+54"/>
+        <location filename="../common/core/program/startup.cpp" line="+56"/>
         <source>La hoja «%1» que fijó el administrador no está en el catálogo: no se tiene en cuenta.</source>
         <translation>El full «%1» que ha establert l&apos;administrador no és al catàleg: no es té en compte.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
         <source>El diseño «%1» que fijó el administrador no se puede usar (%2): no se tiene en cuenta.</source>
         <translation>El disseny «%1» que ha establert l&apos;administrador no es pot fer servir (%2): no es té en compte.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+41"/>
         <source>El idioma «%1» que fijó el administrador no es uno de los del programa (es, ca, gl, eu, en): no se tiene en cuenta.</source>
         <translation>L&apos;idioma «%1» que ha establert l&apos;administrador no és cap dels del programa (es, ca, gl, eu, en): no es té en compte.</translation>
     </message>

@@ -210,7 +210,7 @@ Periodicals Library = PER</translation>
 <context>
     <name>MainWindowBase</name>
     <message>
-        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+99"/>
+        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+101"/>
         <source>La impresora «%1» que fijó el administrador no está en este equipo: no se tiene en cuenta.</source>
         <translation>The printer “%1” set by the administrator is not installed on this computer: it is ignored.</translation>
     </message>
@@ -1582,7 +1582,7 @@ labels</translation>
 <context>
     <name>labelprinter</name>
     <message>
-        <location filename="../common/ui/printing/labelprinter.cpp" line="+54"/>
+        <location filename="../common/ui/printing/labelprinter.cpp" line="+50"/>
         <source>La impresora predeterminada</source>
         <translation>The default printer</translation>
     </message>
@@ -1634,6 +1634,11 @@ Puede elegir otra en el menú, en &quot;Impresora de etiquetas…&quot;.</source
         <translation>The label printer “%1” is no longer on this computer: labels are printed on the default printer.
 
 You can choose another one from the menu, under “Label printer…”.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>La impresora la fija el administrador: %1</source>
+        <translation>The printer is locked by the administrator: %1</translation>
     </message>
 </context>
 <context>
@@ -2587,17 +2592,17 @@ The labels are made with what you typed, but next time you will have to type it 
 <context>
     <name>startup</name>
     <message>
-        <location filename="../common/core/program/startup.cpp" line="+54"/>
+        <location filename="../common/core/program/startup.cpp" line="+56"/>
         <source>La hoja «%1» que fijó el administrador no está en el catálogo: no se tiene en cuenta.</source>
         <translation>The sheet “%1” set by the administrator is not in the catalogue: it is ignored.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
         <source>El diseño «%1» que fijó el administrador no se puede usar (%2): no se tiene en cuenta.</source>
         <translation>The design “%1” set by the administrator cannot be used (%2): it is ignored.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+41"/>
         <source>El idioma «%1» que fijó el administrador no es uno de los del programa (es, ca, gl, eu, en): no se tiene en cuenta.</source>
         <translation>The language “%1” set by the administrator is not one of the program’s languages (es, ca, gl, eu, en): it is ignored.</translation>
     </message>

@@ -210,7 +210,7 @@ Hemeroteka = HEM</translation>
 <context>
     <name>MainWindowBase</name>
     <message>
-        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+99"/>
+        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+101"/>
         <source>La impresora «%1» que fijó el administrador no está en este equipo: no se tiene en cuenta.</source>
         <translation>Administratzaileak ezarritako «%1» inprimagailua ez dago ordenagailu honetan: ez da kontuan hartzen.</translation>
     </message>
@@ -1590,7 +1590,7 @@ etiketak</translation>
 <context>
     <name>labelprinter</name>
     <message>
-        <location filename="../common/ui/printing/labelprinter.cpp" line="+54"/>
+        <location filename="../common/ui/printing/labelprinter.cpp" line="+50"/>
         <source>La impresora predeterminada</source>
         <translation>Inprimagailu lehenetsia</translation>
     </message>
@@ -1642,6 +1642,11 @@ Puede elegir otra en el menú, en &quot;Impresora de etiquetas…&quot;.</source
         <translation>«%1» etiketa-inprimagailua jada ez dago ordenagailu honetan: inprimagailu lehenetsian inprimatzen da.
 
 Beste bat hauta dezakezu menuan, «Etiketa-inprimagailua…» aukeran.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>La impresora la fija el administrador: %1</source>
+        <translation>Inprimagailua administratzaileak ezartzen du: %1</translation>
     </message>
 </context>
 <context>
@@ -2598,17 +2603,17 @@ Etiketak idatzitakoarekin egiten dira, baina hurrengoan berriro idatzi beharko d
 <context>
     <name>startup</name>
     <message>
-        <location filename="../common/core/program/startup.cpp" line="+54"/>
+        <location filename="../common/core/program/startup.cpp" line="+56"/>
         <source>La hoja «%1» que fijó el administrador no está en el catálogo: no se tiene en cuenta.</source>
         <translation>Administratzaileak ezarritako «%1» orria ez dago katalogoan: ez da kontuan hartzen.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
         <source>El diseño «%1» que fijó el administrador no se puede usar (%2): no se tiene en cuenta.</source>
         <translation>Administratzaileak ezarritako «%1» diseinua ezin da erabili (%2): ez da kontuan hartzen.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+41"/>
         <source>El idioma «%1» que fijó el administrador no es uno de los del programa (es, ca, gl, eu, en): no se tiene en cuenta.</source>
         <translation>Administratzaileak ezarritako «%1» hizkuntza ez da programaren hizkuntzetako bat (es, ca, gl, eu, en): ez da kontuan hartzen.</translation>
     </message>

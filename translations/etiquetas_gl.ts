@@ -210,7 +210,7 @@ Hemeroteca = HEM</translation>
 <context>
     <name>MainWindowBase</name>
     <message>
-        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+99"/>
+        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+101"/>
         <source>La impresora «%1» que fijó el administrador no está en este equipo: no se tiene en cuenta.</source>
         <translation>A impresora «%1» que fixou o administrador non está neste equipo: non se ten en conta.</translation>
     </message>
@@ -1582,7 +1582,7 @@ etiquetas</translation>
 <context>
     <name>labelprinter</name>
     <message>
-        <location filename="../common/ui/printing/labelprinter.cpp" line="+54"/>
+        <location filename="../common/ui/printing/labelprinter.cpp" line="+50"/>
         <source>La impresora predeterminada</source>
         <translation>A impresora predeterminada</translation>
     </message>
@@ -1634,6 +1634,11 @@ Puede elegir otra en el menú, en &quot;Impresora de etiquetas…&quot;.</source
         <translation>A impresora de etiquetas «%1» xa non está neste equipo: imprímese na impresora predeterminada.
 
 Pode escoller outra no menú, en «Impresora de etiquetas…».</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>La impresora la fija el administrador: %1</source>
+        <translation>A impresora está fixada polo administrador: %1</translation>
     </message>
 </context>
 <context>
@@ -2588,17 +2593,17 @@ As etiquetas fanse co escrito, pero a próxima vez haberá que escribilo de novo
 <context>
     <name>startup</name>
     <message>
-        <location filename="../common/core/program/startup.cpp" line="+54"/>
+        <location filename="../common/core/program/startup.cpp" line="+56"/>
         <source>La hoja «%1» que fijó el administrador no está en el catálogo: no se tiene en cuenta.</source>
         <translation>A folla «%1» que fixou o administrador non está no catálogo: non se ten en conta.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
         <source>El diseño «%1» que fijó el administrador no se puede usar (%2): no se tiene en cuenta.</source>
         <translation>O deseño «%1» que fixou o administrador non se pode usar (%2): non se ten en conta.</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+41"/>
         <source>El idioma «%1» que fijó el administrador no es uno de los del programa (es, ca, gl, eu, en): no se tiene en cuenta.</source>
         <translation>O idioma «%1» que fixou o administrador non é ningún dos do programa (es, ca, gl, eu, en): non se ten en conta.</translation>
     </message>

@@ -55,6 +55,8 @@ INSTANTIATE_TEST_SUITE_P(Machine, MachineJob, testing::Values(
                 {"--stock", "Herma 4097"}, "BIB50", 0, {}, 1},
     MachineCase{"a_locked_stock_refuses_another", kLockedStock, {"--stock", "Herma 4097"}, "BIB50", 1,
                 QString("La hoja la fija el administrador: ") + kStock, 0},
+    MachineCase{"a_bad_preset_leaves_the_lock", kLockedStock + "[predeterminado]\nhoja=Nadie 0000\n",
+                {"--stock", "Herma 4097"}, "BIB50", 1, QString("La hoja la fija el administrador: ") + kStock, 0},
     MachineCase{"a_locked_stock_takes_its_own_name", kLockedStock, {"--stock", "herma  4099"},
                 "BIB50", 0, {}, 4},
     MachineCase{"an_unknown_stock_said_once_and_left_out", "[predeterminado]\nhoja=Nadie 0000\n", {},

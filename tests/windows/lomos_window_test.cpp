@@ -382,6 +382,8 @@ private Q_SLOTS:
         QVERIFY(m_w->findChild<QLabel*>("lblImpresora")->text().contains("Hoja: Herma 4099"));
         generate();
         QTRY_COMPARE(caption(m_w.get()), QStringLiteral("Se han generado 1 etiquetas"));
+        m_w->findChild<QAction*>("mnuLimpiar")->trigger();
+        QCOMPARE(directory->text(), QStringLiteral("CLIENTE"));  // still what "Generar" reads
         m_w->findChild<QAction*>("mnuIdioma_ca")->trigger();
         QCOMPARE(m_dialogs->shown().last().text,
                  QStringLiteral("El programa se mostrará en Català la próxima vez que lo abra."));

@@ -52,11 +52,6 @@ std::optional<QString> Presets::inForce(Key key, const std::optional<QString>& u
     return preset(key);
 }
 
-void Presets::drop(Key key) {
-    m_preset.erase(key);
-    m_locked.erase(key);
-}
-
 std::vector<std::unique_ptr<QSettings>> machineSources() {
     std::vector<std::unique_ptr<QSettings>> sources;
 #ifdef Q_OS_WIN

@@ -33,8 +33,10 @@ public:
     bool isLocked(Key key) const { return locked(key).has_value(); }
     // The value in force for a user whose own choice is `user`.
     std::optional<QString> inForce(Key key, const std::optional<QString>& user) const;
-    // Leaves out a value that cannot be used, as if no source gave it.
-    void drop(Key key);
+    // Leaves out a value that cannot be used, as if no source gave it: the
+    // locked one, or the preset one.
+    void dropLocked(Key key) { m_locked.erase(key); }
+    void dropPreset(Key key) { m_preset.erase(key); }
 
 private:
     std::map<Key, QString> m_preset;

@@ -49,21 +49,20 @@ QStringList& notices() {
 // says so in the language in force.
 void checkMachinePresets() {
     presets::Presets& machine = presets::machine();
-    for (const auto& value : {machine.locked(presets::Key::Stock), machine.preset(presets::Key::Stock)}) {
+    // Each group on its own: a bad preset leaves a good lock in force.
+    for (const bool locked : {true, false}) {
+        auto value = locked ? machine.locked(presets::Key::Stock) : machine.preset(presets::Key::Stock);
         if (value && !stockchoice::find(*value, catalogue::read(catalogue::folder()))) {
             notices().append(Text::tr("La hoja «%1» que fijó el administrador no está en el "
                                       "catálogo: no se tiene en cuenta.").arg(*value));
-            machine.drop(presets::Key::Stock);
-            break;
+            locked ? machine.dropLocked(presets::Key::Stock) : machine.dropPreset(presets::Key::Stock);
         }
-    }
-    for (const auto& value : {machine.locked(presets::Key::Design), machine.preset(presets::Key::Design)}) {
+        value = locked ? machine.locked(presets::Key::Design) : machine.preset(presets::Key::Design);
         if (!value) continue;
         if (const design::Read read = design::readFile(*value); !read.design) {
             notices().append(Text::tr("El diseño «%1» que fijó el administrador no se puede "
                                       "usar (%2): no se tiene en cuenta.").arg(*value, read.problem));
-            machine.drop(presets::Key::Design);
-            break;
+            locked ? machine.dropLocked(presets::Key::Design) : machine.dropPreset(presets::Key::Design);
         }
     }
 }
@@ -91,10 +90,14 @@ void useLanguage(QCoreApplication& app, const QString& code) {
 void setUpApplication(QCoreApplication& app, const std::optional<QString>& commandLine) {
     presets::Presets& machine = presets::machine();
     std::optional<QString> badLanguage;
-    for (const auto& value : {machine.locked(presets::Key::Language), machine.preset(presets::Key::Language)}) {
-        if (value && !isLanguage(*value)) badLanguage = value;
+    if (const auto value = machine.locked(presets::Key::Language); value && !isLanguage(*value)) {
+        badLanguage = value;
+        machine.dropLocked(presets::Key::Language);
     }
-    if (badLanguage) machine.drop(presets::Key::Language);
+    if (const auto value = machine.preset(presets::Key::Language); value && !isLanguage(*value)) {
+        badLanguage = value;
+        machine.dropPreset(presets::Key::Language);
+    }
     useLanguage(app, languageInForce(commandLine));
     notices().clear();
     if (badLanguage) {

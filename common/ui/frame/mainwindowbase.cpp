@@ -94,11 +94,13 @@ MainWindowBase::MainWindowBase(const Seams& seams, LabelProgram program, QWidget
     m_clientDirectory->setText(settings.clientDirectory);
     m_administrativeBase->setText(settings.administrativeBase);
     QStringList notices = machineNotices();
-    if (const auto printer = presets::machine().inForce(presets::Key::Printer, std::nullopt);
-        printer && !labelprinter::available().contains(*printer)) {
+    presets::Presets& machine = presets::machine();
+    for (const bool locked : {true, false}) {
+        const auto printer = locked ? machine.locked(presets::Key::Printer) : machine.preset(presets::Key::Printer);
+        if (!printer || labelprinter::available().contains(*printer)) continue;
         notices.append(tr("La impresora «%1» que fijó el administrador no está en este equipo: "
                           "no se tiene en cuenta.").arg(*printer));
-        presets::machine().drop(presets::Key::Printer);
+        locked ? machine.dropLocked(presets::Key::Printer) : machine.dropPreset(presets::Key::Printer);
         showDestination();
     }
     if (!notices.isEmpty()) showStatus(notices.join(u' '));
@@ -322,8 +324,11 @@ void MainWindowBase::clear() {
     if (!m_review->mayDiscardChanges()) return;
     m_workbench->clear();
     emit labelsPresent(false);
-    m_administrativeBase->clear();
-    m_clientDirectory->clear();
+    // What the administrator locked stays: it is what "Generar" reads.
+    const Settings locked = withPresets(Settings{});
+    const presets::Presets& machine = presets::machine();
+    m_administrativeBase->setText(machine.isLocked(presets::Key::AdministrativeBase) ? locked.administrativeBase : QString());
+    m_clientDirectory->setText(machine.isLocked(presets::Key::ClientDirectory) ? locked.clientDirectory : QString());
     showStatus(messages::noLabels());
 }
 

@@ -55,9 +55,12 @@ void widen(QWidget* widget, int extra) {
     widget->setGeometry(at.adjusted(-left, 0, right + pushed, 0));
     if (pushed == 0) return;
     for (QWidget* other : onTheRight) other->move(other->x() + pushed, other->y());
-    // The parent, and the window holding it, grow by what moved over.
+    // The parent, and those holding it up to the window, grow only as far as
+    // what they hold now reaches.
     for (QWidget* holder = parent; holder; holder = holder->isWindow() ? nullptr : holder->parentWidget()) {
-        const QSize grown(holder->width() + pushed, holder->height());
+        const int reach = holder->childrenRect().right() + 1 + kGap;
+        if (reach <= holder->width()) break;
+        const QSize grown(reach, holder->height());
         if (holder->minimumWidth() == holder->maximumWidth()) holder->setFixedSize(grown);
         else holder->resize(grown);
     }

@@ -40,12 +40,8 @@ QString chosen() {
 }
 
 void choose(const QString& name) {
-    QSettings settings = userSettings();
-    if (name.isEmpty()) {
-        settings.remove(kKey);
-    } else {
-        settings.setValue(kKey, name);
-    }
+    // The system's default, chosen, is kept too, so that no preset replaces it.
+    userSettings().setValue(kKey, name);
 }
 
 QStringList available() { return QPrinterInfo::availablePrinterNames(); }
@@ -140,6 +136,13 @@ JobPrinter forJob(Dialogs& dialogs, QWidget* parent, bool askFirst,
         dialogs.message(parent, messages::title(), missingMessage(target.missing));
     // Cancel cancels: printing after it would waste sheets of labels.
     if (askFirst && !dialogs.choosePrinter(parent, *target.printer)) return {};
+    if (const auto locked = presets::machine().locked(presets::Key::Printer);
+        locked && target.printer->printerName() != *locked) {
+        dialogs.message(parent, messages::title(),
+                        QCoreApplication::translate("labelprinter", "La impresora la fija el administrador: %1")
+                            .arg(*locked));
+        return {};
+    }
     // The printer's own error, measured once, is taken out of every line.
     JobPrinter job;
     job.name = target.printer->printerName();
