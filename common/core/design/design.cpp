@@ -36,6 +36,7 @@ using Setter = std::function<QString(const QString& value, Design& design)>;
 
 QString yesNo(const QString& value, bool& into) {
     const QString v = value.toLower();
+    // The file's own words, the same in every language: a design is shared.
     if (v == u"si" || v == u"sí") into = true;
     else if (v == u"no") into = false;
     else return Text::tr("«%1» no es «si» ni «no»").arg(value);
