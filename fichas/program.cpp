@@ -51,7 +51,7 @@ class FullJob : public LabelJob {
 public:
     FullJob(std::shared_ptr<const FullGeneration> labels, const JobSettings& settings)
         : m_labels(std::move(labels)),
-          m_printed(settings.stock ? stockPlaces(*settings.stock) : printedPlaces()),
+          m_printed(settings.stock ? stockPlaces(*settings.stock, settings.reachCm) : printedPlaces()),
           m_previewed(settings.stock ? m_printed : previewPlaces()),
           m_look(lookOf(settings.design.full)) {}
 
@@ -217,7 +217,7 @@ LabelProgram program() {
         .firstLabelCm = firstLabelCm,
         .crosses =
             [](const JobSettings& settings) {
-                return testPositions(settings.stock ? stockPlaces(*settings.stock)
+                return testPositions(settings.stock ? stockPlaces(*settings.stock, settings.reachCm)
                                                     : printedPlaces());
             },
     };

@@ -53,7 +53,7 @@ class SpineJob : public LabelJob {
 public:
     SpineJob(std::shared_ptr<const SpineGeneration> labels, const JobSettings& settings)
         : m_labels(std::move(labels)),
-          m_table(coordinatesOf(settings.stock)),
+          m_table(coordinatesOf(settings.stock, settings.reachCm)),
           m_saved(coordinatesSaved(settings.stock)),
           m_printed{settings.fontSize, lookOf(settings.design.spine, kPrinterFace), settings.stock},
           m_previewed{settings.fontSize, lookOf(settings.design.spine, kPreviewFace),
@@ -223,7 +223,7 @@ LabelProgram program() {
         .firstLabelCm = firstLabelCm,
         .crosses =
             [](const JobSettings& settings) {
-                return testPositions(coordinatesOf(settings.stock),
+                return testPositions(coordinatesOf(settings.stock, settings.reachCm),
                                      settings.stock ? settings.stock->grid() : kSpineSheet);
             },
     };

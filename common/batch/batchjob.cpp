@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <cstdio>
 #include <QGuiApplication>
+#include <QPrinter>
 #include <QTextStream>
 
 #include "common/core/correction/correction.h"
@@ -18,7 +19,9 @@
 #include "common/core/sheets/stockchoice.h"
 #include "common/core/text/messages.h"
 #include "common/core/text/number.h"
+#include "common/paint/labelprinter.h"
 #include "common/paint/paintersurface.h"
+#include "common/core/check/margincheck.h"
 
 bool isBatchCommandLine(const QStringList& arguments) {
     // --language alone opens the window in that language.
@@ -52,6 +55,7 @@ struct Text {
 
 struct BatchOptions {
     QString pdf;
+    QString printer;  // --printer NAME, in place of --pdf
     std::optional<QString> fontSize;  // --font-size, else the design's, else 8
     PdfSurface::Paper paper = PdfSurface::Paper::A4;
     QString start = QStringLiteral("1");
@@ -64,6 +68,7 @@ struct BatchOptions {
     std::optional<QString> listStocks;          // --list-stocks [TEXT]
     QStringList typed;                          // --add-label, one a label
     bool testSheet = false;
+    bool listPrinters = false;
     bool strict = false;
     bool help = false;
     bool version = false;
@@ -79,6 +84,7 @@ struct Option {
 std::vector<Option> optionsOf(const LabelProgram& program) {
     std::vector<Option> options = {
         {QStringLiteral("pdf"), Text::tr("Falta el nombre del archivo tras --pdf")},
+        {QStringLiteral("printer"), Text::tr("Falta el nombre de la impresora tras --printer")},
         {QStringLiteral("paper"), Text::tr("Falta el papel tras --paper")},
         {QStringLiteral("start"), Text::tr("Falta la etiqueta tras --start")},
         {QStringLiteral("skip"), Text::tr("Falta la lista tras --skip")},
@@ -90,6 +96,7 @@ std::vector<Option> optionsOf(const LabelProgram& program) {
         {QStringLiteral("design"), Text::tr("Falta el archivo tras --design")},
         {QStringLiteral("language"), Text::tr("Falta el idioma tras --language")},
         {QStringLiteral("list-stocks"), {}},
+        {QStringLiteral("list-printers"), {}},
         {QStringLiteral("test-sheet"), {}},
         {QStringLiteral("strict"), {}},
         {QStringLiteral("version"), {}},
@@ -135,6 +142,7 @@ QString readValues(const QCommandLineParser& parser, const LabelProgram& program
     };
     QString problem;
     value("pdf", options.pdf);
+    value("printer", options.printer);
     if (QString size; program.takesFontSize && value("font-size", size)) {
         options.fontSize = size;
         if (!isFontSize(size)) {
@@ -191,14 +199,22 @@ QString parseBatchOptions(const QStringList& arguments, const LabelProgram& prog
     if (const QString problem = readValues(parser, program, options); !problem.isEmpty())
         return problem;
     options.testSheet = parser.isSet(QStringLiteral("test-sheet"));
+    options.listPrinters = parser.isSet(QStringLiteral("list-printers"));
     options.strict = parser.isSet(QStringLiteral("strict"));
     // --list-stocks takes a text of its own; nothing else stands alone.
     const QStringList alone = parser.positionalArguments();
     if (parser.isSet(QStringLiteral("list-stocks"))) options.listStocks = alone.value(0);
     if (alone.size() > (options.listStocks ? 1 : 0))
         return Text::tr("Sobra «%1» en la orden").arg(alone.last());
-    if (!options.help && !options.version && !options.listStocks && options.pdf.isEmpty())
-        return Text::tr("Falta --pdf ARCHIVO.pdf");
+    if (!options.pdf.isEmpty() && !options.printer.isEmpty())
+        return Text::tr("--pdf y --printer no van juntas: el trabajo va a un PDF o a una impresora");
+    if (!options.printer.isEmpty() && !options.measures.empty()) {
+        return Text::tr(
+            "--correction-from corrige un PDF; una impresora usa la corrección guardada para ella");
+    }
+    if (!options.help && !options.version && !options.listStocks && !options.listPrinters &&
+        options.pdf.isEmpty() && options.printer.isEmpty())
+        return Text::tr("Falta --pdf ARCHIVO.pdf o --printer IMPRESORA");
     return {};
 }
 
@@ -259,6 +275,13 @@ QString designOf(const BatchOptions& options, const LabelProgram& program, JobSe
 // program's own part of --help, for a sheet of `grid`.
 QString helpText(const LabelProgram& program, LabelGrid grid) {
     return program.help(grid) +
+           Text::tr(
+               "  --printer IMPRESORA en lugar de --pdf, imprime en esa impresora del sistema,\n"
+               "                      con su corrección y su giro, como \"Imprimir\" en la de\n"
+               "                      etiquetas; antes comprueba que todo cae donde la impresora\n"
+               "                      llega a imprimir\n"
+               "  --list-printers     escribe las impresoras del sistema y marca la de etiquetas\n"
+               "                      y la predeterminada\n") +
            Text::tr(
                "  --skip LISTA        deja vacías en la primera hoja las etiquetas de la lista,\n"
                "                      separadas por comas (por ejemplo 3,7,12)\n"
@@ -351,12 +374,51 @@ int listStocks(const QString& text, QTextStream& out, QTextStream& err) {
     return kBatchOk;
 }
 
-// Draws `walk` into the PDF. Returns the exit status.
-int writePdf(const LabelWalk& walk, DrawingSurface& pdf, const FirstSheet& first,
+// --list-printers: the system's printers, a line each.
+int listPrinters(QTextStream& out) {
+    for (const QString& line : labelprinter::listing()) out << line << "\n";
+    return kBatchOk;
+}
+
+// Where the job goes: the PDF file or the printer, and what that printer
+// reaches of its paper.
+struct Destination {
+    std::shared_ptr<DrawingSurface> surface;
+    std::optional<margincheck::PrintableArea> area;  // none for a PDF
+    bool printer = false;
+};
+
+// --printer: the printer named, set up as "Imprimir" sets up the label
+// printer; the problem when there is none of that name or it may not take
+// the job.
+QString printerOf(const BatchOptions& options, JobSettings& settings,
+                  Destination& destination) {
+    std::unique_ptr<QPrinter> printer = labelprinter::openNamed(options.printer);
+    if (!printer) {
+        return Text::tr("La impresora «%1» no está en este equipo; --list-printers escribe las "
+                        "que hay.")
+            .arg(options.printer);
+    }
+    labelprinter::JobPrinter job = labelprinter::prepare(
+        std::move(printer),
+        [](std::unique_ptr<QPrinter> p, int degrees) {
+            return std::make_shared<PrinterSurface>(std::move(p), degrees);
+        },
+        settings.stock);
+    destination = {job.surface, job.area, true};
+    // Positions not saved yet start where this printer prints.
+    if (settings.stock) settings.reachCm = job.area.printableCm;
+    return job.refusal;
+}
+
+// Draws `walk` into the PDF or on the printer. Returns the exit status.
+int writeJob(const LabelWalk& walk, const Destination& destination, const FirstSheet& first,
              QTextStream& err) {
-    const PrintOutcome outcome = printPages(walk, pdf, first);
+    const PrintOutcome outcome = printPages(walk, *destination.surface, first);
     if (outcome.printed) return kBatchOk;
-    err << Text::tr("No se pudo escribir el PDF: %1").arg(outcome.reason) << "\n";
+    err << (destination.printer ? messages::printFailed(outcome.reason)
+                                : Text::tr("No se pudo escribir el PDF: %1").arg(outcome.reason))
+        << "\n";
     return kBatchPdfNotWritten;
 }
 
@@ -446,6 +508,7 @@ int runBatchJob(const QStringList& arguments, const LabelProgram& program, QText
         return kBatchUsage;
     }
     if (options.listStocks) return listStocks(*options.listStocks, out, err);
+    if (options.listPrinters) return listPrinters(out);
     JobSettings settings{.stock = stockchoice::chosen(program.name)};
     FirstSheet first(1);
     auto refuse = [&](const QString& wrong) {
@@ -460,14 +523,22 @@ int runBatchJob(const QStringList& arguments, const LabelProgram& program, QText
         return refuse(wrong);
     }
     // A stock's PDF is its paper; nothing is written before the walk.
-    std::shared_ptr<DrawingSurface> surface = std::make_shared<PdfSurface>(
-        options.pdf,
-        settings.stock ? pageSizeOf(*settings.stock) : PdfSurface::pageSize(options.paper));
-    if (const QString wrong = correctedPdf(options, program, settings, surface); !wrong.isEmpty())
-        return refuse(wrong);
+    Destination destination;
+    if (!options.printer.isEmpty()) {
+        if (const QString wrong = printerOf(options, settings, destination); !wrong.isEmpty())
+            return refuse(wrong);
+    } else {
+        destination.surface = std::make_shared<PdfSurface>(
+            options.pdf,
+            settings.stock ? pageSizeOf(*settings.stock) : PdfSurface::pageSize(options.paper));
+        if (const QString wrong = correctedPdf(options, program, settings, destination.surface);
+            !wrong.isEmpty())
+            return refuse(wrong);
+    }
     if (options.testSheet)
-        return writePdf(testsheet::walk(program.crosses(settings)), *surface, first, err);
+        return writeJob(testsheet::walk(program.crosses(settings)), destination, first, err);
 
+    const std::shared_ptr<DrawingSurface> surface = destination.surface;
     Workbench workbench(program, settings, [surface] { return surface; });
     const generation::Report report = generateOrType(workbench, options.typed);
     if (const std::optional<int> stopped = stoppedBy(report, err)) return *stopped;
@@ -475,11 +546,16 @@ int runBatchJob(const QStringList& arguments, const LabelProgram& program, QText
     if (const QString wrong = choiceOf(options, report.labelCount, choice); !wrong.isEmpty())
         return refuse(wrong);
     tellGenerated(report, out, err);
-    // The PDF is written all the same unless --strict.
+    // The job is written or printed all the same unless --strict; on a
+    // printer, what it does not reach of its paper is checked too.
     const std::unique_ptr<LabelJob> job = workbench.job(choice);
-    if (checkOnStandardError(job->check(first), workbench.checkSurface(), err) && options.strict)
+    const labelcheck::Check check =
+        destination.area ? margincheck::withPrintableArea(job->check(first), job->printWalk(),
+                                                          first, *destination.area)
+                         : job->check(first);
+    if (checkOnStandardError(check, workbench.checkSurface(), err) && options.strict)
         return kBatchCheckFailed;
-    return writePdf(job->printWalk(), *surface, first, err);
+    return writeJob(job->printWalk(), destination, first, err);
 }
 
 int runWithoutWindow(int argc, char** argv, const std::function<int(const QStringList&)>& job) {

@@ -8,6 +8,7 @@
 
 #include "common/core/files/savefile.h"
 #include "common/core/sheets/stock.h"
+#include "common/paint/pagesetup.h"
 
 #ifdef ETIQUETAS_HAVE_CUPS
 #include <cups/cups.h>
@@ -136,8 +137,10 @@ PrinterSurface::PrinterSurface() {
     m_printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 
-PrinterSurface::PrinterSurface(std::unique_ptr<QPrinter> printer)
-    : m_printer(std::move(printer)), m_hasPrinter(m_printer != nullptr) {
+PrinterSurface::PrinterSurface(std::unique_ptr<QPrinter> printer, int degrees)
+    : m_printer(std::move(printer)),
+      m_hasPrinter(m_printer != nullptr),
+      m_degrees(pagesetup::isRotation(degrees) ? degrees : 0) {
     if (!m_printer) m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
 }
 
@@ -164,7 +167,28 @@ bool PrinterSurface::open() {
         return deviceFailure(
             Text::tr("la impresora «%1» no acepta el trabajo").arg(m_printer->printerName()));
     }
+    if (m_degrees != 0) m_painter.setTransform(turn());
     return true;
+}
+
+bool PrinterSurface::startNextPage() {
+    if (!PagedSurface::startNextPage()) return false;
+    if (m_degrees != 0) m_painter.setTransform(turn());
+    return true;
+}
+
+QTransform PrinterSurface::turn() {
+    const QPageLayout layout = m_printer->pageLayout();
+    const QPointF paperCorner = pagesetup::printableOnPaperCm(layout, m_degrees).topLeft();
+    const QPointF pageCorner = printableCornerCm(*m_printer);
+    // In centimetres: from the printable area to the paper, onto the turned
+    // page, then to the page's printable area; in and out of dots, which
+    // may differ across and down.
+    const QTransform cm = QTransform::fromTranslate(paperCorner.x(), paperCorner.y()) *
+                          pagesetup::paperToPage(pagesetup::paperCmOf(layout, m_degrees), m_degrees) *
+                          QTransform::fromTranslate(-pageCorner.x(), -pageCorner.y());
+    return QTransform::fromScale(1 / dotsPerCmX(), 1 / dotsPerCmY()) * cm *
+           QTransform::fromScale(dotsPerCmX(), dotsPerCmY());
 }
 
 namespace {
@@ -177,12 +201,17 @@ QRectF printableAreaMm(const QPrinter& printer) {
 }
 }  // namespace
 
-QPointF PrinterSurface::printableCornerCm(const QPrinter& printer) {
+QPointF PrinterSurface::printableCornerCm(const QPrinter& printer, int degrees) {
+    if (degrees != 0) return pagesetup::printableOnPaperCm(printer.pageLayout(), degrees).topLeft();
     return printableAreaMm(printer).topLeft() / 10.0;
 }
 
-double PrinterSurface::areaWidthCm() { return printableAreaMm(*m_printer).width() / 10.0; }
-double PrinterSurface::areaHeightCm() { return printableAreaMm(*m_printer).height() / 10.0; }
+double PrinterSurface::areaWidthCm() {
+    return pagesetup::turnedMm(printableAreaMm(*m_printer).size(), m_degrees).width() / 10.0;
+}
+double PrinterSurface::areaHeightCm() {
+    return pagesetup::turnedMm(printableAreaMm(*m_printer).size(), m_degrees).height() / 10.0;
+}
 
 bool PrinterSurface::finish() {
     if (m_printer->printerState() == QPrinter::Error ||
@@ -204,8 +233,10 @@ bool PrinterSurface::finish() {
 }
 
 QPageSize pageSizeOf(const Stock& stock) {
+    // Exactly the stock's: Qt would otherwise snap a size within a
+    // millimetre or so to a standard one.
     return QPageSize(QSizeF(stock.paperWidthMm, stock.paperHeightMm), QPageSize::Millimeter,
-                     stock.paperName());
+                     stock.paperName(), QPageSize::ExactMatch);
 }
 
 // ---- PdfSurface -----------------------------------------------------------

@@ -6,6 +6,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
+#include <QTransform>
 #include <map>
 #include <memory>
 #include <tuple>
@@ -82,17 +83,21 @@ protected:
 
 // The default printer through the system's print spooler. Positions are from
 // the top-left corner of the printable area, on the printer's own paper.
+// On a page turned by a quarter or a half (a roll label printer that feeds
+// its labels turned) they are on the paper as it comes out: the surface
+// turns what it draws, and its printable area is the page's turned back.
 class PrinterSurface : public PagedSurface {
 public:
     // Takes the default printer.
     PrinterSurface();
-    // Takes a printer already set up (by the printer dialog).
-    explicit PrinterSurface(std::unique_ptr<QPrinter> printer);
+    // Takes a printer already set up (by the printer dialog), its page
+    // turned clockwise by `degrees` (0, 90, 180 or 270).
+    explicit PrinterSurface(std::unique_ptr<QPrinter> printer, int degrees = 0);
     ~PrinterSurface() override;
 
     QPrinter& printer() { return *m_printer; }
     // Where the printable area starts on the paper, as open() sets it up.
-    static QPointF printableCornerCm(const QPrinter& printer);
+    static QPointF printableCornerCm(const QPrinter& printer, int degrees = 0);
 
     // The printable area as open() will set it up, before the job starts.
     double areaWidthCm() override;
@@ -100,13 +105,18 @@ public:
 
 protected:
     bool open() override;
+    bool startNextPage() override;
     bool finish() override;
     QPaintDevice* device() override { return m_printer.get(); }
     QPagedPaintDevice* pagedDevice() override { return m_printer.get(); }
 
 private:
+    // From the printable area of the paper to the device's, in dots.
+    QTransform turn();
+
     std::unique_ptr<QPrinter> m_printer;
     bool m_hasPrinter = false;
+    int m_degrees = 0;
 };
 
 // A PDF file. Positions are from the top-left corner of the page.

@@ -60,11 +60,12 @@ LabelPlaces previewPlaces() {
         [](int p) { return kRowCm[size_t(kFullSheet.rowOf(p))]; });
 }
 
-LabelPlaces stockPlaces(const Stock& stock) {
+LabelPlaces stockPlaces(const Stock& stock, const std::optional<QRectF>& reachCm) {
     LabelPlaces places{stock.grid(), {}, {}, {}, {}};
     for (int p = 0; p < stock.grid().places(); ++p) {
-        places.x.push_back(stock.labelLeftCm(p) + kStockInsetMm / 10);
-        places.y.push_back(stock.labelTopCm(p) + kStockInsetMm / 10);
+        const QPointF corner = textCornerCm(stock, p, kStockInsetMm, reachCm);
+        places.x.push_back(corner.x());
+        places.y.push_back(corner.y());
         places.labelRightCm.push_back(stock.labelLeftCm(p) + stock.labelWidthMm / 10);
         places.labelBottomCm.push_back(stock.labelTopCm(p) + stock.labelHeightMm / 10);
     }

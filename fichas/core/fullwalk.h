@@ -34,8 +34,9 @@ struct LabelPlaces {
 
 LabelPlaces printedPlaces();
 LabelPlaces previewPlaces();
-// A stock's labels, the text `kStockInsetMm` into each.
-LabelPlaces stockPlaces(const Stock& stock);
+// A stock's labels, the text `kStockInsetMm` into each, within what the
+// printer reaches of the paper (`reachCm`).
+LabelPlaces stockPlaces(const Stock& stock, const std::optional<QRectF>& reachCm = {});
 constexpr double kStockInsetMm = 1.5;
 
 // The places for the test sheet: the corner where each label's call number

@@ -20,13 +20,15 @@ CoordinateTable defaultCoordinateTable() {
     return table;
 }
 
-CoordinateTable stockCoordinateTable(const Stock& stock, double insetMm) {
+CoordinateTable stockCoordinateTable(const Stock& stock, double insetMm,
+                                     const std::optional<QRectF>& reachCm) {
     CoordinateTable table(stock.grid().places());
     // Centimetres as the coordinate file holds them, to a tenth of a mm.
     auto cm = [](double value) { return QString::number(value, 'f', 2); };
     for (int p = 0; p < table.positions(); ++p) {
-        table.x[size_t(p)] = cm(stock.labelLeftCm(p) + insetMm / 10);
-        table.y[size_t(p)] = cm(stock.labelTopCm(p) + insetMm / 10);
+        const QPointF corner = textCornerCm(stock, p, insetMm, reachCm);
+        table.x[size_t(p)] = cm(corner.x());
+        table.y[size_t(p)] = cm(corner.y());
     }
     return table;
 }
@@ -70,11 +72,12 @@ bool coordinatesSaved(const std::optional<Stock>& stock) {
            textfile::isRegularFile(textfile::userCopyOf(path));
 }
 
-CoordinateTable coordinatesOf(const std::optional<Stock>& stock) {
+CoordinateTable coordinatesOf(const std::optional<Stock>& stock,
+                              const std::optional<QRectF>& reachCm) {
     const QString path = coordinateFileOf(stock);
     if (!stock) return readCoordinateFile(path);
     if (!textfile::isRegularFile(path) && !textfile::isRegularFile(textfile::userCopyOf(path)))
-        return stockCoordinateTable(*stock, kDefaultInsetMm);
+        return stockCoordinateTable(*stock, kDefaultInsetMm, reachCm);
     return readCoordinateFile(path, stock->grid().places());
 }
 

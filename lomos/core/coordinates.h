@@ -33,8 +33,10 @@ struct CoordinateTable {
 // sheet.
 CoordinateTable defaultCoordinateTable();
 
-// A stock's table: every label's corner and `insetMm` into it.
-CoordinateTable stockCoordinateTable(const Stock& stock, double insetMm);
+// A stock's table: every label's corner and `insetMm` into it, within what
+// the printer reaches of the paper (`reachCm`).
+CoordinateTable stockCoordinateTable(const Stock& stock, double insetMm,
+                                     const std::optional<QRectF>& reachCm = {});
 // The inset a stock's table starts with.
 constexpr double kDefaultInsetMm = 2;
 // The least inset: printers place the paper that much off.
@@ -51,8 +53,9 @@ QString coordinateFileOf(const std::optional<Stock>& stock);
 CoordinateTable readCoordinateFile(const QString& path, int positions = kSpineSheet.places());
 
 // The table printing uses for the sheet: its coordinate file, or for a stock
-// without one the stock's own table.
-CoordinateTable coordinatesOf(const std::optional<Stock>& stock);
+// without one the stock's own table, within `reachCm`.
+CoordinateTable coordinatesOf(const std::optional<Stock>& stock,
+                              const std::optional<QRectF>& reachCm = {});
 // Whether the sheet has positions to print at: a stock always has its own;
 // the program's own sheet once its coordinate file was saved.
 bool coordinatesSaved(const std::optional<Stock>& stock);

@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
@@ -13,6 +14,7 @@
 
 #include "common/core/text/messages.h"
 #include "common/core/text/number.h"
+#include "common/paint/labelprinter.h"
 #include "common/ui/boxes/dialogs.h"
 #include "common/ui/frame/twips.h"
 
@@ -67,6 +69,7 @@ CoordinateEditor::CoordinateEditor(Dialogs& dialogs, QWidget* mainWindow,
       m_dialogs(dialogs),
       m_mainWindow(mainWindow),
       m_stock(std::move(stock)),
+      m_reach(labelprinter::labelPrinterReach(m_stock)),
       m_grid(m_stock ? m_stock->grid() : kSpineSheet),
       m_saved(m_grid.places()),
       m_y(size_t(m_grid.places())),
@@ -215,16 +218,34 @@ void CoordinateEditor::layOutStock(QWidget* client) {
     layout->addWidget(new QLabel(tr("%1: %2. Posiciones en cm desde la esquina del papel.")
                                      .arg(m_stock->name, m_stock->summary()),
                                  client));
+    if (m_reach) layout->addWidget(bandCaption(client));
     layout->addWidget(scroll, 1);
     layout->addLayout(inset);
     layout->addLayout(buttons);
     resize(std::min(grid->sizeHint().width() + 40, 1100), 640);
 }
 
+QLabel* CoordinateEditor::bandCaption(QWidget* client) const {
+    const QLocale locale;
+    auto mm = [&](double cm) { return locale.toString(std::max(0.0, cm * 10), 'f', 1); };
+    auto* band = new QLabel(
+        tr("La impresora de etiquetas no imprime a menos de %1 mm del borde izquierdo del "
+           "papel, %2 mm del superior, %3 mm del derecho y %4 mm del inferior: las posiciones "
+           "que caen ahí se ven en amarillo.")
+            .arg(mm(m_reach->left()), mm(m_reach->top()),
+                 mm(m_stock->paperWidthMm / 10 - m_reach->right()),
+                 mm(m_stock->paperHeightMm / 10 - m_reach->bottom())),
+        client);
+    band->setObjectName(QStringLiteral("lblBanda"));
+    band->setWordWrap(true);
+    return band;
+}
+
 void CoordinateEditor::load() {
-    m_saved = coordinatesOf(m_stock);
+    m_saved = coordinatesOf(m_stock, m_reach);
     for (size_t p = 0; p < m_x.size(); ++p) {
         m_x[p]->setAccessibleName(tr("Etiqueta %1, X").arg(p + 1));
+        m_x[p]->setProperty("isX", true);
         m_y[p]->setAccessibleName(tr("Etiqueta %1, Y").arg(p + 1));
         watch(m_x[p]);
         watch(m_y[p]);
@@ -260,9 +281,13 @@ void CoordinateEditor::setTable(const CoordinateTable& table) {
 // The fields of X and Y tell at once what cannot be read; the first such is
 // named when saving.
 void CoordinateEditor::showWhetherNumber(QLineEdit* field) {
-    const bool number = parseNumber(field->text()).has_value();
+    const std::optional<double> value = parseNumber(field->text());
+    const bool number = value.has_value();
+    const bool outside = number && outsideReach(field, *value);
     const QString reason =
-        number ? QString()
+        outside ? tr("La impresora no imprime ahí: el texto que empiece en esta posición "
+                     "saldrá cortado.")
+        : number ? QString()
         : field->text().trimmed().isEmpty()
             ? tr("Está vacía: escriba los centímetros, con punto o coma (por ejemplo 2,8).")
             : tr("«%1» no es un número: escriba los centímetros, con punto o coma (por ejemplo "
@@ -274,8 +299,18 @@ void CoordinateEditor::showWhetherNumber(QLineEdit* field) {
     field->setAccessibleDescription(reason);
     // A sign as well as a colour, for whoever cannot tell the colour.
     field->findChild<QAction*>(QStringLiteral("notANumber"))->setVisible(!number);
-    field->setStyleSheet(number ? QString()
-                                : QStringLiteral("QLineEdit { background: #ffd6d6; color: black; }"));
+    field->setStyleSheet(
+        !number   ? QStringLiteral("QLineEdit { background: #ffd6d6; color: black; }")
+        : outside ? QStringLiteral("QLineEdit { background: #fff0b3; color: black; }")
+                  : QString());
+}
+
+bool CoordinateEditor::outsideReach(const QLineEdit* field, double cm) const {
+    if (!m_reach) return false;
+    const bool isX = field->property("isX").toBool();
+    const double from = isX ? m_reach->left() : m_reach->top();
+    const double to = isX ? m_reach->right() : m_reach->bottom();
+    return cm < from - 0.005 || cm > to + 0.005;
 }
 
 void CoordinateEditor::watch(QLineEdit* field) {
@@ -341,7 +376,7 @@ void CoordinateEditor::resetToDefaults() {
                               .arg(m_inset->text()));
         return;
     }
-    setTable(stockCoordinateTable(*m_stock, *inset));
+    setTable(stockCoordinateTable(*m_stock, *inset, m_reach));
 }
 
 bool CoordinateEditor::save() {

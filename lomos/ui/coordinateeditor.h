@@ -54,11 +54,17 @@ private:
     void watch(QLineEdit* field);
     void showWhetherNumber(QLineEdit* field);
     std::optional<QString> firstNotANumber(QLineEdit*& field) const;
+    // Whether a position of `cm` in that field lies where the label printer
+    // does not print.
+    bool outsideReach(const QLineEdit* field, double cm) const;
+    // lblBanda: what the label printer does not reach of the paper.
+    QLabel* bandCaption(QWidget* client) const;
     std::optional<QString> askNumber(const QString& prompt);
 
     Dialogs& m_dialogs;
     QWidget* m_mainWindow;
     std::optional<Stock> m_stock;  // none: the program's own sheet
+    std::optional<QRectF> m_reach;  // what the label printer prints of a stock's paper
     LabelGrid m_grid;
     CoordinateTable m_saved;       // the table as the file holds it
     std::vector<QLineEdit*> m_y;   // txt0 .. txt32

@@ -4,7 +4,12 @@
 # server. Nothing under /etc is read or changed and no port is opened, so
 # the suites of two clones run at once on one machine. Its queue "PDF", the
 # default printer, keeps each job as DIR/out/job-N.pdf; a second queue,
-# "Oficina", in DIR/out-oficina. Programs reach it with
+# "Oficina", in DIR/out-oficina. Three more stand for the printers labels
+# go to, each in DIR/out-NAME: "LW450", a Dymo LabelWriter 450, and "QL570",
+# a Brother QL-570, described by Debian's own drivers, and "Laser", a laser
+# that does not print the outer 6.35 mm across and 12.7 mm at the top. Their
+# filters are replaced so that each job's PDF is kept as the driver's page
+# sizes and margins shaped it. Programs reach it with
 # CUPS_SERVER=DIR/cups.sock.
 #
 # As root, cupsd runs the filters and the backend as lp, who may not enter
@@ -84,6 +89,28 @@ Order Allow,Deny
 EOF
 }
 
+# A driver's printer description, its filters replaced by one that keeps the
+# job's PDF: what the programs ask of the driver (page sizes, margins) is
+# the driver's own.
+keeping() {
+  "$@" | sed '/^\*cupsFilter/d; /^\*cupsPreFilter/d' |
+    awk '/^\*ModelName/ { print; print "*cupsFilter2: \"application/vnd.cups-pdf application/pdf 0 -\""; next } 1'
+}
+
+label_printers() {
+  keeping /usr/lib/cups/driver/dymo cat dymo:0/cups/model/lw450.ppd >"$dir/conf/lw450.ppd" &&
+    keeping /usr/lib/cups/driver/ptouch cat ptouch:0/ppd/ptouch-driver/Brother-QL-570-ptouch-ql.ppd \
+      >"$dir/conf/ql570.ppd" &&
+    sed 's|0 0 595 842|18 12 577 806|; s|0 0 612 792|18 12 594 756|; s|Etiquetas PDF|Etiquetas Laser|' \
+      "$here/pdf-queue.ppd" >"$dir/conf/laser.ppd" ||
+    fail "no se pudieron preparar las descripciones de las impresoras de etiquetas"
+  for queue in LW450:lw450 QL570:ql570 Laser:laser; do
+    mkdir -p "$dir/out-${queue#*:}" && chmod 0777 "$dir/out-${queue#*:}"
+    said=$(lpadmin -p "${queue%%:*}" -v "keep:$dir/out-${queue#*:}" -P "$dir/conf/${queue#*:}.ppd" \
+      -o printer-is-shared=false -E 2>&1) || fail "lpadmin no creó la cola $queue: $said"
+  done
+}
+
 case "$action" in
 start)
   command -v cupsd >/dev/null || fail "cupsd no está instalado (./test.sh lo instala)"
@@ -100,6 +127,7 @@ start)
     said=$(lpadmin -p "${queue%%:*}" -v "keep:$dir/${queue#*:}" -P "$here/pdf-queue.ppd" \
       -o PageSize=A4 -o printer-is-shared=false -E 2>&1) || fail "lpadmin no creó la cola $queue: $said"
   done
+  label_printers
   lpadmin -d PDF || fail "lpadmin -d falló"
   if [ "$(id -u)" -eq 0 ] && ! runuser -u lp -- test -w "$dir/out"; then
     fail "el usuario lp no llega a $dir/out: alguna carpeta de la ruta no se puede atravesar"

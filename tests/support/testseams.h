@@ -20,16 +20,16 @@ public:
 
     Seams seams() {
         return {dialogs,
-                [this](std::unique_ptr<QPrinter> p) -> std::shared_ptr<DrawingSurface> {
-                    if (printer) return printer(std::move(p));
-                    return std::make_shared<PrinterSurface>(std::move(p));
+                [this](std::unique_ptr<QPrinter> p, int degrees) -> std::shared_ptr<DrawingSurface> {
+                    if (printer) return printer(std::move(p), degrees);
+                    return std::make_shared<PrinterSurface>(std::move(p), degrees);
                 },
                 [this] { ++exits; }};
     }
     // From now on printing draws on a recording.
     std::shared_ptr<RecordingSurface> recordPrinting() {
         auto recorded = std::make_shared<RecordingSurface>();
-        printer = [recorded](auto) { return recorded; };
+        printer = [recorded](auto, int) { return recorded; };
         return recorded;
     }
 };

@@ -51,7 +51,7 @@ private Q_SLOTS:
         click("cmdGenerar");
         auto recorded = std::make_shared<RecordingSurface>();
         QString chosen;
-        m_outside->printer = [&](std::unique_ptr<QPrinter> printer) {
+        m_outside->printer = [&](std::unique_ptr<QPrinter> printer, int) {
             chosen = printer->docName();
             return recorded;
         };
@@ -84,7 +84,7 @@ private Q_SLOTS:
         m_w->findChild<QSpinBox*>("txtInicio")->setValue(5);
         list->showLabel(1);
         QTemporaryDir out;
-        m_outside->printer = [&](auto) {
+        m_outside->printer = [&](auto, int) {
             return std::make_shared<PdfSurface>(out.filePath("f.pdf"), PdfSurface::Paper::A4);
         };
         m_dialogs->answerPrinter(true);

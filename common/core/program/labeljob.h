@@ -32,6 +32,9 @@ struct JobSettings {
     // What each label shows and how; the default draws as the programs
     // always did.
     design::Design design;
+    // What the label printer prints of a stock's paper (cm, from its
+    // corner): positions not saved yet start inside it. None for a PDF.
+    std::optional<QRectF> reachCm;
 };
 
 // A job ready to print, preview or check: its labels, and where they go on

@@ -30,6 +30,7 @@ public:
     const JobSettings& settings() const { return m_settings; }
     void setFontSize(const QString& points) { m_settings.fontSize = points; }
     void setStock(const std::optional<Stock>& stock);
+    void setReach(const std::optional<QRectF>& reachCm) { m_settings.reachCm = reachCm; }
     // A design from now on; the labels made are made again with it, and the
     // review keeps what it had when they are as many. A design's size is
     // the size printed from then on.

@@ -53,6 +53,7 @@ PlaceCursor::PlaceCursor(const FirstSheet& first) : m_sheet(first) {
 
 bool PlaceCursor::take() {
     m_sheet.setUsed(m_place, true);
+    ++m_taken;
     ++m_place;
     skipUsed();
     if (m_place < m_sheet.size()) return false;

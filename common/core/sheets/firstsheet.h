@@ -54,12 +54,16 @@ public:
     // The sheet the next label goes to, with the places already used on it:
     // what the next print job can start from.
     const FirstSheet& sheet() const { return m_sheet; }
+    // How many labels have taken a place so far: the next one is the job's
+    // label taken() + 1.
+    qint64 taken() const { return m_taken; }
 
 private:
     void skipUsed();
 
     FirstSheet m_sheet;
     int m_place = 0;
+    qint64 m_taken = 0;
 };
 
 // Reads a place typed by the user ("5"): a whole number from 1 to `places`.

@@ -39,6 +39,19 @@ double Stock::labelLeftCm(int place) const {
 
 double Stock::labelTopCm(int place) const { return (topMm + pitchYMm * grid().rowOf(place)) / 10; }
 
+QPointF textCornerCm(const Stock& stock, int place, double insetMm,
+                     const std::optional<QRectF>& reachCm) {
+    QPointF corner(stock.labelLeftCm(place) + insetMm / 10, stock.labelTopCm(place) + insetMm / 10);
+    // Half a millimetre inside the printer's edge: its margins are nominal,
+    // and the paper moves that much as it feeds.
+    constexpr double kClearCm = 0.05;
+    if (reachCm) {
+        corner.setX(std::max(corner.x(), reachCm->left() + kClearCm));
+        corner.setY(std::max(corner.y(), reachCm->top() + kClearCm));
+    }
+    return corner;
+}
+
 QString Stock::problem() const {
     if (columns < 1 || rows < 1) return Text::tr("Hace falta al menos una columna y una fila.");
     if (double(columns) * rows > kMaxLabels) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QPointF>
+#include <QRectF>
 #include <QString>
+#include <optional>
 
 #include "common/core/sheets/labelgrid.h"
 
@@ -37,3 +40,9 @@ struct Stock {
 
     bool operator==(const Stock&) const = default;
 };
+
+// Where the text of the label at `place` starts, in cm from the paper's
+// corner: `insetMm` into the label, and no nearer the paper's edge than the
+// printer prints (`reachCm`, the part of the paper it reaches).
+QPointF textCornerCm(const Stock& stock, int place, double insetMm,
+                     const std::optional<QRectF>& reachCm);

@@ -142,4 +142,32 @@ LabelWalk walk(std::vector<Position> positions) {
         };
 }
 
+LabelWalk labelWalk(double widthCm, double heightCm, const QString& name) {
+    return [=](DrawingSurface& surface, const PageFull&, PlaceCursor& places) {
+        constexpr double in = 0.1;
+        const double right = widthCm - in;
+        const double bottom = heightCm - in;
+        surface.drawLine(in, in, right, in);
+        surface.drawLine(right, in, right, bottom);
+        surface.drawLine(right, bottom, in, bottom);
+        surface.drawLine(in, bottom, in, in);
+        // An arrow up the middle, from a third of the label to its top
+        // quarter, and the words beside it.
+        const double middle = widthCm / 2;
+        const double tip = heightCm / 4;
+        surface.drawLine(middle, heightCm / 1.5, middle, tip);
+        surface.drawLine(middle, tip, middle - 0.2, tip + 0.3);
+        surface.drawLine(middle, tip, middle + 0.2, tip + 0.3);
+        surface.setFontName(QStringLiteral("Arial"));
+        surface.setFontSize(8);
+        surface.setBold(true);
+        const QString up = Text::tr("ARRIBA");
+        text(surface, middle - surface.textWidthCm(up) / 2, tip - surface.lineHeightCm() - 0.1, up);
+        surface.setBold(false);
+        text(surface, middle - surface.textWidthCm(name) / 2, heightCm / 1.5 + 0.1, name);
+        places.take();
+        return WalkEnd::EndOfList;
+    };
+}
+
 }  // namespace testsheet

@@ -37,6 +37,12 @@ LabelWalk walk(std::vector<Position> positions);
 // the sheet.
 std::vector<int> measurableCorners(const std::vector<Position>& positions, LabelGrid grid);
 
+// One label to see how a roll label printer feeds its labels: its outline a
+// millimetre in from the edges, where the printer may not reach, and
+// "ARRIBA" with an arrow at its top, as the label should come out. Sizes in
+// cm, on a page of one label from its corner.
+LabelWalk labelWalk(double widthCm, double heightCm, const QString& name);
+
 // The text beside a cross.
 QString rowAndColumn(const Position& position);
 QString coordinates(const Position& position);

@@ -28,9 +28,10 @@ namespace {
 // measuring on the label printer, as it will print.
 std::unique_ptr<Workbench> workbenchOf(const Seams& seams, LabelProgram program) {
     JobSettings settings{.stock = stockchoice::chosen(program.name)};
+    settings.reachCm = labelprinter::labelPrinterReach(settings.stock);
     return std::make_unique<Workbench>(
         std::move(program), std::move(settings),
-        [makeSurface = seams.printerSurface] { return makeSurface(labelprinter::open().printer); });
+        [makeSurface = seams.printerSurface] { return makeSurface(labelprinter::open().printer, 0); });
 }
 
 QWidget* named(QWidget* widget, const char* name, const QFont& font) {
@@ -269,6 +270,7 @@ void MainWindowBase::useStock(const std::optional<Stock>& stock) {
     stockchoice::choose(m_workbench->program().name, stock);
     m_correction.discard();
     m_workbench->setStock(stock);
+    m_workbench->setReach(labelprinter::labelPrinterReach(stock));
     m_firstSheet->setSheet(m_workbench->grid(), stockName());
     showDestination();
 }
@@ -293,9 +295,17 @@ void MainWindowBase::useDesign(const design::Design& design, const QString& file
 }
 
 void MainWindowBase::chooseLabelPrinter() {
-    if (!labelprinter::askAndChoose(m_dialogs, this)) return;
-    m_workbench->printerChanged();
-    showDestination();
+    m_printerWindow.open([this] {
+        auto* window = new LabelPrinterWindow(
+            m_workbench->settings().stock,
+            [this](const QString& printer, int degrees) { m_print->printTestLabel(printer, degrees); });
+        connect(window, &LabelPrinterWindow::chosen, this, [this] {
+            m_workbench->printerChanged();
+            m_workbench->setReach(labelprinter::labelPrinterReach(m_workbench->settings().stock));
+            showDestination();
+        });
+        return window;
+    });
 }
 
 void MainWindowBase::print() { printJob(m_workbench->reviewed()); }
@@ -338,6 +348,7 @@ bool MainWindowBase::closeOtherWindows() {
     if (m_review->window()) m_review->window()->close();
     m_correction.close();
     m_designWindow.close();
+    m_printerWindow.close();
     return true;
 }
 

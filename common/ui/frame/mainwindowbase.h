@@ -11,6 +11,7 @@
 #include "common/ui/frame/seams.h"
 #include "common/ui/frame/secondarywindow.h"
 #include "common/ui/printing/correctionwindow.h"
+#include "common/ui/printing/labelprinterwindow.h"
 #include "common/ui/printing/printflows.h"
 #include "common/ui/review/reviewflow.h"
 #include "common/ui/stock/stockflow.h"
@@ -121,6 +122,7 @@ private:
     std::unique_ptr<StockFlow> m_stocks;
     std::unique_ptr<PrintFlow> m_print;
     SecondaryWindow<CorrectionWindow> m_correction;
+    SecondaryWindow<LabelPrinterWindow> m_printerWindow;
     SecondaryWindow<DesignWindow> m_designWindow;
     QString m_designFile;  // the design in use's, or none
     QString m_generatedStatus;   // lblEspere after "Generar"

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "common/paint/paintersurface.h"
-#include "common/ui/printing/labelprinter.h"
+#include "common/paint/labelprinter.h"
 
 class Dialogs;
 
@@ -14,8 +14,9 @@ class Dialogs;
 // Tests give their own.
 struct Seams {
     Dialogs& dialogs;
-    labelprinter::SurfaceFactory printerSurface = [](std::unique_ptr<QPrinter> printer) {
-        return std::make_shared<PrinterSurface>(std::move(printer));
+    labelprinter::SurfaceFactory printerSurface = [](std::unique_ptr<QPrinter> printer,
+                                                     int degrees) {
+        return std::make_shared<PrinterSurface>(std::move(printer), degrees);
     };
     std::function<void()> exit = [] { QApplication::exit(0); };
 };

@@ -9,7 +9,7 @@
 #include "common/core/text/messages.h"
 #include "common/paint/paintersurface.h"
 #include "common/ui/boxes/dialogs.h"
-#include "common/ui/printing/labelprinter.h"
+#include "common/paint/labelprinter.h"
 
 CorrectionWindow::CorrectionWindow(Dialogs& dialogs, const Workbench& workbench)
     : QWidget(nullptr, Qt::Window),

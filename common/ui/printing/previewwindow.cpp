@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -19,6 +20,7 @@ namespace {
 
 // The outlines of a stock's labels: light, and only on screen.
 const QColor kOutline(0x9C, 0xC3, 0xE6);
+const QColor kUnprintable(0xE0, 0x60, 0x60, 0x50);
 constexpr double kZoomStep = 1.25;
 constexpr double kMinDotsPerCm = 4, kMaxDotsPerCm = 160;
 
@@ -30,7 +32,7 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
 }
 
 void PictureBox::show(const PageRecording& pages, int page, const std::vector<QRectF>& outlinesCm,
-                      double dotsPerCm) {
+                      const std::optional<QRectF>& printableCm, double dotsPerCm) {
     m_dotsPerCm = dotsPerCm;
     const QSize size(int(std::lround(pages.widthCm() * dotsPerCm)),
                      int(std::lround(pages.heightCm() * dotsPerCm)));
@@ -43,6 +45,14 @@ void PictureBox::show(const PageRecording& pages, int page, const std::vector<QR
     painter.setPen(QPen(kOutline, 1, Qt::DashLine));
     for (const QRectF& label : outlinesCm) {
         painter.drawRect(QRectF(label.topLeft() * dotsPerCm, label.size() * dotsPerCm));
+    }
+    // The band the printer does not reach, shaded: what lies there is cut.
+    if (printableCm) {
+        QPainterPath band;
+        band.addRect(QRectF(QPointF(0, 0), QSizeF(size)));
+        QPainterPath printable;
+        printable.addRect(QRectF(printableCm->topLeft() * dotsPerCm, printableCm->size() * dotsPerCm));
+        painter.fillPath(band.subtracted(printable), kUnprintable);
     }
     setFixedSize(size);
     update();
@@ -117,9 +127,11 @@ QWidget* PreviewWindow::buildButtons() {
     return column;
 }
 
-void PreviewWindow::setPages(std::unique_ptr<PageRecording> pages, std::vector<QRectF> outlinesCm) {
+void PreviewWindow::setPages(std::unique_ptr<PageRecording> pages, std::vector<QRectF> outlinesCm,
+                             std::optional<QRectF> printableCm) {
     m_pages = std::move(pages);
     m_outlines = std::move(outlinesCm);
+    m_printable = printableCm;
     m_browsing = false;
     showPage(0);
 }
@@ -154,7 +166,7 @@ double PreviewWindow::fitting() const {
 void PreviewWindow::redraw() {
     if (!m_pages) return;
     const double dotsPerCm = m_dotsPerCm > 0 ? m_dotsPerCm : fitting();
-    m_picture->show(*m_pages, m_page, m_outlines, dotsPerCm);
+    m_picture->show(*m_pages, m_page, m_outlines, m_printable, dotsPerCm);
 }
 
 void PreviewWindow::zoomBy(double factor) {

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "common/paint/pagerecording.h"
@@ -22,6 +23,7 @@ public:
 
     // `page` of `pages`, at `dotsPerCm`; `page` past the last shows white.
     void show(const PageRecording& pages, int page, const std::vector<QRectF>& outlinesCm,
+              const std::optional<QRectF>& printableCm,
               double dotsPerCm);
     const QImage& image() const { return m_image; }
     double dpi() const { return m_dotsPerCm * 2.54; }
@@ -45,7 +47,8 @@ public:
 
     // The pages of a job, the first on view; on a stock, its labels'
     // outlines (cm, from the page's corner).
-    void setPages(std::unique_ptr<PageRecording> pages, std::vector<QRectF> outlinesCm);
+    void setPages(std::unique_ptr<PageRecording> pages, std::vector<QRectF> outlinesCm,
+                  std::optional<QRectF> printableCm = {});
     // The page on view, from 0; the page count: a clean picture, as after
     // answering Yes after the last page.
     void showPage(int page);
@@ -73,6 +76,7 @@ private:
     QPointer<QWidget> m_mainWindow;
     std::unique_ptr<PageRecording> m_pages;
     std::vector<QRectF> m_outlines;
+    std::optional<QRectF> m_printable;  // what the printer reaches of the page
     int m_page = 0;
     double m_dotsPerCm = 0;  // 0: the whole page fits
     bool m_browsing = false;

@@ -1,6 +1,8 @@
 #include "common/ui/printing/printflows.h"
 
 #include <QDir>
+#include <QPrinter>
+#include <QPrinterInfo>
 
 #include "common/core/text/messages.h"
 #include "common/paint/pagerecording.h"
@@ -56,12 +58,15 @@ labelprinter::JobPrinter PrintFlow::jobPrinter() {
     return printer;
 }
 
-std::unique_ptr<LabelJob> PrintFlow::confirmedJob(const jobselection::Choice& choice,
-                                                  const FirstSheet& first, DrawingSurface& surface,
-                                                  const QString& goAnyway) {
+std::unique_ptr<LabelJob> PrintFlow::confirmedJob(
+    const jobselection::Choice& choice, const FirstSheet& first, DrawingSurface& surface,
+    const std::optional<margincheck::PrintableArea>& area, const QString& goAnyway) {
     std::unique_ptr<LabelJob> job = m_workbench.job(choice);
     std::vector<labelcheck::Finding> findings;
-    switch (confirmLabels(m_dialogs, m_window, job->check(first), surface, goAnyway, findings)) {
+    const labelcheck::Check check =
+        area ? margincheck::withPrintableArea(job->check(first), job->printWalk(), first, *area)
+             : job->check(first);
+    switch (confirmLabels(m_dialogs, m_window, check, surface, goAnyway, findings)) {
         case CheckAnswer::Go:
             return job;
         case CheckAnswer::Review:
@@ -77,7 +82,8 @@ void PrintFlow::print(const jobselection::Choice& choice, const FirstSheet& firs
     if (!m_workbench.hasLabels()) return;
     const labelprinter::JobPrinter printer = jobPrinter();
     if (!printer.surface) return;
-    const auto job = confirmedJob(choice, first, *printer.surface, messages::printAnyway());
+    const auto job =
+        confirmedJob(choice, first, *printer.surface, printer.area, messages::printAnyway());
     if (!job) return;
     PrintOutcome outcome;
     {
@@ -108,6 +114,19 @@ void PrintFlow::saveAsPdf(const LabelJob& job, const FirstSheet& first, const QS
     PdfSurface pdf(path, stock ? pageSizeOf(*stock) : PdfSurface::pageSize(PdfSurface::Paper::A4));
     const PrintOutcome outcome = printAndTell(m_dialogs, m_window, job.printWalk(), pdf, first);
     if (outcome.printed) emit printed(outcome.lastSheet);
+}
+
+void PrintFlow::printTestLabel(const QString& printerName, int degrees) {
+    const std::optional<Stock>& stock = m_workbench.settings().stock;
+    std::unique_ptr<QPrinter> printer = labelprinter::openNamed(
+        printerName.isEmpty() ? QPrinterInfo::defaultPrinterName() : printerName);
+    if (!stock || !printer) return;
+    const labelprinter::JobPrinter job =
+        labelprinter::prepare(std::move(printer), m_printerSurface, stock, degrees);
+    if (!job.refusal.isEmpty()) return m_dialogs.message(m_window, messages::title(), job.refusal);
+    printAndTell(m_dialogs, m_window,
+                 testsheet::labelWalk(stock->paperWidthMm / 10, stock->paperHeightMm / 10, stock->name),
+                 *job.surface, FirstSheet(1));
 }
 
 void PrintFlow::printTestSheet(const std::vector<testsheet::Position>& crosses) {
@@ -141,11 +160,14 @@ std::vector<QRectF> labelOutlinesCm(const std::optional<Stock>& stock) {
 void PrintFlow::preview(const jobselection::Choice& choice, const FirstSheet& first) {
     if (!m_workbench.hasLabels()) return;
     const OverrideCursor wait;
-    // Checked as it will print: on the label printer, at the printed places.
-    const auto job =
-        confirmedJob(choice, first, m_workbench.checkSurface(), messages::previewAnyway());
-    if (!job) return;
+    // Checked as it will print: on the label printer, at the printed places,
+    // within what it reaches of the stock's paper.
     const std::optional<Stock>& stock = m_workbench.settings().stock;
+    std::optional<margincheck::PrintableArea> area;
+    if (!labelprinter::available().isEmpty()) area = labelprinter::labelPrinterArea(stock);
+    const auto job = confirmedJob(choice, first, m_workbench.checkSurface(), area,
+                                  messages::previewAnyway());
+    if (!job) return;
     std::unique_ptr<PageRecording> pages = previewPagesOf(stock);
     const int full = previewPages(job->previewWalk(), *pages, first);
     std::vector<QRectF> outlines = labelOutlinesCm(stock);
@@ -156,7 +178,10 @@ void PrintFlow::preview(const jobselection::Choice& choice, const FirstSheet& fi
     });
     m_previewed = choice;
     m_previewedFirst = first;
-    preview.setPages(std::move(pages), std::move(outlines));
+    // The band the printer does not reach, on a stock's paper.
+    std::optional<QRectF> printable;
+    if (area && stock) printable = area->printableCm;
+    preview.setPages(std::move(pages), std::move(outlines), printable);
     // The question after each full page, beside the page on view.
     const LabelProgram::Window& texts = m_workbench.program().window;
     for (int page = 0; page < full; ++page) {

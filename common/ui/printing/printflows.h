@@ -9,7 +9,8 @@
 #include "common/core/program/workbench.h"
 #include "common/core/walks/pageflow.h"
 #include "common/ui/frame/secondarywindow.h"
-#include "common/ui/printing/labelprinter.h"
+#include "common/paint/labelprinter.h"
+#include "common/ui/printing/labelprinterwindow.h"
 #include "common/ui/printing/previewwindow.h"
 
 class Dialogs;
@@ -52,6 +53,9 @@ public:
     void preview(const jobselection::Choice& choice, const FirstSheet& first);
     void print(const jobselection::Choice& choice, const FirstSheet& first);
     void printTestSheet(const std::vector<testsheet::Position>& crosses);
+    // One label of a roll stock on `printer` (empty: the default one), its
+    // page turned by `degrees`: how the printer feeds its labels.
+    void printTestLabel(const QString& printer, int degrees);
 
     PreviewWindow* previewWindow() const { return m_preview.get(); }
 
@@ -69,10 +73,12 @@ private:
     // With no printer at all, after `reason` stopped the job: the job into
     // a PDF, when the user wants one.
     void saveAsPdf(const LabelJob& job, const FirstSheet& first, const QString& reason);
-    // The job of `choice`, once its check on `surface` found nothing or the
-    // user chose to go on; none otherwise.
+    // The job of `choice`, once its check on `surface`, and against what the
+    // printer reaches of its paper, found nothing or the user chose to go
+    // on; none otherwise.
     std::unique_ptr<LabelJob> confirmedJob(const jobselection::Choice& choice,
                                            const FirstSheet& first, DrawingSurface& surface,
+                                           const std::optional<margincheck::PrintableArea>& area,
                                            const QString& goAnyway);
 
     Dialogs& m_dialogs;

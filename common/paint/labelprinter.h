@@ -6,13 +6,12 @@
 #include <memory>
 #include <optional>
 
+#include "common/core/check/margincheck.h"
 #include "common/core/correction/correction.h"
 #include "common/core/sheets/stock.h"
 
-class Dialogs;
 class DrawingSurface;
 class QPrinter;
-class QWidget;
 
 // The printer the labels go to, chosen once by each user ("Impresora de
 // etiquetas…" in lomos) and kept with their own values, for both programs.
@@ -25,11 +24,11 @@ namespace labelprinter {
 QString chosen();
 // Keeps `name` as the user's choice; empty goes back to the default printer.
 void choose(const QString& name);
-// "Impresora de etiquetas…": asks which; false when the user cancelled.
-bool askAndChoose(Dialogs& dialogs, QWidget* parent);
 
 // The printers there are now, by name.
 QStringList available();
+// --list-printers: a line each, the label printer and the default marked.
+QStringList listing();
 
 struct Target {
     std::unique_ptr<QPrinter> printer;  // the chosen printer, or the default one
@@ -37,6 +36,10 @@ struct Target {
 };
 // The printer for a job now.
 Target open();
+
+// The printer of that name, whatever is chosen; none when there is no such
+// printer.
+std::unique_ptr<QPrinter> openNamed(const QString& name);
 
 // Where the labels will go, for the main window: "Impresora: PDF".
 QString describe();
@@ -50,26 +53,53 @@ void keepCorrection(const QString& printerName, const std::optional<correction::
 // that correction left, whatever is kept by the time it is measured.
 std::optional<correction::Affine> sheetCorrectionFor(const QString& printerName);
 void keepSheetCorrection(const QString& printerName, const std::optional<correction::Affine>& map);
+// How much the page turns on the printer of that name (0, 90, 180 or 270
+// degrees clockwise): 0 until the user chooses, for a printer that feeds
+// its labels turned.
+int rotationFor(const QString& printerName);
+void keepRotation(const QString& printerName, int degrees);
 // The name of the printer a job goes to now.
 QString currentName();
 
 // What the user is told when the chosen printer is no longer there.
 QString missingMessage(const QString& name);
 
-// Makes the surface a job draws on from the printer it goes to.
-using SurfaceFactory = std::function<std::shared_ptr<DrawingSurface>(std::unique_ptr<QPrinter>)>;
+// Makes the surface a job draws on from the printer it goes to, its page
+// turned by `degrees`.
+using SurfaceFactory =
+    std::function<std::shared_ptr<DrawingSurface>(std::unique_ptr<QPrinter>, int degrees)>;
+
+// Puts a stock's paper on the printer, turned by `degrees`; false when the
+// printer keeps another page.
+bool putPaper(QPrinter& printer, const Stock& stock, int degrees);
+
+// What the printer prints of its page, in the job's positions: from the
+// paper's corner on a stock (its page turned by `degrees`), from the
+// printable area's on the program's own sheet.
+margincheck::PrintableArea printableArea(const QPrinter& printer, const std::optional<Stock>& stock,
+                                         int degrees);
+// The label printer's, with a stock's paper on it: what the check before the
+// preview holds the labels to.
+margincheck::PrintableArea labelPrinterArea(const std::optional<Stock>& stock);
+// What the label printer reaches of a stock's paper, where positions not
+// saved yet start; none without a stock or without any printer.
+std::optional<QRectF> labelPrinterReach(const std::optional<Stock>& stock);
 
 // The printer a job goes to, through the correction kept for it.
 struct JobPrinter {
-    std::shared_ptr<DrawingSurface> surface;  // none: the printer dialog was cancelled
+    std::shared_ptr<DrawingSurface> surface;  // none: cancelled, or `refusal`
     QString name;
     std::optional<correction::Affine> correction;
+    margincheck::PrintableArea area;
+    QString refusal;  // why the job cannot go to this printer
 };
-// The label printer for a job, after the printer dialog when `askFirst`;
-// the user is told when the chosen one has gone. On a stock the job takes
-// the stock's paper, and its positions are measured from the paper's corner.
-JobPrinter forJob(Dialogs& dialogs, QWidget* parent, bool askFirst,
-                  const SurfaceFactory& makeSurface, const std::optional<Stock>& stock);
+// The job's printer once it is set up (by the printer dialog or by name):
+// the stock's paper put back on it, since a dialog may hand back the
+// driver's own; refused when the printer keeps another page or is not the
+// one the administrator locked. The page turns as kept for the printer,
+// unless `degrees` says otherwise (a test label, before it is kept).
+JobPrinter prepare(std::unique_ptr<QPrinter> printer, const SurfaceFactory& makeSurface,
+                   const std::optional<Stock>& stock, std::optional<int> degrees = {});
 
 // What a job's positions are measured from: a stock's from the paper's
 // corner, the program's own sheet's from the printable area's.

@@ -1,6 +1,8 @@
-#include "common/ui/printing/labelprinter.h"
+#include "common/paint/labelprinter.h"
 
 #include <QCoreApplication>
+#include <QLocale>
+#include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -8,7 +10,7 @@
 #include "common/core/files/usersettings.h"
 #include "common/core/text/messages.h"
 #include "common/paint/paintersurface.h"
-#include "common/ui/boxes/dialogs.h"
+#include "common/paint/pagesetup.h"
 
 namespace labelprinter {
 namespace {
@@ -26,6 +28,7 @@ QString printerKey(const char* group, const QString& printerName) {
 }
 QString correctionKey(const QString& printerName) { return printerKey("correccion", printerName); }
 QString sheetKey(const QString& printerName) { return printerKey("hoja_de_prueba", printerName); }
+QString rotationKey(const QString& printerName) { return printerKey("rotacion", printerName); }
 
 // Shared by both programs: the label printer is the user's, not a program's.
 QSettings userSettings() { return usersettings::shared(); }
@@ -46,16 +49,23 @@ void choose(const QString& name) {
 
 QStringList available() { return QPrinterInfo::availablePrinterNames(); }
 
-bool askAndChoose(Dialogs& dialogs, QWidget* parent) {
-    const QString defaultOne = Text::tr("La impresora predeterminada");
-    const QString current = chosen();
-    const QString picked = dialogs.pick(parent, Text::tr("Impresora de etiquetas"),
-                                        Text::tr("Impresora a la que van las etiquetas:"),
-                                        QStringList{defaultOne} + available(),
-                                        current.isEmpty() ? defaultOne : current);
-    if (picked.isEmpty()) return false;  // Cancel
-    choose(picked == defaultOne ? QString() : picked);
-    return true;
+QStringList listing() {
+    const QString label = chosen();
+    const QString byDefault = QPrinterInfo::defaultPrinterName();
+    QStringList lines;
+    for (const QString& name : available()) {
+        QStringList marks;
+        if (name == label) marks << Text::tr("impresora de etiquetas");
+        if (name == byDefault) marks << Text::tr("predeterminada");
+        lines << (marks.isEmpty() ? name : name + u'\t' + marks.join(QStringLiteral(", ")));
+    }
+    return lines;
+}
+
+std::unique_ptr<QPrinter> openNamed(const QString& name) {
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    if (info.isNull()) return nullptr;
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 
 Target open() {
@@ -97,6 +107,20 @@ void keepSheetCorrection(const QString& printerName, const std::optional<correct
     userSettings().setValue(sheetKey(printerName), map ? map->toText() : QString());
 }
 
+int rotationFor(const QString& printerName) {
+    const int degrees = userSettings().value(rotationKey(printerName), 0).toInt();
+    return pagesetup::isRotation(degrees) ? degrees : 0;
+}
+
+void keepRotation(const QString& printerName, int degrees) {
+    QSettings settings = userSettings();
+    if (degrees == 0) {
+        settings.remove(rotationKey(printerName));
+    } else {
+        settings.setValue(rotationKey(printerName), degrees);
+    }
+}
+
 QString currentName() {
     const QString name = chosen();
     if (!name.isEmpty() && !QPrinterInfo::printerInfo(name).isNull()) return name;
@@ -127,29 +151,66 @@ QString missingMessage(const QString& name) {
         .arg(name);
 }
 
-JobPrinter forJob(Dialogs& dialogs, QWidget* parent, bool askFirst,
-                  const SurfaceFactory& makeSurface, const std::optional<Stock>& stock) {
+bool putPaper(QPrinter& printer, const Stock& stock, int degrees) {
+    return pagesetup::applyPage(printer, stock, degrees);
+}
+
+margincheck::PrintableArea printableArea(const QPrinter& printer, const std::optional<Stock>& stock,
+                                         int degrees) {
+    if (!stock) {
+        // The program's own sheet is drawn from the printable area's corner.
+        const QPointF corner = PrinterSurface::printableCornerCm(printer);
+        const QSizeF paper = printer.pageLayout().fullRect(QPageLayout::Millimeter).size() / 10;
+        const QRectF printable =
+            pagesetup::printableOnPaperCm(printer.pageLayout(), 0).translated(-corner);
+        return {QRectF(-corner, paper), printable};
+    }
+    return {QRectF(QPointF(0, 0), pagesetup::paperCmOf(printer.pageLayout(), degrees)),
+            pagesetup::printableOnPaperCm(printer.pageLayout(), degrees)};
+}
+
+margincheck::PrintableArea labelPrinterArea(const std::optional<Stock>& stock) {
     Target target = open();
-    if (stock) target.printer->setPageSize(pageSizeOf(*stock));
-    const correction::Origin origin = originOf(stock);
-    if (!target.missing.isEmpty())
-        dialogs.message(parent, messages::title(), missingMessage(target.missing));
-    // Cancel cancels: printing after it would waste sheets of labels.
-    if (askFirst && !dialogs.choosePrinter(parent, *target.printer)) return {};
+    const int degrees = rotationFor(target.printer->printerName());
+    if (stock) putPaper(*target.printer, *stock, degrees);
+    return printableArea(*target.printer, stock, degrees);
+}
+
+std::optional<QRectF> labelPrinterReach(const std::optional<Stock>& stock) {
+    if (!stock || available().isEmpty()) return std::nullopt;
+    return labelPrinterArea(stock).printableCm;
+}
+
+JobPrinter prepare(std::unique_ptr<QPrinter> printer, const SurfaceFactory& makeSurface,
+                   const std::optional<Stock>& stock, std::optional<int> turn) {
+    JobPrinter job;
+    job.name = printer->printerName();
+    const int degrees = stock ? turn.value_or(rotationFor(job.name)) : 0;
     if (const auto locked = presets::machine().locked(presets::Key::Printer);
-        locked && target.printer->printerName() != *locked) {
-        dialogs.message(parent, messages::title(),
-                        QCoreApplication::translate("labelprinter", "La impresora la fija el administrador: %1")
-                            .arg(*locked));
-        return {};
+        locked && job.name != *locked) {
+        job.refusal = Text::tr("La impresora la fija el administrador: %1").arg(*locked);
+        return job;
+    }
+    // Put back after the dialog, which may hand back the driver's own paper.
+    if (stock && !putPaper(*printer, *stock, degrees)) {
+        const QSizeF kept = printer->pageLayout().fullRect(QPageLayout::Millimeter).size();
+        job.refusal =
+            Text::tr("La impresora «%1» no acepta el papel de la hoja «%2» (%3 × %4 mm): "
+                     "imprimiría en %5 × %6 mm. Elija en sus preferencias un papel de ese "
+                     "tamaño, u otra impresora.")
+                .arg(job.name, stock->name)
+                .arg(QLocale().toString(stock->paperWidthMm, 'f', 1),
+                     QLocale().toString(stock->paperHeightMm, 'f', 1),
+                     QLocale().toString(kept.width(), 'f', 1),
+                     QLocale().toString(kept.height(), 'f', 1));
+        return job;
     }
     // The printer's own error, measured once, is taken out of every line.
-    JobPrinter job;
-    job.name = target.printer->printerName();
     job.correction = correctionFor(job.name);
-    const QPointF corner = PrinterSurface::printableCornerCm(*target.printer);
-    job.surface = correction::corrected(makeSurface(std::move(target.printer)), job.correction,
-                                        corner.x(), corner.y(), origin);
+    job.area = printableArea(*printer, stock, degrees);
+    const QPointF corner = PrinterSurface::printableCornerCm(*printer, degrees);
+    job.surface = correction::corrected(makeSurface(std::move(printer), degrees), job.correction,
+                                        corner.x(), corner.y(), originOf(stock));
     return job;
 }
 
