@@ -172,9 +172,9 @@ bool PrinterSurface::open() {
 }
 
 bool PrinterSurface::startNextPage() {
-    if (!PagedSurface::startNextPage()) return false;
-    if (m_degrees != 0) m_painter.setTransform(turn());
-    return true;
+    const bool started = PagedSurface::startNextPage();
+    if (started && m_degrees != 0) m_painter.setTransform(turn());
+    return started;
 }
 
 QTransform PrinterSurface::turn() {

@@ -342,6 +342,21 @@ private Q_SLOTS:
         QVERIFY2(labelsNamed(ran.second) == (std::set<int>{1, 2, 3}), qPrintable(ran.second));
     }
 
+    // The printer the administrator locked is the only one --printer takes.
+    void aLockedPrinterRefusesAnother() {
+        m_c->putPrintFile(printFileWithCallNumbers({"QA76.73"}));
+        m_c->putMachinePresets("[bloqueado]\nimpresora=LW450\n");
+        const QStringList before = jobsIn("out-ql570");
+        const ProcessRun refused = runProcess(LOMOS_EXE, {"--printer", "QL570", "--stock", "Dymo 11355"});
+        QCOMPARE(refused.exitCode, 1);
+        QCOMPARE(refused.err.count("La impresora la fija el administrador: LW450"), 1);
+        QTest::qWait(500);
+        QCOMPARE(jobsIn("out-ql570"), before);
+        const PdfText taken = printed(
+            [] { runProcess(LOMOS_EXE, {"--printer", "LW450", "--stock", "Dymo 11355"}); }, "out-lw450");
+        QCOMPARE(taken.find("QA76.73").size(), 1);
+    }
+
     // On a laser that does not print the outer 6.35 mm across and 12.7 mm
     // at the top, 70 mm labels three across an A4 sheet, their positions
     // saved 2 mm into each label: the check names the labels whose words

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 #include "common/core/walks/surface.h"
@@ -75,7 +76,9 @@ private:
     const PlaceCursor& m_places;
 };
 
-QString mm(double cm) { return QLocale().toString(cm * 10, 'f', 1); }
+// To a tenth of a millimetre, halves up: 18 pt is 6,35 mm, which a printer
+// description gives as a hair under.
+QString mm(double cm) { return QLocale().toString(std::round(cm * 100 + 1e-6) / 10, 'f', 1); }
 
 // "la línea «QA76» empieza a 2,0 mm del borde izquierdo del papel y la
 // impresora no imprime a menos de 6,4 mm", for each edge the line crosses.
