@@ -208,9 +208,62 @@ Hemeroteca = HEM</translation>
     </message>
 </context>
 <context>
+    <name>LabelPrinterWindow</name>
+    <message>
+        <location filename="../common/ui/printing/labelprinterwindow.cpp" line="+37"/>
+        <source>Imprimir una etiqueta de &amp;prueba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Impresora de etiquetas</source>
+        <translation type="unfinished">Impressora d&apos;etiquetes</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>La impresora predeterminada</source>
+        <translation type="unfinished">La impressora predeterminada</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Impresora a la que van las etiquetas:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Sin girar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1° a la derecha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Girar la página:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Algunas impresoras de etiquetas en rollo sacan la etiqueta girada. Imprima una etiqueta de prueba: si la flecha no apunta hacia el extremo de arriba de la etiqueta, elija otro giro y pruebe de nuevo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Elija antes una hoja de una etiqueta por página (un rollo).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Aceptar</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindowBase</name>
     <message>
-        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+101"/>
+        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+102"/>
         <source>La impresora «%1» que fijó el administrador no está en este equipo: no se tiene en cuenta.</source>
         <translation>La impressora «%1» que ha establert l&apos;administrador no és en aquest ordinador: no es té en compte.</translation>
     </message>
@@ -258,7 +311,7 @@ Hemeroteca = HEM</translation>
 <context>
     <name>PictureBox</name>
     <message>
-        <location filename="../common/ui/printing/previewwindow.cpp" line="+29"/>
+        <location filename="../common/ui/printing/previewwindow.cpp" line="+31"/>
         <source>Hoja en pantalla</source>
         <translation>Full en pantalla</translation>
     </message>
@@ -266,7 +319,7 @@ Hemeroteca = HEM</translation>
 <context>
     <name>PreviewWindow</name>
     <message>
-        <location line="+32"/>
+        <location line="+40"/>
         <source>&amp;Menú</source>
         <translation>&amp;Menú</translation>
     </message>
@@ -307,7 +360,7 @@ Hemeroteca = HEM</translation>
         <translation>&amp;Imprimeix</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+23"/>
         <source>Hoja %1 de %2</source>
         <translation>Full %1 de %2</translation>
     </message>
@@ -320,7 +373,7 @@ Hemeroteca = HEM</translation>
 <context>
     <name>PrintFlow</name>
     <message>
-        <location filename="../common/ui/printing/printflows.cpp" line="+96"/>
+        <location filename="../common/ui/printing/printflows.cpp" line="+102"/>
         <source>%1
 
 No hay ninguna impresora en este equipo. Puede guardar las etiquetas en un PDF e imprimirlo en otro.</source>
@@ -672,7 +725,7 @@ No hi ha cap impressora en aquest ordinador. Podeu desar les etiquetes en un PDF
 <context>
     <name>batch</name>
     <message>
-        <location filename="../common/batch/batchjob.cpp" line="+39"/>
+        <location filename="../common/batch/batchjob.cpp" line="+42"/>
         <source>Idioma desconocido: «%1» (es, ca, gl, eu, en)</source>
         <translation>Idioma desconegut: «%1» (es, ca, gl, eu, en)</translation>
     </message>
@@ -682,9 +735,14 @@ No hi ha cap impressora en aquest ordinador. Podeu desar les etiquetes en un PDF
         <translation>L&apos;idioma l&apos;ha establert l&apos;administrador: %1</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+40"/>
         <source>Falta el nombre del archivo tras --pdf</source>
         <translation>Falta el nom del fitxer després de --pdf</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Falta el nombre de la impresora tras --printer</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
@@ -737,7 +795,7 @@ No hi ha cap impressora en aquest ordinador. Podeu desar les etiquetes en un PDF
         <translation>Falta l&apos;idioma després de --language</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Falta el tamaño tras --font-size</source>
         <translation>Falta la mida després de --font-size</translation>
     </message>
@@ -752,12 +810,27 @@ No hi ha cap impressora en aquest ordinador. Podeu desar les etiquetes en un PDF
         <translation>L&apos;opció --%1 no admet cap valor</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Tamaño de letra no válido: %1 (de %2 a %3 puntos)</source>
         <translation>Mida de lletra no vàlida: %1 (de %2 a %3 punts)</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+61"/>
+        <source>--pdf y --printer no van juntas: el trabajo va a un PDF o a una impresora</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--correction-from corrige un PDF; una impresora usa la corrección guardada para ella</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Falta --pdf ARCHIVO.pdf o --printer IMPRESORA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
         <source>La hoja la fija el administrador: %1</source>
         <translation>El full l&apos;ha establert l&apos;administrador: %1</translation>
     </message>
@@ -772,27 +845,33 @@ No hi ha cap impressora en aquest ordinador. Podeu desar les etiquetes en un PDF
         <translation>El disseny «%1» no es pot fer servir: %2</translation>
     </message>
     <message>
-        <location line="-79"/>
+        <location line="-87"/>
         <source>Papel no válido: %1 (a4 o letter)</source>
         <translation>Paper no vàlid: %1 (a4 o letter)</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>Sobra «%1» en la orden</source>
         <translation>Sobra «%1» a l&apos;ordre</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Falta --pdf ARCHIVO.pdf</source>
-        <translation>Falta --pdf FITXER.pdf</translation>
-    </message>
-    <message>
-        <location line="+29"/>
+        <location line="+38"/>
         <source>La hoja «%1» no está en el catálogo ni entre las que escribió en &quot;Otra hoja…&quot;; --list-stocks TEXTO escribe las que hay.</source>
         <translation>El full «%1» no és al catàleg ni entre els que heu introduït a «Un altre full…»; --list-stocks TEXT escriu els que hi ha.</translation>
     </message>
     <message>
         <location line="+32"/>
+        <source>  --printer IMPRESORA en lugar de --pdf, imprime en esa impresora del sistema,
+                      con su corrección y su giro, como &quot;Imprimir&quot; en la de
+                      etiquetas; antes comprueba que todo cae donde la impresora
+                      llega a imprimir
+  --list-printers     escribe las impresoras del sistema y marca la de etiquetas
+                      y la predeterminada
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>  --skip LISTA        deja vacías en la primera hoja las etiquetas de la lista,
                       separadas por comas (por ejemplo 3,7,12)
   --labels LISTA      imprime solo las etiquetas de la lista, en ese orden:
@@ -875,7 +954,12 @@ sortida d&apos;errors.
         </translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+34"/>
+        <source>La impresora «%1» no está en este equipo; --list-printers escribe las que hay.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>No se pudo escribir el PDF: %1</source>
         <translation>No s&apos;ha pogut escriure el PDF: %1</translation>
     </message>
@@ -952,6 +1036,51 @@ sortida d&apos;errors.
 ... y %1 más.</source>
         <translation>
 ... i %1 més.</translation>
+    </message>
+    <message>
+        <location filename="../common/core/check/margincheck.cpp" line="+98"/>
+        <source>la línea «%1» empieza a %2 mm del borde izquierdo del papel y la impresora no imprime a menos de %3 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>el código de barras empieza a %1 mm del borde izquierdo del papel y la impresora no imprime a menos de %2 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>la línea «%1» acaba a %2 mm del borde derecho del papel y la impresora no imprime a menos de %3 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>el código de barras acaba a %1 mm del borde derecho del papel y la impresora no imprime a menos de %2 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>la línea «%1» empieza a %2 mm del borde superior del papel y la impresora no imprime a menos de %3 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>el código de barras empieza a %1 mm del borde superior del papel y la impresora no imprime a menos de %2 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>la línea «%1» acaba a %2 mm del borde inferior del papel y la impresora no imprime a menos de %3 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>el código de barras acaba a %1 mm del borde inferior del papel y la impresora no imprime a menos de %2 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>sin texto</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1120,7 +1249,7 @@ sortida d&apos;errors.
 <context>
     <name>design</name>
     <message>
-        <location filename="../common/core/design/design.cpp" line="+41"/>
+        <location filename="../common/core/design/design.cpp" line="+42"/>
         <source>«%1» no es «si» ni «no»</source>
         <translation>«%1» no és «si» ni «no»</translation>
     </message>
@@ -1583,22 +1712,17 @@ etiquetes</translation>
 <context>
     <name>labelprinter</name>
     <message>
-        <location filename="../common/ui/printing/labelprinter.cpp" line="+50"/>
-        <source>La impresora predeterminada</source>
-        <translation>La impressora predeterminada</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Impresora de etiquetas</source>
-        <translation>Impressora d&apos;etiquetes</translation>
+        <location filename="../common/paint/labelprinter.cpp" line="+58"/>
+        <source>impresora de etiquetas</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Impresora a la que van las etiquetas:</source>
-        <translation>Impressora per a les etiquetes:</translation>
+        <source>predeterminada</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+76"/>
         <source>Impresora: %1 (no está)</source>
         <translation>Impressora: %1 (no hi és)</translation>
     </message>
@@ -1637,9 +1761,14 @@ Puede elegir otra en el menú, en &quot;Impresora de etiquetas…&quot;.</source
 En podeu triar una altra al menú, a «Impressora d&apos;etiquetes…».</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+44"/>
         <source>La impresora la fija el administrador: %1</source>
         <translation>La impressora l&apos;ha establerta l&apos;administrador: %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>La impresora «%1» no acepta el papel de la hoja «%2» (%3 × %4 mm): imprimiría en %5 × %6 mm. Elija en sus preferencias un papel de ese tamaño, u otra impresora.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1929,7 +2058,7 @@ Opcions:
 <context>
     <name>lomos::CoordinateEditor</name>
     <message>
-        <location filename="../lomos/ui/coordinateeditor.cpp" line="+41"/>
+        <location filename="../lomos/ui/coordinateeditor.cpp" line="+43"/>
         <source>Cambio vertical Fila 0</source>
         <translation>Canvi vertical fila 0</translation>
     </message>
@@ -1984,7 +2113,7 @@ Opcions:
         <translation>Canvi vertical fila 10</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>Menú</source>
         <translation>Menú</translation>
     </message>
@@ -2061,12 +2190,17 @@ Opcions:
         <translation>%1: %2. Posicions en cm des de la cantonada del paper.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+14"/>
+        <source>La impresora de etiquetas no imprime a menos de %1 mm del borde izquierdo del papel, %2 mm del superior, %3 mm del derecho y %4 mm del inferior: las posiciones que caen ahí se ven en amarillo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Etiqueta %1, X</source>
         <translation>Etiqueta %1, X</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Etiqueta %1, Y</source>
         <translation>Etiqueta %1, Y</translation>
     </message>
@@ -2077,6 +2211,11 @@ Opcions:
     </message>
     <message>
         <location line="+33"/>
+        <source>La impresora no imprime ahí: el texto que empiece en esta posición saldrá cortado.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Está vacía: escriba los centímetros, con punto o coma (por ejemplo 2,8).</source>
         <translation>És buida: escriviu els centímetres, amb punt o coma (per exemple, 2,8).</translation>
     </message>
@@ -2086,7 +2225,7 @@ Opcions:
         <translation>«%1» no és un nombre: escriviu els centímetres, amb punt o coma (per exemple, 2,8).</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+40"/>
         <source>la X de la etiqueta %1</source>
         <translation>la X de l&apos;etiqueta %1</translation>
     </message>
@@ -2416,7 +2555,7 @@ Les etiquetes es fan amb el que heu escrit, però la propera vegada caldrà torn
 <context>
     <name>printing</name>
     <message>
-        <location filename="../common/paint/paintersurface.cpp" line="+119"/>
+        <location filename="../common/paint/paintersurface.cpp" line="+120"/>
         <source>no se pudo empezar una hoja nueva</source>
         <translation>no s&apos;ha pogut començar un full nou</translation>
     </message>
@@ -2426,7 +2565,7 @@ Les etiquetes es fan amb el que heu escrit, però la propera vegada caldrà torn
         <translation>el treball no s&apos;ha pogut acabar</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+31"/>
         <source>no hay ninguna impresora predeterminada</source>
         <translation>no hi ha cap impressora predeterminada</translation>
     </message>
@@ -2436,7 +2575,7 @@ Les etiquetes es fan amb el que heu escrit, però la propera vegada caldrà torn
         <translation>la impressora «%1» no accepta el treball</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+51"/>
         <source>el sistema de impresión rechazó el trabajo</source>
         <translation>el sistema d&apos;impressió ha rebutjat el treball</translation>
     </message>
@@ -2446,7 +2585,7 @@ Les etiquetes es fan amb el que heu escrit, però la propera vegada caldrà torn
         <translation>la cua «%1» ha rebutjat el treball (%2)</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+45"/>
         <location line="+18"/>
         <source>no se pudo escribir %1: %2</source>
         <translation>no s&apos;ha pogut escriure %1: %2</translation>
@@ -2501,12 +2640,12 @@ Les etiquetes es fan amb el que heu escrit, però la propera vegada caldrà torn
 <context>
     <name>sheets</name>
     <message>
-        <location filename="../common/core/sheets/firstsheet.cpp" line="+75"/>
+        <location filename="../common/core/sheets/firstsheet.cpp" line="+76"/>
         <source>La etiqueta «%1» no existe: escriba un número entero del 1 al %2.</source>
         <translation>L&apos;etiqueta «%1» no existeix: escriviu un nombre enter de l&apos;1 al %2.</translation>
     </message>
     <message>
-        <location filename="../common/core/sheets/stock.cpp" line="+43"/>
+        <location filename="../common/core/sheets/stock.cpp" line="+56"/>
         <source>Hace falta al menos una columna y una fila.</source>
         <translation>Cal com a mínim una columna i una fila.</translation>
     </message>
@@ -2640,6 +2779,11 @@ Les etiquetes es fan amb el que heu escrit, però la propera vegada caldrà torn
         <location line="+24"/>
         <source>%1: sin coordenadas (%2)</source>
         <translation>%1: sense coordenades (%2)</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>ARRIBA</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

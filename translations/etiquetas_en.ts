@@ -208,9 +208,62 @@ Periodicals Library = PER</translation>
     </message>
 </context>
 <context>
+    <name>LabelPrinterWindow</name>
+    <message>
+        <location filename="../common/ui/printing/labelprinterwindow.cpp" line="+37"/>
+        <source>Imprimir una etiqueta de &amp;prueba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Impresora de etiquetas</source>
+        <translation type="unfinished">Label printer</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>La impresora predeterminada</source>
+        <translation type="unfinished">The default printer</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Impresora a la que van las etiquetas:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Sin girar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1° a la derecha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Girar la página:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Algunas impresoras de etiquetas en rollo sacan la etiqueta girada. Imprima una etiqueta de prueba: si la flecha no apunta hacia el extremo de arriba de la etiqueta, elija otro giro y pruebe de nuevo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Elija antes una hoja de una etiqueta por página (un rollo).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Aceptar</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindowBase</name>
     <message>
-        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+101"/>
+        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+102"/>
         <source>La impresora «%1» que fijó el administrador no está en este equipo: no se tiene en cuenta.</source>
         <translation>The printer “%1” set by the administrator is not installed on this computer: it is ignored.</translation>
     </message>
@@ -258,7 +311,7 @@ Periodicals Library = PER</translation>
 <context>
     <name>PictureBox</name>
     <message>
-        <location filename="../common/ui/printing/previewwindow.cpp" line="+29"/>
+        <location filename="../common/ui/printing/previewwindow.cpp" line="+31"/>
         <source>Hoja en pantalla</source>
         <translation>Sheet on screen</translation>
     </message>
@@ -266,7 +319,7 @@ Periodicals Library = PER</translation>
 <context>
     <name>PreviewWindow</name>
     <message>
-        <location line="+32"/>
+        <location line="+40"/>
         <source>&amp;Menú</source>
         <translation>&amp;Menu</translation>
     </message>
@@ -307,7 +360,7 @@ Periodicals Library = PER</translation>
         <translation>&amp;Print</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+23"/>
         <source>Hoja %1 de %2</source>
         <translation>Sheet %1 of %2</translation>
     </message>
@@ -320,7 +373,7 @@ Periodicals Library = PER</translation>
 <context>
     <name>PrintFlow</name>
     <message>
-        <location filename="../common/ui/printing/printflows.cpp" line="+96"/>
+        <location filename="../common/ui/printing/printflows.cpp" line="+102"/>
         <source>%1
 
 No hay ninguna impresora en este equipo. Puede guardar las etiquetas en un PDF e imprimirlo en otro.</source>
@@ -672,7 +725,7 @@ There is no printer on this computer. You can save the labels as a PDF and print
 <context>
     <name>batch</name>
     <message>
-        <location filename="../common/batch/batchjob.cpp" line="+39"/>
+        <location filename="../common/batch/batchjob.cpp" line="+42"/>
         <source>Idioma desconocido: «%1» (es, ca, gl, eu, en)</source>
         <translation>Unknown language: “%1” (es, ca, gl, eu, en)</translation>
     </message>
@@ -682,9 +735,14 @@ There is no printer on this computer. You can save the labels as a PDF and print
         <translation>The language is locked by the administrator: %1</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+40"/>
         <source>Falta el nombre del archivo tras --pdf</source>
         <translation>Missing file name after --pdf</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Falta el nombre de la impresora tras --printer</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
@@ -737,7 +795,7 @@ There is no printer on this computer. You can save the labels as a PDF and print
         <translation>Missing language after --language</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Falta el tamaño tras --font-size</source>
         <translation>Missing size after --font-size</translation>
     </message>
@@ -752,12 +810,27 @@ There is no printer on this computer. You can save the labels as a PDF and print
         <translation>The option --%1 takes no value</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Tamaño de letra no válido: %1 (de %2 a %3 puntos)</source>
         <translation>Invalid font size: %1 (%2 to %3 points)</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+61"/>
+        <source>--pdf y --printer no van juntas: el trabajo va a un PDF o a una impresora</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--correction-from corrige un PDF; una impresora usa la corrección guardada para ella</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Falta --pdf ARCHIVO.pdf o --printer IMPRESORA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
         <source>La hoja la fija el administrador: %1</source>
         <translation>The sheet is locked by the administrator: %1</translation>
     </message>
@@ -772,27 +845,33 @@ There is no printer on this computer. You can save the labels as a PDF and print
         <translation>The design “%1” cannot be used: %2</translation>
     </message>
     <message>
-        <location line="-79"/>
+        <location line="-87"/>
         <source>Papel no válido: %1 (a4 o letter)</source>
         <translation>Invalid paper: %1 (a4 or letter)</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>Sobra «%1» en la orden</source>
         <translation>Unexpected “%1” in the command</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Falta --pdf ARCHIVO.pdf</source>
-        <translation>Missing --pdf FILE.pdf</translation>
-    </message>
-    <message>
-        <location line="+29"/>
+        <location line="+38"/>
         <source>La hoja «%1» no está en el catálogo ni entre las que escribió en &quot;Otra hoja…&quot;; --list-stocks TEXTO escribe las que hay.</source>
         <translation>The sheet “%1” is neither in the catalogue nor among those you entered under “Custom sheet…”; --list-stocks TEXT lists the ones there are.</translation>
     </message>
     <message>
         <location line="+32"/>
+        <source>  --printer IMPRESORA en lugar de --pdf, imprime en esa impresora del sistema,
+                      con su corrección y su giro, como &quot;Imprimir&quot; en la de
+                      etiquetas; antes comprueba que todo cae donde la impresora
+                      llega a imprimir
+  --list-printers     escribe las impresoras del sistema y marca la de etiquetas
+                      y la predeterminada
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>  --skip LISTA        deja vacías en la primera hoja las etiquetas de la lista,
                       separadas por comas (por ejemplo 3,7,12)
   --labels LISTA      imprime solo las etiquetas de la lista, en ese orden:
@@ -874,7 +953,12 @@ fits in its place, and writes whatever does not fit to standard error.
         </translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+34"/>
+        <source>La impresora «%1» no está en este equipo; --list-printers escribe las que hay.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>No se pudo escribir el PDF: %1</source>
         <translation>Could not write the PDF: %1</translation>
     </message>
@@ -951,6 +1035,51 @@ fits in its place, and writes whatever does not fit to standard error.
 ... y %1 más.</source>
         <translation>
 ... and %1 more.</translation>
+    </message>
+    <message>
+        <location filename="../common/core/check/margincheck.cpp" line="+98"/>
+        <source>la línea «%1» empieza a %2 mm del borde izquierdo del papel y la impresora no imprime a menos de %3 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>el código de barras empieza a %1 mm del borde izquierdo del papel y la impresora no imprime a menos de %2 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>la línea «%1» acaba a %2 mm del borde derecho del papel y la impresora no imprime a menos de %3 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>el código de barras acaba a %1 mm del borde derecho del papel y la impresora no imprime a menos de %2 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>la línea «%1» empieza a %2 mm del borde superior del papel y la impresora no imprime a menos de %3 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>el código de barras empieza a %1 mm del borde superior del papel y la impresora no imprime a menos de %2 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>la línea «%1» acaba a %2 mm del borde inferior del papel y la impresora no imprime a menos de %3 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>el código de barras acaba a %1 mm del borde inferior del papel y la impresora no imprime a menos de %2 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>sin texto</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1119,7 +1248,7 @@ fits in its place, and writes whatever does not fit to standard error.
 <context>
     <name>design</name>
     <message>
-        <location filename="../common/core/design/design.cpp" line="+41"/>
+        <location filename="../common/core/design/design.cpp" line="+42"/>
         <source>«%1» no es «si» ni «no»</source>
         <translation>“%1” is neither “si” nor “no”</translation>
     </message>
@@ -1582,22 +1711,17 @@ labels</translation>
 <context>
     <name>labelprinter</name>
     <message>
-        <location filename="../common/ui/printing/labelprinter.cpp" line="+50"/>
-        <source>La impresora predeterminada</source>
-        <translation>The default printer</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Impresora de etiquetas</source>
-        <translation>Label printer</translation>
+        <location filename="../common/paint/labelprinter.cpp" line="+58"/>
+        <source>impresora de etiquetas</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Impresora a la que van las etiquetas:</source>
-        <translation>Printer the labels go to:</translation>
+        <source>predeterminada</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+76"/>
         <source>Impresora: %1 (no está)</source>
         <translation>Printer: %1 (not found)</translation>
     </message>
@@ -1636,9 +1760,14 @@ Puede elegir otra en el menú, en &quot;Impresora de etiquetas…&quot;.</source
 You can choose another one from the menu, under “Label printer…”.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+44"/>
         <source>La impresora la fija el administrador: %1</source>
         <translation>The printer is locked by the administrator: %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>La impresora «%1» no acepta el papel de la hoja «%2» (%3 × %4 mm): imprimiría en %5 × %6 mm. Elija en sus preferencias un papel de ese tamaño, u otra impresora.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1928,7 +2057,7 @@ Options:
 <context>
     <name>lomos::CoordinateEditor</name>
     <message>
-        <location filename="../lomos/ui/coordinateeditor.cpp" line="+41"/>
+        <location filename="../lomos/ui/coordinateeditor.cpp" line="+43"/>
         <source>Cambio vertical Fila 0</source>
         <translation>Change row 0 vertically</translation>
     </message>
@@ -1983,7 +2112,7 @@ Options:
         <translation>Change row 10 vertically</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>Menú</source>
         <translation>Menu</translation>
     </message>
@@ -2060,12 +2189,17 @@ Options:
         <translation>%1: %2. Positions in cm from the corner of the paper.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+14"/>
+        <source>La impresora de etiquetas no imprime a menos de %1 mm del borde izquierdo del papel, %2 mm del superior, %3 mm del derecho y %4 mm del inferior: las posiciones que caen ahí se ven en amarillo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Etiqueta %1, X</source>
         <translation>Label %1, X</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Etiqueta %1, Y</source>
         <translation>Label %1, Y</translation>
     </message>
@@ -2076,6 +2210,11 @@ Options:
     </message>
     <message>
         <location line="+33"/>
+        <source>La impresora no imprime ahí: el texto que empiece en esta posición saldrá cortado.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Está vacía: escriba los centímetros, con punto o coma (por ejemplo 2,8).</source>
         <translation>It is empty: type the centimetres, with a decimal point or comma (for example 2.8).</translation>
     </message>
@@ -2085,7 +2224,7 @@ Options:
         <translation>“%1” is not a number: type the centimetres, with a decimal point or comma (for example 2.8).</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+40"/>
         <source>la X de la etiqueta %1</source>
         <translation>the X of label %1</translation>
     </message>
@@ -2415,7 +2554,7 @@ The labels are made with what you typed, but next time you will have to type it 
 <context>
     <name>printing</name>
     <message>
-        <location filename="../common/paint/paintersurface.cpp" line="+119"/>
+        <location filename="../common/paint/paintersurface.cpp" line="+120"/>
         <source>no se pudo empezar una hoja nueva</source>
         <translation>could not start a new sheet</translation>
     </message>
@@ -2425,7 +2564,7 @@ The labels are made with what you typed, but next time you will have to type it 
         <translation>the job could not be finished</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+31"/>
         <source>no hay ninguna impresora predeterminada</source>
         <translation>there is no default printer</translation>
     </message>
@@ -2435,7 +2574,7 @@ The labels are made with what you typed, but next time you will have to type it 
         <translation>the printer “%1” does not accept the job</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+51"/>
         <source>el sistema de impresión rechazó el trabajo</source>
         <translation>the printing system rejected the job</translation>
     </message>
@@ -2445,7 +2584,7 @@ The labels are made with what you typed, but next time you will have to type it 
         <translation>the queue “%1” rejected the job (%2)</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+45"/>
         <location line="+18"/>
         <source>no se pudo escribir %1: %2</source>
         <translation>could not write %1: %2</translation>
@@ -2500,12 +2639,12 @@ The labels are made with what you typed, but next time you will have to type it 
 <context>
     <name>sheets</name>
     <message>
-        <location filename="../common/core/sheets/firstsheet.cpp" line="+75"/>
+        <location filename="../common/core/sheets/firstsheet.cpp" line="+76"/>
         <source>La etiqueta «%1» no existe: escriba un número entero del 1 al %2.</source>
         <translation>Label “%1” does not exist: type a whole number from 1 to %2.</translation>
     </message>
     <message>
-        <location filename="../common/core/sheets/stock.cpp" line="+43"/>
+        <location filename="../common/core/sheets/stock.cpp" line="+56"/>
         <source>Hace falta al menos una columna y una fila.</source>
         <translation>At least one column and one row are needed.</translation>
     </message>
@@ -2639,6 +2778,11 @@ The labels are made with what you typed, but next time you will have to type it 
         <location line="+24"/>
         <source>%1: sin coordenadas (%2)</source>
         <translation>%1: no coordinates (%2)</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>ARRIBA</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -45,7 +45,7 @@
 <context>
     <name>batch</name>
     <message numerus="yes">
-        <location filename="../common/batch/batchjob.cpp" line="+341"/>
+        <location filename="../common/batch/batchjob.cpp" line="+364"/>
         <source>%n hojas en el catálogo (%1 que no se pueden imprimir se omiten: %2 redondas o de CD, %3 de varias rejillas, %4 mal descritas); %5 suyas.
 </source>
         <translation>
@@ -100,7 +100,7 @@
 <context>
     <name>sheets</name>
     <message numerus="yes">
-        <location filename="../common/core/sheets/stock.cpp" line="+97"/>
+        <location filename="../common/core/sheets/stock.cpp" line="+110"/>
         <source>%n etiquetas</source>
         <translation>
             <numerusform>%n etiqueta</numerusform>

@@ -208,9 +208,62 @@ Hemeroteka = HEM</translation>
     </message>
 </context>
 <context>
+    <name>LabelPrinterWindow</name>
+    <message>
+        <location filename="../common/ui/printing/labelprinterwindow.cpp" line="+37"/>
+        <source>Imprimir una etiqueta de &amp;prueba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Impresora de etiquetas</source>
+        <translation type="unfinished">Etiketa-inprimagailua</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>La impresora predeterminada</source>
+        <translation type="unfinished">Inprimagailu lehenetsia</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Impresora a la que van las etiquetas:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Sin girar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1° a la derecha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Girar la página:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Algunas impresoras de etiquetas en rollo sacan la etiqueta girada. Imprima una etiqueta de prueba: si la flecha no apunta hacia el extremo de arriba de la etiqueta, elija otro giro y pruebe de nuevo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Elija antes una hoja de una etiqueta por página (un rollo).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Aceptar</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindowBase</name>
     <message>
-        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+101"/>
+        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+102"/>
         <source>La impresora «%1» que fijó el administrador no está en este equipo: no se tiene en cuenta.</source>
         <translation>Administratzaileak ezarritako «%1» inprimagailua ez dago ordenagailu honetan: ez da kontuan hartzen.</translation>
     </message>
@@ -258,7 +311,7 @@ Hemeroteka = HEM</translation>
 <context>
     <name>PictureBox</name>
     <message>
-        <location filename="../common/ui/printing/previewwindow.cpp" line="+29"/>
+        <location filename="../common/ui/printing/previewwindow.cpp" line="+31"/>
         <source>Hoja en pantalla</source>
         <translation>Pantailako orria</translation>
     </message>
@@ -266,7 +319,7 @@ Hemeroteka = HEM</translation>
 <context>
     <name>PreviewWindow</name>
     <message>
-        <location line="+32"/>
+        <location line="+40"/>
         <source>&amp;Menú</source>
         <translation>&amp;Menua</translation>
     </message>
@@ -307,7 +360,7 @@ Hemeroteka = HEM</translation>
         <translation>&amp;Inprimatu</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+23"/>
         <source>Hoja %1 de %2</source>
         <translation>%1. orria (guztira %2)</translation>
     </message>
@@ -320,7 +373,7 @@ Hemeroteka = HEM</translation>
 <context>
     <name>PrintFlow</name>
     <message>
-        <location filename="../common/ui/printing/printflows.cpp" line="+96"/>
+        <location filename="../common/ui/printing/printflows.cpp" line="+102"/>
         <source>%1
 
 No hay ninguna impresora en este equipo. Puede guardar las etiquetas en un PDF e imprimirlo en otro.</source>
@@ -672,7 +725,7 @@ Ez dago inprimagailurik ordenagailu honetan. Etiketak PDF batean gorde ditzakezu
 <context>
     <name>batch</name>
     <message>
-        <location filename="../common/batch/batchjob.cpp" line="+39"/>
+        <location filename="../common/batch/batchjob.cpp" line="+42"/>
         <source>Idioma desconocido: «%1» (es, ca, gl, eu, en)</source>
         <translation>Hizkuntza ezezaguna: «%1» (es, ca, gl, eu, en)</translation>
     </message>
@@ -682,9 +735,14 @@ Ez dago inprimagailurik ordenagailu honetan. Etiketak PDF batean gorde ditzakezu
         <translation>Hizkuntza administratzaileak ezartzen du: %1</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+40"/>
         <source>Falta el nombre del archivo tras --pdf</source>
         <translation>Fitxategiaren izena falta da --pdf ondoren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Falta el nombre de la impresora tras --printer</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
@@ -737,7 +795,7 @@ Ez dago inprimagailurik ordenagailu honetan. Etiketak PDF batean gorde ditzakezu
         <translation>Hizkuntza falta da --language ondoren</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Falta el tamaño tras --font-size</source>
         <translation>Tamaina falta da --font-size ondoren</translation>
     </message>
@@ -752,12 +810,27 @@ Ez dago inprimagailurik ordenagailu honetan. Etiketak PDF batean gorde ditzakezu
         <translation>--%1 aukerak ez du baliorik hartzen</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Tamaño de letra no válido: %1 (de %2 a %3 puntos)</source>
         <translation>Letra-tamaina baliogabea: %1 (%2 eta %3 puntu artean)</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+61"/>
+        <source>--pdf y --printer no van juntas: el trabajo va a un PDF o a una impresora</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--correction-from corrige un PDF; una impresora usa la corrección guardada para ella</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Falta --pdf ARCHIVO.pdf o --printer IMPRESORA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
         <source>La hoja la fija el administrador: %1</source>
         <translation>Orria administratzaileak ezartzen du: %1</translation>
     </message>
@@ -772,27 +845,33 @@ Ez dago inprimagailurik ordenagailu honetan. Etiketak PDF batean gorde ditzakezu
         <translation>«%1» diseinua ezin da erabili: %2</translation>
     </message>
     <message>
-        <location line="-79"/>
+        <location line="-87"/>
         <source>Papel no válido: %1 (a4 o letter)</source>
         <translation>Paper baliogabea: %1 (a4 edo letter)</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>Sobra «%1» en la orden</source>
         <translation>«%1» soberan dago aginduan</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Falta --pdf ARCHIVO.pdf</source>
-        <translation>--pdf FITXATEGIA.pdf falta da</translation>
-    </message>
-    <message>
-        <location line="+29"/>
+        <location line="+38"/>
         <source>La hoja «%1» no está en el catálogo ni entre las que escribió en &quot;Otra hoja…&quot;; --list-stocks TEXTO escribe las que hay.</source>
         <translation>«%1» orria ez dago katalogoan, ezta «Beste orri bat…» aukeran idatzitakoen artean ere; --list-stocks TESTUA aukerak daudenak idazten ditu.</translation>
     </message>
     <message>
         <location line="+32"/>
+        <source>  --printer IMPRESORA en lugar de --pdf, imprime en esa impresora del sistema,
+                      con su corrección y su giro, como &quot;Imprimir&quot; en la de
+                      etiquetas; antes comprueba que todo cae donde la impresora
+                      llega a imprimir
+  --list-printers     escribe las impresoras del sistema y marca la de etiquetas
+                      y la predeterminada
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>  --skip LISTA        deja vacías en la primera hoja las etiquetas de la lista,
                       separadas por comas (por ejemplo 3,7,12)
   --labels LISTA      imprime solo las etiquetas de la lista, en ese orden:
@@ -879,7 +958,12 @@ errore-irteeran idazten du.
         </translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+34"/>
+        <source>La impresora «%1» no está en este equipo; --list-printers escribe las que hay.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>No se pudo escribir el PDF: %1</source>
         <translation>Ezin izan da PDFa idatzi: %1</translation>
     </message>
@@ -956,6 +1040,51 @@ errore-irteeran idazten du.
 ... y %1 más.</source>
         <translation>
 ... eta beste %1.</translation>
+    </message>
+    <message>
+        <location filename="../common/core/check/margincheck.cpp" line="+98"/>
+        <source>la línea «%1» empieza a %2 mm del borde izquierdo del papel y la impresora no imprime a menos de %3 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>el código de barras empieza a %1 mm del borde izquierdo del papel y la impresora no imprime a menos de %2 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>la línea «%1» acaba a %2 mm del borde derecho del papel y la impresora no imprime a menos de %3 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>el código de barras acaba a %1 mm del borde derecho del papel y la impresora no imprime a menos de %2 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>la línea «%1» empieza a %2 mm del borde superior del papel y la impresora no imprime a menos de %3 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>el código de barras empieza a %1 mm del borde superior del papel y la impresora no imprime a menos de %2 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>la línea «%1» acaba a %2 mm del borde inferior del papel y la impresora no imprime a menos de %3 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>el código de barras acaba a %1 mm del borde inferior del papel y la impresora no imprime a menos de %2 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>sin texto</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1124,7 +1253,7 @@ errore-irteeran idazten du.
 <context>
     <name>design</name>
     <message>
-        <location filename="../common/core/design/design.cpp" line="+41"/>
+        <location filename="../common/core/design/design.cpp" line="+42"/>
         <source>«%1» no es «si» ni «no»</source>
         <translation>«%1» ez da «si», ezta «no» ere</translation>
     </message>
@@ -1590,22 +1719,17 @@ etiketak</translation>
 <context>
     <name>labelprinter</name>
     <message>
-        <location filename="../common/ui/printing/labelprinter.cpp" line="+50"/>
-        <source>La impresora predeterminada</source>
-        <translation>Inprimagailu lehenetsia</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Impresora de etiquetas</source>
-        <translation>Etiketa-inprimagailua</translation>
+        <location filename="../common/paint/labelprinter.cpp" line="+58"/>
+        <source>impresora de etiquetas</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Impresora a la que van las etiquetas:</source>
-        <translation>Etiketak bidaltzeko inprimagailua:</translation>
+        <source>predeterminada</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+76"/>
         <source>Impresora: %1 (no está)</source>
         <translation>Inprimagailua: %1 (ez dago)</translation>
     </message>
@@ -1644,9 +1768,14 @@ Puede elegir otra en el menú, en &quot;Impresora de etiquetas…&quot;.</source
 Beste bat hauta dezakezu menuan, «Etiketa-inprimagailua…» aukeran.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+44"/>
         <source>La impresora la fija el administrador: %1</source>
         <translation>Inprimagailua administratzaileak ezartzen du: %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>La impresora «%1» no acepta el papel de la hoja «%2» (%3 × %4 mm): imprimiría en %5 × %6 mm. Elija en sus preferencias un papel de ese tamaño, u otra impresora.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1939,7 +2068,7 @@ Aukerak:
 <context>
     <name>lomos::CoordinateEditor</name>
     <message>
-        <location filename="../lomos/ui/coordinateeditor.cpp" line="+41"/>
+        <location filename="../lomos/ui/coordinateeditor.cpp" line="+43"/>
         <source>Cambio vertical Fila 0</source>
         <translation>Aldatu 0. errenkada</translation>
     </message>
@@ -1994,7 +2123,7 @@ Aukerak:
         <translation>Aldatu 10. errenkada</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>Menú</source>
         <translation>Menua</translation>
     </message>
@@ -2071,12 +2200,17 @@ Aukerak:
         <translation>%1: %2. Posizioak cm-tan, paperaren izkinatik neurtuta.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+14"/>
+        <source>La impresora de etiquetas no imprime a menos de %1 mm del borde izquierdo del papel, %2 mm del superior, %3 mm del derecho y %4 mm del inferior: las posiciones que caen ahí se ven en amarillo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Etiqueta %1, X</source>
         <translation>%1. etiketa, X</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Etiqueta %1, Y</source>
         <translation>%1. etiketa, Y</translation>
     </message>
@@ -2087,6 +2221,11 @@ Aukerak:
     </message>
     <message>
         <location line="+33"/>
+        <source>La impresora no imprime ahí: el texto que empiece en esta posición saldrá cortado.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Está vacía: escriba los centímetros, con punto o coma (por ejemplo 2,8).</source>
         <translation>Hutsik dago: idatzi zentimetroak, puntuarekin edo komarekin (adibidez, 2,8).</translation>
     </message>
@@ -2096,7 +2235,7 @@ Aukerak:
         <translation>«%1» ez da zenbaki bat: idatzi zentimetroak, puntuarekin edo komarekin (adibidez, 2,8).</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+40"/>
         <source>la X de la etiqueta %1</source>
         <translation>%1. etiketaren X</translation>
     </message>
@@ -2426,7 +2565,7 @@ Etiketak idatzitakoarekin egiten dira, baina hurrengoan berriro idatzi beharko d
 <context>
     <name>printing</name>
     <message>
-        <location filename="../common/paint/paintersurface.cpp" line="+119"/>
+        <location filename="../common/paint/paintersurface.cpp" line="+120"/>
         <source>no se pudo empezar una hoja nueva</source>
         <translation>ezin izan da orri berri bat hasi</translation>
     </message>
@@ -2436,7 +2575,7 @@ Etiketak idatzitakoarekin egiten dira, baina hurrengoan berriro idatzi beharko d
         <translation>ezin izan da lana amaitu</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+31"/>
         <source>no hay ninguna impresora predeterminada</source>
         <translation>ez dago inprimagailu lehenetsirik</translation>
     </message>
@@ -2446,7 +2585,7 @@ Etiketak idatzitakoarekin egiten dira, baina hurrengoan berriro idatzi beharko d
         <translation>«%1» inprimagailuak ez du lana onartzen</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+51"/>
         <source>el sistema de impresión rechazó el trabajo</source>
         <translation>inprimatze-sistemak lana baztertu du</translation>
     </message>
@@ -2456,7 +2595,7 @@ Etiketak idatzitakoarekin egiten dira, baina hurrengoan berriro idatzi beharko d
         <translation>«%1» ilarak lana baztertu du (%2)</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+45"/>
         <location line="+18"/>
         <source>no se pudo escribir %1: %2</source>
         <translation>ezin izan da %1 idatzi: %2</translation>
@@ -2511,12 +2650,12 @@ Etiketak idatzitakoarekin egiten dira, baina hurrengoan berriro idatzi beharko d
 <context>
     <name>sheets</name>
     <message>
-        <location filename="../common/core/sheets/firstsheet.cpp" line="+75"/>
+        <location filename="../common/core/sheets/firstsheet.cpp" line="+76"/>
         <source>La etiqueta «%1» no existe: escriba un número entero del 1 al %2.</source>
         <translation>«%1» etiketa ez dago: idatzi 1 eta %2 arteko zenbaki oso bat.</translation>
     </message>
     <message>
-        <location filename="../common/core/sheets/stock.cpp" line="+43"/>
+        <location filename="../common/core/sheets/stock.cpp" line="+56"/>
         <source>Hace falta al menos una columna y una fila.</source>
         <translation>Gutxienez zutabe bat eta errenkada bat behar dira.</translation>
     </message>
@@ -2650,6 +2789,11 @@ Etiketak idatzitakoarekin egiten dira, baina hurrengoan berriro idatzi beharko d
         <location line="+24"/>
         <source>%1: sin coordenadas (%2)</source>
         <translation>%1: koordenaturik gabe (%2)</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>ARRIBA</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

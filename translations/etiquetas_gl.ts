@@ -208,9 +208,62 @@ Hemeroteca = HEM</translation>
     </message>
 </context>
 <context>
+    <name>LabelPrinterWindow</name>
+    <message>
+        <location filename="../common/ui/printing/labelprinterwindow.cpp" line="+37"/>
+        <source>Imprimir una etiqueta de &amp;prueba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Impresora de etiquetas</source>
+        <translation type="unfinished">Impresora de etiquetas</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>La impresora predeterminada</source>
+        <translation type="unfinished">A impresora predeterminada</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Impresora a la que van las etiquetas:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Sin girar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1° a la derecha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Girar la página:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Algunas impresoras de etiquetas en rollo sacan la etiqueta girada. Imprima una etiqueta de prueba: si la flecha no apunta hacia el extremo de arriba de la etiqueta, elija otro giro y pruebe de nuevo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Elija antes una hoja de una etiqueta por página (un rollo).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Aceptar</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindowBase</name>
     <message>
-        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+101"/>
+        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+102"/>
         <source>La impresora «%1» que fijó el administrador no está en este equipo: no se tiene en cuenta.</source>
         <translation>A impresora «%1» que fixou o administrador non está neste equipo: non se ten en conta.</translation>
     </message>
@@ -258,7 +311,7 @@ Hemeroteca = HEM</translation>
 <context>
     <name>PictureBox</name>
     <message>
-        <location filename="../common/ui/printing/previewwindow.cpp" line="+29"/>
+        <location filename="../common/ui/printing/previewwindow.cpp" line="+31"/>
         <source>Hoja en pantalla</source>
         <translation>Folla en pantalla</translation>
     </message>
@@ -266,7 +319,7 @@ Hemeroteca = HEM</translation>
 <context>
     <name>PreviewWindow</name>
     <message>
-        <location line="+32"/>
+        <location line="+40"/>
         <source>&amp;Menú</source>
         <translation>&amp;Menú</translation>
     </message>
@@ -307,7 +360,7 @@ Hemeroteca = HEM</translation>
         <translation>&amp;Imprimir</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+23"/>
         <source>Hoja %1 de %2</source>
         <translation>Folla %1 de %2</translation>
     </message>
@@ -320,7 +373,7 @@ Hemeroteca = HEM</translation>
 <context>
     <name>PrintFlow</name>
     <message>
-        <location filename="../common/ui/printing/printflows.cpp" line="+96"/>
+        <location filename="../common/ui/printing/printflows.cpp" line="+102"/>
         <source>%1
 
 No hay ninguna impresora en este equipo. Puede guardar las etiquetas en un PDF e imprimirlo en otro.</source>
@@ -672,7 +725,7 @@ Non hai ningunha impresora neste equipo. Pode gardar as etiquetas nun PDF e impr
 <context>
     <name>batch</name>
     <message>
-        <location filename="../common/batch/batchjob.cpp" line="+39"/>
+        <location filename="../common/batch/batchjob.cpp" line="+42"/>
         <source>Idioma desconocido: «%1» (es, ca, gl, eu, en)</source>
         <translation>Idioma descoñecido: «%1» (es, ca, gl, eu, en)</translation>
     </message>
@@ -682,9 +735,14 @@ Non hai ningunha impresora neste equipo. Pode gardar as etiquetas nun PDF e impr
         <translation>O idioma está fixado polo administrador: %1</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+40"/>
         <source>Falta el nombre del archivo tras --pdf</source>
         <translation>Falta o nome do ficheiro despois de --pdf</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Falta el nombre de la impresora tras --printer</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
@@ -737,7 +795,7 @@ Non hai ningunha impresora neste equipo. Pode gardar as etiquetas nun PDF e impr
         <translation>Falta o idioma despois de --language</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Falta el tamaño tras --font-size</source>
         <translation>Falta o tamaño despois de --font-size</translation>
     </message>
@@ -752,12 +810,27 @@ Non hai ningunha impresora neste equipo. Pode gardar as etiquetas nun PDF e impr
         <translation>A opción --%1 non leva ningún valor</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Tamaño de letra no válido: %1 (de %2 a %3 puntos)</source>
         <translation>Tamaño de letra non válido: %1 (de %2 a %3 puntos)</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+61"/>
+        <source>--pdf y --printer no van juntas: el trabajo va a un PDF o a una impresora</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--correction-from corrige un PDF; una impresora usa la corrección guardada para ella</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Falta --pdf ARCHIVO.pdf o --printer IMPRESORA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
         <source>La hoja la fija el administrador: %1</source>
         <translation>A folla está fixada polo administrador: %1</translation>
     </message>
@@ -772,27 +845,33 @@ Non hai ningunha impresora neste equipo. Pode gardar as etiquetas nun PDF e impr
         <translation>O deseño «%1» non se pode usar: %2</translation>
     </message>
     <message>
-        <location line="-79"/>
+        <location line="-87"/>
         <source>Papel no válido: %1 (a4 o letter)</source>
         <translation>Papel non válido: %1 (a4 ou letter)</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>Sobra «%1» en la orden</source>
         <translation>Sobra «%1» na orde</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Falta --pdf ARCHIVO.pdf</source>
-        <translation>Falta --pdf FICHEIRO.pdf</translation>
-    </message>
-    <message>
-        <location line="+29"/>
+        <location line="+38"/>
         <source>La hoja «%1» no está en el catálogo ni entre las que escribió en &quot;Otra hoja…&quot;; --list-stocks TEXTO escribe las que hay.</source>
         <translation>A folla «%1» non está no catálogo nin entre as que escribiu en «Outra folla…»; --list-stocks TEXTO escribe as que hai.</translation>
     </message>
     <message>
         <location line="+32"/>
+        <source>  --printer IMPRESORA en lugar de --pdf, imprime en esa impresora del sistema,
+                      con su corrección y su giro, como &quot;Imprimir&quot; en la de
+                      etiquetas; antes comprueba que todo cae donde la impresora
+                      llega a imprimir
+  --list-printers     escribe las impresoras del sistema y marca la de etiquetas
+                      y la predeterminada
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>  --skip LISTA        deja vacías en la primera hoja las etiquetas de la lista,
                       separadas por comas (por ejemplo 3,7,12)
   --labels LISTA      imprime solo las etiquetas de la lista, en ese orden:
@@ -873,7 +952,12 @@ cabe no seu sitio e escribe na saída de erros o que non cabe.
         </translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+34"/>
+        <source>La impresora «%1» no está en este equipo; --list-printers escribe las que hay.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>No se pudo escribir el PDF: %1</source>
         <translation>Non se puido escribir o PDF: %1</translation>
     </message>
@@ -950,6 +1034,51 @@ cabe no seu sitio e escribe na saída de erros o que non cabe.
 ... y %1 más.</source>
         <translation>
 ... e %1 máis.</translation>
+    </message>
+    <message>
+        <location filename="../common/core/check/margincheck.cpp" line="+98"/>
+        <source>la línea «%1» empieza a %2 mm del borde izquierdo del papel y la impresora no imprime a menos de %3 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>el código de barras empieza a %1 mm del borde izquierdo del papel y la impresora no imprime a menos de %2 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>la línea «%1» acaba a %2 mm del borde derecho del papel y la impresora no imprime a menos de %3 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>el código de barras acaba a %1 mm del borde derecho del papel y la impresora no imprime a menos de %2 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>la línea «%1» empieza a %2 mm del borde superior del papel y la impresora no imprime a menos de %3 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>el código de barras empieza a %1 mm del borde superior del papel y la impresora no imprime a menos de %2 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>la línea «%1» acaba a %2 mm del borde inferior del papel y la impresora no imprime a menos de %3 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>el código de barras acaba a %1 mm del borde inferior del papel y la impresora no imprime a menos de %2 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>sin texto</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1118,7 +1247,7 @@ cabe no seu sitio e escribe na saída de erros o que non cabe.
 <context>
     <name>design</name>
     <message>
-        <location filename="../common/core/design/design.cpp" line="+41"/>
+        <location filename="../common/core/design/design.cpp" line="+42"/>
         <source>«%1» no es «si» ni «no»</source>
         <translation>«%1» non é «si» nin «no»</translation>
     </message>
@@ -1582,22 +1711,17 @@ etiquetas</translation>
 <context>
     <name>labelprinter</name>
     <message>
-        <location filename="../common/ui/printing/labelprinter.cpp" line="+50"/>
-        <source>La impresora predeterminada</source>
-        <translation>A impresora predeterminada</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Impresora de etiquetas</source>
-        <translation>Impresora de etiquetas</translation>
+        <location filename="../common/paint/labelprinter.cpp" line="+58"/>
+        <source>impresora de etiquetas</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>Impresora a la que van las etiquetas:</source>
-        <translation>Impresora á que van as etiquetas:</translation>
+        <source>predeterminada</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+76"/>
         <source>Impresora: %1 (no está)</source>
         <translation>Impresora: %1 (non está)</translation>
     </message>
@@ -1636,9 +1760,14 @@ Puede elegir otra en el menú, en &quot;Impresora de etiquetas…&quot;.</source
 Pode escoller outra no menú, en «Impresora de etiquetas…».</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+44"/>
         <source>La impresora la fija el administrador: %1</source>
         <translation>A impresora está fixada polo administrador: %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>La impresora «%1» no acepta el papel de la hoja «%2» (%3 × %4 mm): imprimiría en %5 × %6 mm. Elija en sus preferencias un papel de ese tamaño, u otra impresora.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1929,7 +2058,7 @@ Opcións:
 <context>
     <name>lomos::CoordinateEditor</name>
     <message>
-        <location filename="../lomos/ui/coordinateeditor.cpp" line="+41"/>
+        <location filename="../lomos/ui/coordinateeditor.cpp" line="+43"/>
         <source>Cambio vertical Fila 0</source>
         <translation>Cambio vertical fila 0</translation>
     </message>
@@ -1984,7 +2113,7 @@ Opcións:
         <translation>Cambio vertical fila 10</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>Menú</source>
         <translation>Menú</translation>
     </message>
@@ -2061,12 +2190,17 @@ Opcións:
         <translation>%1: %2. Posicións en cm desde a esquina do papel.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+14"/>
+        <source>La impresora de etiquetas no imprime a menos de %1 mm del borde izquierdo del papel, %2 mm del superior, %3 mm del derecho y %4 mm del inferior: las posiciones que caen ahí se ven en amarillo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Etiqueta %1, X</source>
         <translation>Etiqueta %1, X</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Etiqueta %1, Y</source>
         <translation>Etiqueta %1, Y</translation>
     </message>
@@ -2077,6 +2211,11 @@ Opcións:
     </message>
     <message>
         <location line="+33"/>
+        <source>La impresora no imprime ahí: el texto que empiece en esta posición saldrá cortado.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Está vacía: escriba los centímetros, con punto o coma (por ejemplo 2,8).</source>
         <translation>Está baleira: escriba os centímetros, con punto ou coma (por exemplo 2,8).</translation>
     </message>
@@ -2086,7 +2225,7 @@ Opcións:
         <translation>«%1» non é un número: escriba os centímetros, con punto ou coma (por exemplo 2,8).</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+40"/>
         <source>la X de la etiqueta %1</source>
         <translation>a X da etiqueta %1</translation>
     </message>
@@ -2416,7 +2555,7 @@ As etiquetas fanse co escrito, pero a próxima vez haberá que escribilo de novo
 <context>
     <name>printing</name>
     <message>
-        <location filename="../common/paint/paintersurface.cpp" line="+119"/>
+        <location filename="../common/paint/paintersurface.cpp" line="+120"/>
         <source>no se pudo empezar una hoja nueva</source>
         <translation>non se puido comezar unha folla nova</translation>
     </message>
@@ -2426,7 +2565,7 @@ As etiquetas fanse co escrito, pero a próxima vez haberá que escribilo de novo
         <translation>o traballo non se puido rematar</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+31"/>
         <source>no hay ninguna impresora predeterminada</source>
         <translation>non hai ningunha impresora predeterminada</translation>
     </message>
@@ -2436,7 +2575,7 @@ As etiquetas fanse co escrito, pero a próxima vez haberá que escribilo de novo
         <translation>a impresora «%1» non acepta o traballo</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+51"/>
         <source>el sistema de impresión rechazó el trabajo</source>
         <translation>o sistema de impresión rexeitou o traballo</translation>
     </message>
@@ -2446,7 +2585,7 @@ As etiquetas fanse co escrito, pero a próxima vez haberá que escribilo de novo
         <translation>a cola «%1» rexeitou o traballo (%2)</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+45"/>
         <location line="+18"/>
         <source>no se pudo escribir %1: %2</source>
         <translation>non se puido escribir %1: %2</translation>
@@ -2501,12 +2640,12 @@ As etiquetas fanse co escrito, pero a próxima vez haberá que escribilo de novo
 <context>
     <name>sheets</name>
     <message>
-        <location filename="../common/core/sheets/firstsheet.cpp" line="+75"/>
+        <location filename="../common/core/sheets/firstsheet.cpp" line="+76"/>
         <source>La etiqueta «%1» no existe: escriba un número entero del 1 al %2.</source>
         <translation>A etiqueta «%1» non existe: escriba un número enteiro do 1 ao %2.</translation>
     </message>
     <message>
-        <location filename="../common/core/sheets/stock.cpp" line="+43"/>
+        <location filename="../common/core/sheets/stock.cpp" line="+56"/>
         <source>Hace falta al menos una columna y una fila.</source>
         <translation>Ten que haber polo menos unha columna e unha fila.</translation>
     </message>
@@ -2640,6 +2779,11 @@ As etiquetas fanse co escrito, pero a próxima vez haberá que escribilo de novo
         <location line="+24"/>
         <source>%1: sin coordenadas (%2)</source>
         <translation>%1: sen coordenadas (%2)</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>ARRIBA</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
