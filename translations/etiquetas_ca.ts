@@ -212,52 +212,52 @@ Hemeroteca = HEM</translation>
     <message>
         <location filename="../common/ui/printing/labelprinterwindow.cpp" line="+37"/>
         <source>Imprimir una etiqueta de &amp;prueba</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimeix una etiqueta de &amp;prova</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Impresora de etiquetas</source>
-        <translation type="unfinished">Impressora d&apos;etiquetes</translation>
+        <translation>Impressora d&apos;etiquetes</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>La impresora predeterminada</source>
-        <translation type="unfinished">La impressora predeterminada</translation>
+        <translation>La impressora predeterminada</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Impresora a la que van las etiquetas:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Impressora on s&apos;imprimeixen les etiquetes:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Sin girar</source>
-        <translation type="unfinished"></translation>
+        <translation>Sense girar</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1° a la derecha</source>
-        <translation type="unfinished"></translation>
+        <translation>%1° en sentit horari</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Girar la página:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gir de la pàgina:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Algunas impresoras de etiquetas en rollo sacan la etiqueta girada. Imprima una etiqueta de prueba: si la flecha no apunta hacia el extremo de arriba de la etiqueta, elija otro giro y pruebe de nuevo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunes impressores d&apos;etiquetes en rotlle treuen l&apos;etiqueta girada. Imprimiu una etiqueta de prova: si la fletxa no apunta cap a l&apos;extrem superior de l&apos;etiqueta, trieu un altre gir i torneu-ho a provar.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Elija antes una hoja de una etiqueta por página (un rollo).</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer trieu un full amb una sola etiqueta per pàgina (un rotlle).</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Aceptar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;D&apos;acord</translation>
     </message>
 </context>
 <context>
@@ -742,7 +742,7 @@ No hi ha cap impressora en aquest ordinador. Podeu desar les etiquetes en un PDF
     <message>
         <location line="+1"/>
         <source>Falta el nombre de la impresora tras --printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta el nom de la impressora després de --printer</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -817,17 +817,17 @@ No hi ha cap impressora en aquest ordinador. Podeu desar les etiquetes en un PDF
     <message>
         <location line="+61"/>
         <source>--pdf y --printer no van juntas: el trabajo va a un PDF o a una impresora</source>
-        <translation type="unfinished"></translation>
+        <translation>--pdf i --printer no es poden fer servir juntes: el treball va a un PDF o a una impressora</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>--correction-from corrige un PDF; una impresora usa la corrección guardada para ella</source>
-        <translation type="unfinished"></translation>
+        <translation>--correction-from corregeix un PDF; una impressora fa servir la correcció que té desada</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Falta --pdf ARCHIVO.pdf o --printer IMPRESORA</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta --pdf FITXER.pdf o --printer IMPRESSORA</translation>
     </message>
     <message>
         <location line="+25"/>
@@ -868,7 +868,14 @@ No hi ha cap impressora en aquest ordinador. Podeu desar les etiquetes en un PDF
   --list-printers     escribe las impresoras del sistema y marca la de etiquetas
                       y la predeterminada
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --printer IMPRESSORA
+                      en comptes de --pdf, imprimeix en aquesta impressora del
+                      sistema, amb la seva correcció i el seu gir, com fa
+                      «Imprimeix» amb la d&apos;etiquetes; abans comprova que tot
+                      queda dins de l&apos;àrea imprimible de la impressora
+  --list-printers     escriu les impressores del sistema i marca la d&apos;etiquetes
+                      i la predeterminada
+</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -956,7 +963,7 @@ sortida d&apos;errors.
     <message>
         <location line="+34"/>
         <source>La impresora «%1» no está en este equipo; --list-printers escribe las que hay.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impressora «%1» no és en aquest ordinador; --list-printers escriu les que hi ha.</translation>
     </message>
     <message>
         <location line="+22"/>
@@ -1040,47 +1047,47 @@ sortida d&apos;errors.
     <message>
         <location filename="../common/core/check/margincheck.cpp" line="+98"/>
         <source>la línea «%1» empieza a %2 mm del borde izquierdo del papel y la impresora no imprime a menos de %3 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>la línia «%1» comença a %2 mm de la vora esquerra del paper i la impressora no imprimeix a menys de %3 mm</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>el código de barras empieza a %1 mm del borde izquierdo del papel y la impresora no imprime a menos de %2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>el codi de barres comença a %1 mm de la vora esquerra del paper i la impressora no imprimeix a menys de %2 mm</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>la línea «%1» acaba a %2 mm del borde derecho del papel y la impresora no imprime a menos de %3 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>la línia «%1» acaba a %2 mm de la vora dreta del paper i la impressora no imprimeix a menys de %3 mm</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>el código de barras acaba a %1 mm del borde derecho del papel y la impresora no imprime a menos de %2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>el codi de barres acaba a %1 mm de la vora dreta del paper i la impressora no imprimeix a menys de %2 mm</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>la línea «%1» empieza a %2 mm del borde superior del papel y la impresora no imprime a menos de %3 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>la línia «%1» comença a %2 mm de la vora superior del paper i la impressora no imprimeix a menys de %3 mm</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>el código de barras empieza a %1 mm del borde superior del papel y la impresora no imprime a menos de %2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>el codi de barres comença a %1 mm de la vora superior del paper i la impressora no imprimeix a menys de %2 mm</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>la línea «%1» acaba a %2 mm del borde inferior del papel y la impresora no imprime a menos de %3 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>la línia «%1» acaba a %2 mm de la vora inferior del paper i la impressora no imprimeix a menys de %3 mm</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>el código de barras acaba a %1 mm del borde inferior del papel y la impresora no imprime a menos de %2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>el codi de barres acaba a %1 mm de la vora inferior del paper i la impressora no imprimeix a menys de %2 mm</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>sin texto</source>
-        <translation type="unfinished"></translation>
+        <translation>sense text</translation>
     </message>
 </context>
 <context>
@@ -1714,12 +1721,12 @@ etiquetes</translation>
     <message>
         <location filename="../common/paint/labelprinter.cpp" line="+58"/>
         <source>impresora de etiquetas</source>
-        <translation type="unfinished"></translation>
+        <translation>impressora d&apos;etiquetes</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>predeterminada</source>
-        <translation type="unfinished"></translation>
+        <translation>predeterminada</translation>
     </message>
     <message>
         <location line="+76"/>
@@ -1768,7 +1775,7 @@ En podeu triar una altra al menú, a «Impressora d&apos;etiquetes…».</transl
     <message>
         <location line="+7"/>
         <source>La impresora «%1» no acepta el papel de la hoja «%2» (%3 × %4 mm): imprimiría en %5 × %6 mm. Elija en sus preferencias un papel de ese tamaño, u otra impresora.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impressora «%1» no accepta el paper del full «%2» (%3 × %4 mm): imprimiria en %5 × %6 mm. Trieu un paper d&apos;aquesta mida a les preferències de la impressora, o bé una altra impressora.</translation>
     </message>
 </context>
 <context>
@@ -2192,7 +2199,7 @@ Opcions:
     <message>
         <location line="+14"/>
         <source>La impresora de etiquetas no imprime a menos de %1 mm del borde izquierdo del papel, %2 mm del superior, %3 mm del derecho y %4 mm del inferior: las posiciones que caen ahí se ven en amarillo.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impressora d&apos;etiquetes no imprimeix a menys de %1 mm de la vora esquerra del paper, %2 mm de la superior, %3 mm de la dreta i %4 mm de la inferior: les posicions que hi cauen es mostren en groc.</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -2212,7 +2219,7 @@ Opcions:
     <message>
         <location line="+33"/>
         <source>La impresora no imprime ahí: el texto que empiece en esta posición saldrá cortado.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impressora no hi imprimeix: el text que comenci en aquesta posició sortirà tallat.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2783,7 +2790,7 @@ Les etiquetes es fan amb el que heu escrit, però la propera vegada caldrà torn
     <message>
         <location line="+27"/>
         <source>ARRIBA</source>
-        <translation type="unfinished"></translation>
+        <translation>DALT</translation>
     </message>
 </context>
 </TS>

@@ -212,52 +212,52 @@ Periodicals Library = PER</translation>
     <message>
         <location filename="../common/ui/printing/labelprinterwindow.cpp" line="+37"/>
         <source>Imprimir una etiqueta de &amp;prueba</source>
-        <translation type="unfinished"></translation>
+        <translation>Print a &amp;test label</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Impresora de etiquetas</source>
-        <translation type="unfinished">Label printer</translation>
+        <translation>Label printer</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>La impresora predeterminada</source>
-        <translation type="unfinished">The default printer</translation>
+        <translation>The default printer</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Impresora a la que van las etiquetas:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Printer for the labels:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Sin girar</source>
-        <translation type="unfinished"></translation>
+        <translation>No rotation</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1° a la derecha</source>
-        <translation type="unfinished"></translation>
+        <translation>%1° clockwise</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Girar la página:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rotate the page:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Algunas impresoras de etiquetas en rollo sacan la etiqueta girada. Imprima una etiqueta de prueba: si la flecha no apunta hacia el extremo de arriba de la etiqueta, elija otro giro y pruebe de nuevo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Some roll label printers print the label rotated. Print a test label: if the arrow does not point towards the top end of the label, choose another rotation and try again.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Elija antes una hoja de una etiqueta por página (un rollo).</source>
-        <translation type="unfinished"></translation>
+        <translation>First choose a sheet with one label per page (a roll).</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Aceptar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
@@ -742,7 +742,7 @@ There is no printer on this computer. You can save the labels as a PDF and print
     <message>
         <location line="+1"/>
         <source>Falta el nombre de la impresora tras --printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Missing printer name after --printer</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -817,17 +817,17 @@ There is no printer on this computer. You can save the labels as a PDF and print
     <message>
         <location line="+61"/>
         <source>--pdf y --printer no van juntas: el trabajo va a un PDF o a una impresora</source>
-        <translation type="unfinished"></translation>
+        <translation>--pdf and --printer cannot be used together: the job goes either to a PDF or to a printer</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>--correction-from corrige un PDF; una impresora usa la corrección guardada para ella</source>
-        <translation type="unfinished"></translation>
+        <translation>--correction-from corrects a PDF; a printer uses the correction saved for it</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Falta --pdf ARCHIVO.pdf o --printer IMPRESORA</source>
-        <translation type="unfinished"></translation>
+        <translation>Missing --pdf FILE.pdf or --printer PRINTER</translation>
     </message>
     <message>
         <location line="+25"/>
@@ -868,7 +868,13 @@ There is no printer on this computer. You can save the labels as a PDF and print
   --list-printers     escribe las impresoras del sistema y marca la de etiquetas
                       y la predeterminada
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --printer PRINTER   instead of --pdf, prints on that system printer, with its
+                      correction and its rotation, as “Print” does with the
+                      label printer; first checks that everything lies within
+                      the printer’s printable area
+  --list-printers     lists the system printers and marks the label printer
+                      and the default printer
+</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -955,7 +961,7 @@ fits in its place, and writes whatever does not fit to standard error.
     <message>
         <location line="+34"/>
         <source>La impresora «%1» no está en este equipo; --list-printers escribe las que hay.</source>
-        <translation type="unfinished"></translation>
+        <translation>The printer “%1” is not on this computer; --list-printers lists the ones there are.</translation>
     </message>
     <message>
         <location line="+22"/>
@@ -1039,47 +1045,47 @@ fits in its place, and writes whatever does not fit to standard error.
     <message>
         <location filename="../common/core/check/margincheck.cpp" line="+98"/>
         <source>la línea «%1» empieza a %2 mm del borde izquierdo del papel y la impresora no imprime a menos de %3 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>the line “%1” starts %2 mm from the left edge of the paper, and the printer cannot print within %3 mm of that edge</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>el código de barras empieza a %1 mm del borde izquierdo del papel y la impresora no imprime a menos de %2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>the barcode starts %1 mm from the left edge of the paper, and the printer cannot print within %2 mm of that edge</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>la línea «%1» acaba a %2 mm del borde derecho del papel y la impresora no imprime a menos de %3 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>the line “%1” ends %2 mm from the right edge of the paper, and the printer cannot print within %3 mm of that edge</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>el código de barras acaba a %1 mm del borde derecho del papel y la impresora no imprime a menos de %2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>the barcode ends %1 mm from the right edge of the paper, and the printer cannot print within %2 mm of that edge</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>la línea «%1» empieza a %2 mm del borde superior del papel y la impresora no imprime a menos de %3 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>the line “%1” starts %2 mm from the top edge of the paper, and the printer cannot print within %3 mm of that edge</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>el código de barras empieza a %1 mm del borde superior del papel y la impresora no imprime a menos de %2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>the barcode starts %1 mm from the top edge of the paper, and the printer cannot print within %2 mm of that edge</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>la línea «%1» acaba a %2 mm del borde inferior del papel y la impresora no imprime a menos de %3 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>the line “%1” ends %2 mm from the bottom edge of the paper, and the printer cannot print within %3 mm of that edge</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>el código de barras acaba a %1 mm del borde inferior del papel y la impresora no imprime a menos de %2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>the barcode ends %1 mm from the bottom edge of the paper, and the printer cannot print within %2 mm of that edge</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>sin texto</source>
-        <translation type="unfinished"></translation>
+        <translation>no text</translation>
     </message>
 </context>
 <context>
@@ -1713,12 +1719,12 @@ labels</translation>
     <message>
         <location filename="../common/paint/labelprinter.cpp" line="+58"/>
         <source>impresora de etiquetas</source>
-        <translation type="unfinished"></translation>
+        <translation>label printer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>predeterminada</source>
-        <translation type="unfinished"></translation>
+        <translation>default</translation>
     </message>
     <message>
         <location line="+76"/>
@@ -1767,7 +1773,7 @@ You can choose another one from the menu, under “Label printer…”.</transla
     <message>
         <location line="+7"/>
         <source>La impresora «%1» no acepta el papel de la hoja «%2» (%3 × %4 mm): imprimiría en %5 × %6 mm. Elija en sus preferencias un papel de ese tamaño, u otra impresora.</source>
-        <translation type="unfinished"></translation>
+        <translation>The printer “%1” does not accept the paper of the sheet “%2” (%3 × %4 mm): it would print on %5 × %6 mm. In its preferences, choose paper of that size, or choose another printer.</translation>
     </message>
 </context>
 <context>
@@ -2191,7 +2197,7 @@ Options:
     <message>
         <location line="+14"/>
         <source>La impresora de etiquetas no imprime a menos de %1 mm del borde izquierdo del papel, %2 mm del superior, %3 mm del derecho y %4 mm del inferior: las posiciones que caen ahí se ven en amarillo.</source>
-        <translation type="unfinished"></translation>
+        <translation>The label printer cannot print within %1 mm of the left edge of the paper, %2 mm of the top edge, %3 mm of the right edge or %4 mm of the bottom edge: positions that fall in those bands are shown in yellow.</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -2211,7 +2217,7 @@ Options:
     <message>
         <location line="+33"/>
         <source>La impresora no imprime ahí: el texto que empiece en esta posición saldrá cortado.</source>
-        <translation type="unfinished"></translation>
+        <translation>The printer cannot print here: text that starts at this position will be cut off.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2782,7 +2788,7 @@ The labels are made with what you typed, but next time you will have to type it 
     <message>
         <location line="+27"/>
         <source>ARRIBA</source>
-        <translation type="unfinished"></translation>
+        <translation>TOP</translation>
     </message>
 </context>
 </TS>

@@ -212,52 +212,52 @@ Hemeroteka = HEM</translation>
     <message>
         <location filename="../common/ui/printing/labelprinterwindow.cpp" line="+37"/>
         <source>Imprimir una etiqueta de &amp;prueba</source>
-        <translation type="unfinished"></translation>
+        <translation>Inprimatu &amp;proba-etiketa bat</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Impresora de etiquetas</source>
-        <translation type="unfinished">Etiketa-inprimagailua</translation>
+        <translation>Etiketa-inprimagailua</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>La impresora predeterminada</source>
-        <translation type="unfinished">Inprimagailu lehenetsia</translation>
+        <translation>Inprimagailu lehenetsia</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Impresora a la que van las etiquetas:</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiketak bidaltzeko &amp;inprimagailua:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Sin girar</source>
-        <translation type="unfinished"></translation>
+        <translation>Biratu gabe</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1° a la derecha</source>
-        <translation type="unfinished"></translation>
+        <translation>%1° erlojuaren noranzkoan</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Girar la página:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Biratu orrialdea:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Algunas impresoras de etiquetas en rollo sacan la etiqueta girada. Imprima una etiqueta de prueba: si la flecha no apunta hacia el extremo de arriba de la etiqueta, elija otro giro y pruebe de nuevo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bobinako etiketetarako inprimagailu batzuek etiketa biratuta ateratzen dute. Inprimatu proba-etiketa bat: geziak etiketaren goiko muturrera seinalatzen ez badu, aukeratu beste biraketa bat eta probatu berriro.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Elija antes una hoja de una etiqueta por página (un rollo).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lehenik, aukeratu orrialde bakoitzeko etiketa bakarra duen orri bat (bobina bat).</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Aceptar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ados</translation>
     </message>
 </context>
 <context>
@@ -742,7 +742,7 @@ Ez dago inprimagailurik ordenagailu honetan. Etiketak PDF batean gorde ditzakezu
     <message>
         <location line="+1"/>
         <source>Falta el nombre de la impresora tras --printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Inprimagailuaren izena falta da --printer ondoren</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -817,17 +817,17 @@ Ez dago inprimagailurik ordenagailu honetan. Etiketak PDF batean gorde ditzakezu
     <message>
         <location line="+61"/>
         <source>--pdf y --printer no van juntas: el trabajo va a un PDF o a una impresora</source>
-        <translation type="unfinished"></translation>
+        <translation>--pdf eta --printer ezin dira batera erabili: lana PDF batera edo inprimagailu batera doa</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>--correction-from corrige un PDF; una impresora usa la corrección guardada para ella</source>
-        <translation type="unfinished"></translation>
+        <translation>--correction-from aukerak PDF bat zuzentzen du; inprimagailu batek harentzat gordetako zuzenketa erabiltzen du</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Falta --pdf ARCHIVO.pdf o --printer IMPRESORA</source>
-        <translation type="unfinished"></translation>
+        <translation>--pdf FITXATEGIA.pdf edo --printer INPRIMAGAILUA falta da</translation>
     </message>
     <message>
         <location line="+25"/>
@@ -868,7 +868,15 @@ Ez dago inprimagailurik ordenagailu honetan. Etiketak PDF batean gorde ditzakezu
   --list-printers     escribe las impresoras del sistema y marca la de etiquetas
                       y la predeterminada
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --printer INPRIMAGAILUA
+                      --pdf aukeraren ordez, sistemako inprimagailu horretan
+                      inprimatzen du, haren zuzenketarekin eta biraketarekin,
+                      «Inprimatu» aukerak etiketa-inprimagailuan egiten duen
+                      bezala; aurretik, dena inprimagailuaren inprimatzeko
+                      eremuan dagoela egiaztatzen du
+  --list-printers     sistemako inprimagailuak idazten ditu, eta
+                      etiketa-inprimagailua eta lehenetsia markatzen ditu
+</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -960,7 +968,7 @@ errore-irteeran idazten du.
     <message>
         <location line="+34"/>
         <source>La impresora «%1» no está en este equipo; --list-printers escribe las que hay.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» inprimagailua ez dago ordenagailu honetan; --list-printers aukerak daudenak idazten ditu.</translation>
     </message>
     <message>
         <location line="+22"/>
@@ -1044,47 +1052,47 @@ errore-irteeran idazten du.
     <message>
         <location filename="../common/core/check/margincheck.cpp" line="+98"/>
         <source>la línea «%1» empieza a %2 mm del borde izquierdo del papel y la impresora no imprime a menos de %3 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» lerroa paperaren ezkerreko ertzetik %2 mm-ra hasten da, eta inprimagailuak ez du %3 mm baino hurbilago inprimatzen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>el código de barras empieza a %1 mm del borde izquierdo del papel y la impresora no imprime a menos de %2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>barra-kodea paperaren ezkerreko ertzetik %1 mm-ra hasten da, eta inprimagailuak ez du %2 mm baino hurbilago inprimatzen</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>la línea «%1» acaba a %2 mm del borde derecho del papel y la impresora no imprime a menos de %3 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» lerroa paperaren eskuineko ertzetik %2 mm-ra amaitzen da, eta inprimagailuak ez du %3 mm baino hurbilago inprimatzen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>el código de barras acaba a %1 mm del borde derecho del papel y la impresora no imprime a menos de %2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>barra-kodea paperaren eskuineko ertzetik %1 mm-ra amaitzen da, eta inprimagailuak ez du %2 mm baino hurbilago inprimatzen</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>la línea «%1» empieza a %2 mm del borde superior del papel y la impresora no imprime a menos de %3 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» lerroa paperaren goiko ertzetik %2 mm-ra hasten da, eta inprimagailuak ez du %3 mm baino hurbilago inprimatzen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>el código de barras empieza a %1 mm del borde superior del papel y la impresora no imprime a menos de %2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>barra-kodea paperaren goiko ertzetik %1 mm-ra hasten da, eta inprimagailuak ez du %2 mm baino hurbilago inprimatzen</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>la línea «%1» acaba a %2 mm del borde inferior del papel y la impresora no imprime a menos de %3 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» lerroa paperaren beheko ertzetik %2 mm-ra amaitzen da, eta inprimagailuak ez du %3 mm baino hurbilago inprimatzen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>el código de barras acaba a %1 mm del borde inferior del papel y la impresora no imprime a menos de %2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>barra-kodea paperaren beheko ertzetik %1 mm-ra amaitzen da, eta inprimagailuak ez du %2 mm baino hurbilago inprimatzen</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>sin texto</source>
-        <translation type="unfinished"></translation>
+        <translation>testurik gabe</translation>
     </message>
 </context>
 <context>
@@ -1721,12 +1729,12 @@ etiketak</translation>
     <message>
         <location filename="../common/paint/labelprinter.cpp" line="+58"/>
         <source>impresora de etiquetas</source>
-        <translation type="unfinished"></translation>
+        <translation>etiketa-inprimagailua</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>predeterminada</source>
-        <translation type="unfinished"></translation>
+        <translation>lehenetsia</translation>
     </message>
     <message>
         <location line="+76"/>
@@ -1775,7 +1783,7 @@ Beste bat hauta dezakezu menuan, «Etiketa-inprimagailua…» aukeran.</translat
     <message>
         <location line="+7"/>
         <source>La impresora «%1» no acepta el papel de la hoja «%2» (%3 × %4 mm): imprimiría en %5 × %6 mm. Elija en sus preferencias un papel de ese tamaño, u otra impresora.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» inprimagailuak ez du «%2» orriaren papera onartzen (%3 × %4 mm): %5 × %6 mm-ko paperean inprimatuko luke. Hautatu tamaina horretako paper bat inprimagailuaren hobespenetan, edo beste inprimagailu bat.</translation>
     </message>
 </context>
 <context>
@@ -2202,7 +2210,7 @@ Aukerak:
     <message>
         <location line="+14"/>
         <source>La impresora de etiquetas no imprime a menos de %1 mm del borde izquierdo del papel, %2 mm del superior, %3 mm del derecho y %4 mm del inferior: las posiciones que caen ahí se ven en amarillo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiketa-inprimagailuak ez du inprimatzen paperaren ertzetatik gertuegi: ezkerreko ertzetik %1 mm, goikotik %2 mm, eskuinekotik %3 mm eta behekotik %4 mm baino gutxiagora. Ertz-zerrenda horietan geratzen diren posizioak horiz markatuta agertzen dira.</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -2222,7 +2230,7 @@ Aukerak:
     <message>
         <location line="+33"/>
         <source>La impresora no imprime ahí: el texto que empiece en esta posición saldrá cortado.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inprimagailuak ez du hor inprimatzen: posizio honetan hasten den testua moztuta aterako da.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2793,7 +2801,7 @@ Etiketak idatzitakoarekin egiten dira, baina hurrengoan berriro idatzi beharko d
     <message>
         <location line="+27"/>
         <source>ARRIBA</source>
-        <translation type="unfinished"></translation>
+        <translation>GOIA</translation>
     </message>
 </context>
 </TS>

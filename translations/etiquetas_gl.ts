@@ -212,52 +212,52 @@ Hemeroteca = HEM</translation>
     <message>
         <location filename="../common/ui/printing/labelprinterwindow.cpp" line="+37"/>
         <source>Imprimir una etiqueta de &amp;prueba</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir unha etiqueta de &amp;proba</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Impresora de etiquetas</source>
-        <translation type="unfinished">Impresora de etiquetas</translation>
+        <translation>Impresora de etiquetas</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>La impresora predeterminada</source>
-        <translation type="unfinished">A impresora predeterminada</translation>
+        <translation>A impresora predeterminada</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Impresora a la que van las etiquetas:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Impresora á que van as etiquetas:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Sin girar</source>
-        <translation type="unfinished"></translation>
+        <translation>Sen xirar</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1° a la derecha</source>
-        <translation type="unfinished"></translation>
+        <translation>%1° á dereita</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Girar la página:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Xirar a páxina:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Algunas impresoras de etiquetas en rollo sacan la etiqueta girada. Imprima una etiqueta de prueba: si la flecha no apunta hacia el extremo de arriba de la etiqueta, elija otro giro y pruebe de nuevo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunhas impresoras de etiquetas en rolo sacan a etiqueta xirada. Imprima unha etiqueta de proba: se a frecha non apunta cara ao extremo de arriba da etiqueta, escolla outro xiro e volva probar.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Elija antes una hoja de una etiqueta por página (un rollo).</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolla antes unha folla dunha etiqueta por páxina (un rolo).</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Aceptar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
 </context>
 <context>
@@ -742,7 +742,7 @@ Non hai ningunha impresora neste equipo. Pode gardar as etiquetas nun PDF e impr
     <message>
         <location line="+1"/>
         <source>Falta el nombre de la impresora tras --printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta o nome da impresora despois de --printer</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -817,17 +817,17 @@ Non hai ningunha impresora neste equipo. Pode gardar as etiquetas nun PDF e impr
     <message>
         <location line="+61"/>
         <source>--pdf y --printer no van juntas: el trabajo va a un PDF o a una impresora</source>
-        <translation type="unfinished"></translation>
+        <translation>--pdf e --printer non van xuntas: o traballo vai a un PDF ou a unha impresora</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>--correction-from corrige un PDF; una impresora usa la corrección guardada para ella</source>
-        <translation type="unfinished"></translation>
+        <translation>--correction-from corrixe un PDF; unha impresora usa a corrección gardada para ela</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Falta --pdf ARCHIVO.pdf o --printer IMPRESORA</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta --pdf FICHEIRO.pdf ou --printer IMPRESORA</translation>
     </message>
     <message>
         <location line="+25"/>
@@ -868,7 +868,13 @@ Non hai ningunha impresora neste equipo. Pode gardar as etiquetas nun PDF e impr
   --list-printers     escribe las impresoras del sistema y marca la de etiquetas
                       y la predeterminada
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --printer IMPRESORA en lugar de --pdf, imprime nesa impresora do sistema,
+                      coa súa corrección e o seu xiro, como «Imprimir» na de
+                      etiquetas; antes comproba que todo cae onde a impresora
+                      chega a imprimir
+  --list-printers     escribe as impresoras do sistema e marca a de etiquetas
+                      e a predeterminada
+</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -954,7 +960,7 @@ cabe no seu sitio e escribe na saída de erros o que non cabe.
     <message>
         <location line="+34"/>
         <source>La impresora «%1» no está en este equipo; --list-printers escribe las que hay.</source>
-        <translation type="unfinished"></translation>
+        <translation>A impresora «%1» non está neste equipo; --list-printers escribe as que hai.</translation>
     </message>
     <message>
         <location line="+22"/>
@@ -1038,47 +1044,47 @@ cabe no seu sitio e escribe na saída de erros o que non cabe.
     <message>
         <location filename="../common/core/check/margincheck.cpp" line="+98"/>
         <source>la línea «%1» empieza a %2 mm del borde izquierdo del papel y la impresora no imprime a menos de %3 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>a liña «%1» comeza a %2 mm do bordo esquerdo do papel e a impresora non imprime a menos de %3 mm</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>el código de barras empieza a %1 mm del borde izquierdo del papel y la impresora no imprime a menos de %2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>o código de barras comeza a %1 mm do bordo esquerdo do papel e a impresora non imprime a menos de %2 mm</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>la línea «%1» acaba a %2 mm del borde derecho del papel y la impresora no imprime a menos de %3 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>a liña «%1» remata a %2 mm do bordo dereito do papel e a impresora non imprime a menos de %3 mm</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>el código de barras acaba a %1 mm del borde derecho del papel y la impresora no imprime a menos de %2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>o código de barras remata a %1 mm do bordo dereito do papel e a impresora non imprime a menos de %2 mm</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>la línea «%1» empieza a %2 mm del borde superior del papel y la impresora no imprime a menos de %3 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>a liña «%1» comeza a %2 mm do bordo superior do papel e a impresora non imprime a menos de %3 mm</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>el código de barras empieza a %1 mm del borde superior del papel y la impresora no imprime a menos de %2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>o código de barras comeza a %1 mm do bordo superior do papel e a impresora non imprime a menos de %2 mm</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>la línea «%1» acaba a %2 mm del borde inferior del papel y la impresora no imprime a menos de %3 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>a liña «%1» remata a %2 mm do bordo inferior do papel e a impresora non imprime a menos de %3 mm</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>el código de barras acaba a %1 mm del borde inferior del papel y la impresora no imprime a menos de %2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>o código de barras remata a %1 mm do bordo inferior do papel e a impresora non imprime a menos de %2 mm</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>sin texto</source>
-        <translation type="unfinished"></translation>
+        <translation>sen texto</translation>
     </message>
 </context>
 <context>
@@ -1713,12 +1719,12 @@ etiquetas</translation>
     <message>
         <location filename="../common/paint/labelprinter.cpp" line="+58"/>
         <source>impresora de etiquetas</source>
-        <translation type="unfinished"></translation>
+        <translation>impresora de etiquetas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>predeterminada</source>
-        <translation type="unfinished"></translation>
+        <translation>predeterminada</translation>
     </message>
     <message>
         <location line="+76"/>
@@ -1767,7 +1773,7 @@ Pode escoller outra no menú, en «Impresora de etiquetas…».</translation>
     <message>
         <location line="+7"/>
         <source>La impresora «%1» no acepta el papel de la hoja «%2» (%3 × %4 mm): imprimiría en %5 × %6 mm. Elija en sus preferencias un papel de ese tamaño, u otra impresora.</source>
-        <translation type="unfinished"></translation>
+        <translation>A impresora «%1» non acepta o papel da folla «%2» (%3 × %4 mm): imprimiría en %5 × %6 mm. Escolla un papel dese tamaño nas preferencias da impresora ou use outra impresora.</translation>
     </message>
 </context>
 <context>
@@ -2192,7 +2198,7 @@ Opcións:
     <message>
         <location line="+14"/>
         <source>La impresora de etiquetas no imprime a menos de %1 mm del borde izquierdo del papel, %2 mm del superior, %3 mm del derecho y %4 mm del inferior: las posiciones que caen ahí se ven en amarillo.</source>
-        <translation type="unfinished"></translation>
+        <translation>A impresora de etiquetas non imprime a menos de %1 mm do bordo esquerdo do papel, %2 mm do superior, %3 mm do dereito e %4 mm do inferior: as posicións que caen nesa franxa aparecen en amarelo.</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -2212,7 +2218,7 @@ Opcións:
     <message>
         <location line="+33"/>
         <source>La impresora no imprime ahí: el texto que empiece en esta posición saldrá cortado.</source>
-        <translation type="unfinished"></translation>
+        <translation>A impresora non imprime aí: o texto que comece nesta posición sairá cortado.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2783,7 +2789,7 @@ As etiquetas fanse co escrito, pero a próxima vez haberá que escribilo de novo
     <message>
         <location line="+27"/>
         <source>ARRIBA</source>
-        <translation type="unfinished"></translation>
+        <translation>ARRIBA</translation>
     </message>
 </context>
 </TS>
