@@ -41,6 +41,8 @@ int runProgram(int argc, char** argv, const DescribeProgram& describe,
                const MakeMainWindow& makeWindow) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+    // The user's data folder (the history of jobs) is the program's own.
+    QCoreApplication::setApplicationName(describe().name);
     if (isBatchCommandLine(arguments)) {
 #ifdef Q_OS_WIN
         writeToParentConsole();
@@ -64,8 +66,7 @@ int runProgram(int argc, char** argv, const DescribeProgram& describe,
         return 1;
     }
     makeRoomInEveryWindow(app);
-    const QString name = describe().name;
-    QApplication::setApplicationName(name);
+    const QString name = QCoreApplication::applicationName();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(name)));
     QtDialogs dialogs;
     const std::unique_ptr<QMainWindow> window = makeWindow(Seams{dialogs});

@@ -208,6 +208,13 @@ LabelProgram program() {
                            const design::Design&) -> std::unique_ptr<GeneratedLabels> {
             return std::make_unique<FullLabels>(generateFullLabels(printFile));
         },
+        .sourceTags =
+            [](const design::Design&) {
+                std::vector<QByteArray> tags;
+                for (const std::string_view tag : kFullLabelTags)
+                    tags.emplace_back(tag.data(), qsizetype(tag.size()));
+                return tags;
+            },
         .typedItem = typedItem,
         .reviewRules = [](const design::Design&) { return reviewRules(); },
         .designForm = designForm(),

@@ -200,6 +200,12 @@ LabelProgram program() {
             return std::make_unique<SpineLabels>(generateSpineLabels(printFile, design));
         },
         .designShapesLabels = true,
+        .sourceTags =
+            [](const design::Design& design) {
+                std::vector<QByteArray> tags = {QByteArrayLiteral("<z30-call-no>")};
+                for (const QString& tag : design.spine.tags()) tags.push_back("<" + tag.toUtf8() + ">");
+                return tags;
+            },
         // In the code page the client writes call numbers in.
         .typedItem = [](const QStringList& fields) {
             return "<section-02>\r\n<z30-call-no>" + codepage::encode(fields.value(0)) +

@@ -12,6 +12,7 @@
 #include "common/core/files/drivec.h"
 #include "common/core/files/presets.h"
 #include "common/core/files/settingsfile.h"
+#include "common/core/history/jobhistory.h"
 #include "common/core/program/labelprogram.h"
 #include "common/core/program/startup.h"
 #include "common/core/program/workbench.h"
@@ -66,6 +67,8 @@ struct BatchOptions {
     std::optional<QString> stock;               // --stock NAME
     std::optional<QString> design;              // --design FILE
     std::optional<QString> listStocks;          // --list-stocks [TEXT]
+    std::optional<QString> listJobs;            // --list-jobs [TEXT]
+    std::optional<qint64> job;                  // --job N: a kept job's labels
     QStringList typed;                          // --add-label, one a label
     bool testSheet = false;
     bool listPrinters = false;
@@ -95,7 +98,9 @@ std::vector<Option> optionsOf(const LabelProgram& program) {
         {QStringLiteral("add-label"), Text::tr("Falta la etiqueta tras --add-label")},
         {QStringLiteral("design"), Text::tr("Falta el archivo tras --design")},
         {QStringLiteral("language"), Text::tr("Falta el idioma tras --language")},
+        {QStringLiteral("job"), Text::tr("Falta el número del trabajo tras --job")},
         {QStringLiteral("list-stocks"), {}},
+        {QStringLiteral("list-jobs"), {}},
         {QStringLiteral("list-printers"), {}},
         {QStringLiteral("test-sheet"), {}},
         {QStringLiteral("strict"), {}},
@@ -168,6 +173,12 @@ QString readValues(const QCommandLineParser& parser, const LabelProgram& program
     }
     if (QString name; value("stock", name)) options.stock = name;
     if (QString file; value("design", file)) options.design = file;
+    if (QString number; value("job", number)) {
+        bool read = false;
+        options.job = number.toLongLong(&read);
+        if (!read || *options.job < 1)
+            return Text::tr("Número de trabajo no válido: %1 (1 es el último)").arg(number);
+    }
     options.typed = parser.values(QStringLiteral("add-label"));
     if (QString paper; value("paper", paper)) {
         if (paper.compare(QLatin1String("a4"), Qt::CaseInsensitive) == 0) {
@@ -201,18 +212,25 @@ QString parseBatchOptions(const QStringList& arguments, const LabelProgram& prog
     options.testSheet = parser.isSet(QStringLiteral("test-sheet"));
     options.listPrinters = parser.isSet(QStringLiteral("list-printers"));
     options.strict = parser.isSet(QStringLiteral("strict"));
-    // --list-stocks takes a text of its own; nothing else stands alone.
+    // --list-stocks and --list-jobs take a text of their own; nothing else
+    // stands alone.
     const QStringList alone = parser.positionalArguments();
     if (parser.isSet(QStringLiteral("list-stocks"))) options.listStocks = alone.value(0);
-    if (alone.size() > (options.listStocks ? 1 : 0))
+    if (parser.isSet(QStringLiteral("list-jobs"))) options.listJobs = alone.value(0);
+    if (alone.size() > (options.listStocks || options.listJobs ? 1 : 0))
         return Text::tr("Sobra «%1» en la orden").arg(alone.last());
+    if (options.job && !options.typed.isEmpty()) {
+        return Text::tr("--job y --add-label no van juntas: las etiquetas son las del trabajo o "
+                        "las escritas");
+    }
     if (!options.pdf.isEmpty() && !options.printer.isEmpty())
         return Text::tr("--pdf y --printer no van juntas: el trabajo va a un PDF o a una impresora");
     if (!options.printer.isEmpty() && !options.measures.empty()) {
         return Text::tr(
             "--correction-from corrige un PDF; una impresora usa la corrección guardada para ella");
     }
-    if (!options.help && !options.version && !options.listStocks && !options.listPrinters &&
+    if (!options.help && !options.version && !options.listStocks && !options.listJobs &&
+        !options.listPrinters &&
         options.pdf.isEmpty() && options.printer.isEmpty())
         return Text::tr("Falta --pdf ARCHIVO.pdf o --printer IMPRESORA");
     return {};
@@ -283,6 +301,14 @@ QString helpText(const LabelProgram& program, LabelGrid grid) {
                "  --list-printers     escribe las impresoras del sistema y marca la de etiquetas\n"
                "                      y la predeterminada\n") +
            Text::tr(
+               "  --list-jobs [TEXTO] escribe los trabajos guardados, del último al primero:\n"
+               "                      su número, la fecha, cuántas etiquetas y la primera y la\n"
+               "                      última signatura; con TEXTO, solo los que lo tienen en\n"
+               "                      alguna etiqueta\n"
+               "  --job N             imprime las etiquetas del trabajo guardado N (1 es el\n"
+               "                      último) en lugar de leer el archivo de etiquetas, con su\n"
+               "                      diseño si no se indica --design\n") +
+           Text::tr(
                "  --skip LISTA        deja vacías en la primera hoja las etiquetas de la lista,\n"
                "                      separadas por comas (por ejemplo 3,7,12)\n"
                "  --labels LISTA      imprime solo las etiquetas de la lista, en ese orden:\n"
@@ -328,16 +354,39 @@ LabelGrid helpShape(const BatchOptions& options, const LabelProgram& program) {
 }
 
 // The labels --labels and --copies name, in their order, or none for every
-// label once; the problem when a number is past the labels generated.
-QString choiceOf(const BatchOptions& options, qint64 count, jobselection::Choice& choice) {
-    if (options.labels.isEmpty()) {
-        if (options.copies != 1) choice = jobselection::everyLabel(count, options.copies);
-        return {};
-    }
+// label once, with the edits a kept job printed with; the problem when a
+// number is past the labels generated.
+QString choiceOf(const BatchOptions& options, const review::Review& review,
+                 jobselection::Choice& choice) {
+    const qint64 count = review.count();
     QString problem;
-    const auto numbers = jobselection::parseNumbers(options.labels, count, problem);
-    if (numbers) choice = jobselection::ofNumbers(*numbers, options.copies);
-    return problem;
+    if (!options.labels.isEmpty()) {
+        const auto numbers = jobselection::parseNumbers(options.labels, count, problem);
+        if (!numbers) return problem;
+        choice = jobselection::ofNumbers(*numbers, options.copies);
+    } else if (options.copies != 1 || review.hasEdits()) {
+        choice = jobselection::everyLabel(count, options.copies);
+    }
+    if (choice) {
+        for (jobselection::Entry& entry : *choice)
+            if (const review::Fields* edited = review.edit(entry.label)) entry.edited = *edited;
+    }
+    return {};
+}
+
+// --list-jobs: the kept jobs, newest first, those holding `text` if any.
+int listJobs(const QString& text, QTextStream& out, QTextStream& err) {
+    jobhistory::History history(jobhistory::History::userFolder());
+    const std::vector<jobhistory::Listed> jobs = history.list();
+    for (size_t i = 0; i < jobs.size(); ++i) {
+        const jobhistory::Listed& job = jobs[i];
+        if (!text.isEmpty() && !jobhistory::matches(job, text)) continue;
+        out << i + 1 << "\t" << job.made.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))
+            << "\t" << job.labelCount << "\t" << job.firstCallNumber << "\t" << job.lastCallNumber
+            << "\n";
+    }
+    for (const QString& notice : history.takeNotices()) err << notice << "\n";
+    return kBatchOk;
 }
 
 // The PDF of the job, through the correction --correction-from measured;
@@ -438,6 +487,23 @@ std::optional<int> stoppedBy(const generation::Report& report, QTextStream& err)
     return std::nullopt;
 }
 
+// The labels of kept job `number` (1: the newest), in place of the print
+// file's; the problem when there is none of that number.
+QString openKept(qint64 number, jobhistory::History& history, Workbench& workbench,
+                 generation::Report& report) {
+    const std::vector<jobhistory::Listed> jobs = history.list();
+    std::optional<jobhistory::KeptJob> job;
+    if (number <= qint64(jobs.size())) job = history.load(jobs[size_t(number - 1)].file);
+    if (!job) {
+        return Text::tr("No hay ningún trabajo %1 guardado; --list-jobs escribe los que hay.")
+            .arg(number);
+    }
+    workbench.open(*job, jobs[size_t(number - 1)].file);
+    report.labelCount = workbench.labels()->count();
+    report.status = messages::generated(report.labelCount);
+    return {};
+}
+
 // The labels typed with --add-label, in place of the print file's: none is
 // read then. A label's fields are separated by "|", the last taking the rest.
 generation::Report generateOrType(Workbench& workbench, const QStringList& typed) {
@@ -508,6 +574,7 @@ int runBatchJob(const QStringList& arguments, const LabelProgram& program, QText
         return kBatchUsage;
     }
     if (options.listStocks) return listStocks(*options.listStocks, out, err);
+    if (options.listJobs) return listJobs(*options.listJobs, out, err);
     if (options.listPrinters) return listPrinters(out);
     JobSettings settings{.stock = stockchoice::chosen(program.name)};
     FirstSheet first(1);
@@ -540,10 +607,22 @@ int runBatchJob(const QStringList& arguments, const LabelProgram& program, QText
 
     const std::shared_ptr<DrawingSurface> surface = destination.surface;
     Workbench workbench(program, settings, [surface] { return surface; });
-    const generation::Report report = generateOrType(workbench, options.typed);
+    const auto history = std::make_shared<jobhistory::History>(jobhistory::History::userFolder());
+    generation::Report report;
+    if (options.job) {
+        if (const QString wrong = openKept(*options.job, *history, workbench, report); !wrong.isEmpty())
+            return refuse(wrong);
+        // --design makes the labels again with another design.
+        if (options.design) workbench.setDesign(settings.design);
+    } else {
+        workbench.keepJobsIn(history);
+        report = generateOrType(workbench, options.typed);
+    }
+    for (const QString& notice : workbench.historyNotices() + history->takeNotices())
+        err << notice << "\n";
     if (const std::optional<int> stopped = stoppedBy(report, err)) return *stopped;
     jobselection::Choice choice;
-    if (const QString wrong = choiceOf(options, report.labelCount, choice); !wrong.isEmpty())
+    if (const QString wrong = choiceOf(options, workbench.review(), choice); !wrong.isEmpty())
         return refuse(wrong);
     tellGenerated(report, out, err);
     // The job is written or printed all the same unless --strict; on a

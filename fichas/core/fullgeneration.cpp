@@ -18,8 +18,7 @@ struct Text {
 };
 
 enum Tag { kAuthor, kTitle, kBarcode, kCallNumber };
-constexpr std::array<std::string_view, 4> kTags = {"<z13-author>", "<z13-title>", "<z30-barcode>",
-                                                   "<z30-call-no>"};
+constexpr const std::array<std::string_view, 4>& kTags = kFullLabelTags;
 
 // How many bytes of `text` hold its first `units` characters as the windows
 // count them, in UTF-16 units: a character outside the basic plane (an

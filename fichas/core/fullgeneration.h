@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QStringList>
+#include <array>
+#include <string_view>
 #include <vector>
 
 #include "common/core/review/jobselection.h"
@@ -33,6 +35,10 @@ struct FullGeneration {
 
 // Authors and titles are wrapped onto two lines of these many characters;
 // what is left is dropped.
+// The tags a full label is made from, in the order generation reads them.
+constexpr std::array<std::string_view, 4> kFullLabelTags = {"<z13-author>", "<z13-title>",
+                                                            "<z30-barcode>", "<z30-call-no>"};
+
 constexpr int kAuthorLineLength = 40;
 constexpr int kTitleFirstLineLength = 28;
 constexpr int kTitleSecondLineLength = 36;

@@ -14,6 +14,8 @@ TempDriveC::TempDriveC() {
     // starts as well.
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, file(QStringLiteral("usuario")));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(file(QStringLiteral("usuario"))));
+    // And the user's data: the history of jobs.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(file(QStringLiteral("datos"))));
     // The machine's presets too, never the ones of the machine running the tests.
     qputenv("XDG_CONFIG_DIRS", QFile::encodeName(file(QStringLiteral("maquina"))));
     QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, file(QStringLiteral("maquina")));

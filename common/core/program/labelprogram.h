@@ -45,6 +45,9 @@ struct LabelProgram {
     // Whether a design changes the labels generation makes (where a call
     // number breaks), not only how they are drawn.
     bool designShapesLabels = false;
+    // The tags of the print file its labels are made from with a design,
+    // brackets and all: what the history keeps of each item.
+    std::function<std::vector<QByteArray>(const design::Design& design)> sourceTags;
     // The print-file item of a label typed by hand ("Nueva etiqueta…",
     // --add-label), from its fields as the review shows them.
     std::function<QByteArray(const QStringList& fields)> typedItem;

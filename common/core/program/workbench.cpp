@@ -1,7 +1,10 @@
 #include "common/core/program/workbench.h"
 
 #include <QBuffer>
+#include <QFile>
 
+#include "common/core/files/linereader.h"
+#include "common/core/text/codepage.h"
 #include "common/core/walks/surface.h"
 
 Workbench::Workbench(LabelProgram program, JobSettings settings, SurfaceMaker checkSurface)
@@ -18,6 +21,7 @@ void Workbench::setStock(const std::optional<Stock>& stock) {
 
 void Workbench::setDesign(const design::Design& design) {
     m_settings.design = design;
+    m_keptDesign.reset();
     if (design.spine.face.points && m_program.takesFontSize)
         m_settings.fontSize = QString::number(*design.spine.face.points);
     if (!m_labels || !m_program.designShapesLabels) return;
@@ -34,10 +38,17 @@ std::shared_ptr<const GeneratedLabels> Workbench::madeAgain() const {
     QByteArray typed = m_typedItems;
     QBuffer more(&typed);
     more.open(QIODevice::ReadOnly);
-    if (m_printFile.isEmpty()) return m_program.generateFrom(more, m_settings.design);
-    std::unique_ptr<GeneratedLabels> read = m_program.generate(m_printFile, m_settings.design);
+    const design::Design& design = settingsInUse().design;
+    if (m_printFile.isEmpty()) return m_program.generateFrom(more, design);
+    std::unique_ptr<GeneratedLabels> read = m_program.generate(m_printFile, design);
     if (m_typedItems.isEmpty()) return read;
-    return read->plus(more, m_settings.design);
+    return read->plus(more, design);
+}
+
+JobSettings Workbench::settingsInUse() const {
+    JobSettings settings = m_settings;
+    if (m_keptDesign) settings.design = *m_keptDesign;
+    return settings;
 }
 
 generation::Report Workbench::generate(const Settings& settings, generation::SaveSettings save) {
@@ -48,7 +59,10 @@ generation::Report Workbench::generate(const Settings& settings, generation::Sav
     m_labels = report.labels;
     m_printFile = report.printFile;
     m_typedItems.clear();
+    m_keptDesign.reset();
+    m_keptFile.clear();
     m_review = m_labels ? review::Review(m_labels->count()) : review::Review();
+    if (m_labels && printfile::readable(m_labels->summary().status)) keepLabels();
     emit labelsReplaced();
     return report;
 }
@@ -57,8 +71,91 @@ void Workbench::clear() {
     m_labels.reset();
     m_printFile.clear();
     m_typedItems.clear();
+    m_keptDesign.reset();
+    m_keptFile.clear();
     m_review = review::Review();
     emit labelsReplaced();
+}
+
+void Workbench::open(const jobhistory::KeptJob& job, const QString& file) {
+    m_printFile.clear();
+    m_typedItems = job.items;
+    const design::Read design = design::readText(job.design);
+    m_keptDesign = design.design.value_or(design::Design());
+    m_labels = madeAgain();
+    m_review = review::Review(m_labels->count());
+    for (const auto& [label, fields] : job.edits)
+        if (label >= 0 && label < m_labels->count()) m_review.setEdit(label, fields);
+    m_keptFile = file;
+    m_keptHere = false;
+    emit labelsReplaced();
+}
+
+QByteArray Workbench::sourceItems() const {
+    QByteArray items;
+    QFile file(m_printFile);
+    if (!m_printFile.isEmpty() && file.open(QIODevice::ReadOnly)) {
+        const std::vector<QByteArray> tags = m_program.sourceTags(settingsInUse().design);
+        LineReader reader(file);
+        for (std::string_view line; reader.next(line);) {
+            const QByteArrayView bytes(line.data(), qsizetype(line.size()));
+            const bool kept = bytes.contains("section-02>") ||
+                              std::any_of(tags.begin(), tags.end(),
+                                          [&](const QByteArray& tag) { return bytes.contains(tag); });
+            if (kept) items += bytes.toByteArray() + "\r\n";
+        }
+    }
+    return items + m_typedItems;
+}
+
+namespace {
+
+// The first and last call numbers of print-file items.
+std::pair<QString, QString> callNumberRange(const QByteArray& items) {
+    QByteArray bytes = items;
+    QBuffer device(&bytes);
+    device.open(QIODevice::ReadOnly);
+    constexpr std::string_view tag = "<z30-call-no>";
+    std::optional<QString> first;
+    QString last;
+    printfile::scan(device, std::span(&tag, 1), [&](std::string_view line, std::span<const size_t> at) {
+        last = codepage::decode(printfile::valueAt(line, at[0])).trimmed();
+        if (!first) first = last;
+    });
+    return {first.value_or(QString()), last};
+}
+
+}  // namespace
+
+void Workbench::keepLabels() {
+    if (!m_history || !m_labels || m_labels->count() == 0) return;
+    jobhistory::KeptJob job;
+    job.program = m_program.name;
+    for (qint64 i = 0; i < m_labels->count(); ++i) job.labels.push_back(m_labels->fields(i));
+    QString newestFile;
+    if (const auto newest = m_history->newest(&newestFile); newest && newest->labels == job.labels) {
+        m_keptFile = newestFile;
+        m_keptHere = false;
+        return;
+    }
+    job.items = sourceItems();
+    std::tie(job.firstCallNumber, job.lastCallNumber) = callNumberRange(job.items);
+    if (m_settings.stock) job.stock = m_settings.stock->name;
+    const design::Design& design = settingsInUse().design;
+    if (!design.isDefault()) job.design = design::toText(design);
+    // Labels typed after "Generar" join the job it kept.
+    if (m_keptHere && !m_keptFile.isEmpty()) m_history->remove(m_keptFile);
+    const std::optional<QString> file = m_history->keep(std::move(job));
+    m_keptFile = file.value_or(QString());
+    m_keptHere = file.has_value();
+}
+
+void Workbench::keepEdits() {
+    if (!m_history || m_keptFile.isEmpty()) return;
+    std::optional<jobhistory::KeptJob> job = m_history->load(m_keptFile);
+    if (!job || job->edits == m_review.edits()) return;
+    job->edits = m_review.edits();
+    m_history->replace(m_keptFile, *job);
 }
 
 void Workbench::addTyped(const std::vector<QStringList>& labels) {
@@ -68,9 +165,10 @@ void Workbench::addTyped(const std::vector<QStringList>& labels) {
     QBuffer more(&items);
     more.open(QIODevice::ReadOnly);
     const qint64 before = m_labels ? m_labels->count() : 0;
-    m_labels = m_labels ? m_labels->plus(more, m_settings.design)
-                        : m_program.generateFrom(more, m_settings.design);
+    const design::Design& design = settingsInUse().design;
+    m_labels = m_labels ? m_labels->plus(more, design) : m_program.generateFrom(more, design);
     m_review.grow(m_labels->count() - before);
+    keepLabels();
     emit labelsAdded(before, m_labels->count() - before);
 }
 
@@ -80,7 +178,7 @@ jobselection::Choice Workbench::reviewed() const {
 }
 
 std::unique_ptr<LabelJob> Workbench::job(const jobselection::Choice& choice) const {
-    return m_labels ? m_labels->job(choice, m_settings) : nullptr;
+    return m_labels ? m_labels->job(choice, settingsInUse()) : nullptr;
 }
 
 labelcheck::Result Workbench::check(const jobselection::Choice& choice, const FirstSheet& first) {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "common/core/check/labelcheck.h"
+#include "common/core/history/jobhistory.h"
 #include "common/core/program/generation.h"
 #include "common/core/program/labelprogram.h"
 #include "common/core/review/review.h"
@@ -36,7 +37,7 @@ public:
     // the size printed from then on.
     void setDesign(const design::Design& design);
     // What each field of a label may hold when the review edits it.
-    std::vector<review::FieldRule> reviewRules() const { return m_program.reviewRules(m_settings.design); }
+    std::vector<review::FieldRule> reviewRules() const { return m_program.reviewRules(settingsInUse().design); }
     // The rows and columns of the sheet the next job prints on.
     LabelGrid grid() const { return m_program.gridOf(m_settings); }
 
@@ -45,6 +46,18 @@ public:
     generation::Report generate(const Settings& settings, generation::SaveSettings save);
     // "Limpiar": no labels.
     void clear();
+    // Every job made from now on is kept in `history`, unless the newest
+    // kept job already holds its labels.
+    void keepJobsIn(std::shared_ptr<jobhistory::History> history) { m_history = std::move(history); }
+    // "Abrir" in "Trabajos anteriores…": the labels of a kept job, made again
+    // from what they were made from with its design, and its edits in the
+    // review. Printing them keeps nothing new.
+    void open(const jobhistory::KeptJob& job, const QString& file);
+    // The edits of the review, kept with the job of these labels once it
+    // printed.
+    void keepEdits();
+    // What the history had to set aside since last asked.
+    QStringList historyNotices() { return m_history ? m_history->takeNotices() : QStringList(); }
     // Labels typed by hand, each its fields as the review shows them, after
     // the others ("Nueva etiqueta…", --add-label): cut and wrapped as
     // "Generar" would; the review keeps what it had.
@@ -78,8 +91,17 @@ signals:
 
 private:
     // The labels of the print file last read and those typed since, with
-    // the settings' design.
+    // the design in use.
     std::shared_ptr<const GeneratedLabels> madeAgain() const;
+    // The settings with the design of a kept job opened, if one is.
+    JobSettings settingsInUse() const;
+    // The print-file items the labels are made from: of the print file
+    // read, the lines the program makes its labels from, and the labels
+    // typed since.
+    QByteArray sourceItems() const;
+    // The labels as they stand into the history, unless the newest kept
+    // job holds them already.
+    void keepLabels();
 
     const LabelProgram m_program;
     JobSettings m_settings;
@@ -88,5 +110,9 @@ private:
     std::shared_ptr<const GeneratedLabels> m_labels;
     QString m_printFile;      // what "Generar" read, if it read one
     QByteArray m_typedItems;  // the labels typed by hand since, as print-file items
+    std::shared_ptr<jobhistory::History> m_history;
+    QString m_keptFile;  // the kept job these labels are, if any
+    bool m_keptHere = false;  // kept by this workbench rather than opened
+    std::optional<design::Design> m_keptDesign;  // the design of the kept job opened
     review::Review m_review;
 };

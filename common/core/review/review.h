@@ -65,6 +65,7 @@ public:
     // "Deshacer": the generated lines again.
     void undo(qint64 label) { m_edits.erase(label); }
     bool hasEdits() const { return !m_edits.empty(); }
+    const std::map<qint64, Fields>& edits() const { return m_edits; }
     // Whether the job is anything but every label once, as generated.
     bool changed() const;
 

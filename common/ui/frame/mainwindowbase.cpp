@@ -70,6 +70,8 @@ MainWindowBase::MainWindowBase(const Seams& seams, LabelProgram program, QWidget
     m_firstSheet = new FirstSheetPanel(described.name, m_client);
     m_firstSheet->setSheet(m_workbench->grid(), stockName());
 
+    m_history = std::make_shared<jobhistory::History>(jobhistory::History::userFolder());
+    m_workbench->keepJobsIn(m_history);
     m_review = std::make_unique<ReviewFlow>(m_dialogs, this, *m_workbench);
     m_stocks = std::make_unique<StockFlow>(m_dialogs, described, nullptr);
     m_print = std::make_unique<PrintFlow>(m_dialogs, this, *m_workbench, seams.printerSurface);
@@ -81,6 +83,7 @@ MainWindowBase::MainWindowBase(const Seams& seams, LabelProgram program, QWidget
     connect(m_stocks.get(), &StockFlow::chosen, this, &MainWindowBase::useStock);
     connect(m_print.get(), &PrintFlow::printerUsed, this, &MainWindowBase::showDestination);
     connect(m_print.get(), &PrintFlow::printed, m_firstSheet, &FirstSheetPanel::printed);
+    connect(m_print.get(), &PrintFlow::printed, this, [this] { m_workbench->keepEdits(); });
     connect(m_print.get(), &PrintFlow::reviewAsked, this, &MainWindowBase::showFindings);
 
     // Where the labels go, on a row of its own: read whole at any scale.
@@ -143,6 +146,7 @@ void MainWindowBase::buildMenu(const std::vector<MenuItem>& items) {
         }
     };
     for (const MenuItem& item : items) add(item);
+    add({tr("Trabajos &anteriores…"), QStringLiteral("mnuTrabajos"), {}, [this] { openJobs(); }});
     menu->addSeparator();
     add({tr("&Salir"), QStringLiteral("mnuSalir"), QKeySequence(Qt::CTRL | Qt::Key_S),
          [this] { quit(); }});
@@ -228,6 +232,37 @@ void MainWindowBase::generate() {
     if (!report.unsaved.isEmpty() && !std::exchange(m_toldUnsaved, true))
         m_dialogs.message(this, messages::title(), report.unsaved);
     for (const QString& notice : report.notices) m_dialogs.message(this, messages::title(), notice);
+    tellHistory();
+}
+
+void MainWindowBase::tellHistory() {
+    for (const QString& notice : m_workbench->historyNotices())
+        m_dialogs.message(this, messages::title(), notice);
+}
+
+void MainWindowBase::openJobs() {
+    m_jobsWindow.open([this] {
+        auto* window = new JobsWindow(m_dialogs, m_history);
+        connect(window, &JobsWindow::openAsked, this, &MainWindowBase::openKeptJob);
+        return window;
+    });
+    tellHistory();
+}
+
+void MainWindowBase::openKeptJob(const QString& file) {
+    if (!m_review->mayDiscardChanges()) return;
+    const std::optional<jobhistory::KeptJob> job = m_history->load(file);
+    if (!job) {
+        tellHistory();
+        return;
+    }
+    m_workbench->open(*job, file);
+    const qint64 count = m_workbench->labels()->count();
+    m_generatedStatus = tr("Trabajo del %1: %n etiquetas", nullptr, int(count))
+                            .arg(QLocale().toString(job->made.toLocalTime(), QLocale::ShortFormat));
+    emit labelsPresent(count > 0);
+    showStatus(m_generatedStatus);
+    m_review->open(m_firstSheet->sheet());
 }
 
 void MainWindowBase::openReview() {
@@ -349,6 +384,7 @@ bool MainWindowBase::closeOtherWindows() {
     m_correction.close();
     m_designWindow.close();
     m_printerWindow.close();
+    m_jobsWindow.close();
     return true;
 }
 

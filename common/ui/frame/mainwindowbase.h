@@ -7,6 +7,7 @@
 
 #include "common/core/program/workbench.h"
 #include "common/ui/design/designwindow.h"
+#include "common/ui/history/jobswindow.h"
 #include "common/ui/frame/firstsheetpanel.h"
 #include "common/ui/frame/seams.h"
 #include "common/ui/frame/secondarywindow.h"
@@ -54,6 +55,8 @@ protected:
     void openPrinterCorrection();
     // "Impresora de etiquetas…": the printer the labels go to, for this user.
     void chooseLabelPrinter();
+    // "Trabajos anteriores…": the jobs kept, to find one and print it again.
+    void openJobs();
     // "Hoja de etiquetas…": the sheet of labels in the tray, for this user.
     void chooseStock();
     // "Diseño de la etiqueta…": what each label shows and how, for this user.
@@ -108,6 +111,10 @@ private:
     // The design the user chose before, if it can be read; why not, if not.
     QString useChosenDesign();
     void useDesign(const design::Design& design, const QString& file);
+    // "Abrir": the kept job's labels in the review.
+    void openKeptJob(const QString& file);
+    // What the history set aside, said once.
+    void tellHistory();
 
     Dialogs& m_dialogs;
     std::function<void()> m_exit;
@@ -124,6 +131,8 @@ private:
     SecondaryWindow<CorrectionWindow> m_correction;
     SecondaryWindow<LabelPrinterWindow> m_printerWindow;
     SecondaryWindow<DesignWindow> m_designWindow;
+    std::shared_ptr<jobhistory::History> m_history;
+    SecondaryWindow<JobsWindow> m_jobsWindow;
     QString m_designFile;  // the design in use's, or none
     QString m_generatedStatus;   // lblEspere after "Generar"
     bool m_toldUnsaved = false;  // that the settings could be saved nowhere
