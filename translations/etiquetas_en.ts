@@ -208,6 +208,87 @@ Periodicals Library = PER</translation>
     </message>
 </context>
 <context>
+    <name>JobsWindow</name>
+    <message>
+        <location filename="../common/ui/history/jobswindow.cpp" line="+29"/>
+        <source>&amp;Abrir</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Quitar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Trabajos anteriores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Buscar:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>una signatura, o cualquier texto de las etiquetas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Trabajos guardados</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Fecha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Etiquetas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Primera signatura</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Última signatura</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Hoja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Cerrar</source>
+        <translation type="unfinished">&amp;Close</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>la de siempre</source>
+        <translation type="unfinished">the usual font</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+39"/>
+        <source>¿Quitar el trabajo del %1, de %n etiquetas? No se podrá recuperar.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>No se pudo quitar el trabajo: su archivo no se deja borrar.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LabelPrinterWindow</name>
     <message>
         <location filename="../common/ui/printing/labelprinterwindow.cpp" line="+37"/>
@@ -263,7 +344,7 @@ Periodicals Library = PER</translation>
 <context>
     <name>MainWindowBase</name>
     <message>
-        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+102"/>
+        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+105"/>
         <source>La impresora «%1» que fijó el administrador no está en este equipo: no se tiene en cuenta.</source>
         <translation>The printer “%1” set by the administrator is not installed on this computer: it is ignored.</translation>
     </message>
@@ -278,7 +359,12 @@ Periodicals Library = PER</translation>
         <translation>&amp;Menu</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
+        <source>Trabajos &amp;anteriores…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>&amp;Salir</source>
         <translation>E&amp;xit</translation>
     </message>
@@ -297,8 +383,16 @@ Periodicals Library = PER</translation>
         <source>Lo fija el administrador del equipo: %1</source>
         <translation>Locked by this computer’s administrator: %1</translation>
     </message>
+    <message numerus="yes">
+        <location line="+56"/>
+        <source>Trabajo del %1: %n etiquetas</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+53"/>
+        <location line="+28"/>
         <source> · Hoja: %1</source>
         <translation> · Sheet: %1</translation>
     </message>
@@ -725,7 +819,7 @@ There is no printer on this computer. You can save the labels as a PDF and print
 <context>
     <name>batch</name>
     <message>
-        <location filename="../common/batch/batchjob.cpp" line="+42"/>
+        <location filename="../common/batch/batchjob.cpp" line="+43"/>
         <source>Idioma desconocido: «%1» (es, ca, gl, eu, en)</source>
         <translation>Unknown language: “%1” (es, ca, gl, eu, en)</translation>
     </message>
@@ -735,7 +829,7 @@ There is no printer on this computer. You can save the labels as a PDF and print
         <translation>The language is locked by the administrator: %1</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+42"/>
         <source>Falta el nombre del archivo tras --pdf</source>
         <translation>Missing file name after --pdf</translation>
     </message>
@@ -795,7 +889,12 @@ There is no printer on this computer. You can save the labels as a PDF and print
         <translation>Missing language after --language</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+1"/>
+        <source>Falta el número del trabajo tras --job</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Falta el tamaño tras --font-size</source>
         <translation>Missing size after --font-size</translation>
     </message>
@@ -815,7 +914,17 @@ There is no printer on this computer. You can save the labels as a PDF and print
         <translation>Invalid font size: %1 (%2 to %3 points)</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+26"/>
+        <source>Número de trabajo no válido: %1 (1 es el último)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>--job y --add-label no van juntas: las etiquetas son las del trabajo o las escritas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>--pdf y --printer no van juntas: el trabajo va a un PDF o a una impresora</source>
         <translation>--pdf and --printer cannot be used together: the job goes either to a PDF or to a printer</translation>
     </message>
@@ -825,7 +934,7 @@ There is no printer on this computer. You can save the labels as a PDF and print
         <translation>--correction-from corrects a PDF; a printer uses the correction saved for it</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Falta --pdf ARCHIVO.pdf o --printer IMPRESORA</source>
         <translation>Missing --pdf FILE.pdf or --printer PRINTER</translation>
     </message>
@@ -845,17 +954,22 @@ There is no printer on this computer. You can save the labels as a PDF and print
         <translation>The design “%1” cannot be used: %2</translation>
     </message>
     <message>
-        <location line="-87"/>
+        <location line="+215"/>
+        <source>No hay ningún trabajo %1 guardado; --list-jobs escribe los que hay.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-309"/>
         <source>Papel no válido: %1 (a4 o letter)</source>
         <translation>Invalid paper: %1 (a4 or letter)</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+32"/>
         <source>Sobra «%1» en la orden</source>
         <translation>Unexpected “%1” in the command</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+43"/>
         <source>La hoja «%1» no está en el catálogo ni entre las que escribió en &quot;Otra hoja…&quot;; --list-stocks TEXTO escribe las que hay.</source>
         <translation>The sheet “%1” is neither in the catalogue nor among those you entered under “Custom sheet…”; --list-stocks TEXT lists the ones there are.</translation>
     </message>
@@ -878,6 +992,18 @@ There is no printer on this computer. You can save the labels as a PDF and print
     </message>
     <message>
         <location line="+7"/>
+        <source>  --list-jobs [TEXTO] escribe los trabajos guardados, del último al primero:
+                      su número, la fecha, cuántas etiquetas y la primera y la
+                      última signatura; con TEXTO, solo los que lo tienen en
+                      alguna etiqueta
+  --job N             imprime las etiquetas del trabajo guardado N (1 es el
+                      último) en lugar de leer el archivo de etiquetas, con su
+                      diseño si no se indica --design
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>  --skip LISTA        deja vacías en la primera hoja las etiquetas de la lista,
                       separadas por comas (por ejemplo 3,7,12)
   --labels LISTA      imprime solo las etiquetas de la lista, en ese orden:
@@ -948,7 +1074,7 @@ fits in its place, and writes whatever does not fit to standard error.
 </translation>
     </message>
     <message numerus="yes">
-        <location line="+79"/>
+        <location line="+102"/>
         <source>%n hojas en el catálogo (%1 que no se pueden imprimir se omiten: %2 redondas o de CD, %3 de varias rejillas, %4 mal descritas); %5 suyas.
 </source>
         <translation>
@@ -1432,7 +1558,7 @@ fits in its place, and writes whatever does not fit to standard error.
         <translation>overlaps the label below</translation>
     </message>
     <message>
-        <location filename="../fichas/core/fullgeneration.cpp" line="+271"/>
+        <location filename="../fichas/core/fullgeneration.cpp" line="+270"/>
         <source>El archivo de etiquetas no trae los mismos datos para todos los ejemplares: se encontraron %1 códigos de barras, %2 clasificaciones, %3 títulos y %4 autores.
 Las etiquetas no corresponderán a sus ejemplares.</source>
         <translation>The label file does not have the same data for every item: %1 barcodes, %2 call numbers, %3 titles and %4 authors were found.
@@ -1715,6 +1841,19 @@ labels</translation>
     </message>
 </context>
 <context>
+    <name>jobhistory</name>
+    <message>
+        <location filename="../common/core/history/jobhistory.cpp" line="+259"/>
+        <source>Un trabajo guardado estaba dañado y se ha apartado como «%1»; los demás siguen guardados.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>El historial de trabajos estaba dañado y se ha apartado como «%1»; empieza uno nuevo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>labelprinter</name>
     <message>
         <location filename="../common/paint/labelprinter.cpp" line="+58"/>
@@ -1844,7 +1983,7 @@ Options:
         <translation>Continue</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+29"/>
         <source>Clasificación</source>
         <translation>Call number</translation>
     </message>
@@ -1929,7 +2068,7 @@ Options:
         <translation>its lines run off the top of the label</translation>
     </message>
     <message>
-        <location filename="../lomos/program.cpp" line="-85"/>
+        <location filename="../lomos/program.cpp" line="-91"/>
         <source>&amp;Letra:</source>
         <translation>&amp;Font:</translation>
     </message>

@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="es">
 <context>
+    <name>JobsWindow</name>
+    <message numerus="yes">
+        <location filename="../common/ui/history/jobswindow.cpp" line="+126"/>
+        <source>¿Quitar el trabajo del %1, de %n etiquetas? No se podrá recuperar.</source>
+        <translation>
+            <numerusform>¿Quitar el trabajo del %1, de %n etiqueta? No se podrá recuperar.</numerusform>
+            <numerusform>¿Quitar el trabajo del %1, de %n etiquetas? No se podrá recuperar.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowBase</name>
+    <message numerus="yes">
+        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+261"/>
+        <source>Trabajo del %1: %n etiquetas</source>
+        <translation>
+            <numerusform>Trabajo del %1: %n etiqueta</numerusform>
+            <numerusform>Trabajo del %1: %n etiquetas</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ReviewFlow</name>
     <message numerus="yes">
         <location filename="../common/ui/review/reviewflow.cpp" line="+77"/>
@@ -45,7 +67,7 @@
 <context>
     <name>batch</name>
     <message numerus="yes">
-        <location filename="../common/batch/batchjob.cpp" line="+364"/>
+        <location filename="../common/batch/batchjob.cpp" line="+413"/>
         <source>%n hojas en el catálogo (%1 que no se pueden imprimir se omiten: %2 redondas o de CD, %3 de varias rejillas, %4 mal descritas); %5 suyas.
 </source>
         <translation>

@@ -208,6 +208,87 @@ Hemeroteka = HEM</translation>
     </message>
 </context>
 <context>
+    <name>JobsWindow</name>
+    <message>
+        <location filename="../common/ui/history/jobswindow.cpp" line="+29"/>
+        <source>&amp;Abrir</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Quitar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Trabajos anteriores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Buscar:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>una signatura, o cualquier texto de las etiquetas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Trabajos guardados</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Fecha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Etiquetas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Primera signatura</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Última signatura</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Hoja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Cerrar</source>
+        <translation type="unfinished">&amp;Itxi</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>la de siempre</source>
+        <translation type="unfinished">ohikoa</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+39"/>
+        <source>¿Quitar el trabajo del %1, de %n etiquetas? No se podrá recuperar.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>No se pudo quitar el trabajo: su archivo no se deja borrar.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LabelPrinterWindow</name>
     <message>
         <location filename="../common/ui/printing/labelprinterwindow.cpp" line="+37"/>
@@ -263,7 +344,7 @@ Hemeroteka = HEM</translation>
 <context>
     <name>MainWindowBase</name>
     <message>
-        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+102"/>
+        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+105"/>
         <source>La impresora «%1» que fijó el administrador no está en este equipo: no se tiene en cuenta.</source>
         <translation>Administratzaileak ezarritako «%1» inprimagailua ez dago ordenagailu honetan: ez da kontuan hartzen.</translation>
     </message>
@@ -278,7 +359,12 @@ Hemeroteka = HEM</translation>
         <translation>&amp;Menua</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
+        <source>Trabajos &amp;anteriores…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>&amp;Salir</source>
         <translation>I&amp;rten</translation>
     </message>
@@ -297,8 +383,16 @@ Hemeroteka = HEM</translation>
         <source>Lo fija el administrador del equipo: %1</source>
         <translation>Ordenagailuaren administratzaileak ezarria: %1</translation>
     </message>
+    <message numerus="yes">
+        <location line="+56"/>
+        <source>Trabajo del %1: %n etiquetas</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+53"/>
+        <location line="+28"/>
         <source> · Hoja: %1</source>
         <translation> · Orria: %1</translation>
     </message>
@@ -725,7 +819,7 @@ Ez dago inprimagailurik ordenagailu honetan. Etiketak PDF batean gorde ditzakezu
 <context>
     <name>batch</name>
     <message>
-        <location filename="../common/batch/batchjob.cpp" line="+42"/>
+        <location filename="../common/batch/batchjob.cpp" line="+43"/>
         <source>Idioma desconocido: «%1» (es, ca, gl, eu, en)</source>
         <translation>Hizkuntza ezezaguna: «%1» (es, ca, gl, eu, en)</translation>
     </message>
@@ -735,7 +829,7 @@ Ez dago inprimagailurik ordenagailu honetan. Etiketak PDF batean gorde ditzakezu
         <translation>Hizkuntza administratzaileak ezartzen du: %1</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+42"/>
         <source>Falta el nombre del archivo tras --pdf</source>
         <translation>Fitxategiaren izena falta da --pdf ondoren</translation>
     </message>
@@ -795,7 +889,12 @@ Ez dago inprimagailurik ordenagailu honetan. Etiketak PDF batean gorde ditzakezu
         <translation>Hizkuntza falta da --language ondoren</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+1"/>
+        <source>Falta el número del trabajo tras --job</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Falta el tamaño tras --font-size</source>
         <translation>Tamaina falta da --font-size ondoren</translation>
     </message>
@@ -815,7 +914,17 @@ Ez dago inprimagailurik ordenagailu honetan. Etiketak PDF batean gorde ditzakezu
         <translation>Letra-tamaina baliogabea: %1 (%2 eta %3 puntu artean)</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+26"/>
+        <source>Número de trabajo no válido: %1 (1 es el último)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>--job y --add-label no van juntas: las etiquetas son las del trabajo o las escritas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>--pdf y --printer no van juntas: el trabajo va a un PDF o a una impresora</source>
         <translation>--pdf eta --printer ezin dira batera erabili: lana PDF batera edo inprimagailu batera doa</translation>
     </message>
@@ -825,7 +934,7 @@ Ez dago inprimagailurik ordenagailu honetan. Etiketak PDF batean gorde ditzakezu
         <translation>--correction-from aukerak PDF bat zuzentzen du; inprimagailu batek harentzat gordetako zuzenketa erabiltzen du</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Falta --pdf ARCHIVO.pdf o --printer IMPRESORA</source>
         <translation>--pdf FITXATEGIA.pdf edo --printer INPRIMAGAILUA falta da</translation>
     </message>
@@ -845,17 +954,22 @@ Ez dago inprimagailurik ordenagailu honetan. Etiketak PDF batean gorde ditzakezu
         <translation>«%1» diseinua ezin da erabili: %2</translation>
     </message>
     <message>
-        <location line="-87"/>
+        <location line="+215"/>
+        <source>No hay ningún trabajo %1 guardado; --list-jobs escribe los que hay.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-309"/>
         <source>Papel no válido: %1 (a4 o letter)</source>
         <translation>Paper baliogabea: %1 (a4 edo letter)</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+32"/>
         <source>Sobra «%1» en la orden</source>
         <translation>«%1» soberan dago aginduan</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+43"/>
         <source>La hoja «%1» no está en el catálogo ni entre las que escribió en &quot;Otra hoja…&quot;; --list-stocks TEXTO escribe las que hay.</source>
         <translation>«%1» orria ez dago katalogoan, ezta «Beste orri bat…» aukeran idatzitakoen artean ere; --list-stocks TESTUA aukerak daudenak idazten ditu.</translation>
     </message>
@@ -880,6 +994,18 @@ Ez dago inprimagailurik ordenagailu honetan. Etiketak PDF batean gorde ditzakezu
     </message>
     <message>
         <location line="+7"/>
+        <source>  --list-jobs [TEXTO] escribe los trabajos guardados, del último al primero:
+                      su número, la fecha, cuántas etiquetas y la primera y la
+                      última signatura; con TEXTO, solo los que lo tienen en
+                      alguna etiqueta
+  --job N             imprime las etiquetas del trabajo guardado N (1 es el
+                      último) en lugar de leer el archivo de etiquetas, con su
+                      diseño si no se indica --design
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>  --skip LISTA        deja vacías en la primera hoja las etiquetas de la lista,
                       separadas por comas (por ejemplo 3,7,12)
   --labels LISTA      imprime solo las etiquetas de la lista, en ese orden:
@@ -955,7 +1081,7 @@ errore-irteeran idazten du.
 </translation>
     </message>
     <message numerus="yes">
-        <location line="+79"/>
+        <location line="+102"/>
         <source>%n hojas en el catálogo (%1 que no se pueden imprimir se omiten: %2 redondas o de CD, %3 de varias rejillas, %4 mal descritas); %5 suyas.
 </source>
         <translation>
@@ -1439,7 +1565,7 @@ errore-irteeran idazten du.
         <translation>beheko etiketarekin gainjartzen da</translation>
     </message>
     <message>
-        <location filename="../fichas/core/fullgeneration.cpp" line="+271"/>
+        <location filename="../fichas/core/fullgeneration.cpp" line="+270"/>
         <source>El archivo de etiquetas no trae los mismos datos para todos los ejemplares: se encontraron %1 códigos de barras, %2 clasificaciones, %3 títulos y %4 autores.
 Las etiquetas no corresponderán a sus ejemplares.</source>
         <translation>Etiketa-fitxategiak ez ditu datu berak ale guztientzat: %1 barra-kode, %2 signatura, %3 izenburu eta %4 egile aurkitu dira.
@@ -1725,6 +1851,19 @@ etiketak</translation>
     </message>
 </context>
 <context>
+    <name>jobhistory</name>
+    <message>
+        <location filename="../common/core/history/jobhistory.cpp" line="+259"/>
+        <source>Un trabajo guardado estaba dañado y se ha apartado como «%1»; los demás siguen guardados.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>El historial de trabajos estaba dañado y se ha apartado como «%1»; empieza uno nuevo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>labelprinter</name>
     <message>
         <location filename="../common/paint/labelprinter.cpp" line="+58"/>
@@ -1857,7 +1996,7 @@ Aukerak:
         <translation>Jarraitu</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+29"/>
         <source>Clasificación</source>
         <translation>Signatura</translation>
     </message>
@@ -1942,7 +2081,7 @@ Aukerak:
         <translation>lerroak etiketatik ateratzen dira goitik</translation>
     </message>
     <message>
-        <location filename="../lomos/program.cpp" line="-85"/>
+        <location filename="../lomos/program.cpp" line="-91"/>
         <source>&amp;Letra:</source>
         <translation>&amp;Letra-tipoa:</translation>
     </message>

@@ -208,6 +208,87 @@ Hemeroteca = HEM</translation>
     </message>
 </context>
 <context>
+    <name>JobsWindow</name>
+    <message>
+        <location filename="../common/ui/history/jobswindow.cpp" line="+29"/>
+        <source>&amp;Abrir</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Quitar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Trabajos anteriores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Buscar:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>una signatura, o cualquier texto de las etiquetas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Trabajos guardados</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Fecha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Etiquetas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Primera signatura</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Última signatura</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Hoja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Cerrar</source>
+        <translation type="unfinished">&amp;Pechar</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>la de siempre</source>
+        <translation type="unfinished">a de sempre</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+39"/>
+        <source>¿Quitar el trabajo del %1, de %n etiquetas? No se podrá recuperar.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>No se pudo quitar el trabajo: su archivo no se deja borrar.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LabelPrinterWindow</name>
     <message>
         <location filename="../common/ui/printing/labelprinterwindow.cpp" line="+37"/>
@@ -263,7 +344,7 @@ Hemeroteca = HEM</translation>
 <context>
     <name>MainWindowBase</name>
     <message>
-        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+102"/>
+        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+105"/>
         <source>La impresora «%1» que fijó el administrador no está en este equipo: no se tiene en cuenta.</source>
         <translation>A impresora «%1» que fixou o administrador non está neste equipo: non se ten en conta.</translation>
     </message>
@@ -278,7 +359,12 @@ Hemeroteca = HEM</translation>
         <translation>&amp;Menú</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
+        <source>Trabajos &amp;anteriores…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>&amp;Salir</source>
         <translation>&amp;Saír</translation>
     </message>
@@ -297,8 +383,16 @@ Hemeroteca = HEM</translation>
         <source>Lo fija el administrador del equipo: %1</source>
         <translation>Fixado polo administrador do equipo: %1</translation>
     </message>
+    <message numerus="yes">
+        <location line="+56"/>
+        <source>Trabajo del %1: %n etiquetas</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+53"/>
+        <location line="+28"/>
         <source> · Hoja: %1</source>
         <translation> · Folla: %1</translation>
     </message>
@@ -725,7 +819,7 @@ Non hai ningunha impresora neste equipo. Pode gardar as etiquetas nun PDF e impr
 <context>
     <name>batch</name>
     <message>
-        <location filename="../common/batch/batchjob.cpp" line="+42"/>
+        <location filename="../common/batch/batchjob.cpp" line="+43"/>
         <source>Idioma desconocido: «%1» (es, ca, gl, eu, en)</source>
         <translation>Idioma descoñecido: «%1» (es, ca, gl, eu, en)</translation>
     </message>
@@ -735,7 +829,7 @@ Non hai ningunha impresora neste equipo. Pode gardar as etiquetas nun PDF e impr
         <translation>O idioma está fixado polo administrador: %1</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+42"/>
         <source>Falta el nombre del archivo tras --pdf</source>
         <translation>Falta o nome do ficheiro despois de --pdf</translation>
     </message>
@@ -795,7 +889,12 @@ Non hai ningunha impresora neste equipo. Pode gardar as etiquetas nun PDF e impr
         <translation>Falta o idioma despois de --language</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+1"/>
+        <source>Falta el número del trabajo tras --job</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Falta el tamaño tras --font-size</source>
         <translation>Falta o tamaño despois de --font-size</translation>
     </message>
@@ -815,7 +914,17 @@ Non hai ningunha impresora neste equipo. Pode gardar as etiquetas nun PDF e impr
         <translation>Tamaño de letra non válido: %1 (de %2 a %3 puntos)</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+26"/>
+        <source>Número de trabajo no válido: %1 (1 es el último)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>--job y --add-label no van juntas: las etiquetas son las del trabajo o las escritas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>--pdf y --printer no van juntas: el trabajo va a un PDF o a una impresora</source>
         <translation>--pdf e --printer non van xuntas: o traballo vai a un PDF ou a unha impresora</translation>
     </message>
@@ -825,7 +934,7 @@ Non hai ningunha impresora neste equipo. Pode gardar as etiquetas nun PDF e impr
         <translation>--correction-from corrixe un PDF; unha impresora usa a corrección gardada para ela</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Falta --pdf ARCHIVO.pdf o --printer IMPRESORA</source>
         <translation>Falta --pdf FICHEIRO.pdf ou --printer IMPRESORA</translation>
     </message>
@@ -845,17 +954,22 @@ Non hai ningunha impresora neste equipo. Pode gardar as etiquetas nun PDF e impr
         <translation>O deseño «%1» non se pode usar: %2</translation>
     </message>
     <message>
-        <location line="-87"/>
+        <location line="+215"/>
+        <source>No hay ningún trabajo %1 guardado; --list-jobs escribe los que hay.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-309"/>
         <source>Papel no válido: %1 (a4 o letter)</source>
         <translation>Papel non válido: %1 (a4 ou letter)</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+32"/>
         <source>Sobra «%1» en la orden</source>
         <translation>Sobra «%1» na orde</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+43"/>
         <source>La hoja «%1» no está en el catálogo ni entre las que escribió en &quot;Otra hoja…&quot;; --list-stocks TEXTO escribe las que hay.</source>
         <translation>A folla «%1» non está no catálogo nin entre as que escribiu en «Outra folla…»; --list-stocks TEXTO escribe as que hai.</translation>
     </message>
@@ -878,6 +992,18 @@ Non hai ningunha impresora neste equipo. Pode gardar as etiquetas nun PDF e impr
     </message>
     <message>
         <location line="+7"/>
+        <source>  --list-jobs [TEXTO] escribe los trabajos guardados, del último al primero:
+                      su número, la fecha, cuántas etiquetas y la primera y la
+                      última signatura; con TEXTO, solo los que lo tienen en
+                      alguna etiqueta
+  --job N             imprime las etiquetas del trabajo guardado N (1 es el
+                      último) en lugar de leer el archivo de etiquetas, con su
+                      diseño si no se indica --design
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>  --skip LISTA        deja vacías en la primera hoja las etiquetas de la lista,
                       separadas por comas (por ejemplo 3,7,12)
   --labels LISTA      imprime solo las etiquetas de la lista, en ese orden:
@@ -947,7 +1073,7 @@ cabe no seu sitio e escribe na saída de erros o que non cabe.
 </translation>
     </message>
     <message numerus="yes">
-        <location line="+79"/>
+        <location line="+102"/>
         <source>%n hojas en el catálogo (%1 que no se pueden imprimir se omiten: %2 redondas o de CD, %3 de varias rejillas, %4 mal descritas); %5 suyas.
 </source>
         <translation>
@@ -1431,7 +1557,7 @@ cabe no seu sitio e escribe na saída de erros o que non cabe.
         <translation>superponse á etiqueta de abaixo</translation>
     </message>
     <message>
-        <location filename="../fichas/core/fullgeneration.cpp" line="+271"/>
+        <location filename="../fichas/core/fullgeneration.cpp" line="+270"/>
         <source>El archivo de etiquetas no trae los mismos datos para todos los ejemplares: se encontraron %1 códigos de barras, %2 clasificaciones, %3 títulos y %4 autores.
 Las etiquetas no corresponderán a sus ejemplares.</source>
         <translation>O ficheiro de etiquetas non trae os mesmos datos para todos os exemplares: atopáronse %1 códigos de barras, %2 sinaturas, %3 títulos e %4 autores.
@@ -1715,6 +1841,19 @@ etiquetas</translation>
     </message>
 </context>
 <context>
+    <name>jobhistory</name>
+    <message>
+        <location filename="../common/core/history/jobhistory.cpp" line="+259"/>
+        <source>Un trabajo guardado estaba dañado y se ha apartado como «%1»; los demás siguen guardados.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>El historial de trabajos estaba dañado y se ha apartado como «%1»; empieza uno nuevo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>labelprinter</name>
     <message>
         <location filename="../common/paint/labelprinter.cpp" line="+58"/>
@@ -1845,7 +1984,7 @@ Opcións:
         <translation>Continuar</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+29"/>
         <source>Clasificación</source>
         <translation>Sinatura</translation>
     </message>
@@ -1930,7 +2069,7 @@ Opcións:
         <translation>as súas liñas saen da etiqueta por arriba</translation>
     </message>
     <message>
-        <location filename="../lomos/program.cpp" line="-85"/>
+        <location filename="../lomos/program.cpp" line="-91"/>
         <source>&amp;Letra:</source>
         <translation>&amp;Letra:</translation>
     </message>
