@@ -212,80 +212,80 @@ Hemeroteca = HEM</translation>
     <message>
         <location filename="../common/ui/history/jobswindow.cpp" line="+29"/>
         <source>&amp;Abrir</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Obre</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Quitar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Trabajos anteriores</source>
-        <translation type="unfinished"></translation>
+        <translation>Treballs anteriors</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Buscar:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerca:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>una signatura, o cualquier texto de las etiquetas</source>
-        <translation type="unfinished"></translation>
+        <translation>una signatura o qualsevol text de les etiquetes</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Trabajos guardados</source>
-        <translation type="unfinished"></translation>
+        <translation>Treballs desats</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Fecha</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Etiquetas</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiquetes</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Primera signatura</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera signatura</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Última signatura</source>
-        <translation type="unfinished"></translation>
+        <translation>Última signatura</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Hoja</source>
-        <translation type="unfinished"></translation>
+        <translation>Full</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Cerrar</source>
-        <translation type="unfinished">&amp;Tanca</translation>
+        <translation>&amp;Tanca</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>la de siempre</source>
-        <translation type="unfinished">la de sempre</translation>
+        <translation>el de sempre</translation>
     </message>
     <message numerus="yes">
         <location line="+39"/>
         <source>¿Quitar el trabajo del %1, de %n etiquetas? No se podrá recuperar.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Voleu eliminar el treball del %1 (%n etiqueta)? No es podrà recuperar.</numerusform>
+            <numerusform>Voleu eliminar el treball del %1 (%n etiquetes)? No es podrà recuperar.</numerusform>
         </translation>
     </message>
     <message>
         <location line="+6"/>
         <source>No se pudo quitar el trabajo: su archivo no se deja borrar.</source>
-        <translation type="unfinished"></translation>
+        <translation>No s&apos;ha pogut eliminar el treball: el seu fitxer no es pot esborrar.</translation>
     </message>
 </context>
 <context>
@@ -361,7 +361,7 @@ Hemeroteca = HEM</translation>
     <message>
         <location line="+14"/>
         <source>Trabajos &amp;anteriores…</source>
-        <translation type="unfinished"></translation>
+        <translation>Treballs &amp;anteriors…</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -386,9 +386,9 @@ Hemeroteca = HEM</translation>
     <message numerus="yes">
         <location line="+56"/>
         <source>Trabajo del %1: %n etiquetas</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Treball del %1: %n etiqueta</numerusform>
+            <numerusform>Treball del %1: %n etiquetes</numerusform>
         </translation>
     </message>
     <message>
@@ -891,7 +891,7 @@ No hi ha cap impressora en aquest ordinador. Podeu desar les etiquetes en un PDF
     <message>
         <location line="+1"/>
         <source>Falta el número del trabajo tras --job</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta el número del treball després de --job</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -916,12 +916,12 @@ No hi ha cap impressora en aquest ordinador. Podeu desar les etiquetes en un PDF
     <message>
         <location line="+26"/>
         <source>Número de trabajo no válido: %1 (1 es el último)</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de treball no vàlid: %1 (l&apos;1 és el més recent)</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>--job y --add-label no van juntas: las etiquetas son las del trabajo o las escritas</source>
-        <translation type="unfinished"></translation>
+        <translation>--job i --add-label no es poden fer servir juntes: les etiquetes són les del treball o les escrites a mà</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -956,7 +956,7 @@ No hi ha cap impressora en aquest ordinador. Podeu desar les etiquetes en un PDF
     <message>
         <location line="+215"/>
         <source>No hay ningún trabajo %1 guardado; --list-jobs escribe los que hay.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hi ha cap treball %1 desat; --list-jobs escriu els que hi ha.</translation>
     </message>
     <message>
         <location line="-309"/>
@@ -1001,7 +1001,14 @@ No hi ha cap impressora en aquest ordinador. Podeu desar les etiquetes en un PDF
                       último) en lugar de leer el archivo de etiquetas, con su
                       diseño si no se indica --design
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --list-jobs [TEXT]  escriu els treballs desats, del més recent al més antic:
+                      el número, la data, el nombre d&apos;etiquetes i la primera i
+                      l&apos;última signatura; amb TEXT, només els que el tenen en
+                      alguna etiqueta
+  --job N             imprimeix les etiquetes del treball desat N (l&apos;1 és el
+                      més recent) en comptes de llegir el fitxer d&apos;etiquetes,
+                      amb el disseny del treball si no s&apos;indica --design
+</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1847,12 +1854,12 @@ etiquetes</translation>
     <message>
         <location filename="../common/core/history/jobhistory.cpp" line="+259"/>
         <source>Un trabajo guardado estaba dañado y se ha apartado como «%1»; los demás siguen guardados.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un treball desat estava malmès i s&apos;ha deixat a part amb el nom «%1»; els altres continuen desats.</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>El historial de trabajos estaba dañado y se ha apartado como «%1»; empieza uno nuevo.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historial de treballs estava malmès i s&apos;ha deixat a part amb el nom «%1»; se&apos;n comença un de nou.</translation>
     </message>
 </context>
 <context>

@@ -212,80 +212,80 @@ Periodicals Library = PER</translation>
     <message>
         <location filename="../common/ui/history/jobswindow.cpp" line="+29"/>
         <source>&amp;Abrir</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Open</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Quitar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remove</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Trabajos anteriores</source>
-        <translation type="unfinished"></translation>
+        <translation>Previous jobs</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Buscar:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Search:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>una signatura, o cualquier texto de las etiquetas</source>
-        <translation type="unfinished"></translation>
+        <translation>a call number, or any text on the labels</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Trabajos guardados</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved jobs</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Fecha</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Etiquetas</source>
-        <translation type="unfinished"></translation>
+        <translation>Labels</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Primera signatura</source>
-        <translation type="unfinished"></translation>
+        <translation>First call number</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Última signatura</source>
-        <translation type="unfinished"></translation>
+        <translation>Last call number</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Hoja</source>
-        <translation type="unfinished"></translation>
+        <translation>Sheet</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Cerrar</source>
-        <translation type="unfinished">&amp;Close</translation>
+        <translation>&amp;Close</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>la de siempre</source>
-        <translation type="unfinished">the usual font</translation>
+        <translation>the usual sheet</translation>
     </message>
     <message numerus="yes">
         <location line="+39"/>
         <source>¿Quitar el trabajo del %1, de %n etiquetas? No se podrá recuperar.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Remove the job from %1 (%n label)? It cannot be recovered.</numerusform>
+            <numerusform>Remove the job from %1 (%n labels)? It cannot be recovered.</numerusform>
         </translation>
     </message>
     <message>
         <location line="+6"/>
         <source>No se pudo quitar el trabajo: su archivo no se deja borrar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not remove the job: its file cannot be deleted.</translation>
     </message>
 </context>
 <context>
@@ -361,7 +361,7 @@ Periodicals Library = PER</translation>
     <message>
         <location line="+14"/>
         <source>Trabajos &amp;anteriores…</source>
-        <translation type="unfinished"></translation>
+        <translation>Previous &amp;jobs…</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -386,9 +386,9 @@ Periodicals Library = PER</translation>
     <message numerus="yes">
         <location line="+56"/>
         <source>Trabajo del %1: %n etiquetas</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Job from %1: %n label</numerusform>
+            <numerusform>Job from %1: %n labels</numerusform>
         </translation>
     </message>
     <message>
@@ -891,7 +891,7 @@ There is no printer on this computer. You can save the labels as a PDF and print
     <message>
         <location line="+1"/>
         <source>Falta el número del trabajo tras --job</source>
-        <translation type="unfinished"></translation>
+        <translation>Missing job number after --job</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -916,12 +916,12 @@ There is no printer on this computer. You can save the labels as a PDF and print
     <message>
         <location line="+26"/>
         <source>Número de trabajo no válido: %1 (1 es el último)</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid job number: %1 (1 is the most recent)</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>--job y --add-label no van juntas: las etiquetas son las del trabajo o las escritas</source>
-        <translation type="unfinished"></translation>
+        <translation>--job and --add-label cannot be used together: the labels come either from the job or from --add-label</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -956,7 +956,7 @@ There is no printer on this computer. You can save the labels as a PDF and print
     <message>
         <location line="+215"/>
         <source>No hay ningún trabajo %1 guardado; --list-jobs escribe los que hay.</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no saved job %1; --list-jobs lists the ones there are.</translation>
     </message>
     <message>
         <location line="-309"/>
@@ -1000,7 +1000,13 @@ There is no printer on this computer. You can save the labels as a PDF and print
                       último) en lugar de leer el archivo de etiquetas, con su
                       diseño si no se indica --design
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --list-jobs [TEXT]  lists the saved jobs, most recent first: the number,
+                      date, number of labels and first and last call numbers of
+                      each; with TEXT, only those that have it on some label
+  --job N             prints the labels of saved job N (1 is the most recent)
+                      instead of reading the label file, with the job’s own
+                      design unless --design is given
+</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1845,12 +1851,12 @@ labels</translation>
     <message>
         <location filename="../common/core/history/jobhistory.cpp" line="+259"/>
         <source>Un trabajo guardado estaba dañado y se ha apartado como «%1»; los demás siguen guardados.</source>
-        <translation type="unfinished"></translation>
+        <translation>A saved job was damaged and has been set aside as “%1”; the other jobs are still saved.</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>El historial de trabajos estaba dañado y se ha apartado como «%1»; empieza uno nuevo.</source>
-        <translation type="unfinished"></translation>
+        <translation>The job history was damaged and has been set aside as “%1”; a new one has been started.</translation>
     </message>
 </context>
 <context>

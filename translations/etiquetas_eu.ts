@@ -212,80 +212,80 @@ Hemeroteka = HEM</translation>
     <message>
         <location filename="../common/ui/history/jobswindow.cpp" line="+29"/>
         <source>&amp;Abrir</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;reki</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Quitar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kendu</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Trabajos anteriores</source>
-        <translation type="unfinished"></translation>
+        <translation>Aurreko lanak</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Buscar:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bilatu:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>una signatura, o cualquier texto de las etiquetas</source>
-        <translation type="unfinished"></translation>
+        <translation>signatura bat, edo etiketetako edozein testu</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Trabajos guardados</source>
-        <translation type="unfinished"></translation>
+        <translation>Gordetako lanak</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Fecha</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Etiquetas</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiketak</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Primera signatura</source>
-        <translation type="unfinished"></translation>
+        <translation>Lehen signatura</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Última signatura</source>
-        <translation type="unfinished"></translation>
+        <translation>Azken signatura</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Hoja</source>
-        <translation type="unfinished"></translation>
+        <translation>Orria</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Cerrar</source>
-        <translation type="unfinished">&amp;Itxi</translation>
+        <translation>&amp;Itxi</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>la de siempre</source>
-        <translation type="unfinished">ohikoa</translation>
+        <translation>ohikoa</translation>
     </message>
     <message numerus="yes">
         <location line="+39"/>
         <source>¿Quitar el trabajo del %1, de %n etiquetas? No se podrá recuperar.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 datako lana kendu? %n etiketa du, eta ezin izango da berreskuratu.</numerusform>
+            <numerusform>%1 datako lana kendu? %n etiketa ditu, eta ezin izango da berreskuratu.</numerusform>
         </translation>
     </message>
     <message>
         <location line="+6"/>
         <source>No se pudo quitar el trabajo: su archivo no se deja borrar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ezin izan da lana kendu: haren fitxategia ezin da ezabatu.</translation>
     </message>
 </context>
 <context>
@@ -361,7 +361,7 @@ Hemeroteka = HEM</translation>
     <message>
         <location line="+14"/>
         <source>Trabajos &amp;anteriores…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aurreko lanak…</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -386,9 +386,9 @@ Hemeroteka = HEM</translation>
     <message numerus="yes">
         <location line="+56"/>
         <source>Trabajo del %1: %n etiquetas</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 datako lana: %n etiketa</numerusform>
+            <numerusform>%1 datako lana: %n etiketa</numerusform>
         </translation>
     </message>
     <message>
@@ -891,7 +891,7 @@ Ez dago inprimagailurik ordenagailu honetan. Etiketak PDF batean gorde ditzakezu
     <message>
         <location line="+1"/>
         <source>Falta el número del trabajo tras --job</source>
-        <translation type="unfinished"></translation>
+        <translation>Lanaren zenbakia falta da --job ondoren</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -916,12 +916,12 @@ Ez dago inprimagailurik ordenagailu honetan. Etiketak PDF batean gorde ditzakezu
     <message>
         <location line="+26"/>
         <source>Número de trabajo no válido: %1 (1 es el último)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lan-zenbaki baliogabea: %1 (1 azkena da)</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>--job y --add-label no van juntas: las etiquetas son las del trabajo o las escritas</source>
-        <translation type="unfinished"></translation>
+        <translation>--job eta --add-label ezin dira batera erabili: etiketak lanekoak edo eskuz idatzitakoak dira</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -956,7 +956,7 @@ Ez dago inprimagailurik ordenagailu honetan. Etiketak PDF batean gorde ditzakezu
     <message>
         <location line="+215"/>
         <source>No hay ningún trabajo %1 guardado; --list-jobs escribe los que hay.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ez dago %1 zenbakiko lan gorderik; --list-jobs aukerak daudenak idazten ditu.</translation>
     </message>
     <message>
         <location line="-309"/>
@@ -1002,7 +1002,15 @@ Ez dago inprimagailurik ordenagailu honetan. Etiketak PDF batean gorde ditzakezu
                       último) en lugar de leer el archivo de etiquetas, con su
                       diseño si no se indica --design
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --list-jobs [TESTUA]
+                      gordetako lanak idazten ditu, azkenetik lehenera:
+                      bakoitzaren zenbakia, data, etiketa kopurua eta lehen
+                      eta azken signaturak; TESTUA adieraziz gero, etiketaren
+                      batean testu hori dutenak soilik
+  --job N             gordetako N zenbakiko lanaren etiketak inprimatzen ditu
+                      (1 azkena da), etiketa-fitxategia irakurri ordez, eta
+                      lanaren diseinua erabiltzen du, --design adierazi ezean
+</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1855,12 +1863,12 @@ etiketak</translation>
     <message>
         <location filename="../common/core/history/jobhistory.cpp" line="+259"/>
         <source>Un trabajo guardado estaba dañado y se ha apartado como «%1»; los demás siguen guardados.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gordetako lan bat hondatuta zegoen, eta «%1» izenarekin gorde da aparte; gainerakoak gordeta daude oraindik.</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>El historial de trabajos estaba dañado y se ha apartado como «%1»; empieza uno nuevo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lanen historia hondatuta zegoen, eta «%1» izenarekin gorde da aparte; historia berri bat hasten da.</translation>
     </message>
 </context>
 <context>

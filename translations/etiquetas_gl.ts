@@ -212,80 +212,80 @@ Hemeroteca = HEM</translation>
     <message>
         <location filename="../common/ui/history/jobswindow.cpp" line="+29"/>
         <source>&amp;Abrir</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Quitar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Trabajos anteriores</source>
-        <translation type="unfinished"></translation>
+        <translation>Traballos anteriores</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Buscar:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>una signatura, o cualquier texto de las etiquetas</source>
-        <translation type="unfinished"></translation>
+        <translation>unha sinatura, ou calquera texto das etiquetas</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Trabajos guardados</source>
-        <translation type="unfinished"></translation>
+        <translation>Traballos gardados</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Fecha</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Etiquetas</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiquetas</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Primera signatura</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeira sinatura</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Última signatura</source>
-        <translation type="unfinished"></translation>
+        <translation>Última sinatura</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Hoja</source>
-        <translation type="unfinished"></translation>
+        <translation>Folla</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Cerrar</source>
-        <translation type="unfinished">&amp;Pechar</translation>
+        <translation>&amp;Pechar</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>la de siempre</source>
-        <translation type="unfinished">a de sempre</translation>
+        <translation>a de sempre</translation>
     </message>
     <message numerus="yes">
         <location line="+39"/>
         <source>¿Quitar el trabajo del %1, de %n etiquetas? No se podrá recuperar.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Eliminar o traballo do %1, de %n etiqueta? Non se poderá recuperar.</numerusform>
+            <numerusform>Eliminar o traballo do %1, de %n etiquetas? Non se poderá recuperar.</numerusform>
         </translation>
     </message>
     <message>
         <location line="+6"/>
         <source>No se pudo quitar el trabajo: su archivo no se deja borrar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non se puido eliminar o traballo: non se pode borrar o seu ficheiro.</translation>
     </message>
 </context>
 <context>
@@ -361,7 +361,7 @@ Hemeroteca = HEM</translation>
     <message>
         <location line="+14"/>
         <source>Trabajos &amp;anteriores…</source>
-        <translation type="unfinished"></translation>
+        <translation>Traballos &amp;anteriores…</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -386,9 +386,9 @@ Hemeroteca = HEM</translation>
     <message numerus="yes">
         <location line="+56"/>
         <source>Trabajo del %1: %n etiquetas</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Traballo do %1: %n etiqueta</numerusform>
+            <numerusform>Traballo do %1: %n etiquetas</numerusform>
         </translation>
     </message>
     <message>
@@ -891,7 +891,7 @@ Non hai ningunha impresora neste equipo. Pode gardar as etiquetas nun PDF e impr
     <message>
         <location line="+1"/>
         <source>Falta el número del trabajo tras --job</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta o número do traballo despois de --job</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -916,12 +916,12 @@ Non hai ningunha impresora neste equipo. Pode gardar as etiquetas nun PDF e impr
     <message>
         <location line="+26"/>
         <source>Número de trabajo no válido: %1 (1 es el último)</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de traballo non válido: %1 (1 é o último)</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>--job y --add-label no van juntas: las etiquetas son las del trabajo o las escritas</source>
-        <translation type="unfinished"></translation>
+        <translation>--job e --add-label non van xuntas: as etiquetas son as do traballo ou as escritas</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -956,7 +956,7 @@ Non hai ningunha impresora neste equipo. Pode gardar as etiquetas nun PDF e impr
     <message>
         <location line="+215"/>
         <source>No hay ningún trabajo %1 guardado; --list-jobs escribe los que hay.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non hai ningún traballo %1 gardado; --list-jobs escribe os que hai.</translation>
     </message>
     <message>
         <location line="-309"/>
@@ -1000,7 +1000,14 @@ Non hai ningunha impresora neste equipo. Pode gardar as etiquetas nun PDF e impr
                       último) en lugar de leer el archivo de etiquetas, con su
                       diseño si no se indica --design
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --list-jobs [TEXTO] escribe os traballos gardados, do último ao primeiro:
+                      o seu número, a data, cantas etiquetas e a primeira e a
+                      última sinatura; con TEXTO, só os que o teñen nalgunha
+                      etiqueta
+  --job N             imprime as etiquetas do traballo gardado N (1 é o
+                      último) en lugar de ler o ficheiro de etiquetas, co seu
+                      deseño se non se indica --design
+</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1845,12 +1852,12 @@ etiquetas</translation>
     <message>
         <location filename="../common/core/history/jobhistory.cpp" line="+259"/>
         <source>Un trabajo guardado estaba dañado y se ha apartado como «%1»; los demás siguen guardados.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un traballo gardado estaba danado e apartouse como «%1»; os demais seguen gardados.</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>El historial de trabajos estaba dañado y se ha apartado como «%1»; empieza uno nuevo.</source>
-        <translation type="unfinished"></translation>
+        <translation>O historial de traballos estaba danado e apartouse como «%1»; comeza un novo.</translation>
     </message>
 </context>
 <context>

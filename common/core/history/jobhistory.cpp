@@ -162,12 +162,26 @@ void addSection(QByteArray& out, QByteArrayView name, QByteArrayView bytes) {
     out += '\n';
 }
 
-// The fields of every label, case-folded, for the search; a field's lines
-// read as one, the way the client wrote the call number.
+// `text` case-folded in place, a field's lines read as one, the way the
+// client wrote the call number. Most of a history is ASCII, folded here
+// without Qt's tables: a thousand jobs are read each time the window opens.
+void foldForSearch(QString& text) {
+    for (QChar& c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80) {
+            if (u >= 'A' && u <= 'Z') c = QChar(char16_t(u + 32));
+            else if (u == char16_t(kLineBreak)) c = QChar(u' ');
+        } else if (!c.isSurrogate()) {
+            c = c.toCaseFolded();
+        }
+    }
+}
+
+// The fields of every label and every edit, folded for the search.
 QString searchTextOf(QByteArrayView labels, QByteArrayView edits) {
     QString text = QString::fromUtf8(labels) + u'\n' + QString::fromUtf8(edits);
-    text.replace(QChar(kLineBreak), u' ');
-    return text.toCaseFolded();
+    foldForSearch(text);
+    return text;
 }
 
 QDateTime dateOfName(const QString& file) {
@@ -231,7 +245,9 @@ std::optional<KeptJob> fromBytes(const QByteArray& bytes) {
 }
 
 bool matches(const Listed& listed, const QString& text) {
-    return listed.searchText.contains(text.toCaseFolded());
+    QString folded = text;
+    foldForSearch(folded);
+    return listed.searchText.contains(folded);
 }
 
 History::History(QString folder, Bound bound, Clock clock)
