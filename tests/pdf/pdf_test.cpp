@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cmath>
 
@@ -288,4 +289,51 @@ TEST(Pdf, TypedLabelsWhereTheyBelong) {
     const fichas::LabelPlaces p = fichas::printedPlaces();
     expectWordAt(f, "B9", 1, p.x[0] + 1.5, p.y[0]);
     expectWordAt(f, "Pérez", 1, p.x[0] + 1, p.y[0] + 0.5);
+}
+
+// Two print files in turn, then the first job again once its print file is
+// gone: word box for word box the sheets it gave; found by one call number,
+// and one of its labels printed alone from place 17 of a used sheet.
+TEST(LomosPdf, AKeptJobPrintsAgainWithoutItsPrintFile) {
+    TempDriveC c;
+    c.putDefaultCoordinates();
+    c.putPrintFile(printFileWithCallNumbers({"QA76.73 C15", "B72 R49", "PQ7297 R47"}));
+    QTemporaryDir out;
+    ASSERT_EQ(runLomos({"--pdf", out.filePath("first.pdf")}).exitCode, 0);
+    c.putPrintFile(printFileWithCallNumbers({"K1 A1"}));
+    ASSERT_EQ(runLomos({"--pdf", out.filePath("second.pdf")}).exitCode, 0);
+    ASSERT_TRUE(QFile::remove(c.file("CLIENTE/CATALOG/FILES/BIB50/PRINT/itemlbl.prn")));
+
+    const QStringList listed = runLomos({"--list-jobs"}).out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(listed.size(), 2);
+    const QRegularExpression line(QStringLiteral("^2\t\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d\t3\tQA76.73 C15\tPQ7297 R47$"));
+    EXPECT_TRUE(line.match(listed[1]).hasMatch()) << listed[1].toStdString();
+    EXPECT_TRUE(listed[0].startsWith(QStringLiteral("1\t"))) << listed[0].toStdString();
+    const QString found = runLomos({"--list-jobs", "b72 r49"}).out;
+    EXPECT_TRUE(found.startsWith(QStringLiteral("2\t")) && found.count(u'\n') == 1) << found.toStdString();
+
+    ASSERT_EQ(runLomos({"--job", "2", "--pdf", out.filePath("again.pdf")}).exitCode, 0);
+    const PdfText first = readPdfWords(out.filePath("first.pdf"));
+    const PdfText again = readPdfWords(out.filePath("again.pdf"));
+    ASSERT_EQ(again.words.size(), first.words.size());
+    ASSERT_FALSE(first.words.isEmpty());
+    for (qsizetype i = 0; i < first.words.size(); ++i) {
+        const PdfWord &a = first.words[i], &b = again.words[i];
+        EXPECT_TRUE(a.text == b.text && a.page == b.page && a.xMinCm == b.xMinCm &&
+                    a.yMinCm == b.yMinCm && a.xMaxCm == b.xMaxCm && a.yMaxCm == b.yMaxCm)
+            << a.text.toStdString();
+    }
+    const ProcessRun one = runLomos({"--job", "2", "--labels", "2", "--start", "17", "--pdf",
+                                     out.filePath("one.pdf")});
+    ASSERT_EQ(one.exitCode, 0) << one.err.toStdString();
+    const PdfText reprint = readPdfWords(out.filePath("one.pdf"));
+    const lomos::CoordinateTable t = lomos::defaultCoordinateTable();
+    expectWordAt(reprint, "B72", 1, t.x[16].toDouble(), t.y[16].toDouble());
+    EXPECT_TRUE(reprint.find("QA76.73").isEmpty() && reprint.find("PQ7297").isEmpty());
+    EXPECT_EQ(runLomos({"--list-jobs"}).out.count(u'\n'), 2);  // reprints keep nothing
+
+    const ProcessRun none = runLomos({"--job", "3", "--pdf", out.filePath("none.pdf")});
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_TRUE(none.err.contains(QStringLiteral("No hay ningún trabajo 3 guardado"))) << none.err.toStdString();
+    EXPECT_FALSE(QFile::exists(out.filePath("none.pdf")));
 }

@@ -5,8 +5,10 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
 #include "common/paint/paintersurface.h"
+#include "common/ui/history/jobswindow.h"
 #include "fichas/core/fullwalk.h"
 #include "fichas/ui/mainwindow.h"
 #include "pdfwords.h"
@@ -98,6 +100,43 @@ private Q_SLOTS:
                                barcodes[copy].yMinCm - places.y[size_t(4 + copy)]) < 0.01);
         }
         QVERIFY(pdf.find("K0").isEmpty() && pdf.find("K2").isEmpty() && pdf.find("K1").size() == 2);
+    }
+
+    // A job kept, found again by a field of its labels after another and
+    // "Limpiar", and its third label printed alone from place 17 of a used
+    // sheet.
+    void aKeptJobIsFoundAndOneOfItsLabelsPrintedAgain() {
+        window(printFileWithFullItems(4));
+        click("cmdGenerar");
+        m_c->putPrintFile(printFileWithFullItems(1));
+        click("cmdGenerar");
+        click("cmdLimpiar");
+        m_w->findChild<QAction*>("mnuTrabajos")->trigger();
+        auto* jobs = windowtest::opened<JobsWindow>("frmTrabajos");
+        QVERIFY(jobs);
+        auto* list = jobs->findChild<QTreeWidget*>("lstTrabajos");
+        QCOMPARE(list->topLevelItemCount(), 2);
+        QCOMPARE(list->topLevelItem(1)->text(1), QStringLiteral("4"));
+        jobs->findChild<QLineEdit*>("txtBuscar")->setText(QStringLiteral("t2"));
+        QVERIFY(list->topLevelItem(0)->isHidden() && !list->topLevelItem(1)->isHidden());
+        QTest::mouseClick(jobs->findChild<QPushButton*>("cmdAbrir"), Qt::LeftButton);
+        auto* review = windowtest::opened<ReviewWindow>("frmRevisar");
+        QVERIFY(review);
+        m_w->findChild<QSpinBox*>("txtInicio")->setValue(17);
+        review->showLabel(2);
+        QTemporaryDir out;
+        m_outside->printer = [&](auto, int) {
+            return std::make_shared<PdfSurface>(out.filePath("f.pdf"), PdfSurface::Paper::A4);
+        };
+        m_dialogs->answerPrinter(true);
+        QTest::mouseClick(review->findChild<QPushButton*>("cmdImprimirSeleccion"), Qt::LeftButton);
+        const PdfText pdf = readPdfWords(out.filePath("f.pdf"));
+        const fichas::LabelPlaces places = fichas::printedPlaces();
+        const QList<PdfWord> found = pdf.find("B2");
+        QCOMPARE(found.size(), 1);
+        QVERIFY(std::hypot(found[0].xMinCm - places.x[16] - 1.5, found[0].yMinCm - places.y[16]) < 0.01);
+        QVERIFY(pdf.find("K0").isEmpty() && pdf.find("K1").isEmpty() && pdf.find("K3").isEmpty());
+        QCOMPARE(pdf.find("K2").size(), 1);
     }
 
     // On a stock the map, the test sheet and the labels follow its sheet.
