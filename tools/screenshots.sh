@@ -15,7 +15,7 @@ trap 'tests/spooler/spooler.sh stop "$drive/spooler" >/dev/null; rm -rf "$drive"
 mkdir -p "$drive/CLIENTE/CATALOG/FILES/BIB50/PRINT" "$drive/usuario"
 cp demo/itemlbl.prn "$drive/CLIENTE/CATALOG/FILES/BIB50/PRINT/"
 cp demo/ini.prn demo/cy.txt "$drive/"
-export ETIQUETAS_UNIDAD_C="$drive" XDG_CONFIG_HOME="$drive/usuario"
+export ETIQUETAS_UNIDAD_C="$drive" XDG_CONFIG_HOME="$drive/usuario" XDG_DATA_HOME="$drive/datos"
 xvfb-run -a -s "-screen 0 1280x1024x24" build-shots/tools/screenshots/screenshots "$PWD/docs"
 for program in lomos fichas; do
   "build-shots/$program/$program" --pdf "$drive/$program.pdf" --test-sheet

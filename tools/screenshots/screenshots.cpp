@@ -6,6 +6,8 @@
 // de etiquetas…" on a stock of 44 labels with the main window and the
 // coordinate editor that follow it.
 #include <QApplication>
+#include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -14,6 +16,10 @@
 #include <QThread>
 
 #include "common/core/check/labelcheck.h"
+#include "common/core/sheets/catalogue.h"
+#include "common/core/sheets/stockchoice.h"
+#include "common/paint/labelprinter.h"
+#include "lomos/core/coordinates.h"
 #include "common/core/program/startup.h"
 #include "common/core/text/messages.h"
 #include "common/ui/boxes/qtdialogs.h"
@@ -35,16 +41,35 @@ bool save(QWidget& window, const QString& path) {
     return window.grab().save(path);
 }
 
-// The real boxes, but for the label's edit, which is made here.
+// The real boxes, but for the label's edit, which is made here, and, while
+// `answering`, the check's box and the preview's question, answered here:
+// the check's text is kept for a picture of its own.
 class EditingDialogs : public QtDialogs {
 public:
     std::optional<jobselection::Fields> editLabel(QWidget*, const QString&, const QStringList&,
                                                   const jobselection::Fields& fields) override {
         jobselection::Fields edited = fields;
+        if (edited.size() <= m_field) edited.resize(m_field + 1);
+        if (edited[m_field].isEmpty()) edited[m_field].append(QString());
         edited[m_field].last() += QStringLiteral(" c.2");
         return edited;
     }
+    int choose(QWidget* parent, const QString& title, const QString& text,
+               const QStringList& buttons) override {
+        if (!answering) return QtDialogs::choose(parent, title, text, buttons);
+        checkText = text;
+        checkButtons = buttons;
+        return 0;
+    }
+    bool questionBeside(QWidget* parent, const QString& title, const QString& text,
+                        const QRect& keepClear) override {
+        if (!answering) return QtDialogs::questionBeside(parent, title, text, keepClear);
+        return false;
+    }
     size_t m_field = 0;
+    bool answering = false;
+    QString checkText;
+    QStringList checkButtons;
 };
 
 using windowtest::opened;
@@ -78,6 +103,83 @@ bool saveEachLanguage(QApplication& app, const QString& folder, EditingDialogs& 
                       folder + QStringLiteral("/lomos-configurar-%1.png").arg(language.code));
         opened("frmConfigura")->close();
     }
+    return saved;
+}
+
+// The demo print file's first `count` items after the first `skip`, as the
+// client writes a print file.
+QByteArray demoItems(int skip, int count) {
+    QFile demo(QStringLiteral(ETIQUETAS_DEMO_DIR "/itemlbl.prn"));
+    demo.open(QIODevice::ReadOnly);
+    const QByteArray whole = demo.readAll();
+    QByteArray out;
+    qsizetype at = 0;
+    for (int i = 0; i < skip + count; ++i) {
+        const qsizetype begin = whole.indexOf("<section-02>", at);
+        const qsizetype end = whole.indexOf("</section-02>", begin);
+        if (begin < 0 || end < 0) break;
+        at = end + 13;
+        if (i >= skip) out += whole.mid(begin, at - begin) + "\r\n";
+    }
+    return out;
+}
+
+// Writes the print file "Generar" reads.
+void putPrintFile(const QByteArray& items) {
+    QFile file(qEnvironmentVariable("ETIQUETAS_UNIDAD_C") +
+               QStringLiteral("/CLIENTE/CATALOG/FILES/BIB50/PRINT/itemlbl.prn"));
+    file.open(QIODevice::WriteOnly);
+    file.write("<printout>\r\n" + items + "</printout>\r\n");
+}
+
+// A roll of spine labels on the LabelWriter, its page turned a quarter;
+// the laser's margins over the top row and the left column of a sheet of
+// 70 mm labels three across, in the check and the preview; the jobs kept.
+bool saveRollsMarginsAndJobs(const QString& folder, EditingDialogs& dialogs) {
+    bool saved = true;
+    lomos::MainWindow roll(Seams{dialogs});
+    run(&roll, "mnuHoja");
+    auto* stocks = opened<StockWindow>("frmHoja");
+    stocks->search(QStringLiteral("Dymo 11355"));
+    stocks->useCurrent();
+    labelprinter::choose(QStringLiteral("LW450"));
+    run(&roll, "mnuImpresora");
+    QWidget* printer = opened("frmImpresora");
+    printer->findChild<QComboBox*>(QStringLiteral("cboImpresora"))->setCurrentText(QStringLiteral("LW450"));
+    printer->findChild<QComboBox*>(QStringLiteral("cboGiro"))->setCurrentIndex(1);
+    saved &= save(*printer, folder + QStringLiteral("/impresora-de-etiquetas.png"));
+    printer->close();
+
+    // Positions saved 2 mm inside each label before the laser was chosen.
+    const catalogue::Catalogue catalogue = catalogue::read(catalogue::folder());
+    const Stock* found = catalogue.find(QStringLiteral("Igepa EA-700x254"));
+    if (!found) return false;
+    const std::optional<Stock> igepa = *found;
+    stockchoice::choose(QStringLiteral("lomos"), igepa);
+    lomos::writeCoordinateFile(lomos::coordinateFileOf(igepa),
+                               lomos::stockCoordinateTable(*igepa, 2.0, std::nullopt));
+    labelprinter::choose(QStringLiteral("Laser"));
+    lomos::MainWindow laser(Seams{dialogs});
+    putPrintFile(demoItems(0, 24));
+    run(&laser, "Toolbar1_1");
+    dialogs.answering = true;
+    run(&laser, "Toolbar1_2");
+    dialogs.answering = false;
+    saved &= save(*opened("Form1"), folder + QStringLiteral("/margen-de-la-impresora.png"));
+    QMessageBox box(QMessageBox::NoIcon, messages::title(), dialogs.checkText);
+    for (const QString& button : dialogs.checkButtons) box.addButton(button, QMessageBox::AcceptRole);
+    saved &= save(box, folder + QStringLiteral("/margen-comprobacion.png"));
+    opened("Form1")->close();
+
+    // Three jobs in turn: the window lists them, one found by a call number.
+    putPrintFile(demoItems(24, 12));
+    run(&laser, "Toolbar1_1");
+    putPrintFile(demoItems(36, 8));
+    run(&laser, "Toolbar1_1");
+    run(&laser, "mnuTrabajos");
+    QWidget* jobs = opened("frmTrabajos");
+    jobs->findChild<QLineEdit*>(QStringLiteral("txtBuscar"))->setText(QStringLiteral("qa76.73"));
+    saved &= save(*jobs, folder + QStringLiteral("/trabajos-anteriores.png"));
     return saved;
 }
 
@@ -155,5 +257,6 @@ int main(int argc, char** argv) {
     box.addButton(messages::review(), QMessageBox::ActionRole);
     box.addButton(messages::cancel(), QMessageBox::RejectRole);
     saved &= save(box, folder + QStringLiteral("/comprobacion.png"));
+    saved &= saveRollsMarginsAndJobs(folder, dialogs);
     return saved ? 0 : 1;
 }
