@@ -610,8 +610,9 @@ int runBatchJob(const QStringList& arguments, const LabelProgram& program, QText
     const auto history = std::make_shared<jobhistory::History>(jobhistory::History::userFolder());
     generation::Report report;
     if (options.job) {
-        if (const QString wrong = openKept(*options.job, *history, workbench, report); !wrong.isEmpty())
-            return refuse(wrong);
+        const QString wrong = openKept(*options.job, *history, workbench, report);
+        for (const QString& notice : history->takeNotices()) err << notice << "\n";
+        if (!wrong.isEmpty()) return refuse(wrong);
         // --design makes the labels again with another design.
         if (options.design) workbench.setDesign(settings.design);
     } else {

@@ -34,7 +34,7 @@ std::vector<qint64> keptCounts(const QString& folder) {
 }  // namespace
 
 // What a run of steps keeps: "A" and "B" generate a print file of 2 and 3
-// labels, "E" one without labels, "O" opens the newest kept job and prints
+// labels, "E" one without labels, "O" opens the oldest kept job and prints
 // it, "T" types a label by hand.
 struct KeepCase {
     const char* name;
@@ -53,8 +53,8 @@ TEST_P(Keeping, WhatIsKept) {
         if (step == 'T') workbench->addTyped({{QStringLiteral("HU 860 CER")}});
         if (step == 'O') {
             History history(folder);
-            const jobhistory::Listed newest = history.list().front();
-            workbench->open(*history.load(newest.file), newest.file);
+            const jobhistory::Listed oldest = history.list().back();
+            workbench->open(*history.load(oldest.file), oldest.file);
             workbench->keepEdits();
         } else if (step != 'T') {
             workbench->generate(kClient, generation::SaveSettings::No);
@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(History, Keeping, testing::Values(
     KeepCase{"a_reprint_of_a_kept_job", "ABO", {3, 2}},
     KeepCase{"labels_typed_join_the_job_kept", "AT", {3}},
     KeepCase{"labels_typed_alone", "T", {1}},
-    KeepCase{"labels_typed_on_a_reopened_job_are_a_new_one", "ABOT", {4, 3, 2}}),
+    KeepCase{"labels_typed_on_a_reopened_job_are_a_new_one", "ABOT", {3, 3, 2}}),
     CaseName());
 // clang-format on
 
@@ -97,6 +97,23 @@ TEST(History, AnOpenedJobHasItsLabelsAndEdits) {
     for (qint64 i = 0; i < 3; ++i) EXPECT_EQ(opened->labels()->fields(i), made->labels()->fields(i));
     ASSERT_NE(opened->review().edit(1), nullptr);
     EXPECT_EQ(*opened->review().edit(1), *made->review().edit(1));
+}
+
+// A kept job is made again with its own design, whatever the design in use.
+TEST(History, AnOpenedJobHasItsDesign) {
+    TempDriveC c;
+    const QString folder = c.file(QStringLiteral("historial"));
+    c.putPrintFile(printFileWithCallNumbers({"qa76 c15"}));
+    const auto made = workbenchIn(lomos::program(), folder);
+    design::Design capitals;
+    capitals.spine.capitals = true;
+    made->setDesign(capitals);
+    made->generate(kClient, generation::SaveSettings::No);
+    History history(folder);
+    const QString file = history.list().at(0).file;
+    const auto opened = workbenchIn(lomos::program(), folder);
+    opened->open(*history.load(file), file);
+    EXPECT_EQ(opened->labels()->fields(0), (jobselection::Fields{{"QA76", "C15"}}));
 }
 
 // The oldest jobs go first, past the count or past the age.
@@ -131,29 +148,12 @@ INSTANTIATE_TEST_SUITE_P(History, Bounded, testing::Values(
     CaseName());
 // clang-format on
 
-// A damaged job is set aside under another name and said once; the others
-// stay, and the next job is kept. A history folder that is no folder starts
-// again.
-TEST(History, ADamagedJobIsSetAsideAndSaidOnce) {
+// A history folder that is no folder is set aside, said once, and a new
+// history starts.
+TEST(History, AFolderThatIsNoFolderStartsAgain) {
     TempDriveC c;
-    const QString folder = c.file(QStringLiteral("h"));
-    History history(folder);
     KeptJob job;
     job.labels = {{{QStringLiteral("K1")}}};
-    const QString good = *history.keep(job);
-    const QString cut = *history.keep(job);
-    QByteArray bytes = c.read(QStringLiteral("h/") + QFileInfo(cut).fileName());
-    bytes.chop(2);
-    c.write(QStringLiteral("h/") + QFileInfo(cut).fileName(), bytes);
-
-    ASSERT_EQ(history.list().size(), 1u);
-    EXPECT_EQ(history.list().at(0).file, good);
-    EXPECT_EQ(history.takeNotices().size(), 1);
-    EXPECT_TRUE(QFile::exists(cut + QStringLiteral(".dañado")));
-    EXPECT_TRUE(history.takeNotices().isEmpty());
-    EXPECT_TRUE(history.keep(job));
-    EXPECT_EQ(history.list().size(), 2u);
-
     c.write(QStringLiteral("otro"), "no es una carpeta");
     History broken(c.file(QStringLiteral("otro")));
     EXPECT_TRUE(broken.keep(job));
@@ -162,15 +162,16 @@ TEST(History, ADamagedJobIsSetAsideAndSaidOnce) {
     EXPECT_EQ(c.read(QStringLiteral("otro.dañado")), "no es una carpeta");
 }
 
-// A job a newer version wrote keeps what this one does not know when its
-// edits are kept; fields of any text come back as they went.
-TEST(History, ANewerVersionsFieldsAreKept) {
+// A job a newer version wrote, with keys and sections this one does not
+// know, is listed and opened like any other, never set aside, and written
+// again with them; fields of any text come back as they went.
+TEST(History, ANewerVersionsJobIsReadAndItsFieldsKept) {
     TempDriveC c;
     const QString folder = c.file(QStringLiteral("h"));
     History history(folder);
     KeptJob job;
     job.program = QStringLiteral("lomos");
-    job.items = printFileWithCallNumbers({"K1\tA\\1"});
+    job.items = printFileWithCallNumbers({"K1 A1"});
     job.labels = {jobselection::Fields{{QStringLiteral("K1\tA\\1"), QStringLiteral("dos\nlíneas")}},
                   jobselection::Fields{QStringList{}}, jobselection::Fields{QStringList{QString()}}};
     const QString file = *history.keep(job);
@@ -179,17 +180,101 @@ TEST(History, ANewerVersionsFieldsAreKept) {
     bytes.insert(bytes.lastIndexOf("fin\n"), "[futuro 3]\nabc\n");
     c.write(QStringLiteral("h/") + QFileInfo(file).fileName(), bytes);
 
+    ASSERT_EQ(history.list().size(), 1u);
+    EXPECT_TRUE(history.takeNotices().isEmpty());
+    std::optional<KeptJob> read = history.load(file);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->labels, job.labels);
     const auto workbench = workbenchIn(lomos::program(), folder);
-    workbench->open(*history.load(file), file);
-    workbench->review().setEdit(0, {{QStringLiteral("K1 bis")}});
-    workbench->keepEdits();
-    const std::optional<KeptJob> again = history.load(file);
-    ASSERT_TRUE(again);
-    EXPECT_EQ(again->labels, job.labels);
-    EXPECT_EQ(again->edits.at(0), (jobselection::Fields{{QStringLiteral("K1 bis")}}));
+    workbench->open(*read, file);
+    EXPECT_EQ(workbench->labels()->fields(0), (jobselection::Fields{{"K1", "A1"}}));
+    read->edits[0] = {{QStringLiteral("K1 bis")}};
+    ASSERT_TRUE(history.replace(file, *read));
     const QByteArray written = readAll(file);
     EXPECT_TRUE(written.contains("\ncolor=azul\n")) << written.toStdString();
     EXPECT_TRUE(written.contains("\n[futuro 3]\nabc\n")) << written.toStdString();
+    EXPECT_EQ(history.load(file)->edits.at(0), read->edits.at(0));
+}
+
+// Edits printed go with the job "Generar" kept; other edits on a job kept
+// before are a job of their own, the one before untouched; a reprint as it
+// was keeps nothing.
+TEST(History, EditsPrintedAreKeptWithTheirJob) {
+    TempDriveC c;
+    const QString folder = c.file(QStringLiteral("historial"));
+    c.putPrintFile(printFileWithCallNumbers({"QA76 .C15", "B72 R4"}));
+    const auto workbench = workbenchIn(lomos::program(), folder);
+    workbench->generate(kClient, generation::SaveSettings::No);
+    workbench->review().setEdit(1, {{QStringLiteral("B72"), QStringLiteral("R4 bis")}});
+    workbench->keepEdits();
+    workbench->keepEdits();  // printed again
+    History history(folder);
+    ASSERT_EQ(history.list().size(), 1u);
+    const QString first = history.list().at(0).file;
+    EXPECT_EQ(history.load(first)->edits.size(), 1u);
+
+    workbench->open(*history.load(first), first);
+    ASSERT_NE(workbench->review().edit(1), nullptr);
+    workbench->keepEdits();  // as kept
+    EXPECT_EQ(history.list().size(), 1u);
+    workbench->review().undo(1);
+    workbench->keepEdits();
+    ASSERT_EQ(history.list().size(), 2u);
+    EXPECT_TRUE(history.load(history.list().at(0).file)->edits.empty());
+    EXPECT_EQ(history.load(first)->edits.size(), 1u);
+}
+
+// A file of a damaged or crafted job is set aside, said once, and the
+// others read: cut short, a section longer than the file, a length that
+// is no number, a first line of another file.
+struct DamageCase {
+    const char* name;
+    const char* from;  // what the whole job's bytes hold
+    const char* to;    // in its place
+};
+class Damaged : public testing::TestWithParam<DamageCase> {};
+TEST_P(Damaged, IsSetAsideAndSaidOnce) {
+    TempDriveC c;
+    const QString folder = c.file(QStringLiteral("h"));
+    History history(folder);
+    KeptJob job;
+    job.labels = {{{QStringLiteral("K1")}}};
+    const QString good = *history.keep(job);
+    const QString damaged = *history.keep(job);
+    QByteArray bytes = readAll(damaged);
+    ASSERT_TRUE(bytes.contains(GetParam().from));
+    bytes.replace(GetParam().from, GetParam().to);
+    c.write(QStringLiteral("h/") + QFileInfo(damaged).fileName(), bytes);
+
+    ASSERT_EQ(history.list().size(), 1u);
+    EXPECT_EQ(history.list().at(0).file, good);
+    EXPECT_EQ(history.takeNotices().size(), 1);
+    EXPECT_TRUE(QFile::exists(damaged + QStringLiteral(".dañado")));
+    EXPECT_TRUE(history.keep(job));
+    EXPECT_EQ(history.list().size(), 2u);
+    EXPECT_TRUE(history.takeNotices().isEmpty());
+}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(History, Damaged, testing::Values(
+    DamageCase{"cut_short", "fin\n", "fi"},
+    DamageCase{"a_section_past_the_end", "[etiquetas 3]", "[etiquetas 9223372036854775807]"},
+    DamageCase{"a_length_that_is_no_number", "[etiquetas 3]", "[etiquetas tres]"},
+    DamageCase{"another_file", "etiquetas-trabajo\n", "<printout>\n"}),
+    CaseName());
+// clang-format on
+
+// An edit of another shape than the program's labels is left out.
+TEST(History, AnEditOfAnotherShapeIsLeftOut) {
+    TempDriveC c;
+    History history(c.file(QStringLiteral("h")));
+    KeptJob job;
+    job.items = printFileWithFullItems(2);
+    job.edits[1] = {{QStringLiteral("B2")}};
+    const QString file = *history.keep(job);
+    const auto workbench = workbenchIn(fichas::program(), c.file(QStringLiteral("h")));
+    workbench->open(*history.load(file), file);
+    ASSERT_EQ(workbench->labels()->count(), 2);
+    EXPECT_EQ(workbench->review().edit(1), nullptr);
 }
 
 // Any field of any label finds its job, whatever the case; a call number

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 
+#include "common/core/history/jobhistory.h"
 #include "common/core/sheets/catalogue.h"
 #include "common/paint/paintersurface.h"
 #include "fichas/core/fullwalk.h"
@@ -323,12 +324,19 @@ TEST(LomosPdf, AKeptJobPrintsAgainWithoutItsPrintFile) {
                     a.yMinCm == b.yMinCm && a.xMaxCm == b.xMaxCm && a.yMaxCm == b.yMaxCm)
             << a.text.toStdString();
     }
+    // As the window keeps a job printed with an edit.
+    jobhistory::History history(c.file("datos/lomos/trabajos"));
+    const QString second = history.list().at(1).file;
+    jobhistory::KeptJob edited = *history.load(second);
+    edited.edits[1] = {{"B72", "R49", "bis"}};
+    ASSERT_TRUE(history.replace(second, edited));
     const ProcessRun one = runLomos({"--job", "2", "--labels", "2", "--start", "17", "--pdf",
                                      out.filePath("one.pdf")});
     ASSERT_EQ(one.exitCode, 0) << one.err.toStdString();
     const PdfText reprint = readPdfWords(out.filePath("one.pdf"));
     const lomos::CoordinateTable t = lomos::defaultCoordinateTable();
     expectWordAt(reprint, "B72", 1, t.x[16].toDouble(), t.y[16].toDouble());
+    EXPECT_EQ(reprint.find("bis").size(), 1);
     EXPECT_TRUE(reprint.find("QA76.73").isEmpty() && reprint.find("PQ7297").isEmpty());
     EXPECT_EQ(runLomos({"--list-jobs"}).out.count(u'\n'), 2);  // reprints keep nothing
 

@@ -309,6 +309,10 @@ private Q_SLOTS:
         QCOMPARE(first.size(), 1);
         QVERIFY(first[0].yMaxCm - first[0].yMinCm > first[0].xMaxCm - first[0].xMinCm);
         QVERIFY(first[0].xMinCm > turned.pageWidthCm * 0.8);
+        // And so on every page, the last as the first.
+        const QList<PdfWord> last = turned.find("K5");
+        QCOMPARE(last.size(), 1);
+        QVERIFY(last[0].page == 5 && last[0].xMinCm > turned.pageWidthCm * 0.8);
 
         // An unknown printer: said, and nothing printed.
         ran = job(lomos::program(), {"--printer", "LW451", "--stock", "Dymo 11355"});

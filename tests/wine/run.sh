@@ -99,6 +99,19 @@ for program in lomos fichas; do
   check "$program.exe --pdf --design: as on Linux" \
     python3 "$here/tests/wine/compare_pdfs.py" "$work/$program-diseno-linux.pdf" "$drive/$program-diseno.pdf"
 done
+# Every job those runs read is kept in the user's own data folder: the
+# oldest, the demo's labels, printed again as it first came out.
+jobs_kept() {
+  env -i HOME="$HOME" PATH=/usr/bin:/bin WINEPREFIX="$WINEPREFIX" WINEDEBUG=-all \
+    WINEDLLOVERRIDES="$overrides" $wine cmd /c cd /d "$folder" "&&" start /wait /b lomos.exe \
+      --list-jobs ">" "C:\\trabajos.out"
+  local oldest
+  oldest=$(grep -c . "$drive/trabajos.out") || return 1
+  ls "$drive"/users/*/AppData/Roaming/lomos/trabajos/*.trabajo >/dev/null || return 1
+  windowless lomos lomos-trabajo --job "$oldest" &&
+    python3 "$here/tests/wine/compare_pdfs.py" "$work/lomos-linux.pdf" "$drive/lomos-trabajo.pdf"
+}
+check "lomos.exe --list-jobs, then --job: the oldest job kept in %APPDATA%\\lomos\\trabajos, as it came out" jobs_kept
 # A policy IT sets in the registry: a locked stock that every job prints on,
 # and --stock naming another refused.
 locked_by_policy() {

@@ -139,7 +139,7 @@ std::optional<Parts> split(QByteArrayView bytes) {
         bool number = false;
         const qsizetype length = bytes.sliced(space + 1, lineEnd - space - 2).toLongLong(&number);
         const qsizetype from = lineEnd + 1;
-        if (!number || length < 0 || from + length + 1 > end || bytes[from + length] != '\n')
+        if (!number || length < 0 || length > end - from - 1 || bytes[from + length] != '\n')
             return std::nullopt;
         parts.sections.emplace_back(bytes.sliced(at + 1, space - at - 1), bytes.sliced(from, length));
         at = from + length + 1;
@@ -148,7 +148,7 @@ std::optional<Parts> split(QByteArrayView bytes) {
     return parts;
 }
 
-const QByteArrayView kKnownKeys[] = {"programa", "fecha", "hoja", "etiquetas", "primera", "ultima"};
+const QByteArrayView kKnownKeys[] = {"programa", "fecha", "hoja", "tamano", "etiquetas", "primera", "ultima"};
 const QByteArrayView kKnownSections[] = {"etiquetas", "ediciones", "diseño", "elementos"};
 
 template <class Known>
@@ -177,9 +177,15 @@ void foldForSearch(QString& text) {
     }
 }
 
-// The fields of every label and every edit, folded for the search.
+// The fields of every label and every edit (without the number of its
+// label), folded for the search.
 QString searchTextOf(QByteArrayView labels, QByteArrayView edits) {
-    QString text = QString::fromUtf8(labels) + u'\n' + QString::fromUtf8(edits);
+    QByteArray edited;
+    for (const QByteArrayView line : linesOf(edits)) {
+        edited += line.sliced(line.indexOf(kFieldBreak) + 1);
+        edited += '\n';
+    }
+    QString text = QString::fromUtf8(labels) + u'\n' + QString::fromUtf8(edited);
     foldForSearch(text);
     return text;
 }
@@ -203,6 +209,7 @@ QByteArray toBytes(const KeptJob& job) {
     key("programa", job.program);
     key("fecha", job.made.toString(Qt::ISODateWithMs));
     key("hoja", job.stock);
+    if (!job.fontSize.isEmpty()) key("tamano", job.fontSize);
     key("etiquetas", QString::number(job.labels.size()));
     key("primera", job.firstCallNumber);
     key("ultima", job.lastCallNumber);
@@ -226,14 +233,16 @@ std::optional<KeptJob> fromBytes(const QByteArray& bytes) {
     job.program = unescaped(parts->key("programa"));
     job.made = QDateTime::fromString(unescaped(parts->key("fecha")), Qt::ISODateWithMs);
     job.stock = unescaped(parts->key("hoja"));
+    job.fontSize = unescaped(parts->key("tamano"));
     job.firstCallNumber = unescaped(parts->key("primera"));
     job.lastCallNumber = unescaped(parts->key("ultima"));
     for (const QByteArrayView line : linesOf(parts->section("etiquetas")))
         job.labels.push_back(labelOf(line));
     for (const QByteArrayView line : linesOf(parts->section("ediciones"))) {
         const qsizetype tab = line.indexOf(kFieldBreak);
-        if (tab < 0) continue;
-        job.edits[line.first(tab).toLongLong()] = labelOf(line.sliced(tab + 1));
+        bool number = false;
+        const qint64 label = tab < 0 ? -1 : line.first(tab).toLongLong(&number);
+        if (number && label >= 0) job.edits[label] = labelOf(line.sliced(tab + 1));
     }
     job.design = parts->section("diseño").toByteArray();
     job.items = parts->section("elementos").toByteArray();
@@ -267,14 +276,29 @@ QStringList History::files() const {
     return paths;
 }
 
+namespace {
+
+// A name beside `path` that nothing has yet, to set it aside under.
+QString asideName(const QString& path) {
+    QString aside = path + QStringLiteral(".dañado");
+    for (int n = 2; QFileInfo::exists(aside); ++n) aside = path + QStringLiteral(".dañado%1").arg(n);
+    return aside;
+}
+
+}  // namespace
+
 void History::setAside(const QString& file) {
-    QString aside = file + QStringLiteral(".dañado");
-    for (int n = 2; QFileInfo::exists(aside); ++n) aside = file + QStringLiteral(".dañado%1").arg(n);
-    if (!QFile::rename(file, aside)) QFile::remove(file);
+    // One that cannot be moved (another program holds it) is said once a run.
+    const QString aside = asideName(file);
+    const bool moved = QFile::rename(file, aside);
+    if (!moved && m_damaged.contains(file)) return;
+    m_damaged.insert(file);
     m_notices.append(
-        Text::tr("Un trabajo guardado estaba dañado y se ha apartado como «%1»; los demás siguen "
-                 "guardados.")
-            .arg(QDir::toNativeSeparators(aside)));
+        moved ? Text::tr("Un trabajo guardado estaba dañado y se ha apartado como «%1»; los demás "
+                         "siguen guardados.")
+                    .arg(QDir::toNativeSeparators(aside))
+              : Text::tr("Un trabajo guardado está dañado y no se puede apartar: «%1».")
+                    .arg(QDir::toNativeSeparators(file)));
 }
 
 std::vector<Listed> History::list() {
@@ -282,8 +306,12 @@ std::vector<Listed> History::list() {
     const QStringList all = files();
     listed.reserve(size_t(all.size()));
     for (auto file = all.crbegin(); file != all.crend(); ++file) {
+        // One gone since the folder was read (another program's bound) is
+        // no damage.
         QFile f(*file);
-        const QByteArray bytes = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        if (!f.open(QIODevice::ReadOnly)) continue;
+        const QByteArray bytes = f.readAll();
+        f.close();
         const std::optional<Parts> parts = split(bytes);
         if (!parts) {
             setAside(*file);
@@ -320,25 +348,33 @@ std::optional<KeptJob> History::newest(QString* file) {
 std::optional<QString> History::keep(KeptJob job) {
     const QFileInfo folder(m_folder);
     if (folder.exists() && !folder.isDir()) {
-        const QString aside = m_folder + QStringLiteral(".dañado");
-        QFile::remove(aside);
-        QFile::rename(m_folder, aside);
-        m_notices.append(Text::tr("El historial de trabajos estaba dañado y se ha apartado como "
-                                  "«%1»; empieza uno nuevo.")
-                             .arg(QDir::toNativeSeparators(aside)));
+        const QString aside = asideName(m_folder);
+        if (QFile::rename(m_folder, aside)) {
+            m_notices.append(Text::tr("El historial de trabajos estaba dañado y se ha apartado como "
+                                      "«%1»; empieza uno nuevo.")
+                                 .arg(QDir::toNativeSeparators(aside)));
+        }
     }
-    if (!QDir().mkpath(m_folder)) return std::nullopt;
+    if (!QDir().mkpath(m_folder)) {
+        m_notices.append(notKept(m_folder));
+        return std::nullopt;
+    }
     QStringList all = files();
     job.made = m_clock();
     const qint64 number = all.isEmpty() ? 1 : numberOfName(all.last()) + 1;
     // Two programs keeping a job at once take the same number: the random
     // end keeps both.
-    const QString file =
-        m_folder + QStringLiteral("/%1-%2-%3").arg(number, 10, 10, QChar(u'0'))
-                       .arg(job.made.toString(QStringLiteral("yyyyMMddTHHmmss")))
-                       .arg(QRandomGenerator::global()->bounded(0x10000), 4, 16, QChar(u'0')) +
-        kSuffix;
-    if (!replace(file, job)) return std::nullopt;
+    QString file;
+    do {
+        file = m_folder + QStringLiteral("/%1-%2-%3").arg(number, 10, 10, QChar(u'0'))
+                              .arg(job.made.toString(QStringLiteral("yyyyMMddTHHmmss")))
+                              .arg(QRandomGenerator::global()->bounded(0x10000), 4, 16, QChar(u'0')) +
+               kSuffix;
+    } while (QFileInfo::exists(file));
+    if (!replace(file, job)) {
+        m_notices.append(notKept(m_folder));
+        return std::nullopt;
+    }
     all.append(file);
     dropPastBound(all);
     return file;
@@ -360,6 +396,12 @@ bool History::replace(const QString& file, const KeptJob& job) {
     return out.commitWhole();
 }
 
-bool History::remove(const QString& file) { return QFile::remove(file); }
+bool History::remove(const QString& file) { return QFile::remove(file) || !QFileInfo::exists(file); }
+
+QString History::notKept(const QString& folder) {
+    return Text::tr("El trabajo no se ha podido guardar en «Trabajos anteriores»: no se puede "
+                    "escribir en «%1». Las etiquetas siguen aquí.")
+        .arg(QDir::toNativeSeparators(folder));
+}
 
 }  // namespace jobhistory

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -26,6 +27,7 @@ struct KeptJob {
     QString program;       // "lomos", "fichas"
     QString stock;         // the stock's name; empty: the program's own sheet
     QByteArray design;     // the design file's text; empty: none
+    QString fontSize;      // lomos: the size printed at, as typed; empty: none kept
     QByteArray items;      // the print-file items its labels are made from
     std::vector<Fields> labels;          // as generated, as the review shows them
     std::map<qint64, Fields> edits;      // what the review changed before printing
@@ -82,7 +84,10 @@ public:
     std::optional<QString> keep(KeptJob job);
     // Writes `job` again over its file, atomically.
     bool replace(const QString& file, const KeptJob& job);
+    // True once the file is gone, by this call or before it.
     bool remove(const QString& file);
+    // That a job could not be kept in `folder`, in the system's words.
+    static QString notKept(const QString& folder);
 
     // What was set aside since last asked, in the system's words.
     QStringList takeNotices() { return std::exchange(m_notices, {}); }
@@ -97,6 +102,7 @@ private:
     Bound m_bound;
     Clock m_clock;
     QStringList m_notices;
+    QSet<QString> m_damaged;  // said already, this run
 };
 
 }  // namespace jobhistory

@@ -30,6 +30,7 @@ void Workbench::setDesign(const design::Design& design) {
     // A print file gone since "Generar" leaves the labels as they were made.
     if (!printfile::readable(again->summary().status)) return;
     m_labels = again;
+    if (m_history) m_printItems = printFileItems();
     if (m_labels->count() != before) m_review = review::Review(m_labels->count());
     emit labelsReplaced();
 }
@@ -48,6 +49,7 @@ std::shared_ptr<const GeneratedLabels> Workbench::madeAgain() const {
 JobSettings Workbench::settingsInUse() const {
     JobSettings settings = m_settings;
     if (m_keptDesign) settings.design = *m_keptDesign;
+    if (m_keptFontSize) settings.fontSize = *m_keptFontSize;
     return settings;
 }
 
@@ -60,7 +62,10 @@ generation::Report Workbench::generate(const Settings& settings, generation::Sav
     m_printFile = report.printFile;
     m_typedItems.clear();
     m_keptDesign.reset();
+    m_keptFontSize.reset();
     m_keptFile.clear();
+    m_keptHere = false;
+    m_printItems = m_history ? printFileItems() : QByteArray();
     m_review = m_labels ? review::Review(m_labels->count()) : review::Review();
     if (m_labels && printfile::readable(m_labels->summary().status)) keepLabels();
     emit labelsReplaced();
@@ -71,27 +76,37 @@ void Workbench::clear() {
     m_labels.reset();
     m_printFile.clear();
     m_typedItems.clear();
+    m_printItems.clear();
     m_keptDesign.reset();
+    m_keptFontSize.reset();
     m_keptFile.clear();
+    m_keptHere = false;
     m_review = review::Review();
     emit labelsReplaced();
 }
 
 void Workbench::open(const jobhistory::KeptJob& job, const QString& file) {
     m_printFile.clear();
+    m_printItems.clear();
     m_typedItems = job.items;
     const design::Read design = design::readText(job.design);
     m_keptDesign = design.design.value_or(design::Design());
+    m_keptFontSize.reset();
+    if (m_program.takesFontSize && isFontSize(job.fontSize)) m_keptFontSize = job.fontSize;
     m_labels = madeAgain();
     m_review = review::Review(m_labels->count());
-    for (const auto& [label, fields] : job.edits)
-        if (label >= 0 && label < m_labels->count()) m_review.setEdit(label, fields);
+    // An edit of another shape than the program's labels (a file from
+    // elsewhere) is left out: the walks read every field of an edit.
+    const size_t fields = reviewRules().size();
+    for (const auto& [label, edited] : job.edits) {
+        if (label < m_labels->count() && edited.size() == fields) m_review.setEdit(label, edited);
+    }
     m_keptFile = file;
     m_keptHere = false;
     emit labelsReplaced();
 }
 
-QByteArray Workbench::sourceItems() const {
+QByteArray Workbench::printFileItems() const {
     QByteArray items;
     QFile file(m_printFile);
     if (!m_printFile.isEmpty() && file.open(QIODevice::ReadOnly)) {
@@ -105,7 +120,7 @@ QByteArray Workbench::sourceItems() const {
             if (kept) items += bytes.toByteArray() + "\r\n";
         }
     }
-    return items + m_typedItems;
+    return items;
 }
 
 namespace {
@@ -127,35 +142,65 @@ std::pair<QString, QString> callNumberRange(const QByteArray& items) {
 
 }  // namespace
 
-void Workbench::keepLabels() {
-    if (!m_history || !m_labels || m_labels->count() == 0) return;
+jobhistory::KeptJob Workbench::jobAsItStands() const {
     jobhistory::KeptJob job;
     job.program = m_program.name;
     for (qint64 i = 0; i < m_labels->count(); ++i) job.labels.push_back(m_labels->fields(i));
+    job.items = m_printItems + m_typedItems;
+    std::tie(job.firstCallNumber, job.lastCallNumber) = callNumberRange(job.items);
+    const JobSettings settings = settingsInUse();
+    if (settings.stock) job.stock = settings.stock->name;
+    if (!settings.design.isDefault()) job.design = design::toText(settings.design);
+    if (m_program.takesFontSize) job.fontSize = settings.fontSize;
+    return job;
+}
+
+void Workbench::keepAsNewest(jobhistory::KeptJob job) {
+    const QString replaced = m_keptHere ? m_keptFile : QString();
+    const std::optional<QString> file = m_history->keep(std::move(job));
+    // The job it replaces goes only once this one is kept.
+    if (file && !replaced.isEmpty()) m_history->remove(replaced);
+    m_keptFile = file.value_or(QString());
+    m_keptHere = file.has_value();
+}
+
+void Workbench::keepLabels() {
+    if (!m_history || !m_labels || m_labels->count() == 0) return;
+    jobhistory::KeptJob job = jobAsItStands();
     QString newestFile;
     if (const auto newest = m_history->newest(&newestFile); newest && newest->labels == job.labels) {
         m_keptFile = newestFile;
         m_keptHere = false;
         return;
     }
-    job.items = sourceItems();
-    std::tie(job.firstCallNumber, job.lastCallNumber) = callNumberRange(job.items);
-    if (m_settings.stock) job.stock = m_settings.stock->name;
-    const design::Design& design = settingsInUse().design;
-    if (!design.isDefault()) job.design = design::toText(design);
     // Labels typed after "Generar" join the job it kept.
-    if (m_keptHere && !m_keptFile.isEmpty()) m_history->remove(m_keptFile);
-    const std::optional<QString> file = m_history->keep(std::move(job));
-    m_keptFile = file.value_or(QString());
-    m_keptHere = file.has_value();
+    keepAsNewest(std::move(job));
 }
 
 void Workbench::keepEdits() {
-    if (!m_history || m_keptFile.isEmpty()) return;
-    std::optional<jobhistory::KeptJob> job = m_history->load(m_keptFile);
-    if (!job || job->edits == m_review.edits()) return;
-    job->edits = m_review.edits();
-    m_history->replace(m_keptFile, *job);
+    if (!m_history || !m_labels || m_labels->count() == 0) return;
+    const std::optional<jobhistory::KeptJob> kept =
+        m_keptFile.isEmpty() ? std::nullopt : m_history->load(m_keptFile);
+    const std::map<qint64, review::Fields>& edits = m_review.edits();
+    if (kept && kept->edits == edits) {
+        m_keptHere = false;
+        return;
+    }
+    if (kept && m_keptHere && kept->edits.empty()) {
+        // The job kept at "Generar", printed with its first edits.
+        jobhistory::KeptJob job = *kept;
+        job.edits = edits;
+        if (!m_history->replace(m_keptFile, job))
+            m_history->keep(std::move(job));  // what it printed is kept all the same
+    } else {
+        // Other edits than a kept job printed with: a job of its own, as
+        // the newest, the one before untouched.
+        jobhistory::KeptJob job = jobAsItStands();
+        job.edits = edits;
+        m_keptHere = false;
+        keepAsNewest(std::move(job));
+    }
+    m_keptHere = false;
 }
 
 void Workbench::addTyped(const std::vector<QStringList>& labels) {

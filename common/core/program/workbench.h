@@ -29,7 +29,10 @@ public:
 
     const LabelProgram& program() const { return m_program; }
     const JobSettings& settings() const { return m_settings; }
-    void setFontSize(const QString& points) { m_settings.fontSize = points; }
+    void setFontSize(const QString& points) {
+        m_settings.fontSize = points;
+        m_keptFontSize.reset();
+    }
     void setStock(const std::optional<Stock>& stock);
     void setReach(const std::optional<QRectF>& reachCm) { m_settings.reachCm = reachCm; }
     // A design from now on; the labels made are made again with it, and the
@@ -53,8 +56,9 @@ public:
     // from what they were made from with its design, and its edits in the
     // review. Printing them keeps nothing new.
     void open(const jobhistory::KeptJob& job, const QString& file);
-    // The edits of the review, kept with the job of these labels once it
-    // printed.
+    // These labels printed: their edits kept with the job "Generar" kept,
+    // or, when a kept job printed with other edits than it has, as a job
+    // of their own.
     void keepEdits();
     // What the history had to set aside since last asked.
     QStringList historyNotices() { return m_history ? m_history->takeNotices() : QStringList(); }
@@ -95,10 +99,15 @@ private:
     std::shared_ptr<const GeneratedLabels> madeAgain() const;
     // The settings with the design of a kept job opened, if one is.
     JobSettings settingsInUse() const;
-    // The print-file items the labels are made from: of the print file
-    // read, the lines the program makes its labels from, and the labels
-    // typed since.
-    QByteArray sourceItems() const;
+    // Of the print file read, the lines the program makes its labels from
+    // with the design in use, read once when they are made: the client may
+    // write the file again before a label is typed.
+    QByteArray printFileItems() const;
+    // The labels as they stand, what they are made from and with.
+    jobhistory::KeptJob jobAsItStands() const;
+    // Keeps `job` as the newest; the job this workbench kept before goes
+    // once it is.
+    void keepAsNewest(jobhistory::KeptJob job);
     // The labels as they stand into the history, unless the newest kept
     // job holds them already.
     void keepLabels();
@@ -113,6 +122,8 @@ private:
     std::shared_ptr<jobhistory::History> m_history;
     QString m_keptFile;  // the kept job these labels are, if any
     bool m_keptHere = false;  // kept by this workbench rather than opened
+    QByteArray m_printItems;  // printFileItems(), when jobs are kept
     std::optional<design::Design> m_keptDesign;  // the design of the kept job opened
+    std::optional<QString> m_keptFontSize;       // and its size, when it kept one
     review::Review m_review;
 };

@@ -83,7 +83,10 @@ MainWindowBase::MainWindowBase(const Seams& seams, LabelProgram program, QWidget
     connect(m_stocks.get(), &StockFlow::chosen, this, &MainWindowBase::useStock);
     connect(m_print.get(), &PrintFlow::printerUsed, this, &MainWindowBase::showDestination);
     connect(m_print.get(), &PrintFlow::printed, m_firstSheet, &FirstSheetPanel::printed);
-    connect(m_print.get(), &PrintFlow::printed, this, [this] { m_workbench->keepEdits(); });
+    connect(m_print.get(), &PrintFlow::printed, this, [this] {
+        m_workbench->keepEdits();
+        tellHistory();
+    });
     connect(m_print.get(), &PrintFlow::reviewAsked, this, &MainWindowBase::showFindings);
 
     // Where the labels go, on a row of its own: read whole at any scale.
@@ -233,19 +236,24 @@ void MainWindowBase::generate() {
         m_dialogs.message(this, messages::title(), report.unsaved);
     for (const QString& notice : report.notices) m_dialogs.message(this, messages::title(), notice);
     tellHistory();
+    if (m_jobsWindow.get()) m_jobsWindow.get()->refresh();
 }
 
-void MainWindowBase::tellHistory() {
-    for (const QString& notice : m_workbench->historyNotices())
-        m_dialogs.message(this, messages::title(), notice);
+bool MainWindowBase::tellHistory() {
+    const QStringList notices = m_workbench->historyNotices();
+    for (const QString& notice : notices) m_dialogs.message(this, messages::title(), notice);
+    return !notices.isEmpty();
 }
 
 void MainWindowBase::openJobs() {
-    m_jobsWindow.open([this] {
-        auto* window = new JobsWindow(m_dialogs, m_history);
-        connect(window, &JobsWindow::openAsked, this, &MainWindowBase::openKeptJob);
-        return window;
+    const bool wasOpen = m_jobsWindow.get() != nullptr;
+    JobsWindow& window = m_jobsWindow.open([this] {
+        auto* made = new JobsWindow(m_dialogs, m_history);
+        connect(made, &JobsWindow::openAsked, this, &MainWindowBase::openKeptJob);
+        return made;
     });
+    // Jobs kept since it opened join the list.
+    if (wasOpen) window.refresh();
     tellHistory();
 }
 
@@ -253,7 +261,9 @@ void MainWindowBase::openKeptJob(const QString& file) {
     if (!m_review->mayDiscardChanges()) return;
     const std::optional<jobhistory::KeptJob> job = m_history->load(file);
     if (!job) {
-        tellHistory();
+        if (!tellHistory())
+            m_dialogs.message(this, messages::title(), tr("Ese trabajo ya no está guardado."));
+        if (m_jobsWindow.get()) m_jobsWindow.get()->refresh();
         return;
     }
     m_workbench->open(*job, file);

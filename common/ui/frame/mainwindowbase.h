@@ -113,8 +113,9 @@ private:
     void useDesign(const design::Design& design, const QString& file);
     // "Abrir": the kept job's labels in the review.
     void openKeptJob(const QString& file);
-    // What the history set aside, said once.
-    void tellHistory();
+    // What the history set aside or could not keep, said once; whether
+    // there was anything.
+    bool tellHistory();
 
     Dialogs& m_dialogs;
     std::function<void()> m_exit;

@@ -22,6 +22,8 @@ public:
 
     // The jobs the list shows, the search aside.
     const std::vector<jobhistory::Listed>& jobs() const { return m_jobs; }
+    // The jobs as the history holds them now, the search kept.
+    void refresh() { fill(); }
 
 signals:
     // "Abrir" on the job kept in `file`.
