@@ -344,7 +344,7 @@ Hemeroteca = HEM</translation>
 <context>
     <name>MainWindowBase</name>
     <message>
-        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+105"/>
+        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+108"/>
         <source>La impresora «%1» que fijó el administrador no está en este equipo: no se tiene en cuenta.</source>
         <translation>La impressora «%1» que ha establert l&apos;administrador no és en aquest ordinador: no es té en compte.</translation>
     </message>
@@ -383,8 +383,13 @@ Hemeroteca = HEM</translation>
         <source>Lo fija el administrador del equipo: %1</source>
         <translation>Ho ha establert l&apos;administrador de l&apos;ordinador: %1</translation>
     </message>
+    <message>
+        <location line="+57"/>
+        <source>Ese trabajo ya no está guardado.</source>
+        <translation>Aquest treball ja no està desat.</translation>
+    </message>
     <message numerus="yes">
-        <location line="+56"/>
+        <location line="+6"/>
         <source>Trabajo del %1: %n etiquetas</source>
         <translation>
             <numerusform>Treball del %1: %n etiqueta</numerusform>
@@ -1852,14 +1857,24 @@ etiquetes</translation>
 <context>
     <name>jobhistory</name>
     <message>
-        <location filename="../common/core/history/jobhistory.cpp" line="+259"/>
+        <location filename="../common/core/history/jobhistory.cpp" line="+297"/>
         <source>Un trabajo guardado estaba dañado y se ha apartado como «%1»; los demás siguen guardados.</source>
         <translation>Un treball desat estava malmès i s&apos;ha deixat a part amb el nom «%1»; els altres continuen desats.</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+3"/>
+        <source>Un trabajo guardado está dañado y no se puede apartar: «%1».</source>
+        <translation>Un treball desat està malmès i no es pot deixar a part: «%1».</translation>
+    </message>
+    <message>
+        <location line="+53"/>
         <source>El historial de trabajos estaba dañado y se ha apartado como «%1»; empieza uno nuevo.</source>
         <translation>L&apos;historial de treballs estava malmès i s&apos;ha deixat a part amb el nom «%1»; se&apos;n comença un de nou.</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>El trabajo no se ha podido guardar en «Trabajos anteriores»: no se puede escribir en «%1». Las etiquetas siguen aquí.</source>
+        <translation>El treball no s'ha pogut desar a «Treballs anteriors»: no es pot escriure a «%1». Les etiquetes continuen aquí.</translation>
     </message>
 </context>
 <context>

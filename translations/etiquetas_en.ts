@@ -344,7 +344,7 @@ Periodicals Library = PER</translation>
 <context>
     <name>MainWindowBase</name>
     <message>
-        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+105"/>
+        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+108"/>
         <source>La impresora «%1» que fijó el administrador no está en este equipo: no se tiene en cuenta.</source>
         <translation>The printer “%1” set by the administrator is not installed on this computer: it is ignored.</translation>
     </message>
@@ -383,8 +383,13 @@ Periodicals Library = PER</translation>
         <source>Lo fija el administrador del equipo: %1</source>
         <translation>Locked by this computer’s administrator: %1</translation>
     </message>
+    <message>
+        <location line="+57"/>
+        <source>Ese trabajo ya no está guardado.</source>
+        <translation>That job is no longer saved.</translation>
+    </message>
     <message numerus="yes">
-        <location line="+56"/>
+        <location line="+6"/>
         <source>Trabajo del %1: %n etiquetas</source>
         <translation>
             <numerusform>Job from %1: %n label</numerusform>
@@ -1849,14 +1854,24 @@ labels</translation>
 <context>
     <name>jobhistory</name>
     <message>
-        <location filename="../common/core/history/jobhistory.cpp" line="+259"/>
+        <location filename="../common/core/history/jobhistory.cpp" line="+297"/>
         <source>Un trabajo guardado estaba dañado y se ha apartado como «%1»; los demás siguen guardados.</source>
         <translation>A saved job was damaged and has been set aside as “%1”; the other jobs are still saved.</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+3"/>
+        <source>Un trabajo guardado está dañado y no se puede apartar: «%1».</source>
+        <translation>A saved job is damaged and cannot be set aside: “%1”.</translation>
+    </message>
+    <message>
+        <location line="+53"/>
         <source>El historial de trabajos estaba dañado y se ha apartado como «%1»; empieza uno nuevo.</source>
         <translation>The job history was damaged and has been set aside as “%1”; a new one has been started.</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>El trabajo no se ha podido guardar en «Trabajos anteriores»: no se puede escribir en «%1». Las etiquetas siguen aquí.</source>
+        <translation>The job could not be saved in “Previous jobs”: “%1” cannot be written to. The labels are still here.</translation>
     </message>
 </context>
 <context>

@@ -15,7 +15,7 @@
 <context>
     <name>MainWindowBase</name>
     <message numerus="yes">
-        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+261"/>
+        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+271"/>
         <source>Trabajo del %1: %n etiquetas</source>
         <translation>
             <numerusform>Trabajo del %1: %n etiqueta</numerusform>

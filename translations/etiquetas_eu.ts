@@ -344,7 +344,7 @@ Hemeroteka = HEM</translation>
 <context>
     <name>MainWindowBase</name>
     <message>
-        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+105"/>
+        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+108"/>
         <source>La impresora «%1» que fijó el administrador no está en este equipo: no se tiene en cuenta.</source>
         <translation>Administratzaileak ezarritako «%1» inprimagailua ez dago ordenagailu honetan: ez da kontuan hartzen.</translation>
     </message>
@@ -383,8 +383,13 @@ Hemeroteka = HEM</translation>
         <source>Lo fija el administrador del equipo: %1</source>
         <translation>Ordenagailuaren administratzaileak ezarria: %1</translation>
     </message>
+    <message>
+        <location line="+57"/>
+        <source>Ese trabajo ya no está guardado.</source>
+        <translation>Lan hori jada ez dago gordeta.</translation>
+    </message>
     <message numerus="yes">
-        <location line="+56"/>
+        <location line="+6"/>
         <source>Trabajo del %1: %n etiquetas</source>
         <translation>
             <numerusform>%1 datako lana: %n etiketa</numerusform>
@@ -1861,14 +1866,24 @@ etiketak</translation>
 <context>
     <name>jobhistory</name>
     <message>
-        <location filename="../common/core/history/jobhistory.cpp" line="+259"/>
+        <location filename="../common/core/history/jobhistory.cpp" line="+297"/>
         <source>Un trabajo guardado estaba dañado y se ha apartado como «%1»; los demás siguen guardados.</source>
         <translation>Gordetako lan bat hondatuta zegoen, eta «%1» izenarekin gorde da aparte; gainerakoak gordeta daude oraindik.</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+3"/>
+        <source>Un trabajo guardado está dañado y no se puede apartar: «%1».</source>
+        <translation>Gordetako lan bat hondatuta dago, eta ezin da aparte gorde: «%1».</translation>
+    </message>
+    <message>
+        <location line="+53"/>
         <source>El historial de trabajos estaba dañado y se ha apartado como «%1»; empieza uno nuevo.</source>
         <translation>Lanen historia hondatuta zegoen, eta «%1» izenarekin gorde da aparte; historia berri bat hasten da.</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>El trabajo no se ha podido guardar en «Trabajos anteriores»: no se puede escribir en «%1». Las etiquetas siguen aquí.</source>
+        <translation>Ezin izan da lana «Aurreko lanak» atalean gorde: ezin da «%1» karpetan idatzi. Etiketak hemen jarraitzen dute.</translation>
     </message>
 </context>
 <context>

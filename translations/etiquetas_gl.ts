@@ -344,7 +344,7 @@ Hemeroteca = HEM</translation>
 <context>
     <name>MainWindowBase</name>
     <message>
-        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+105"/>
+        <location filename="../common/ui/frame/mainwindowbase.cpp" line="+108"/>
         <source>La impresora «%1» que fijó el administrador no está en este equipo: no se tiene en cuenta.</source>
         <translation>A impresora «%1» que fixou o administrador non está neste equipo: non se ten en conta.</translation>
     </message>
@@ -383,8 +383,13 @@ Hemeroteca = HEM</translation>
         <source>Lo fija el administrador del equipo: %1</source>
         <translation>Fixado polo administrador do equipo: %1</translation>
     </message>
+    <message>
+        <location line="+57"/>
+        <source>Ese trabajo ya no está guardado.</source>
+        <translation>Ese traballo xa non está gardado.</translation>
+    </message>
     <message numerus="yes">
-        <location line="+56"/>
+        <location line="+6"/>
         <source>Trabajo del %1: %n etiquetas</source>
         <translation>
             <numerusform>Traballo do %1: %n etiqueta</numerusform>
@@ -1850,14 +1855,24 @@ etiquetas</translation>
 <context>
     <name>jobhistory</name>
     <message>
-        <location filename="../common/core/history/jobhistory.cpp" line="+259"/>
+        <location filename="../common/core/history/jobhistory.cpp" line="+297"/>
         <source>Un trabajo guardado estaba dañado y se ha apartado como «%1»; los demás siguen guardados.</source>
         <translation>Un traballo gardado estaba danado e apartouse como «%1»; os demais seguen gardados.</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+3"/>
+        <source>Un trabajo guardado está dañado y no se puede apartar: «%1».</source>
+        <translation>Un traballo gardado está danado e non se pode apartar: «%1».</translation>
+    </message>
+    <message>
+        <location line="+53"/>
         <source>El historial de trabajos estaba dañado y se ha apartado como «%1»; empieza uno nuevo.</source>
         <translation>O historial de traballos estaba danado e apartouse como «%1»; comeza un novo.</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>El trabajo no se ha podido guardar en «Trabajos anteriores»: no se puede escribir en «%1». Las etiquetas siguen aquí.</source>
+        <translation>Non se puido gardar o traballo en «Traballos anteriores»: non se pode escribir en «%1». As etiquetas seguen aquí.</translation>
     </message>
 </context>
 <context>
