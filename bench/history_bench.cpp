@@ -9,19 +9,12 @@
 #include <QTemporaryDir>
 
 #include "common/core/history/jobhistory.h"
-#include "common/ui/boxes/dialogs.h"
 #include "common/ui/history/jobswindow.h"
+#include "silentdialogs.h"
 
 namespace {
 
-class SilentDialogs : public Dialogs {
-public:
-    void message(QWidget*, const QString&, const QString&) override {}
-    bool question(QWidget*, const QString&, const QString&) override { return false; }
-    int choose(QWidget*, const QString&, const QString&, const QStringList& b) override {
-        return int(b.size() - 1);
-    }
-    QString input(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+}
     QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
     QString openFile(QWidget*, const QString&, const QString&) override { return {}; }
     QString pick(QWidget*, const QString&, const QString&, const QStringList&, const QString&) override {

@@ -15,20 +15,13 @@
 #include "fichas/ui/mainwindow.h"
 #include "lomos/ui/mainwindow.h"
 #include "printfile_generator.h"
+#include "silentdialogs.h"
 #include "windowfinder.h"
 #include "common/ui/frame/seams.h"
 
 namespace {
 
-// Boxes nobody answers: none is expected on the way.
-class SilentDialogs : public Dialogs {
-public:
-    void message(QWidget*, const QString&, const QString&) override {}
-    bool question(QWidget*, const QString&, const QString&) override { return false; }
-    int choose(QWidget*, const QString&, const QString&, const QStringList& b) override {
-        return int(b.size() - 1);
-    }
-    QString input(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+}
     QString saveFile(QWidget*, const QString&, const QString&, const QString&) override {
         return {};
     }

@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "common/core/files/linereader.h"
+#include "common/core/files/textfile.h"
 #include "common/core/text/codepage.h"
 #include "common/core/walks/surface.h"
 
@@ -30,7 +31,7 @@ void Workbench::setDesign(const design::Design& design) {
     // A print file gone since "Generar" leaves the labels as they were made.
     if (!printfile::readable(again->summary().status)) return;
     m_labels = again;
-    if (m_history) m_printItems = printFileItems();
+    if (m_history && !m_printFile.isEmpty()) m_printItems = printFileItems();
     if (m_labels->count() != before) m_review = review::Review(m_labels->count());
     emit labelsReplaced();
 }
@@ -65,9 +66,13 @@ generation::Report Workbench::generate(const Settings& settings, generation::Sav
     m_keptFontSize.reset();
     m_keptFile.clear();
     m_keptHere = false;
-    m_printItems = m_history ? printFileItems() : QByteArray();
+    m_printItems.clear();
     m_review = m_labels ? review::Review(m_labels->count()) : review::Review();
-    if (m_labels && printfile::readable(m_labels->summary().status)) keepLabels();
+    // Only a print file read whole is read again: a pipe or a folder is not.
+    if (m_history && m_labels && printfile::readable(m_labels->summary().status)) {
+        m_printItems = printFileItems();
+        keepLabels();
+    }
     emit labelsReplaced();
     return report;
 }
@@ -109,7 +114,7 @@ void Workbench::open(const jobhistory::KeptJob& job, const QString& file) {
 QByteArray Workbench::printFileItems() const {
     QByteArray items;
     QFile file(m_printFile);
-    if (!m_printFile.isEmpty() && file.open(QIODevice::ReadOnly)) {
+    if (textfile::isRegularFile(m_printFile) && file.open(QIODevice::ReadOnly)) {
         const std::vector<QByteArray> tags = m_program.sourceTags(settingsInUse().design);
         LineReader reader(file);
         for (std::string_view line; reader.next(line);) {
