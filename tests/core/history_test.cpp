@@ -35,7 +35,7 @@ std::vector<qint64> keptCounts(const QString& folder) {
 
 // What a run of steps keeps: "A" and "B" generate a print file of 2 and 3
 // labels, "E" one without labels, "O" opens the oldest kept job and prints
-// it, "T" types a label by hand.
+// it ("o" opens it alone), "T" types a label by hand.
 struct KeepCase {
     const char* name;
     const char* steps;
@@ -51,11 +51,11 @@ TEST_P(Keeping, WhatIsKept) {
         if (step == 'B') c.putPrintFile(printFileWithCallNumbers({"K1 A1", "K2 A2", "K3 A3"}));
         if (step == 'E') c.putPrintFile(printFileWithCallNumbers({}));
         if (step == 'T') workbench->addTyped({{QStringLiteral("HU 860 CER")}});
-        if (step == 'O') {
+        if (step == 'O' || step == 'o') {
             History history(folder);
             const jobhistory::Listed oldest = history.list().back();
             workbench->open(*history.load(oldest.file), oldest.file);
-            workbench->keepEdits();
+            if (step == 'O') workbench->keepEdits();
         } else if (step != 'T') {
             workbench->generate(kClient, generation::SaveSettings::No);
         }
@@ -71,7 +71,8 @@ INSTANTIATE_TEST_SUITE_P(History, Keeping, testing::Values(
     KeepCase{"a_reprint_of_a_kept_job", "ABO", {3, 2}},
     KeepCase{"labels_typed_join_the_job_kept", "AT", {3}},
     KeepCase{"labels_typed_alone", "T", {1}},
-    KeepCase{"labels_typed_on_a_reopened_job_are_a_new_one", "ABOT", {3, 3, 2}}),
+    KeepCase{"labels_typed_on_a_reopened_job_are_a_new_one", "ABOT", {3, 3, 2}},
+    KeepCase{"labels_typed_on_an_opened_job_leave_it", "ABoT", {3, 3, 2}}),
     CaseName());
 // clang-format on
 
