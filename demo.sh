@@ -17,6 +17,8 @@ mkdir -p "$drive/CLIENTE/CATALOG/FILES/BIB50/PRINT"
 cp demo/itemlbl.prn "$drive/CLIENTE/CATALOG/FILES/BIB50/PRINT/itemlbl.prn"
 cp demo/ini.prn demo/cy.txt "$drive/"
 export ETIQUETAS_UNIDAD_C="$drive"
+# The demo's jobs are kept beside it, not among the user's own.
+export XDG_DATA_HOME="$PWD/build/datos-demo"
 
 program=${1:-lomos}
 case "$program" in

@@ -30,6 +30,8 @@ wine=/usr/lib/wine/wine64
 # No menu entries or icons of the programs installed here reach this machine's desktop.
 overrides="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES=$overrides
+# The Linux runs beside them keep their jobs here, not in the home.
+export XDG_DATA_HOME=$work/linux-datos
 $wine wineboot -i >/dev/null 2>&1
 # Windows asks for "Times New Roman", "Arial" and "Arial Narrow": here their
 # metric twins answer, as on Linux.
