@@ -149,7 +149,7 @@ std::optional<Parts> split(QByteArrayView bytes) {
 }
 
 const QByteArrayView kKnownKeys[] = {"programa", "fecha", "hoja", "tamano", "etiquetas", "primera", "ultima"};
-const QByteArrayView kKnownSections[] = {"etiquetas", "ediciones", "diseño", "elementos"};
+const QByteArrayView kKnownSections[] = {"etiquetas", "ediciones", "diseno", "elementos"};
 
 template <class Known>
 bool isKnown(const Known& known, QByteArrayView name) {
@@ -220,7 +220,7 @@ QByteArray toBytes(const KeptJob& job) {
         edits += QByteArray::number(label) + kFieldBreak + labelBytes(fields) + '\n';
     addSection(out, "etiquetas", labels);
     addSection(out, "ediciones", edits);
-    addSection(out, "diseño", job.design);
+    addSection(out, "diseno", job.design);
     addSection(out, "elementos", job.items);
     for (const auto& [name, bytes] : job.otherSections) addSection(out, name, bytes);
     return out + kLastLine.toByteArray();
@@ -244,7 +244,7 @@ std::optional<KeptJob> fromBytes(const QByteArray& bytes) {
         const qint64 label = tab < 0 ? -1 : line.first(tab).toLongLong(&number);
         if (number && label >= 0) job.edits[label] = labelOf(line.sliced(tab + 1));
     }
-    job.design = parts->section("diseño").toByteArray();
+    job.design = parts->section("diseno").toByteArray();
     job.items = parts->section("elementos").toByteArray();
     for (const auto& [name, value] : parts->keys)
         if (!isKnown(kKnownKeys, name)) job.otherKeys.emplace_back(name.toByteArray(), value.toByteArray());
@@ -278,7 +278,8 @@ QStringList History::files() const {
 
 namespace {
 
-// A name beside `path` that nothing has yet, to set it aside under.
+// A name beside `path` that nothing has yet, to set it aside under. The
+// ending is a name on disk, the same in every language, as the file's keys.
 QString asideName(const QString& path) {
     QString aside = path + QStringLiteral(".dañado");
     for (int n = 2; QFileInfo::exists(aside); ++n) aside = path + QStringLiteral(".dañado%1").arg(n);
