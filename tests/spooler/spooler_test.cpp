@@ -314,6 +314,15 @@ private Q_SLOTS:
         QCOMPARE(last.size(), 1);
         QVERIFY(last[0].page == 5 && last[0].xMinCm > turned.pageWidthCm * 0.8);
 
+        // The job kept, printed again once the client wrote another print
+        // file: the same five labels, one a page.
+        m_c->putPrintFile(printFileWithCallNumbers({"Z1"}));
+        const PdfText again =
+            printed([&] { ran = job(lomos::program(), arguments + QStringList{"--job", "1"}); }, "out-lw450");
+        QCOMPARE(ran.first, int(kBatchOk));
+        QCOMPARE(again.pages, 5);
+        QVERIFY(nearPoints(again.pageWidthCm, 54) && again.find("K5").size() == 1 && again.find("Z1").isEmpty());
+
         // An unknown printer: said, and nothing printed.
         ran = job(lomos::program(), {"--printer", "LW451", "--stock", "Dymo 11355"});
         QCOMPARE(ran.first, int(kBatchUsage));
