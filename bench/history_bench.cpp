@@ -3,7 +3,6 @@
 // what keeping one more adds to "Generar".
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -13,19 +12,6 @@
 #include "silentdialogs.h"
 
 namespace {
-
-}
-    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    QString openFile(QWidget*, const QString&, const QString&) override { return {}; }
-    QString pick(QWidget*, const QString&, const QString&, const QStringList&, const QString&) override {
-        return {};
-    }
-    bool choosePrinter(QWidget*, QPrinter&) override { return false; }
-    std::optional<jobselection::Fields> editLabel(QWidget*, const QString&, const QStringList&,
-                                                  const jobselection::Fields&) override {
-        return std::nullopt;
-    }
-};
 
 // A job of `labels` full labels, its fields and items as a print file's,
 // numbered from `first`.
@@ -104,13 +90,3 @@ BENCHMARK(BM_SearchEveryJob)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_KeepOneMore)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

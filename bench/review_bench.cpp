@@ -3,7 +3,6 @@
 // time, as the main windows run them.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QScrollBar>
@@ -20,22 +19,6 @@
 #include "common/ui/frame/seams.h"
 
 namespace {
-
-}
-    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString openFile(QWidget*, const QString&, const QString&) override { return {}; }
-    QString pick(QWidget*, const QString&, const QString&, const QStringList&,
-                 const QString&) override {
-        return {};
-    }
-    bool choosePrinter(QWidget*, QPrinter&) override { return false; }
-    std::optional<jobselection::Fields> editLabel(QWidget*, const QString&, const QStringList&,
-                                                  const jobselection::Fields&) override {
-        return std::nullopt;
-    }
-};
 
 // A program's main window on a drive C of its own (the demo settings, the
 // default coordinates, a print file of `items` items), its labels generated.
@@ -122,13 +105,3 @@ BENCHMARK(BM_LomosReviewScrollPage)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FichasReviewScrollPage)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
